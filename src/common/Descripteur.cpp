@@ -1,0 +1,52 @@
+#include "common/Descripteur.h"
+
+#include "common/DossierProgramme.h"
+#include "common/FichierIni.h"
+
+Descripteur LireDescripteur(const QString &cheminDescripteur)
+{
+    const FichierIni ini(cheminDescripteur);
+    Descripteur d;
+    d.nom = ini.lireTexte(SectionExercice, QStringLiteral("Nom"));
+    for (int n = 1; n <= 5; ++n)
+        d.exercices[static_cast<std::size_t>(n - 1)] = ini.lireDrapeau(SectionExercice, CleExercice(n));
+    d.validite = ini.lireDrapeau(SectionExercice, QStringLiteral("Validite"));
+    d.difficulte = ini.lireEntier(QStringLiteral("MENU"), QStringLiteral("Difficulte"), 0);
+    return d;
+}
+
+QString CleExercice(int numeroExercice) { return QStringLiteral("Exo%1").arg(numeroExercice); }
+
+bool LireAccesExercice(const QString &cheminDescripteur, int numeroExercice)
+{
+    return FichierIni(cheminDescripteur).lireDrapeau(SectionExercice, CleExercice(numeroExercice));
+}
+
+QString NomFichier(const QString &chemin)
+{
+    return chemin.mid(chemin.lastIndexOf(u'/') + 1);
+}
+
+QString ExtensionMinuscule(const QString &chemin)
+{
+    const QString nom = NomFichier(chemin);
+    const qsizetype point = nom.lastIndexOf(u'.');
+    return point < 0 ? QString() : nom.mid(point).toLower();
+}
+
+QString RadicalDescripteur(const QString &cheminDescripteur)
+{
+    return NomFichier(cheminDescripteur).chopped(qMin<qsizetype>(4, NomFichier(cheminDescripteur).size()));
+}
+
+QString CheminDescripteur(const QString &radical) { return DossierProgramme() + radical + ExtensionDescripteur; }
+
+QString DossierExerciceDescripteur(const QString &cheminDescripteur, const QString &nomDossier)
+{
+    return cheminDescripteur.chopped(qMin<qsizetype>(4, cheminDescripteur.size())) + u'/' + nomDossier + u'/';
+}
+
+QString DossierExerciceRadical(const QString &radical, const QString &nomDossier)
+{
+    return DossierProgramme() + radical + u'/' + nomDossier + u'/';
+}

@@ -1,0 +1,123 @@
+#include "common/DialoguesQt.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace {
+
+const QString TitreApplication = QStringLiteral("Velkora");
+
+QWidget *fenetreActive()
+{
+    if (QWidget *modale = QApplication::activeModalWidget())
+        return modale;
+    return QApplication::activeWindow();
+}
+
+void boite(QMessageBox::Icon icone, const QString &titre, const QString &texte)
+{
+    QMessageBox boite(icone, titre, texte, QMessageBox::Ok, fenetreActive());
+    boite.exec();
+}
+
+} // namespace
+
+QStringList FiltresQt(const QString &filtre)
+{
+    const QStringList morceaux = filtre.split(u'|');
+    QStringList filtres;
+    for (qsizetype i = 0; i + 1 < morceaux.size(); i += 2) {
+        const QString legende = morceaux[i].trimmed();
+        QStringList motifs = morceaux[i + 1].split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
+        const QString entreParentheses = u'(' + motifs.join(u' ') + u')';
+        filtres << (legende.endsWith(entreParentheses) ? legende : legende + u' ' + entreParentheses);
+    }
+    return filtres;
+}
+
+void DialoguesQt::Message(const QString &texte) { boite(QMessageBox::NoIcon, TitreApplication, texte); }
+
+void DialoguesQt::Erreur(const QString &texte) { boite(QMessageBox::Critical, TitreApplication, texte); }
+
+void DialoguesQt::BoiteErreur(const QString &texte) { boite(QMessageBox::Critical, QStringLiteral("Erreur"), texte); }
+
+bool DialoguesQt::Question(const QString &titre, const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::NoButton, fenetreActive());
+    QPushButton *oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton *non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    boite.setDefaultButton(oui);
+    boite.setEscapeButton(non);
+    boite.exec();
+    return boite.clickedButton() == oui;
+}
+
+std::optional<QString> DialoguesQt::Saisie(const QString &titre, const QString &invite, const QString &initial)
+{
+    bool accepte = false;
+    const QString texte = QInputDialog::getText(fenetreActive(), titre, invite, QLineEdit::Normal, initial, &accepte);
+    if (!accepte)
+        return std::nullopt;
+    return texte;
+}
+
+std::optional<TColor> DialoguesQt::ChoisirCouleur(TColor initiale, QList<TColor> &personnalisees)
+{
+    for (int i = 0; i < QColorDialog::customCount(); ++i) {
+        if (i < personnalisees.size())
+            QColorDialog::setCustomColor(i, CouleurVersQColor(personnalisees[i]));
+    }
+    const QColor choisie = QColorDialog::getColor(CouleurVersQColor(initiale), fenetreActive());
+    personnalisees.clear();
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        personnalisees << QColorVersCouleur(QColorDialog::customColor(i));
+    if (!choisie.isValid())
+        return std::nullopt;
+    return QColorVersCouleur(choisie);
+}
+
+QString DialoguesQt::FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi)
+{
+    QFileDialog dialogue(fenetreActive(), QString(), dossierInitial);
+    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogue.setFileMode(QFileDialog::ExistingFile);
+    const QStringList filtres = FiltresQt(filtre);
+    dialogue.setNameFilters(filtres);
+    if (filtreChoisi >= 1 && filtreChoisi <= filtres.size())
+        dialogue.selectNameFilter(filtres[filtreChoisi - 1]);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().constFirst();
+}
+
+QString DialoguesQt::FichierAEnregistrer(const QString &dossierInitial, const QString &filtre,
+                                         const QString &extensionParDefaut, bool demanderEcrasement)
+{
+    QFileDialog dialogue(fenetreActive(), QString(), dossierInitial);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setNameFilters(FiltresQt(filtre));
+    dialogue.setDefaultSuffix(extensionParDefaut);
+    dialogue.setOption(QFileDialog::DontConfirmOverwrite, !demanderEcrasement);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().constFirst();
+}
+
+QString DialoguesQt::ChoisirTypeExercice()
+{
+    QMessageBox boite(QMessageBox::Information, QStringLiteral("Information"), QStringLiteral("Voulez-vous faire ?"),
+                      QMessageBox::NoButton, fenetreActive());
+    boite.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QPushButton *decodage = boite.addButton(QStringLiteral("Le décodage de plan"), QMessageBox::AcceptRole);
+    decodage->setFixedWidth(119);
+    QPushButton *classes =
+        boite.addButton(QStringLiteral("La recherche des classes d'équivalences"), QMessageBox::RejectRole);
+    classes->setFixedWidth(212);
+    boite.exec();
+    return boite.clickedButton() == decodage ? QStringLiteral("p") : QStringLiteral("ce");
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/Dialogues.h"
+
+#include <QStringList>
+
+// The real dialogs, on Qt's widgets. Message boxes belong to the active window.
+class DialoguesQt final : public Dialogues {
+public:
+    void Message(const QString &texte) override;
+    void Erreur(const QString &texte) override;
+    void BoiteErreur(const QString &texte) override;
+    bool Question(const QString &titre, const QString &texte) override;
+    std::optional<QString> Saisie(const QString &titre, const QString &invite, const QString &initial) override;
+    std::optional<TColor> ChoisirCouleur(TColor initiale, QList<TColor> &personnalisees) override;
+    QString FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi) override;
+    QString FichierAEnregistrer(const QString &dossierInitial, const QString &filtre,
+                                const QString &extensionParDefaut, bool demanderEcrasement) override;
+    QString ChoisirTypeExercice() override;
+};
+
+// "Caption (*.x)|*.x|…" as the name filters of a Qt file dialog.
+QStringList FiltresQt(const QString &filtre);

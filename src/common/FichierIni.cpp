@@ -1,0 +1,166 @@
+#include "common/FichierIni.h"
+
+#include "common/Entier.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// A file larger than this is no INI file a teacher wrote; it reads as empty.
+constexpr qint64 TailleMaxIni = 64 * 1024 * 1024;
+
+QString sansGuillemets(const QString &valeur)
+{
+    if (valeur.size() >= 2) {
+        const QChar premier = valeur.front();
+        if ((premier == u'"' || premier == u'\'') && valeur.back() == premier)
+            return valeur.mid(1, valeur.size() - 2);
+    }
+    return valeur;
+}
+
+// Section name of a header line, or nothing when the line is not a header.
+std::optional<QString> nomSection(const QString &ligne)
+{
+    const QString l = ligne.trimmed();
+    if (!l.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype fin = l.indexOf(u']');
+    return (fin < 0 ? l.mid(1) : l.mid(1, fin - 1)).trimmed();
+}
+
+QString ligneEntree(const QString &cle, const QString &valeur)
+{
+    QString propre = valeur;
+    propre.replace(u'\r', u' ').replace(u'\n', u' ');
+    return cle + u'=' + propre;
+}
+
+} // namespace
+
+FichierIni::FichierIni(const QString &chemin) : chemin_(chemin)
+{
+    QFile fichier(chemin);
+    const QFileInfo info(chemin);
+    if (!info.isFile() || info.size() > TailleMaxIni || !fichier.open(QIODevice::ReadOnly))
+        return;
+    existe_ = true;
+    const QString texte = DecoderTexte(fichier.readAll()).texte;
+    lignes_ = texte.split(u'\n');
+    for (QString &ligne : lignes_) {
+        if (ligne.endsWith(u'\r'))
+            ligne.chop(1);
+    }
+    if (!lignes_.isEmpty() && lignes_.back().isEmpty())
+        lignes_.removeLast();
+    indexer();
+}
+
+void FichierIni::indexer()
+{
+    sections_.clear();
+    Section *courante = nullptr;
+    for (qsizetype i = 0; i < lignes_.size(); ++i) {
+        const QString &ligne = lignes_[i];
+        if (const auto nom = nomSection(ligne)) {
+            const QString clef = nom->toLower();
+            // A second section of the same name is not looked at, as by the desktop's profile functions.
+            courante = sections_.count(clef) ? nullptr : &sections_[clef];
+            if (courante)
+                *courante = Section{i, i, {}};
+            continue;
+        }
+        if (!courante)
+            continue;
+        const qsizetype egal = ligne.indexOf(u'=');
+        if (egal < 0)
+            continue;
+        const QString cle = ligne.left(egal).trimmed().toLower();
+        if (!courante->entrees.contains(cle))
+            courante->entrees.insert(cle, i);
+        courante->derniereLigne = i;
+    }
+}
+
+bool FichierIni::sectionExiste(const QString &section) const
+{
+    return sections_.count(section.trimmed().toLower()) > 0;
+}
+
+std::optional<QString> FichierIni::valeurBrute(const QString &section, const QString &cle) const
+{
+    const auto s = sections_.find(section.trimmed().toLower());
+    if (s == sections_.end())
+        return std::nullopt;
+    const auto e = s->second.entrees.constFind(cle.trimmed().toLower());
+    if (e == s->second.entrees.cend())
+        return std::nullopt;
+    const QString &ligne = lignes_[*e];
+    return sansGuillemets(ligne.mid(ligne.indexOf(u'=') + 1).trimmed());
+}
+
+QString FichierIni::lireTexte(const QString &section, const QString &cle, const QString &defaut) const
+{
+    return valeurBrute(section, cle).value_or(defaut).left(LongueurMaxTexte);
+}
+
+std::int32_t FichierIni::lireEntier(const QString &section, const QString &cle, std::int32_t defaut) const
+{
+    const auto valeur = valeurBrute(section, cle);
+    if (!valeur)
+        return defaut;
+    return LireEntierTexte(*valeur).value_or(defaut);
+}
+
+bool FichierIni::lireDrapeau(const QString &section, const QString &cle, bool defaut) const
+{
+    return lireEntier(section, cle, defaut ? 1 : 0) != 0;
+}
+
+ConversionCouleur FichierIni::lireCouleur(const QString &section, const QString &cle, const QString &defaut) const
+{
+    return TexteVersCouleur(lireTexte(section, cle, defaut));
+}
+
+void FichierIni::ecrireTexte(const QString &section, const QString &cle, const QString &valeur)
+{
+    const auto s = sections_.find(section.trimmed().toLower());
+    if (s == sections_.end()) {
+        lignes_.append(u'[' + section + u']');
+        lignes_.append(ligneEntree(cle, valeur));
+    } else if (const auto e = s->second.entrees.constFind(cle.trimmed().toLower()); e != s->second.entrees.cend()) {
+        const QString &ancienne = lignes_[*e];
+        lignes_[*e] = ligneEntree(ancienne.left(ancienne.indexOf(u'=')).trimmed(), valeur);
+        return; // the index is unchanged
+    } else {
+        lignes_.insert(s->second.derniereLigne + 1, ligneEntree(cle, valeur));
+    }
+    indexer();
+}
+
+void FichierIni::ecrireEntier(const QString &section, const QString &cle, std::int32_t valeur)
+{
+    ecrireTexte(section, cle, QString::number(valeur));
+}
+
+void FichierIni::ecrireDrapeau(const QString &section, const QString &cle, bool valeur)
+{
+    ecrireTexte(section, cle, valeur ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+std::optional<QString> FichierIni::enregistrer() const
+{
+    QString texte;
+    for (const QString &ligne : lignes_)
+        texte += ligne + QStringLiteral("\r\n");
+    const Encodage encodage = TientEnWindows1252(texte) ? Encodage::Windows1252 : Encodage::Utf16LE;
+    QSaveFile fichier(chemin_);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return fichier.errorString();
+    const QByteArray octets = EncoderTexte(texte, encodage);
+    if (fichier.write(octets) != octets.size() || !fichier.commit())
+        return fichier.errorString();
+    return std::nullopt;
+}

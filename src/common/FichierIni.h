@@ -1,0 +1,56 @@
+#pragma once
+
+#include "common/Couleur.h"
+#include "common/EncodageTexte.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+// An INI file read once into memory. Section and key names match without regard to letter case,
+// blanks around names and values are ignored, one pair of quotes around a value is dropped, and a
+// missing file, section or key gives the caller's default. The first of two equal names wins.
+// Writing replaces a key in place and keeps every other line of the file as it was.
+class FichierIni {
+public:
+    static constexpr qsizetype LongueurMaxTexte = 2047;
+
+    explicit FichierIni(const QString &chemin);
+
+    const QString &chemin() const { return chemin_; }
+    bool existe() const { return existe_; }
+    bool sectionExiste(const QString &section) const;
+
+    QString lireTexte(const QString &section, const QString &cle, const QString &defaut = {}) const;
+    std::int32_t lireEntier(const QString &section, const QString &cle, std::int32_t defaut) const;
+    bool lireDrapeau(const QString &section, const QString &cle, bool defaut = false) const;
+    ConversionCouleur lireCouleur(const QString &section, const QString &cle, const QString &defaut) const;
+
+    void ecrireTexte(const QString &section, const QString &cle, const QString &valeur);
+    void ecrireEntier(const QString &section, const QString &cle, std::int32_t valeur);
+    void ecrireDrapeau(const QString &section, const QString &cle, bool valeur);
+
+    // Writes the file through a temporary file renamed into place, in Windows-1252 when every
+    // character fits and in UTF-16 LE otherwise, lines ended by CR LF. Returns the system's
+    // reason on failure; the previous file is then left whole.
+    std::optional<QString> enregistrer() const;
+
+private:
+    struct Section {
+        qsizetype ligneEntete;
+        qsizetype derniereLigne; // last key line of the section, or the header
+        QHash<QString, qsizetype> entrees; // lower-case key -> index in lignes_
+    };
+
+    std::optional<QString> valeurBrute(const QString &section, const QString &cle) const;
+    void indexer();
+
+    QString chemin_;
+    bool existe_ = false;
+    QStringList lignes_;
+    std::map<QString, Section> sections_; // lower-case name -> section; entries stay in place as it grows
+};

@@ -1,0 +1,41 @@
+#include "common/OuvertureExercice.h"
+
+#include "common/Descripteur.h"
+
+#include <QFileInfo>
+
+QString MessageImpossibleOuvrir(const QString &chemin)
+{
+    return QStringLiteral("Impossible d'ouvrir le fichier \"%1\".").arg(NomFichier(chemin));
+}
+
+QString MessageFichierManquant(const QString &nomFichier, const QString &phraseExercice)
+{
+    return QStringLiteral("Le fichier \"%1\" est manquant.\n\n%2").arg(nomFichier, phraseExercice);
+}
+
+std::optional<QString> VerifierFichier(const QString &chemin, const QString &extensionAttendue)
+{
+    if (!QFileInfo(chemin).isFile())
+        return MessageImpossibleOuvrir(chemin);
+    if (ExtensionMinuscule(chemin) != extensionAttendue)
+        return MessageMauvaiseExtension;
+    return std::nullopt;
+}
+
+std::optional<QString> VerifierAcces(const QString &cheminDescripteur, int numeroExercice)
+{
+    if (!LireAccesExercice(cheminDescripteur, numeroExercice))
+        return MessageSansAcces;
+    return std::nullopt;
+}
+
+std::optional<QString> VerifierFichiersPresents(const QString &dossier, const QStringList &fichiers,
+                                                const QString &phraseExercice)
+{
+    for (const QString &fichier : fichiers) {
+        if (!QFileInfo(dossier + fichier).isFile())
+            return MessageFichierManquant(fichier, phraseExercice);
+    }
+    return std::nullopt;
+}

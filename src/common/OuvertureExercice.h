@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The checks every exercise window runs on the file it is asked to open. Each returns the French
+// message to show when the check fails, and nothing when it passes.
+
+inline const QString MessageMauvaiseExtension =
+    QStringLiteral("Vous avez ouvert un fichier qui n'a pas l'extension attendue.");
+inline const QString MessageSansAcces = QStringLiteral("Vous n'avez pas accès à cet exercice de ce mécanisme.");
+
+QString MessageImpossibleOuvrir(const QString &chemin);
+QString MessageFichierManquant(const QString &nomFichier, const QString &phraseExercice);
+
+// The file exists and its extension, in lower case, is the one expected (".sch", ".gdl").
+std::optional<QString> VerifierFichier(const QString &chemin, const QString &extensionAttendue);
+// The descriptor's flag of exercise 1 to 5 is set.
+std::optional<QString> VerifierAcces(const QString &cheminDescripteur, int numeroExercice);
+// The first of the files, looked for in order in the folder, that is missing.
+std::optional<QString> VerifierFichiersPresents(const QString &dossier, const QStringList &fichiers,
+                                                const QString &phraseExercice);

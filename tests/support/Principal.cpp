@@ -1,0 +1,36 @@
+#include "support/Enregistrement.h"
+#include "support/Factices.h"
+
+#include <QApplication>
+#include <QTest>
+#include <vector>
+
+namespace {
+std::vector<std::function<std::unique_ptr<QObject>()>> &fabriques()
+{
+    static std::vector<std::function<std::unique_ptr<QObject>()>> liste;
+    return liste;
+}
+} // namespace
+
+bool EnregistrerTest(std::function<std::unique_ptr<QObject>()> fabrique)
+{
+    fabriques().push_back(std::move(fabrique));
+    return true;
+}
+
+// Runs every registered test class; the exit code counts the classes that failed.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    InstallerFactices();
+    int echecs = 0;
+    for (const auto &fabrique : fabriques()) {
+        const std::unique_ptr<QObject> test = fabrique();
+        if (QTest::qExec(test.get(), argc, argv) != 0)
+            ++echecs;
+    }
+    return echecs;
+}
