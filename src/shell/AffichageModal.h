@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+// Shows an exercise window maximised and application-modal, and returns once it is closed.
+void AfficherModal(QWidget &fenetre);
+
+using AffichageModal = std::function<void(QWidget &fenetre)>;

@@ -1,0 +1,53 @@
+#include "shell/Demarrage.h"
+
+#include "common/BureauQt.h"
+#include "common/DialoguesQt.h"
+#include "shell/TFormPrincipale.h"
+#include "shell/TFormSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLockFile>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+// One lock per user; a lock left by a copy that crashed names a process that no longer runs and is taken over.
+QString CheminVerrou()
+{
+    const QString utilisateur = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QStringLiteral("velkora")));
+    return QDir::temp().filePath(QStringLiteral("Velkora-%1.lock").arg(utilisateur));
+}
+
+void ChargerTraductions(QApplication &application, QTranslator &traducteur)
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    if (traducteur.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&traducteur);
+}
+
+} // namespace
+
+int Demarrer(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QLockFile verrou(CheminVerrou());
+    verrou.setStaleLockTime(0);
+    if (!verrou.tryLock(0))
+        return 0;
+
+    QTranslator traducteur;
+    ChargerTraductions(application, traducteur);
+    InstallerDialogues(std::make_unique<DialoguesQt>());
+    InstallerBureau(std::make_unique<BureauQt>());
+
+    auto splash = std::make_unique<TFormSplash>();
+    splash->exec();
+    TFormPrincipale principale;
+    splash.reset();
+    principale.show();
+    return application.exec();
+}

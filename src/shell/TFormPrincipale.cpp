@@ -1,0 +1,236 @@
+#include "shell/TFormPrincipale.h"
+
+#include "common/Descripteur.h"
+#include "common/Bureau.h"
+#include "common/Dialogues.h"
+#include "common/DossierProgramme.h"
+#include "common/Jpeg.h"
+#include "shell/TAboutBox.h"
+#include "shell/TScruteDossier.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QString TitrePrincipal = QStringLiteral("Du plan technique au schéma cinématique");
+const QString MessageCouleurs24Bits =
+    QStringLiteral("Pour pouvoir utiliser ce logiciel,\nil faut IMPERATIVEMENT que votre carte graphique soit "
+                   "paramétrée en couleur 24 bits minimum\n\nTant que cela ne sera pas fait, vous ne pourrez pas "
+                   "utiliser ce logiciel.");
+const QString MessageExerciceNonDisponible =
+    QStringLiteral("Cet exercice n'est pas encore disponible dans cette version de Velkora.");
+const QString AdresseSiteInternet = QStringLiteral("https://www.velkora.fr/");
+
+constexpr int LargeurBanniere = 772;
+constexpr int HauteurBanniere = 215;
+constexpr int LargeurLabelMecanisme = 340;
+
+QString MessageTropDExercices()
+{
+    return QStringLiteral("Le logiciel contient trop d'exercices (%1 maxi).").arg(MaxMecanismes);
+}
+
+QPixmap Banniere()
+{
+    QFile fichier(QStringLiteral(":/banniere.jpg"));
+    if (fichier.open(QIODevice::ReadOnly)) {
+        const ImageDecodee banniere = DecoderJpeg(fichier.readAll());
+        if (!banniere.image.isNull())
+            return QPixmap::fromImage(banniere.image);
+    }
+    QPixmap vide(LargeurBanniere, HauteurBanniere);
+    vide.fill(QColor(0x1d, 0x3b, 0x5c));
+    return vide;
+}
+
+} // namespace
+
+TFormPrincipale::TFormPrincipale(int profondeurEcran, QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FormPrincipale"));
+    setWindowTitle(TitrePrincipal);
+
+    auto *fond = new QWidget(this);
+    fond->setFixedSize(LargeurBanniere, HauteurBanniere);
+    Image = new QLabel(fond);
+    Image->setObjectName(QStringLiteral("Image"));
+    Image->setGeometry(0, 0, LargeurBanniere, HauteurBanniere);
+    Image->setPixmap(Banniere());
+
+    LabelMecanisme = new QLabel(fond);
+    LabelMecanisme->setObjectName(QStringLiteral("LabelMecanisme"));
+    LabelMecanisme->setGeometry(LargeurBanniere - LargeurLabelMecanisme, 0, LargeurLabelMecanisme, HauteurBanniere);
+    LabelMecanisme->setAlignment(Qt::AlignCenter);
+    LabelMecanisme->setWordWrap(true);
+    LabelMecanisme->setAttribute(Qt::WA_TranslucentBackground);
+    LabelMecanisme->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    QFont police = LabelMecanisme->font();
+    police.setBold(true);
+    police.setPixelSize(32);
+    LabelMecanisme->setFont(police);
+    setCentralWidget(fond);
+
+    ScruteDossier = new TScruteDossier(this);
+    ScruteDossier->setObjectName(QStringLiteral("ScruteDossier"));
+    ScruteDossier->Filtre = QStringLiteral("*.sch");
+    ScruteDossier->SousDossier = false;
+    ScruteDossier->MaxPenetration = 10000;
+    ScruteDossier->OnFichier = [this](TScruteDossier *, const QString &Nom) { ScruteDossierFichier(Nom); };
+
+    AboutBox = new TAboutBox(this);
+    CreerMenus();
+    FormCreate(profondeurEcran);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (const QScreen *ecran = QGuiApplication::primaryScreen()) {
+        const QRect disponible = ecran->availableGeometry();
+        move(disponible.center() - QPoint(sizeHint().width() / 2, sizeHint().height() / 2));
+    }
+}
+
+TFormPrincipale::~TFormPrincipale() = default;
+
+int TFormPrincipale::ProfondeurEcran()
+{
+    const QScreen *ecran = QGuiApplication::primaryScreen();
+    return ecran ? ecran->depth() : 0;
+}
+
+void TFormPrincipale::DefinirAffichageModal(AffichageModal affichage) { affichageModal_ = std::move(affichage); }
+
+const TMecanisme &TFormPrincipale::Mecanisme(int numero) const
+{
+    Q_ASSERT(numero >= 1 && numero <= NombreMecanismes_);
+    return Mecanismes_[static_cast<std::size_t>(qBound(1, numero, MaxMecanismes) - 1)];
+}
+
+void TFormPrincipale::CreerMenus()
+{
+    QMenuBar *barre = menuBar();
+    auto action = [this](QMenu *menu, const QString &nom, const QString &texte, auto &&commande) {
+        QAction *item = menu->addAction(texte);
+        item->setObjectName(nom);
+        connect(item, &QAction::triggered, this, commande);
+        return item;
+    };
+
+    QMenu *MenuFichier = barre->addMenu(QStringLiteral("Fichier"));
+    MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
+    action(MenuFichier, QStringLiteral("MenuQuitter"), QStringLiteral("Quitter"), &TFormPrincipale::MenuQuitterClick);
+
+    QMenu *MenuMecanismes = barre->addMenu(QStringLiteral("Mécanismes"));
+    MenuMecanismes->setObjectName(QStringLiteral("MenuMecanismes"));
+    auto sousMenu = [MenuMecanismes](const QString &nom, const QString &texte) {
+        QMenu *menu = MenuMecanismes->addMenu(texte);
+        menu->setObjectName(nom);
+        return menu;
+    };
+    MenuFacile = sousMenu(QStringLiteral("MenuFacile"), QStringLiteral("Facile"));
+    MenuMoyenne = sousMenu(QStringLiteral("MenuMoyenne"), QStringLiteral("Moyenne"));
+    MenuDifficile = sousMenu(QStringLiteral("MenuDifficile"), QStringLiteral("Difficile"));
+    MenuPersonnalise = sousMenu(QStringLiteral("MenuPersonnalise"), QStringLiteral("Personnalisé"));
+
+    QMenu *MenuExercice = barre->addMenu(QStringLiteral("Exercices"));
+    MenuExercice->setObjectName(QStringLiteral("MenuExercice"));
+    MenuPresentation = action(MenuExercice, QStringLiteral("MenuPresentation"), QStringLiteral("Présentation"),
+                              &TFormPrincipale::MenuPresentationClick);
+    MenuDecodage_p = action(MenuExercice, QStringLiteral("MenuDecodage_p"), QStringLiteral("Décodage de plan"),
+                            &TFormPrincipale::MenuExerciceNonDisponibleClick);
+    MenuDecodage_ce = action(MenuExercice, QStringLiteral("MenuDecodage_ce"), QStringLiteral("Classe d'équivalence"),
+                             &TFormPrincipale::MenuExerciceNonDisponibleClick);
+    MenuGraphe = action(MenuExercice, QStringLiteral("MenuGraphe"), QStringLiteral("Graphe des liaisons"),
+                        &TFormPrincipale::MenuExerciceNonDisponibleClick);
+    MenuSchema = action(MenuExercice, QStringLiteral("MenuSchema"), QStringLiteral("Schéma cinématique"),
+                        &TFormPrincipale::MenuExerciceNonDisponibleClick);
+    for (QAction *item : {MenuPresentation, MenuDecodage_p, MenuDecodage_ce, MenuGraphe, MenuSchema})
+        item->setEnabled(false);
+
+    QAction *MenuSpecial = barre->addAction(QStringLiteral("Schéma cinématique sans mécanisme"));
+    MenuSpecial->setObjectName(QStringLiteral("MenuSpecial"));
+    connect(MenuSpecial, &QAction::triggered, this, &TFormPrincipale::MenuExerciceNonDisponibleClick);
+
+    QMenu *MenuAide = barre->addMenu(QStringLiteral("Aide"));
+    MenuAide->setObjectName(QStringLiteral("MenuAide"));
+    action(MenuAide, QStringLiteral("MenuLienInternet"), QStringLiteral("Lien avec le site internet"),
+           &TFormPrincipale::MenuLienInternetClick);
+    action(MenuAide, QStringLiteral("MenuAPropos"), QStringLiteral("A propos"), &TFormPrincipale::MenuAProposClick);
+}
+
+void TFormPrincipale::FormCreate(int profondeurEcran)
+{
+    if (profondeurEcran < 24) {
+        dialogues().Message(MessageCouleurs24Bits);
+        // Takes effect once the event loop runs; the catalogue is still built meanwhile.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+    NombreMecanismes_ = 0;
+    ScruteDossier->Dossier = DossierProgramme();
+    ScruteDossier->Execute();
+}
+
+void TFormPrincipale::ScruteDossierFichier(const QString &Nom)
+{
+    if (NombreMecanismes_ == MaxMecanismes) {
+        dialogues().Message(MessageTropDExercices());
+        return;
+    }
+    const int k = ++NombreMecanismes_;
+    const Descripteur descripteur = LireDescripteur(Nom);
+    TMecanisme &entree = Mecanismes_[static_cast<std::size_t>(k - 1)];
+    entree.Fichier = RadicalDescripteur(Nom);
+    entree.Nom = descripteur.nom;
+    entree.Exo = descripteur.exercices;
+
+    entree.Menu = new QAction(entree.Nom, this);
+    entree.Menu->setData(k);
+    entree.Menu->setCheckable(true);
+    connect(entree.Menu, &QAction::triggered, this, [this, item = entree.Menu] { MenuMecanismeOnClick(item); });
+
+    QMenu *sousMenu = nullptr;
+    switch (descripteur.difficulte) {
+    case 0: sousMenu = MenuPersonnalise; break;
+    case 1: sousMenu = MenuFacile; break;
+    case 2: sousMenu = MenuMoyenne; break;
+    case 3: sousMenu = MenuDifficile; break;
+    default: break;
+    }
+    if (sousMenu)
+        sousMenu->addAction(entree.Menu);
+    entree.Menu->setVisible(descripteur.validite);
+}
+
+void TFormPrincipale::MenuMecanismeOnClick(QAction *item)
+{
+    for (int k = 1; k <= NombreMecanismes_; ++k)
+        Mecanismes_[static_cast<std::size_t>(k - 1)].Menu->setChecked(false);
+    item->setChecked(true);
+
+    const int k = item->data().toInt();
+    if (k < 1 || k > NombreMecanismes_)
+        return;
+    const TMecanisme &entree = Mecanismes_[static_cast<std::size_t>(k - 1)];
+    MecanismeChoisi_ = entree.Fichier;
+    LabelMecanisme->setText(entree.Nom);
+    const std::array<QAction *, 5> items{MenuPresentation, MenuDecodage_p, MenuDecodage_ce, MenuGraphe, MenuSchema};
+    for (std::size_t n = 0; n < items.size(); ++n)
+        items[n]->setEnabled(entree.Exo[n]);
+}
+
+QString TFormPrincipale::CheminDescripteurChoisi() const { return CheminDescripteur(MecanismeChoisi_); }
+
+void TFormPrincipale::MenuQuitterClick() { QCoreApplication::quit(); }
+
+void TFormPrincipale::MenuLienInternetClick() { bureau().OuvrirAdresse(AdresseSiteInternet); }
+
+void TFormPrincipale::MenuAProposClick() { AboutBox->exec(); }
+
+void TFormPrincipale::MenuPresentationClick() { MenuExerciceNonDisponibleClick(); }
+
+void TFormPrincipale::MenuExerciceNonDisponibleClick() { dialogues().Message(MessageExerciceNonDisponible); }
