@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Velkora need, when they are missing.
+set -euo pipefail
+
+paquets=(
+  cmake g++ make ccache
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+  libjpeg62-turbo-dev
+  libbenchmark-dev
+  xvfb xauth x11-utils fonts-dejavu-core
+)
+
+manquants=()
+for paquet in "${paquets[@]}"; do
+  dpkg-query -W -f='${Status}' "$paquet" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$paquet")
+done
+
+if [ ${#manquants[@]} -gt 0 ]; then
+  echo "Installation de : ${manquants[*]}"
+  sudo_si_besoin=()
+  [ "$(id -u)" -ne 0 ] && sudo_si_besoin=(sudo)
+  "${sudo_si_besoin[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_si_besoin[@]}" apt-get install -y --no-install-recommends "${manquants[@]}"
+fi

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite through CTest; then the same suite
+# built with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+"$racine/scripts/dependances.sh"
+
+"$racine/scripts/construire.sh" "$racine/build"
+ctest --test-dir "$racine/build" --output-on-failure
+
+"$racine/scripts/construire.sh" "$racine/build-sanitiseurs" -DVELKORA_SANITIZE=ON -DVELKORA_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$racine/build-sanitiseurs" --output-on-failure

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs inside a virtual display: the splash comes first, then the main window; a second copy ends at once.
+set -u
+programme=$1
+TMPDIR=$(mktemp -d)
+export TMPDIR
+
+fenetre_ouverte() { xwininfo -root -tree 2>/dev/null | grep -q "$1"; }
+
+attendre() { # title, seconds
+  for _ in $(seq 1 $(( $2 * 5 ))); do
+    fenetre_ouverte "$1" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+"$programme" &
+pid=$!
+trap 'kill $pid 2>/dev/null; rm -rf "$TMPDIR"' EXIT
+
+attendre "Fenêtre d'ouverture" 20 || { echo "ÉCHEC : la fenêtre d'ouverture n'est pas apparue"; exit 1; }
+attendre "Du plan technique au schéma cinématique" 30 || { echo "ÉCHEC : la fenêtre principale n'est pas apparue"; exit 1; }
+kill -0 $pid || { echo "ÉCHEC : le programme s'est arrêté"; exit 1; }
+
+timeout 10 "$programme"
+code=$?
+[ $code -eq 0 ] || { echo "ÉCHEC : une seconde copie a rendu $code au lieu de s'arrêter en silence"; exit 1; }
+
+echo "La fenêtre principale est apparue et une seconde copie s'est arrêtée."
