@@ -1,0 +1,40 @@
+#pragma once
+
+#include "joint_graph/GrapheLiaisons.h"
+
+#include <QString>
+#include <optional>
+
+// What reading a ".gdl" file gives: a fresh document that the caller takes or drops, and on failure
+// the French text to show and where the reading stopped.
+struct LectureGdl {
+    enum class Arret {
+        Aucun,   // the whole graph was read
+        Fichier, // the file could not be read; nothing was read
+        Entete,  // "Mecanisme", "NbrCe" or "NbrLiaison" refused; the document is empty
+        Ce,      // the colour of class numeroArret is no colour text; DossierExercice and both counts
+                 // hold the file's values, the classes before it are read, no joint is
+        Liaison, // joint numeroArret holds a number outside the tables; everything before it is read
+    };
+
+    GrapheLiaisons graphe;
+    QString mecanisme; // the "Mecanisme" value, once accepted
+    Arret arret = Arret::Aucun;
+    int numeroArret = 0;
+    QString erreur;
+
+    bool reussie() const { return arret == Arret::Aucun; }
+    // The mechanism and the counts were accepted: the caller may look for the class pictures
+    // before it reports a later stop.
+    bool enteteLue() const { return arret == Arret::Aucun || arret == Arret::Ce || arret == Arret::Liaison; }
+};
+
+// Reads a joint graph. DossierExercice becomes the mechanism's joint-graph folder inside the program
+// folder; the diagram editor finds its own folder with DossierSchemaCinematique(mecanisme).
+LectureGdl LireGdl(const QString &chemin);
+
+// Writes the graph into the file, keeping the sections and keys of an existing file that this graph
+// does not write. Returns the French text to show on failure; the previous file is then left whole.
+std::optional<QString> EnregistrerGdl(const GrapheLiaisons &graphe, const QString &chemin);
+
+QString MessageEcritureImpossible(const QString &chemin);

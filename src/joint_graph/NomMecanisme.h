@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// A ".gdl" file names its mechanism by the name of the mechanism folder alone; the exercise folders
+// are rebuilt from that name inside the program folder, wherever the file itself lies.
+
+inline const QString NomDossierGrapheDesLiaisons = QStringLiteral("graphe_des_liaisons");
+inline const QString NomDossierSchemaCinematique = QStringLiteral("schema_cinematique");
+// The mechanism folder of a graph made without a mechanism.
+inline const QString NomSansMecanisme = QStringLiteral("sansmecanisme");
+
+// The name of the folder two levels above an exercise folder: ".../meca/graphe_des_liaisons/" gives
+// "meca". Both "/" and "\" separate; doubled separators change nothing.
+QString NomMecanismeDuDossier(const QString &dossierExercice);
+
+// One plain path component: not empty, not "." or "..", no "/", "\" or NUL.
+bool EstNomMecanismeValide(const QString &nom);
+
+// Program folder + name + "/graphe_des_liaisons/" and + "/schema_cinematique/". The name must be valid.
+QString DossierGrapheDesLiaisons(const QString &nomMecanisme);
+QString DossierSchemaCinematique(const QString &nomMecanisme);
