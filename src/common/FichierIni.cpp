@@ -157,7 +157,9 @@ std::optional<QString> FichierIni::enregistrer() const
         texte += ligne + QStringLiteral("\r\n");
     const Encodage encodage = TientEnWindows1252(texte) ? Encodage::Windows1252 : Encodage::Utf16LE;
     QSaveFile fichier(chemin_);
-    if (!fichier.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (full disk, file size limit) is seen here: through the buffer
+    // it is lost and commit() would put the truncated file in place of the old one.
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fichier.errorString();
     const QByteArray octets = EncoderTexte(texte, encodage);
     if (fichier.write(octets) != octets.size() || !fichier.commit())
