@@ -155,13 +155,15 @@ std::optional<QString> FichierIni::enregistrer() const
     QString texte;
     for (const QString &ligne : lignes_)
         texte += ligne + QStringLiteral("\r\n");
-    const Encodage encodage = TientEnWindows1252(texte) ? Encodage::Windows1252 : Encodage::Utf16LE;
+    QByteArray octets = EncoderTexte(texte, Encodage::Windows1252);
+    // 8-bit text that happens to be valid UTF-8 as well ("Ã©") would read back otherwise.
+    if (!TientEnWindows1252(texte) || DecoderTexte(octets).texte != texte)
+        octets = EncoderTexte(texte, Encodage::Utf16LE);
     QSaveFile fichier(chemin_);
     // Unbuffered, so that a short write (full disk, file size limit) is seen here: through the buffer
     // it is lost and commit() would put the truncated file in place of the old one.
     if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fichier.errorString();
-    const QByteArray octets = EncoderTexte(texte, encodage);
     if (fichier.write(octets) != octets.size() || !fichier.commit())
         return fichier.errorString();
     return std::nullopt;

@@ -139,6 +139,15 @@ private slots:
         QCOMPARE(FichierIni(arbre.chemin("a.gdl")).lireTexte("CE1", "information"), QStringLiteral("Arbre → moteur"));
     }
 
+    void texteQuiRessembleAUtf8()
+    {
+        ArbreMecanismes arbre;
+        FichierIni ini(arbre.chemin("a.gdl"));
+        ini.ecrireTexte("Ce1", "Information", QStringLiteral("Ã©"));
+        QVERIFY(!ini.enregistrer());
+        QCOMPARE(FichierIni(arbre.chemin("a.gdl")).lireTexte("Ce1", "Information"), QStringLiteral("Ã©"));
+    }
+
     void echecDEcritureGardeLAncienFichier()
     {
         ArbreMecanismes arbre;
