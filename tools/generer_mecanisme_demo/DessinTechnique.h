@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPoint>
+#include <QString>
+
+// Drafting conventions of the assembly drawing: thick lines for visible edges, thin lines for
+// hatching, thread roots and leaders, dash-dot for centre lines. Everything is drawn without
+// anti-aliasing, so the drawing is pure black and white and its labels meet the zone map pixel
+// for pixel.
+
+// The drawing itself, or the zone map in which only the part labels appear, filled with their key colours.
+enum class Calque { Plan, Trame };
+
+QPen TraitFort();
+QPen TraitFin();
+QPen TraitAxe();
+QPen TraitCache();
+
+QFont PoliceDessin(int taillePixels, bool gras = false);
+
+void Hachurer(QPainter &p, const QPainterPath &zone, double angleDegres, double pas);
+// A part cut by the section plane: white ground, hatching, thick outline.
+void PieceCoupee(QPainter &p, const QPainterPath &section, double angleDegres, double pas);
+// A part seen or not cut (shafts, screws, pins along their axis): white ground, thick outline.
+void PieceVue(QPainter &p, const QPainterPath &contour);
+// A section too thin to hatch, filled black.
+void SectionNoire(QPainter &p, const QPainterPath &section);
+
+void LigneAxe(QPainter &p, QPointF a, QPointF b);
+void Fleche(QPainter &p, QPointF queue, QPointF pointe);
+
+// Socket head cap screw, drawn along its axis from the top face of its head.
+struct VisCHc {
+    double d;          // thread diameter
+    double dk;         // head diameter
+    double k;          // head height
+    double longueur;   // under the head
+    double filetage;   // threaded length, measured from the tip
+};
+void DessinerVisCHc(QPainter &p, QPointF faceTete, double angleDegres, const VisCHc &vis);
+
+QPainterPath Rectangle(double x1, double y1, double x2, double y2);
+QPainterPath Polygone(std::initializer_list<QPointF> sommets);
+QPainterPath Disque(QPointF centre, double rayon);
+
+// A part number in its circle, with a leader line ending in a dot on the part.
+struct Repere {
+    int numero;
+    QPoint centre;
+    QPoint cible;
+};
+inline constexpr int RayonRepere = 15;
+void DessinerRepere(QPainter &p, const Repere &repere, Calque calque, const QColor &cle);
