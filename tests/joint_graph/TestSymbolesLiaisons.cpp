@@ -1,0 +1,262 @@
+#include "SymbolesLiaisons.h"
+#include "common/FichierIni.h"
+#include "support/Enregistrement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+#include <cmath>
+
+// The joint catalogue delivered in data/ressource/liaison/: its pictures, its counts, and the
+// generator that draws the pictures.
+
+namespace {
+QString DossierCatalogue()
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/ressource/liaison/");
+}
+
+struct Cellule {
+    int rangee;
+    int colonne;
+};
+
+QList<Cellule> Cellules()
+{
+    QList<Cellule> cellules;
+    for (int rangee = 0; rangee < NombreRangeesSymboles; ++rangee)
+        for (int colonne = 0; colonne < NombreColonnesSymboles; ++colonne)
+            cellules.append({rangee, colonne});
+    return cellules;
+}
+
+// The header of a BMP file: signature, width, height and bits per pixel, as the file says them.
+struct EnteteBmp {
+    bool signature = false;
+    qint32 largeur = 0;
+    qint32 hauteur = 0;
+    quint16 bitsParPixel = 0;
+};
+
+EnteteBmp LireEntete(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray octets = fichier.read(30);
+    if (octets.size() < 30)
+        return {};
+    return {octets.startsWith("BM"), qFromLittleEndian<qint32>(octets.constData() + 18),
+            qFromLittleEndian<qint32>(octets.constData() + 22), qFromLittleEndian<quint16>(octets.constData() + 28)};
+}
+
+QString VerifierFichierSymbole(const QString &chemin)
+{
+    const EnteteBmp entete = LireEntete(chemin);
+    if (!entete.signature)
+        return QStringLiteral("pas un BMP");
+    if (entete.bitsParPixel != 24)
+        return QStringLiteral("%1 bits par pixel").arg(entete.bitsParPixel);
+    if (entete.largeur != CoteSymbole || std::abs(entete.hauteur) != CoteSymbole)
+        return QStringLiteral("%1 × %2").arg(entete.largeur).arg(entete.hauteur);
+    const QImage image(chemin);
+    if (image.isNull())
+        return QStringLiteral("illisible");
+    if (image.pixel(0, image.height() - 1) != qRgb(255, 255, 255))
+        return QStringLiteral("pixel en bas à gauche non blanc");
+    return {};
+}
+
+QImage ChargerSymbole(const Cellule &cellule)
+{
+    return QImage(DossierCatalogue() + NomFichierSymbole(cellule.rangee, cellule.colonne))
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+QString Nom(const Cellule &cellule)
+{
+    return NomFichierSymbole(cellule.rangee, cellule.colonne);
+}
+
+bool Contient(const QImage &image, QRgb couleur)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == couleur)
+                return true;
+    return false;
+}
+
+// A pixel of a stroke at least two pixels thick lies in a 2 × 2 square of its own colour.
+bool DansUnCarre(const QImage &image, int x, int y)
+{
+    const QRgb couleur = image.pixel(x, y);
+    for (int gauche = x - 1; gauche <= x; ++gauche)
+        for (int haut = y - 1; haut <= y; ++haut) {
+            if (gauche < 0 || haut < 0 || gauche + 1 >= image.width() || haut + 1 >= image.height())
+                continue;
+            if (image.pixel(gauche, haut) == couleur && image.pixel(gauche + 1, haut) == couleur
+                && image.pixel(gauche, haut + 1) == couleur && image.pixel(gauche + 1, haut + 1) == couleur)
+                return true;
+        }
+    return false;
+}
+
+constexpr QRgb Blanc = qRgb(255, 255, 255);
+} // namespace
+
+class TestSymbolesLiaisons : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo::exists(DossierCatalogue() + QStringLiteral("liaison.inf")),
+                 qPrintable(QStringLiteral("catalogue introuvable : ") + DossierCatalogue()));
+    }
+
+    void fichiersBmp24BitsSurFondBlanc()
+    {
+        for (const Cellule &cellule : Cellules()) {
+            const QString defaut = VerifierFichierSymbole(DossierCatalogue() + Nom(cellule));
+            QVERIFY2(defaut.isEmpty(), qPrintable(Nom(cellule) + QStringLiteral(" : ") + defaut));
+        }
+    }
+
+    // Each solid of a joint is found again by its exact colour, so that it takes its class's colour.
+    void couleursDesDeuxSolides()
+    {
+        for (const Cellule &cellule : Cellules()) {
+            const QImage image = ChargerSymbole(cellule);
+            const bool marque1 = Contient(image, MarqueSolide1);
+            const bool marque2 = Contient(image, MarqueSolide2);
+            if (cellule.rangee > 0) {
+                QVERIFY2(marque1 && marque2, qPrintable(Nom(cellule)));
+            } else if (cellule.colonne == 0) {
+                QVERIFY2(!marque1 && marque2, "le bâti est de la couleur de sa classe, la seconde marque");
+            } else {
+                QVERIFY2(!marque1 && !marque2, qPrintable(Nom(cellule)));
+            }
+        }
+    }
+
+    // No smoothing: only the ground, the two marker colours and the placeholders' grey, and strokes
+    // thick enough to read once recoloured.
+    void traitsNetsEtEpais()
+    {
+        for (const Cellule &cellule : Cellules()) {
+            const QImage image = ChargerSymbole(cellule);
+            const bool gabarit = cellule.rangee == 0 && cellule.colonne > 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb couleur = image.pixel(x, y);
+                    const bool permise = couleur == Blanc
+                        || (gabarit ? couleur == GrisNeutre : couleur == MarqueSolide1 || couleur == MarqueSolide2);
+                    QVERIFY2(permise, qPrintable(QStringLiteral("%1 : couleur #%2 en (%3, %4)")
+                                                     .arg(Nom(cellule))
+                                                     .arg(couleur & 0xFFFFFF, 6, 16, QChar('0'))
+                                                     .arg(x)
+                                                     .arg(y)));
+                    if (!gabarit && couleur != Blanc)
+                        QVERIFY2(DansUnCarre(image, x, y),
+                                 qPrintable(QStringLiteral("%1 : trait trop fin en (%2, %3)").arg(Nom(cellule)).arg(x).arg(y)));
+                }
+            }
+        }
+    }
+
+    // A plane symbol is turned about the centre pixel by any angle: everything drawn lies in the
+    // circle that stays inside the picture.
+    void resisteALaRotation()
+    {
+        constexpr int centre = CoteSymbole / 2;
+        constexpr double rayonMax = centre - 1;
+        for (const Cellule &cellule : Cellules()) {
+            const QImage image = ChargerSymbole(cellule);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != Blanc)
+                        QVERIFY2(std::hypot(x - centre, y - centre) <= rayonMax,
+                                 qPrintable(QStringLiteral("%1 : (%2, %3) hors du cercle").arg(Nom(cellule)).arg(x).arg(y)));
+        }
+    }
+
+    // The student tells the joints apart by their pictures in space alone.
+    void symbolesDansLEspaceDistincts()
+    {
+        QSet<QByteArray> vus;
+        for (int rangee = 0; rangee < NombreRangeesSymboles; ++rangee) {
+            const QImage image = ChargerSymbole({rangee, 0});
+            const QByteArray octets(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+            QVERIFY2(!vus.contains(octets), qPrintable(QStringLiteral("%1_0.bmp répète une autre liaison").arg(rangee)));
+            vus.insert(octets);
+        }
+    }
+
+    void inconnuesStatiques_data()
+    {
+        QTest::addColumn<int>("rangee");
+        QTest::addColumn<QList<int>>("inconnues");
+        QTest::newRow("sans type") << 0 << QList<int>{0, 0, 0, 0};
+        QTest::newRow("encastrement") << 1 << QList<int>{6, 3, 3, 3};
+        QTest::newRow("pivot") << 2 << QList<int>{5, 3, 2, 3};
+        QTest::newRow("glissiere") << 3 << QList<int>{5, 2, 3, 2};
+        QTest::newRow("helicoidale") << 4 << QList<int>{5, 2, 2, 2};
+        QTest::newRow("pivot glissant") << 5 << QList<int>{4, 2, 2, 2};
+        QTest::newRow("spherique a doigt") << 6 << QList<int>{4, 2, 3, 2};
+        QTest::newRow("spherique") << 7 << QList<int>{3, 2, 2, 2};
+        QTest::newRow("appui plan") << 8 << QList<int>{3, 2, 2, 0};
+        QTest::newRow("lineaire annulaire") << 9 << QList<int>{2, 1, 2, 1};
+        QTest::newRow("lineaire rectiligne") << 10 << QList<int>{2, 2, 1, 0};
+        QTest::newRow("ponctuelle") << 11 << QList<int>{1, 1, 1, 0};
+    }
+    void inconnuesStatiques()
+    {
+        QFETCH(int, rangee);
+        QFETCH(QList<int>, inconnues);
+        const FichierIni catalogue(DossierCatalogue() + QStringLiteral("liaison.inf"));
+        for (int colonne = 0; colonne < NombreColonnesSymboles; ++colonne)
+            QCOMPARE(catalogue.lireEntier(QString::number(rangee), QString::number(colonne), -1), inconnues[colonne]);
+    }
+
+    // The pictures of data/ are the generator's: change the drawing, then run the generator on
+    // data/ressource/liaison/.
+    void generateurIdentiqueAuxFichiers()
+    {
+        for (const Cellule &cellule : Cellules()) {
+            const QImage dessin = DessinerSymboleLiaison(cellule.rangee, cellule.colonne);
+            QCOMPARE(dessin.format(), QImage::Format_RGB888);
+            QVERIFY2(dessin == ChargerSymbole(cellule),
+                     qPrintable(Nom(cellule) + QStringLiteral(" diffère du dessin du générateur")));
+        }
+        QVERIFY(DessinerSymboleLiaison(NombreRangeesSymboles, 0).isNull());
+        QVERIFY(DessinerSymboleLiaison(0, -1).isNull());
+    }
+
+    void ecritureDesSymboles()
+    {
+        QTemporaryDir temporaire;
+        QVERIFY(temporaire.isValid());
+        const QString dossier = temporaire.filePath(QStringLiteral("ressource/liaison"));
+        const auto echec = EcrireSymbolesLiaisons(dossier);
+        QVERIFY2(!echec, qPrintable(echec.value_or(QString())));
+        QCOMPARE(QDir(dossier).entryList(QDir::Files).size(), NombreRangeesSymboles * NombreColonnesSymboles);
+        for (const Cellule &cellule : Cellules())
+            QCOMPARE(VerifierFichierSymbole(dossier + QLatin1Char('/') + Nom(cellule)), QString());
+
+        // A file stands where the folder should be: nothing is written and the message names it.
+        const QString fichier = temporaire.filePath(QStringLiteral("occupe"));
+        QFile bloquant(fichier);
+        QVERIFY(bloquant.open(QIODevice::WriteOnly));
+        bloquant.close();
+        const auto erreur = EcrireSymbolesLiaisons(fichier + QStringLiteral("/liaison"));
+        QVERIFY(erreur.has_value());
+        QCOMPARE(*erreur, QStringLiteral("Impossible de créer le dossier ") + QDir::toNativeSeparators(fichier + QStringLiteral("/liaison")));
+    }
+};
+
+VELKORA_TEST(TestSymbolesLiaisons)
+#include "TestSymbolesLiaisons.moc"
