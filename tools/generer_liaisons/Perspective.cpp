@@ -113,7 +113,6 @@ void Boule(Trace &trace, Point3 centre, double rayon)
     const QPointF c = Projeter(centre);
     trace.masquer(PointsArc(c, rayon, 0, 360));
     trace.cercle(c, rayon);
-    trace.polyligne(Projeter(Cercle3(centre, {1, 0, 0}, {0, 1, 0}, rayon, 180, 360)));
 }
 
 void Plaque(Trace &trace, double x0, double x1, double y0, double y1, double z)

@@ -29,7 +29,7 @@ void Boite(Trace &trace, Point3 min, Point3 max);
 
 // A solid cylinder of axis x: it hides what lies behind it; its visible end is the one at x1.
 void CylindreX(Trace &trace, double x0, double x1, double rayon);
-// A ball: hides what lies behind it, outlined, with the front half of its equator.
+// A ball: a circle in any perspective, hiding what lies behind it.
 void Boule(Trace &trace, Point3 centre, double rayon);
 // A thin horizontal plate at height z: hides what lies behind it and is outlined.
 void Plaque(Trace &trace, double x0, double x1, double y0, double y1, double z);
