@@ -1,0 +1,124 @@
+#include "presentation/LecturePresentation.h"
+
+#include "common/FichierIni.h"
+#include "presentation/PageDescription.h"
+
+#include <QFile>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString SectionNombre = QStringLiteral("NOMBRE DE PIECES");
+const QString CleCombien = QStringLiteral("Combien");
+const QString SectionCouleur = QStringLiteral("COULEUR");
+const QString PrefixeCleCouleur = QStringLiteral("Piece");
+const QString CouleurParDefaut = QStringLiteral("clWhite");
+const QString SectionImprimer = QStringLiteral("IMPRIMER");
+const QString CleVisible = QStringLiteral("Visible");
+const QString PrefixeSectionPiece = QStringLiteral("PIECE");
+
+LecturePresentation refus(const QString &message)
+{
+    LecturePresentation lecture;
+    lecture.issue = LecturePresentation::Issue::Refusee;
+    lecture.message = message;
+    return lecture;
+}
+
+std::optional<QImage> lireImage(const QString &chemin)
+{
+    const QImage image(chemin);
+    if (image.isNull())
+        return std::nullopt;
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+bool lisible(const QString &chemin)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) && fichier.size() <= TailleMaxRessource;
+}
+
+} // namespace
+
+QString MessageTropDePieces(std::int64_t combien)
+{
+    return QStringLiteral("Le fichier \"%1\" annonce %2 pièces, alors qu'une présentation en compte au plus %3.\n\n%4")
+        .arg(FichierCondition)
+        .arg(combien)
+        .arg(MaxZones)
+        .arg(PhrasePresentation);
+}
+
+QString MessageImageIllisible(const QString &nomFichier)
+{
+    return QStringLiteral("Le fichier \"%1\" n'est pas une image lisible.\n\n%2").arg(nomFichier, PhrasePresentation);
+}
+
+QString MessageTaillesDifferentes(const QSize &trame, const QSize &plan)
+{
+    return QStringLiteral("Le fichier \"%1\" mesure %2 × %3 pixels et le fichier \"%4\" %5 × %6 pixels : "
+                          "ils doivent avoir la même taille.\n\n%7")
+        .arg(FichierTrame)
+        .arg(trame.width())
+        .arg(trame.height())
+        .arg(FichierPlan)
+        .arg(plan.width())
+        .arg(plan.height())
+        .arg(PhrasePresentation);
+}
+
+QString MessageFichierIllisible(const QString &nomFichier)
+{
+    return QStringLiteral("Le fichier \"%1\" ne peut pas être lu.\n\n%2").arg(nomFichier, PhrasePresentation);
+}
+
+LecturePresentation LirePresentation(const QString &dossierExercice)
+{
+    LecturePresentation lecture;
+    Presentation &p = lecture.presentation;
+
+    const FichierIni condition(dossierExercice + FichierCondition);
+    const std::int32_t combien = condition.lireEntier(SectionNombre, CleCombien, 0);
+    if (combien > MaxZones)
+        return refus(MessageTropDePieces(combien));
+    p.NombrePieces = std::max<std::int32_t>(combien, 0);
+    for (std::int32_t n = 1; n <= p.NombrePieces; ++n) {
+        const ConversionCouleur couleur =
+            condition.lireCouleur(SectionCouleur, PrefixeCleCouleur + QString::number(n), CouleurParDefaut);
+        if (!couleur.couleur) {
+            lecture.issue = LecturePresentation::Issue::CouleurInvalide;
+            lecture.message = couleur.erreur;
+            return lecture;
+        }
+        p.Zones[static_cast<std::size_t>(n - 1)].Couleur = *couleur.couleur;
+    }
+    p.PdfVisible = condition.lireDrapeau(SectionImprimer, CleVisible);
+
+    const auto trame = lireImage(dossierExercice + FichierTrame);
+    if (!trame)
+        return refus(MessageImageIllisible(FichierTrame));
+    const auto plan = lireImage(dossierExercice + FichierPlan);
+    if (!plan)
+        return refus(MessageImageIllisible(FichierPlan));
+    if (trame->size() != plan->size())
+        return refus(MessageTaillesDifferentes(trame->size(), plan->size()));
+    p.Trame = std::move(*trame);
+    p.Plan = std::move(*plan);
+
+    const FichierIni nomenclature(dossierExercice + FichierNomenclature);
+    for (std::int32_t n = 1; n <= p.NombrePieces; ++n) {
+        TZone &zone = p.Zones[static_cast<std::size_t>(n - 1)];
+        const QString section = PrefixeSectionPiece + QString::number(n);
+        zone.Repere = nomenclature.lireTexte(section, QStringLiteral("Repere"));
+        zone.Nombre = nomenclature.lireTexte(section, QStringLiteral("Nombre"));
+        zone.Designation = nomenclature.lireTexte(section, QStringLiteral("Designation"));
+        zone.Matiere = nomenclature.lireTexte(section, QStringLiteral("Matiere"));
+        zone.Observation = nomenclature.lireTexte(section, QStringLiteral("Observation"));
+    }
+
+    if (!lisible(dossierExercice + FichierExplication))
+        return refus(MessageFichierIllisible(FichierExplication));
+    return lecture;
+}

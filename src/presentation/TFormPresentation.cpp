@@ -1,0 +1,141 @@
+#include "presentation/TFormPresentation.h"
+
+#include "common/Bureau.h"
+#include "common/Descripteur.h"
+#include "common/Dialogues.h"
+#include "common/DossierProgramme.h"
+#include "common/InfobullesQt.h"
+#include "common/OuvertureExercice.h"
+#include "presentation/LecturePresentation.h"
+#include "presentation/NavigateurLocal.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString TitreFenetre = QStringLiteral("Présentation");
+const QString TitreDescription = QStringLiteral("Description");
+const QString TitrePlan = QStringLiteral("Dessin technique");
+const QString TitreMenuFichier = QStringLiteral("Fichier");
+const QString TitreMenuOuvrir = QStringLiteral("Ouvrir une présentation d'un mécanisme");
+const QString TitreMenuFermer = QStringLiteral("Fermer");
+const QString TitreMenuPdf = QStringLiteral("Ouvrir le pdf pour imprimer le plan");
+const QString FiltreOuvrir = QStringLiteral("Fichier Velkora (*.sch)|*.sch");
+constexpr QSize TailleParDefaut(696, 471);
+} // namespace
+
+TFormPresentation::TFormPresentation(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(TitreFenetre);
+    resize(TailleParDefaut);
+    setWindowState(Qt::WindowMaximized);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    setCentralWidget(PageControl1);
+    DescriptionCreation();
+    PlanCreation();
+    PageControl1->addTab(TabSheet1, TitreDescription);
+    PageControl1->addTab(TabSheetPlan, TitrePlan);
+    PageControl1->setCurrentWidget(TabSheetPlan);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TFormPresentation::PageControl1Change);
+
+    MenuCreation();
+    FormCreate();
+}
+
+void TFormPresentation::FormCreate()
+{
+    DefinirDelaiInfobulles(0);
+    SpinEditChange();
+}
+
+void TFormPresentation::MenuCreation()
+{
+    MenuFichier = menuBar()->addMenu(TitreMenuFichier);
+    MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
+    MenuOuvrir = MenuFichier->addAction(TitreMenuOuvrir, this, &TFormPresentation::MenuOuvrirClick);
+    MenuOuvrir->setObjectName(QStringLiteral("MenuOuvrir"));
+    MenuFermer = MenuFichier->addAction(TitreMenuFermer, this, &TFormPresentation::MenuFermerClick);
+    MenuFermer->setObjectName(QStringLiteral("MenuFermer"));
+    MenuPdf = menuBar()->addAction(TitreMenuPdf, this, &TFormPresentation::MenuPdfClick);
+    MenuPdf->setObjectName(QStringLiteral("MenuPdf"));
+}
+
+void TFormPresentation::DescriptionCreation()
+{
+    TabSheet1 = new QWidget(PageControl1);
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    auto *disposition = new QVBoxLayout(TabSheet1);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    WebBrowser1 = new NavigateurLocal(TabSheet1);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    disposition->addWidget(WebBrowser1);
+}
+
+void TFormPresentation::Ouvrir(const QString &cheminDescripteur)
+{
+    if (const auto refus = VerifierFichier(cheminDescripteur, ExtensionDescripteur)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    if (const auto refus = VerifierAcces(cheminDescripteur, NumeroExercicePresentation)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    // Kept even when a file is missing: "Ouvrir le pdf" then reaches the folder just named.
+    DossierExercice = DossierExerciceDescripteur(cheminDescripteur, NomDossierPresentation);
+    if (const auto refus = VerifierFichiersPresents(DossierExercice, FichiersRequisPresentation, PhrasePresentation)) {
+        dialogues().Message(*refus);
+        return;
+    }
+
+    LecturePresentation lecture = LirePresentation(DossierExercice);
+    Presentation &p = lecture.presentation;
+    switch (lecture.issue) {
+    case LecturePresentation::Issue::Refusee:
+        dialogues().Message(lecture.message);
+        return;
+    case LecturePresentation::Issue::CouleurInvalide:
+        // The table was already emptied and partly filled when the bad colour came.
+        CacherInfobulle();
+        NombrePieces = p.NombrePieces;
+        Zones = std::move(p.Zones);
+        MenuPdf->setVisible(true);
+        dialogues().Erreur(lecture.message);
+        return;
+    case LecturePresentation::Issue::Reussie:
+        break;
+    }
+
+    CacherInfobulle();
+    NombrePieces = p.NombrePieces;
+    Zones = std::move(p.Zones);
+    MenuPdf->setVisible(p.PdfVisible);
+    ImageTrame = std::move(p.Trame);
+    PlanEdition(p.Plan);
+    WebBrowser1->Afficher(DossierExercice, DossierExercice + FichierExplication);
+    PageControl1->setCurrentWidget(TabSheet1);
+}
+
+void TFormPresentation::MenuOuvrirClick()
+{
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, 1);
+    if (!chemin.isEmpty())
+        Ouvrir(chemin);
+}
+
+void TFormPresentation::MenuFermerClick() { close(); }
+
+void TFormPresentation::MenuPdfClick()
+{
+    const QString chemin = DossierExercice + FichierPdf;
+    if (DossierExercice.isEmpty() || !QFileInfo(chemin).isFile() ||
+        !bureau().OuvrirDocument(chemin, EtatFenetre::Cachee))
+        dialogues().Message(MessageImpossibleOuvrir(chemin));
+}
+
+void TFormPresentation::PageControl1Change() { FormResize(); }
