@@ -48,6 +48,9 @@ private slots:
 
         PresentationTest neuve = PresentationTroisPieces();
         neuve.page = "<p>Nouvelle</p>";
+        neuve.nomenclature = "[PIECE1]\r\nRepere=99\r\n";
+        neuve.plan = ImageUnie(300, 150, Qt::gray);
+        neuve.trame = ImageUnie(300, 150, Qt::red);
         DescripteurTest descripteur;
         if (panne == SansAcces)
             descripteur.exercices[0] = 0;
@@ -69,6 +72,7 @@ private slots:
 
         QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
         QCOMPARE(f.pages->currentIndex(), 1);
+        QCOMPARE(f.plan->size(), QSize(200, 100));
         QVERIFY(!f.menuPdf->isVisible());
         QCOMPARE(f.cliquer(Pixels::Piece1), partie1);
         QVERIFY(f.description->toPlainText().contains("Mécanisme de démonstration"));
@@ -130,14 +134,14 @@ private slots:
         QTest::addColumn<QByteArray>("octets");
         QTest::addColumn<QString>("attendu");
         const QString suite = QStringLiteral("\n\nImpossible d'ouvrir la présentation de ce mécanisme.");
-        // The zone map of the size row is one pixel wider than the drawing; no file is replaced.
+        // The size row replaces no file: its zone map is one pixel wider than its drawing.
         QTest::newRow("trame illisible") << "trame.bmp" << QByteArray("BM pas une image")
                                          << "Le fichier \"trame.bmp\" n'est pas une image lisible." + suite;
         QTest::newRow("plan vide") << "plan.bmp" << QByteArray()
                                    << "Le fichier \"plan.bmp\" n'est pas une image lisible." + suite;
         QTest::newRow("tailles différentes")
             << "" << QByteArray()
-            << "Le fichier \"trame.bmp\" mesure 201 × 100 pixels et le fichier \"plan.bmp\" 200 × 100 pixels : "
+            << "Le fichier \"trame.bmp\" mesure 301 × 150 pixels et le fichier \"plan.bmp\" 300 × 150 pixels : "
                "ils doivent avoir la même taille." + suite;
         QTest::newRow("plus de 1000 pièces")
             << "condition.inf" << QByteArray("[NOMBRE DE PIECES]\r\nCombien=1001\r\n")
@@ -158,8 +162,9 @@ private slots:
 
         PresentationTest neuve = PresentationTroisPieces();
         neuve.page = "<p>Nouvelle</p>";
-        if (fichier.isEmpty())
-            neuve.trame = ImageUnie(201, 100, Qt::red);
+        neuve.nomenclature = "[PIECE1]\r\nRepere=99\r\n";
+        neuve.plan = ImageUnie(300, 150, Qt::gray);
+        neuve.trame = ImageUnie(fichier.isEmpty() ? 301 : 300, 150, Qt::red);
         const QString chemin = EcrirePresentation(arbre, "neuf", neuve);
         if (!fichier.isEmpty())
             arbre.ecrireOctets("neuf/presentation/" + fichier, octets);
