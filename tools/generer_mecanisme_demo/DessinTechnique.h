@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPoint>
 #include <QString>
+#include <initializer_list>
 
 // Drafting conventions of the assembly drawing: thick lines for visible edges, thin lines for
 // hatching, thread roots and leaders, dash-dot for centre lines. Everything is drawn without

@@ -2,6 +2,8 @@
 
 #include "PiecesEtau.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr double AxeVis = 470;        // axis of the lead screw in both views
