@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+// The main window's banner. Its right-hand part stays dark and plain: the program writes the
+// chosen mechanism's name there, in white.
+inline constexpr QSize TailleBanniere(772, 215);
+inline constexpr int LargeurZoneNom = 340;
+QImage DessinerBanniere();
+
+// The About box's logo: a spur gear on a blue ground, shown at half size.
+inline constexpr QSize TailleLogo(242, 194);
+QImage DessinerLogo();
