@@ -49,7 +49,7 @@ void TFormPresentation::PlanCreation()
     ScrollBox = new QScrollArea(TabSheetPlan);
     ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
     ScrollBox->setWidgetResizable(false);
-    FondPlan = new QWidget;
+    FondPlan = new QWidget(ScrollBox);
     FondPlan->setObjectName(QStringLiteral("FondPlan"));
     FondPlan->setMouseTracking(true);
     ImagePlan = new QLabel(FondPlan);
