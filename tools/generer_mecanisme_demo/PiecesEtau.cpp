@@ -12,7 +12,7 @@ const std::vector<PieceEtau> &PiecesEtau()
          0x00FF0000},
         {4, 1, QStringLiteral("Écrou"), QStringLiteral("CuSn8"), QStringLiteral("Taraudage Tr 20×4"), 0x0000FFFF},
         {5, 2, QStringLiteral("Mâchoire"), QStringLiteral("C45"), QStringLiteral("Trempée, striée"), 0x00FF00FF},
-        {6, 4, QStringLiteral("Vis CHc M6-20"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00FFFF00},
+        {6, 2, QStringLiteral("Vis CHc M6-20"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00FFFF00},
         {7, 2, QStringLiteral("Vis CHc M6-30"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x000080FF},
         {8, 1, QStringLiteral("Bague d'arrêt"), QStringLiteral("C35"), QString(), 0x00FF8000},
         {9, 1, QStringLiteral("Goupille élastique"), QStringLiteral("Acier à ressort"),
