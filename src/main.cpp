@@ -1,1 +1,3 @@
-int main() { return 0; }
+#include "shell/Demarrage.h"
+
+int main(int argc, char **argv) { return Demarrer(argc, argv); }

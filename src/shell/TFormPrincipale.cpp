@@ -5,6 +5,7 @@
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/Jpeg.h"
+#include "presentation/TFormPresentation.h"
 #include "shell/TAboutBox.h"
 #include "shell/TScruteDossier.h"
 
@@ -231,6 +232,12 @@ void TFormPrincipale::MenuLienInternetClick() { bureau().OuvrirAdresse(AdresseSi
 
 void TFormPrincipale::MenuAProposClick() { AboutBox->exec(); }
 
-void TFormPrincipale::MenuPresentationClick() { MenuExerciceNonDisponibleClick(); }
+void TFormPrincipale::MenuPresentationClick()
+{
+    // Shown whatever the opening reported: a failed opening leaves an empty window the student closes.
+    TFormPresentation fenetre(this);
+    fenetre.Ouvrir(CheminDescripteurChoisi());
+    affichageModal_(fenetre);
+}
 
 void TFormPrincipale::MenuExerciceNonDisponibleClick() { dialogues().Message(MessageExerciceNonDisponible); }

@@ -1,9 +1,6 @@
 #include "shell/TFormSplash.h"
 
-#if __has_include("shell/AnimationOuverture.h")
 #include "shell/AnimationOuverture.h"
-#define AVEC_ANIMATION
-#endif
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -17,11 +14,9 @@ TFormSplash::TFormSplash(QWidget *parent) : QDialog(parent, Qt::FramelessWindowH
     setObjectName(QStringLiteral("FormSplash"));
     setWindowTitle(QStringLiteral("Fenêtre d'ouverture"));
     setFixedSize(772, 215);
-#ifdef AVEC_ANIMATION
     auto *animation = new AnimationOuverture(this);
     animation->setObjectName(QStringLiteral("ShockwaveFlash"));
     animation->move(0, 0);
-#endif
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);

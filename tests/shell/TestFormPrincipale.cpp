@@ -1,0 +1,216 @@
+#include "shell/TAboutBox.h"
+#include "shell/TFormPrincipale.h"
+#include "shell/TFormSplash.h"
+#include "support/ArbreMecanismes.h"
+#include "support/Enregistrement.h"
+#include "support/Factices.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+QList<QAction *> items(const TFormPrincipale &f, const char *menu)
+{
+    return f.findChild<QMenu *>(QString::fromLatin1(menu))->actions();
+}
+
+QAction *item(const TFormPrincipale &f, const char *nom) { return f.findChild<QAction *>(QString::fromLatin1(nom)); }
+
+bool exerciceActif(const TFormPrincipale &f, const char *nom) { return item(f, nom)->isEnabled(); }
+
+} // namespace
+
+class TestFormPrincipale : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { dialoguesFactices().oublier(); }
+
+    void sansDescripteur()
+    {
+        ArbreMecanismes arbre;
+        TFormPrincipale f(24);
+        QCOMPARE(f.windowTitle(), QStringLiteral("Du plan technique au schéma cinématique"));
+        QCOMPARE(f.NombreMecanismes(), 0);
+        for (const char *menu : {"MenuFacile", "MenuMoyenne", "MenuDifficile", "MenuPersonnalise"})
+            QVERIFY(items(f, menu).isEmpty());
+        for (const char *nom : {"MenuPresentation", "MenuDecodage_p", "MenuDecodage_ce", "MenuGraphe", "MenuSchema"})
+            QVERIFY(!exerciceActif(f, nom));
+        QVERIFY(item(f, "MenuSpecial")->isEnabled());
+        QVERIFY(dialoguesFactices().textes().isEmpty());
+    }
+
+    void difficultesEtCoche()
+    {
+        ArbreMecanismes arbre;
+        DescripteurTest facile{.nom = "Pompe", .difficulte = 1};
+        DescripteurTest difficile{.nom = "Vérin", .difficulte = 3};
+        arbre.ecrireDescripteur("pompe", facile);
+        arbre.ecrireDescripteur("verin", difficile);
+        TFormPrincipale f(24);
+        QCOMPARE(items(f, "MenuFacile").size(), 1);
+        QCOMPARE(items(f, "MenuDifficile").size(), 1);
+        QVERIFY(items(f, "MenuMoyenne").isEmpty());
+        QAction *pompe = items(f, "MenuFacile").first();
+        QAction *verin = items(f, "MenuDifficile").first();
+        QCOMPARE(pompe->text(), QStringLiteral("Pompe"));
+
+        pompe->trigger();
+        QVERIFY(pompe->isChecked());
+        QVERIFY(!verin->isChecked());
+        QCOMPARE(f.findChild<QLabel *>("LabelMecanisme")->text(), QStringLiteral("Pompe"));
+        verin->trigger();
+        QVERIFY(!pompe->isChecked());
+        QVERIFY(verin->isChecked());
+        QCOMPARE(f.MecanismeChoisi(), QStringLiteral("verin"));
+        QCOMPARE(f.findChild<QLabel *>("LabelMecanisme")->text(), QStringLiteral("Vérin"));
+        verin->trigger(); // choosing it again keeps it checked
+        QVERIFY(verin->isChecked());
+    }
+
+    void exercicesSelonLeDescripteur()
+    {
+        ArbreMecanismes arbre;
+        arbre.ecrireDescripteur("a", {.exercices = {0, 1, 0, 0, 1}});
+        arbre.ecrireDescripteur("b", {.exercices = {1, 0, 1, 1, 0}, .difficulte = 2});
+        TFormPrincipale f(24);
+        items(f, "MenuFacile").first()->trigger();
+        QVERIFY(exerciceActif(f, "MenuDecodage_p"));
+        QVERIFY(!exerciceActif(f, "MenuGraphe"));
+        QVERIFY(!exerciceActif(f, "MenuPresentation"));
+        QVERIFY(exerciceActif(f, "MenuSchema"));
+        items(f, "MenuMoyenne").first()->trigger();
+        QVERIFY(!exerciceActif(f, "MenuDecodage_p"));
+        QVERIFY(exerciceActif(f, "MenuGraphe"));
+        QVERIFY(exerciceActif(f, "MenuPresentation"));
+        QVERIFY(exerciceActif(f, "MenuDecodage_ce"));
+    }
+
+    void menusNonAtteints()
+    {
+        ArbreMecanismes arbre;
+        arbre.ecrireDescripteur("cache", {.validite = 0, .difficulte = 1});
+        arbre.ecrireDescripteur("quatre", {.difficulte = 4});
+        arbre.ecrireDescripteur("negatif", {.difficulte = -1});
+        arbre.ecrireDescripteur("sansmenu", {.difficulte = std::nullopt});
+        TFormPrincipale f(24);
+        QCOMPARE(f.NombreMecanismes(), 4);
+        QCOMPARE(items(f, "MenuFacile").size(), 1);
+        QVERIFY(!items(f, "MenuFacile").first()->isVisible());
+        QCOMPARE(items(f, "MenuPersonnalise").size(), 1);
+        QCOMPARE(f.Mecanisme(1).Menu->parent(), &f);
+    }
+
+    void capacite_data()
+    {
+        QTest::addColumn<int>("descripteurs");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("75") << 75 << 0;
+        QTest::newRow("77") << 77 << 2;
+    }
+    void capacite()
+    {
+        QFETCH(int, descripteurs);
+        QFETCH(int, messages);
+        ArbreMecanismes arbre;
+        for (int i = 0; i < descripteurs; ++i)
+            arbre.ecrireDescripteur(QStringLiteral("m%1").arg(i), {});
+        TFormPrincipale f(24);
+        QCOMPARE(f.NombreMecanismes(), 75);
+        QCOMPARE(items(f, "MenuFacile").size(), 75);
+        QCOMPARE(dialoguesFactices().textes(),
+                 QStringList(messages, QStringLiteral("Le logiciel contient trop d'exercices (75 maxi).")));
+    }
+
+    void nomDifferentDuRadical()
+    {
+        ArbreMecanismes arbre;
+        arbre.ecrireDescripteur("bride_v2", {.nom = "Bride hydraulique"});
+        TFormPrincipale f(24);
+        items(f, "MenuFacile").first()->trigger();
+        QCOMPARE(f.MecanismeChoisi(), QStringLiteral("bride_v2"));
+        QCOMPARE(f.Mecanisme(1).Nom, QStringLiteral("Bride hydraulique"));
+    }
+
+    void profondeurDeCouleur()
+    {
+        ArbreMecanismes arbre;
+        arbre.ecrireDescripteur("a", {});
+        TFormPrincipale f(16);
+        QCOMPARE(dialoguesFactices().textes(),
+                 QStringList{QStringLiteral("Pour pouvoir utiliser ce logiciel,\nil faut IMPERATIVEMENT que votre "
+                                            "carte graphique soit paramétrée en couleur 24 bits minimum\n\nTant que "
+                                            "cela ne sera pas fait, vous ne pourrez pas utiliser ce logiciel.")});
+        QCOMPARE(f.NombreMecanismes(), 1); // the catalogue is still built
+    }
+
+    void aideEtAPropos()
+    {
+        ArbreMecanismes arbre;
+        TFormPrincipale f(24);
+        item(f, "MenuLienInternet")->trigger();
+        QCOMPARE(bureauFactice().adresses.size(), 1);
+        QVERIFY(bureauFactice().adresses.last().startsWith("https://"));
+
+        auto *aPropos = f.findChild<TAboutBox *>();
+        QVERIFY(aPropos);
+        for (int fois = 0; fois < 2; ++fois) {
+            QTimer::singleShot(0, aPropos, [aPropos] {
+                QVERIFY(aPropos->isVisible());
+                QCOMPARE(aPropos->findChild<QLabel *>("Version")->text(), QStringLiteral("3.5.1"));
+                QCOMPARE(aPropos->findChild<QLabel *>("Titre")->text(), QStringLiteral("Velkora"));
+                QTest::mouseClick(aPropos->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
+            });
+            item(f, "MenuAPropos")->trigger();
+            QVERIFY(!aPropos->isVisible());
+        }
+    }
+
+    void exerciceNonDisponible()
+    {
+        ArbreMecanismes arbre;
+        arbre.ecrireDescripteur("a", {});
+        TFormPrincipale f(24);
+        item(f, "MenuSpecial")->trigger();
+        QCOMPARE(dialoguesFactices().textes().size(), 1);
+        QVERIFY(dialoguesFactices().textes().first().contains("pas encore disponible"));
+    }
+
+    void presentationSurLeRadicalChoisi()
+    {
+        ArbreMecanismes arbre;
+        arbre.ecrireDescripteur("bride_v2", {.nom = "Bride hydraulique", .exercices = {1, 0, 0, 0, 0}});
+        TFormPrincipale f(24);
+        QStringList fenetres;
+        f.DefinirAffichageModal([&](QWidget &fenetre) { fenetres << fenetre.windowTitle(); });
+        items(f, "MenuFacile").first()->trigger();
+        item(f, "MenuPresentation")->trigger();
+        QCOMPARE(fenetres, QStringList{QStringLiteral("Présentation")});
+        // The window looked in the stem's folder, not in one named after the display name.
+        QCOMPARE(dialoguesFactices().textes(),
+                 QStringList{QStringLiteral("Le fichier \"condition.inf\" est manquant.\n\n"
+                                            "Impossible d'ouvrir la présentation de ce mécanisme.")});
+        QVERIFY(f.findChildren<QMainWindow *>().isEmpty()); // destroyed once closed
+    }
+
+    void ouvertureEnCinqSecondes()
+    {
+        TFormSplash splash;
+        QCOMPARE(splash.size(), QSize(772, 215));
+        QTimer::singleShot(0, &splash, [&splash] {
+            for (int tic = 0; tic < 4; ++tic) {
+                splash.TimerTimer();
+                QVERIFY(splash.isVisible());
+            }
+            splash.TimerTimer();
+        });
+        QCOMPARE(splash.exec(), int(QDialog::Accepted));
+        QCOMPARE(splash.Compte(), 0);
+    }
+};
+
+VELKORA_TEST(TestFormPrincipale)
+#include "TestFormPrincipale.moc"
