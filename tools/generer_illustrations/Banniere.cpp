@@ -57,15 +57,23 @@ void Fond(QPainter &p)
         p.drawLine(QPointF(0, y + 0.5), QPointF(FinDessin + 60, y + 0.5));
     }
 
-    // The plain part, joined to the drawing by a short blend.
-    QLinearGradient sombre(FinDessin - 40, 0, FinDessin + 20, 0);
-    sombre.setColorAt(0, QColor(10, 30, 56, 0));
-    sombre.setColorAt(1, QColor(10, 30, 56, 255));
-    p.fillRect(QRect(FinDessin - 40, 0, LargeurZoneNom + 40, 215), sombre);
-    QLinearGradient nuit(0, 0, 0, 215);
-    nuit.setColorAt(0, QColor(13, 37, 68));
-    nuit.setColorAt(1, QColor(8, 25, 47));
-    p.fillRect(QRect(FinDessin + 20, 0, LargeurZoneNom - 20, 215), nuit);
+    // The plain part, joined to the drawing by a short blend: a layer of the dark ground whose
+    // opacity rises from the drawing to the plain part.
+    QImage nuit(TailleBanniere, QImage::Format_ARGB32_Premultiplied);
+    nuit.fill(Qt::transparent);
+    {
+        QPainter n(&nuit);
+        QLinearGradient vertical(0, 0, 0, 215);
+        vertical.setColorAt(0, QColor(13, 37, 68));
+        vertical.setColorAt(1, QColor(8, 25, 47));
+        n.fillRect(QRect(FinDessin - 40, 0, LargeurZoneNom + 40, 215), vertical);
+        QLinearGradient fondu(FinDessin - 40, 0, FinDessin + 20, 0);
+        fondu.setColorAt(0, QColor(0, 0, 0, 0));
+        fondu.setColorAt(1, QColor(0, 0, 0, 255));
+        n.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        n.fillRect(nuit.rect(), fondu);
+    }
+    p.drawImage(0, 0, nuit);
 
     // A large gear barely showing through the plain part.
     p.save();
