@@ -87,6 +87,13 @@ void RemplacerLigne(const uchar *lu, uchar *ecrit, int largeur, Rvb cherchee, Rv
     }
 }
 
+// Asks the cache for the byte at base + decalage, which may lie outside the picture: a prefetch never
+// faults, and the address is worked out as an integer.
+inline void Precharger(const uchar *base, std::int64_t decalage)
+{
+    __builtin_prefetch(reinterpret_cast<const void *>(reinterpret_cast<std::uintptr_t>(base) + std::uintptr_t(decalage)));
+}
+
 // Every byte of the picture goes through the table.
 void AppliquerTable(QImage &image, const std::array<uchar, 256> &table)
 {
@@ -103,6 +110,7 @@ void AppliquerTable(QImage &image, const std::array<uchar, 256> &table)
         std::memcpy(octets, mots, 8);
     };
     constexpr qsizetype Bloc = 16;
+    constexpr qsizetype Avance = 2048; // bytes read ahead, over the end of the row into the next one
     const qsizetype debutQueue = octetsUtiles - octetsUtiles % Bloc;
     // Drawings are mostly flat: sixteen bytes that the row above also had at the same place take the
     // result written there without going through the table again. The row above's bytes as they were
@@ -113,11 +121,11 @@ void AppliquerTable(QImage &image, const std::array<uchar, 256> &table)
         const uchar *dessus = y > 0 ? image.constScanLine(y - 1) : nullptr;
         for (qsizetype i = 0; i < debutQueue; i += Bloc) {
             uchar *garde = lusAuDessus.data() + i;
-            const bool commeAuDessus = dessus != nullptr && std::memcmp(ligne + i, garde, Bloc) == 0;
-            std::memcpy(garde, ligne + i, Bloc);
-            if (commeAuDessus) {
+            Precharger(ligne, i + Avance);
+            if (dessus != nullptr && std::memcmp(ligne + i, garde, Bloc) == 0) {
                 std::memcpy(ligne + i, dessus + i, Bloc);
             } else {
+                std::memcpy(garde, ligne + i, Bloc);
                 convertir8(ligne + i);
                 convertir8(ligne + i + 8);
             }
@@ -353,7 +361,6 @@ void TournerParTuiles(const GeometrieRotation &geometrie, const uchar *pixels, Q
     };
     uchar *bitsDestination = destination.bits();
     const qsizetype pasDestination = destination.bytesPerLine();
-    const auto adresseSource = reinterpret_cast<std::uintptr_t>(pixels);
     const std::int32_t *decalages = anneau.data();
     for (int r = 0; r < Tuile; ++r)
         preparer(0, r);
@@ -374,9 +381,8 @@ void TournerParTuiles(const GeometrieRotation &geometrie, const uchar *pixels, Q
                 std::memcpy(ecrit + OctetsParPixel * i, octetsFond, OctetsParPixel);
             const unsigned premier = moitie * CasesTuile + unsigned(r) * Tuile;
             for (int i = debut; i < fin; ++i) {
-                // Entries ahead may belong to pixels outside the source: a prefetch never faults.
-                const std::int64_t avant = decalages[(premier + unsigned(i) + Avance) % (2 * CasesTuile)];
-                __builtin_prefetch(reinterpret_cast<const void *>(adresseSource + std::uintptr_t(avant)));
+                // Entries ahead may belong to pixels outside the source.
+                Precharger(pixels, decalages[(premier + unsigned(i) + Avance) % (2 * CasesTuile)]);
                 std::memcpy(ecrit + OctetsParPixel * i, pixels + decalages[premier + unsigned(i)], OctetsParPixel);
             }
         }
