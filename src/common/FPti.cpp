@@ -6,6 +6,8 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <ranges>
 #include <vector>
 
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -232,30 +234,24 @@ public:
         return {cx_ + u / 2, cy_ + v / 2};
     }
 
-    // The pixels of row y that come from inside the source, [debut, fin). Along a row the source
-    // column and the source row each move one way only (every step above is monotonic), so they are
-    // one run, found by halving.
+    // The pixels of row y that come from inside the source, [debut, fin). Every step of the sums above
+    // is monotonic, so along a row the source column and the source row each move one way only, and
+    // those pixels are one run; its ends are found by halving.
     std::pair<int, int> plage(int y) const
     {
+        const auto colonnes = std::views::iota(0, largeur_);
+        // The first column from which the condition holds, given that it holds from some column on.
+        const auto premiere = [&colonnes](auto condition) {
+            return int(std::ranges::partition_point(colonnes, std::not_fn(condition)) - colonnes.begin());
+        };
         int debut = 0;
         int fin = largeur_;
+        // Keeps the columns where 0 <= coordonnee < limite.
         const auto restreindre = [&](auto coordonnee, bool croissante, int limite) {
-            const auto premier = [this](auto vrai) {
-                int bas = 0;
-                int haut = largeur_;
-                while (bas < haut) {
-                    const int milieu = bas + (haut - bas) / 2;
-                    if (vrai(milieu))
-                        haut = milieu;
-                    else
-                        bas = milieu + 1;
-                }
-                return bas;
-            };
-            const int auDessus = premier([&](int x) { return croissante == (coordonnee(x) >= 0); });
-            const int auDela = premier([&](int x) { return croissante == (coordonnee(x) >= limite); });
-            debut = std::max(debut, croissante ? auDessus : auDela);
-            fin = std::min(fin, croissante ? auDela : auDessus);
+            const int aZero = premiere([&](int x) { return (coordonnee(x) >= 0) == croissante; });
+            const int aLimite = premiere([&](int x) { return (coordonnee(x) >= limite) == croissante; });
+            debut = std::max(debut, croissante ? aZero : aLimite);
+            fin = std::min(fin, croissante ? aLimite : aZero);
         };
         restreindre([&](int x) { return source(x, y).first; }, cs_ >= 0, largeur_);
         restreindre([&](int x) { return source(x, y).second; }, sn_ >= 0, hauteur_);
