@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QEventLoop>
+#include <QScreen>
 
 namespace {
 class FinSurFermeture final : public QObject {
@@ -25,6 +26,9 @@ void AfficherModal(QWidget &fenetre)
     FinSurFermeture filtre(boucle);
     fenetre.setWindowModality(Qt::ApplicationModal);
     fenetre.installEventFilter(&filtre);
+    // Without a window manager nothing maximises the window: it is given the screen beforehand.
+    if (const QScreen *ecran = fenetre.screen())
+        fenetre.setGeometry(ecran->availableGeometry());
     fenetre.showMaximized();
     if (fenetre.isVisible())
         boucle.exec();

@@ -1,5 +1,7 @@
 #include "shell/AnimationOuverture.h"
 
+#include "common/Engrenage.h"
+
 #include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
@@ -42,71 +44,10 @@ constexpr double DureeTitre = 1.4;
 constexpr double DebutSousTitre = 1.1;
 constexpr double DureeSousTitre = 1.4;
 
-QPointF Polaire(double r, double a)
-{
-    return {r * std::cos(a), r * std::sin(a)};
-}
-
-double Involute(double a)
-{
-    return std::tan(a) - a;
-}
-
-// A spur gear with involute teeth (20° pressure angle), tooth 0 centred on angle 0, with its bore
-// and, when there is room, lightening holes that show it turning.
-QPainterPath ProfilEngrenage(int dents, double module, double rayonAlesage, int trous)
-{
-    const double pression = qDegreesToRadians(20.0);
-    const double rp = module * dents / 2;
-    const double rb = rp * std::cos(pression);
-    const double ra = rp + module;
-    const double rf = rp - 1.25 * module;
-    const auto demiEpaisseur = [&](double r) {
-        return M_PI / (2 * dents) + Involute(pression) - Involute(std::acos(std::min(1.0, rb / r)));
-    };
-    const double rFlanc = std::max(rb, rf);
-    constexpr int PointsFlanc = 6;
-    QPolygonF contour;
-    for (int k = 0; k < dents; ++k) {
-        const double c = 2 * M_PI * k / dents;
-        contour << Polaire(rf, c - demiEpaisseur(rFlanc));
-        for (int i = 0; i <= PointsFlanc; ++i) {
-            const double r = rFlanc + (ra - rFlanc) * i / PointsFlanc;
-            contour << Polaire(r, c - demiEpaisseur(r));
-        }
-        for (int i = PointsFlanc; i >= 0; --i) {
-            const double r = rFlanc + (ra - rFlanc) * i / PointsFlanc;
-            contour << Polaire(r, c + demiEpaisseur(r));
-        }
-        contour << Polaire(rf, c + demiEpaisseur(rFlanc));
-        const double suivant = 2 * M_PI * (k + 1) / dents - demiEpaisseur(rFlanc);
-        for (int j = 1; j < 4; ++j) {
-            const double a = c + demiEpaisseur(rFlanc) + (suivant - c - demiEpaisseur(rFlanc)) * j / 4;
-            contour << Polaire(rf, a);
-        }
-    }
-    QPainterPath chemin;
-    chemin.setFillRule(Qt::OddEvenFill);
-    chemin.addPolygon(contour);
-    chemin.closeSubpath();
-    chemin.addEllipse(QPointF(0, 0), rayonAlesage, rayonAlesage);
-    const double rTrous = (rf + rayonAlesage) / 2;
-    const double rTrou = (rf - rayonAlesage) * 0.28;
-    for (int i = 0; i < trous; ++i) {
-        const QPointF centre = Polaire(rTrous, 2 * M_PI * (i + 0.5) / trous);
-        chemin.addEllipse(centre, rTrou, rTrou);
-    }
-    return chemin;
-}
-
-double RayonPrimitif(int dents)
-{
-    return Module * dents / 2;
-}
 
 QPointF CentreMenee()
 {
-    const double entraxe = RayonPrimitif(DentsMenante) + RayonPrimitif(DentsMenee);
+    const double entraxe = RayonPrimitif(DentsMenante, Module) + RayonPrimitif(DentsMenee, Module);
     return CentreMenante + Polaire(entraxe, qDegreesToRadians(AngleEntraxe));
 }
 
@@ -234,11 +175,11 @@ void AnimationOuverture::preparerFond()
     const QPointF b = CentreMenee();
     p.setPen(StyloAxe(TraitDiscret));
     for (const auto &[centre, dents] : {std::pair{CentreMenante, DentsMenante}, std::pair{b, DentsMenee}}) {
-        const double r = RayonPrimitif(dents) + Module + 8;
+        const double r = RayonPrimitif(dents, Module) + Module + 8;
         p.drawLine(centre - QPointF(r, 0), centre + QPointF(r, 0));
         p.drawLine(centre - QPointF(0, r), centre + QPointF(0, r));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(centre, RayonPrimitif(dents), RayonPrimitif(dents));
+        p.drawEllipse(centre, RayonPrimitif(dents, Module), RayonPrimitif(dents, Module));
     }
     p.drawLine(CentreMenante, b);
 

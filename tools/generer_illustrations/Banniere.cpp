@@ -1,4 +1,4 @@
-#include "Engrenage.h"
+#include "common/Engrenage.h"
 #include "Illustrations.h"
 
 #include <QLinearGradient>

@@ -1,15 +1,10 @@
-#include "Engrenage.h"
+#include "common/Engrenage.h"
 
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-QPointF Polaire(double r, double a)
-{
-    return {r * std::cos(a), r * std::sin(a)};
-}
 
 double Involute(double a)
 {
