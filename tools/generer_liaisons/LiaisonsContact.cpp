@@ -1,5 +1,5 @@
 #include "DessinsLiaisons.h"
-#include "Perspective.h"
+#include "VueCavaliere.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,4 +1,4 @@
-#include "Perspective.h"
+#include "VueCavaliere.h"
 
 #include <cmath>
 #include <numbers>
