@@ -27,4 +27,13 @@ timeout 10 "$programme"
 code=$?
 [ $code -eq 0 ] || { echo "ÉCHEC : une seconde copie a rendu $code au lieu de s'arrêter en silence"; exit 1; }
 
-echo "La fenêtre principale est apparue et une seconde copie s'est arrêtée."
+# A copy that crashed leaves its lock behind: the next start must not be blocked by it.
+kill -9 $pid
+wait $pid 2>/dev/null
+for _ in $(seq 1 50); do fenetre_ouverte "Du plan technique" || break; sleep 0.2; done
+"$programme" &
+pid=$!
+attendre "Fenêtre d'ouverture" 20 || { echo "ÉCHEC : après un arrêt brutal, le programme ne redémarre pas"; exit 1; }
+attendre "Du plan technique au schéma cinématique" 30 || { echo "ÉCHEC : après un arrêt brutal, le programme ne redémarre pas"; exit 1; }
+
+echo "La fenêtre principale est apparue, une seconde copie s'est arrêtée, et le programme redémarre après un arrêt brutal."
