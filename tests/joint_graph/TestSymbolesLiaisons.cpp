@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <array>
 #include <cmath>
 
 // The joint catalogue delivered in data/ressource/liaison/: its pictures, its counts, and the
@@ -47,11 +48,11 @@ EnteteBmp LireEntete(const QString &chemin)
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray octets = fichier.read(30);
-    if (octets.size() < 30)
+    std::array<char, 30> octets{};
+    if (fichier.read(octets.data(), qint64(octets.size())) != qint64(octets.size()))
         return {};
-    return {octets.startsWith("BM"), qFromLittleEndian<qint32>(octets.constData() + 18),
-            qFromLittleEndian<qint32>(octets.constData() + 22), qFromLittleEndian<quint16>(octets.constData() + 28)};
+    return {octets[0] == 'B' && octets[1] == 'M', qFromLittleEndian<qint32>(octets.data() + 18),
+            qFromLittleEndian<qint32>(octets.data() + 22), qFromLittleEndian<quint16>(octets.data() + 28)};
 }
 
 QString VerifierFichierSymbole(const QString &chemin)
