@@ -36,7 +36,8 @@ QString ExtensionMinuscule(const QString &chemin)
 
 QString RadicalDescripteur(const QString &cheminDescripteur)
 {
-    return NomFichier(cheminDescripteur).chopped(qMin<qsizetype>(4, NomFichier(cheminDescripteur).size()));
+    const QString nom = NomFichier(cheminDescripteur);
+    return nom.chopped(qMin<qsizetype>(4, nom.size()));
 }
 
 QString CheminDescripteur(const QString &radical) { return DossierProgramme() + radical + ExtensionDescripteur; }
