@@ -12,17 +12,31 @@ struct Releve {
     QStringList ordre; // "F:" / "D:" + path, in call order
 };
 
-void brancher(TScruteDossier &s, Releve &r)
-{
-    s.OnFichier = [&r](TScruteDossier *, const QString &n) {
-        r.fichiers << n;
-        r.ordre << "F:" + n;
-    };
-    s.OnDossier = [&r](TScruteDossier *, const QString &n) {
-        r.dossiers << n;
-        r.ordre << "D:" + n;
-    };
-}
+// A scanner of a folder whose events are written down in a record.
+struct Scrutation {
+    TScruteDossier s{nullptr};
+    Releve r;
+
+    Scrutation(const QString &dossier, const QString &filtre)
+    {
+        s.Dossier = dossier;
+        s.Filtre = filtre;
+        s.OnFichier = [this](TScruteDossier *, const QString &n) {
+            r.fichiers << n;
+            r.ordre << "F:" + n;
+        };
+        s.OnDossier = [this](TScruteDossier *, const QString &n) {
+            r.dossiers << n;
+            r.ordre << "D:" + n;
+        };
+    }
+    // Runs the scan again on a fresh record.
+    void executer()
+    {
+        r = {};
+        s.Execute();
+    }
+};
 } // namespace
 
 class TestScruteDossier : public QObject {
@@ -34,15 +48,13 @@ private slots:
         arbre.ecrireTexte("a.sch", "x");
         arbre.ecrireTexte("b.txt", "x");
         arbre.ecrireTexte("sub/d.sch", "x");
-        TScruteDossier s(nullptr);
-        Releve r;
-        brancher(s, r);
-        s.Filtre = "*.sch";
+        Scrutation scrutation(arbre.dossier(), "*.sch");
+        auto &s = scrutation.s;
+        auto &r = scrutation.r;
         s.SousDossier = false;
         for (const QString &dossier : {arbre.dossier(), arbre.dossier().chopped(1)}) {
-            r = {};
             s.Dossier = dossier;
-            s.Execute();
+            scrutation.executer();
             QCOMPARE(r.fichiers, QStringList{arbre.chemin("a.sch")});
             QCOMPARE(r.dossiers, QStringList{arbre.chemin("sub")});
         }
@@ -54,20 +66,17 @@ private slots:
         arbre.ecrireTexte("x.SCH", "x");
         arbre.ecrireTexte("y.gdl", "x");
         arbre.ecrireTexte("z.sch", "x");
-        TScruteDossier s(nullptr);
-        Releve r;
-        brancher(s, r);
-        s.Dossier = arbre.dossier();
-        s.Filtre = "*.gdl;*.sch";
+        Scrutation scrutation(arbre.dossier(), "*.gdl;*.sch");
+        auto &s = scrutation.s;
+        auto &r = scrutation.r;
         s.Execute();
         QCOMPARE(r.fichiers.size(), 3);
         QCOMPARE(r.fichiers.first(), arbre.chemin("y.gdl"));
         QCOMPARE(QSet<QString>(r.fichiers.begin() + 1, r.fichiers.end()),
                  (QSet<QString>{arbre.chemin("x.SCH"), arbre.chemin("z.sch")}));
 
-        r = {};
         s.Filtre = "*.sch;*.SCH";
-        s.Execute();
+        scrutation.executer();
         QCOMPARE(r.fichiers.size(), 4); // a file matching two patterns is reported twice
     }
 
@@ -76,11 +85,9 @@ private slots:
         ArbreMecanismes arbre;
         arbre.ecrireTexte("a.sch", "x");
         arbre.ecrireTexte("s1/s2/b.sch", "x");
-        TScruteDossier s(nullptr);
-        Releve r;
-        brancher(s, r);
-        s.Dossier = arbre.dossier();
-        s.Filtre = "";
+        Scrutation scrutation(arbre.dossier(), "");
+        auto &s = scrutation.s;
+        auto &r = scrutation.r;
         s.Execute();
         QVERIFY(r.fichiers.isEmpty());
         QCOMPARE(r.dossiers, (QStringList{arbre.chemin("s1"), arbre.chemin("s1/s2")}));
@@ -92,30 +99,25 @@ private slots:
         arbre.ecrireTexte("a.sch", "x");
         arbre.ecrireTexte("s1/b.sch", "x");
         arbre.ecrireTexte("s1/s2/c.sch", "x");
-        TScruteDossier s(nullptr);
-        Releve r;
-        brancher(s, r);
-        s.Dossier = arbre.dossier();
-        s.Filtre = "*.sch";
+        Scrutation scrutation(arbre.dossier(), "*.sch");
+        auto &s = scrutation.s;
+        auto &r = scrutation.r;
         s.Execute();
         QCOMPARE(r.ordre, (QStringList{"F:" + arbre.chemin("a.sch"), "D:" + arbre.chemin("s1"),
                                        "F:" + arbre.chemin("s1/b.sch"), "D:" + arbre.chemin("s1/s2"),
                                        "F:" + arbre.chemin("s1/s2/c.sch")}));
 
-        r = {};
         s.MaxPenetration = 0;
-        s.Execute();
+        scrutation.executer();
         QCOMPARE(r.fichiers, QStringList{arbre.chemin("a.sch")});
         QCOMPARE(r.dossiers, QStringList{arbre.chemin("s1")});
 
-        r = {};
         s.MaxPenetration = 1;
-        s.Execute();
+        scrutation.executer();
         QCOMPARE(r.fichiers, (QStringList{arbre.chemin("a.sch"), arbre.chemin("s1/b.sch")}));
 
-        r = {};
         s.MaxPenetration = -1;
-        s.Execute();
+        scrutation.executer();
         QCOMPARE(r.fichiers.size(), 3);
     }
 
@@ -123,14 +125,12 @@ private slots:
     {
         ArbreMecanismes arbre;
         arbre.ecrireTexte("faux.sch/x", "x");
-        TScruteDossier s(nullptr);
-        Releve r;
+        Scrutation scrutation(arbre.dossier(), "*.sch");
+        auto &s = scrutation.s;
+        auto &r = scrutation.r;
         bool debut = false, fin = false;
-        brancher(s, r);
         s.OnExecute = [&](TScruteDossier *) { debut = true; };
         s.OnFinExecute = [&](TScruteDossier *) { fin = true; };
-        s.Dossier = arbre.dossier();
-        s.Filtre = "*.sch";
         s.SousDossier = false;
         s.Execute();
         QVERIFY(r.fichiers.isEmpty());
@@ -146,11 +146,9 @@ private slots:
         ArbreMecanismes arbre;
         arbre.ecrireTexte("s/a.sch", "x");
         QVERIFY(QFile::link(arbre.dossier(), arbre.chemin("s/retour")));
-        TScruteDossier s(nullptr);
-        Releve r;
-        brancher(s, r);
-        s.Dossier = arbre.dossier();
-        s.Filtre = "*.sch";
+        Scrutation scrutation(arbre.dossier(), "*.sch");
+        auto &s = scrutation.s;
+        auto &r = scrutation.r;
         s.Execute();
         QCOMPARE(r.fichiers, QStringList{arbre.chemin("s/a.sch")});
     }
