@@ -16,7 +16,7 @@ class TScruteDossier;
 class TFormPrincipale : public QMainWindow {
     Q_OBJECT
 public:
-    // depthEcran: bits per pixel of the display, checked before anything else.
+    // profondeurEcran: bits per pixel of the display, checked before anything else.
     explicit TFormPrincipale(int profondeurEcran = ProfondeurEcran(), QWidget *parent = nullptr);
     ~TFormPrincipale() override;
 
