@@ -18,7 +18,11 @@ int NumeroZone(const TableZones &zones, std::int32_t nombrePieces, TColor couleu
         return -1;
     const auto dernier = std::min<std::int64_t>(nombrePieces, static_cast<std::int64_t>(zones.size()));
     for (std::int64_t n = 1; n <= dernier; ++n) {
-        if (zones[static_cast<std::size_t>(n - 1)].Couleur == couleur)
+        TColor piece = zones[static_cast<std::size_t>(n - 1)].Couleur;
+        // A desktop colour stands for its current value on this desktop, as the zone map was painted.
+        if ((piece & 0xFF000000u) == MarqueCouleurBureau)
+            piece = RvbVersCouleur(CouleurVersRvb(piece));
+        if (piece == couleur)
             return static_cast<int>(n);
     }
     return -1;

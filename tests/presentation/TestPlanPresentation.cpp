@@ -4,6 +4,7 @@
 #include "support/Factices.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QtTest>
@@ -71,6 +72,17 @@ private slots:
         FenetreTest f;
         ouvrir(f, arbre, p);
         QCOMPARE(f.cliquer(Pixels::Piece3), LignesPiece("2", "1", "Écrou", "Laiton", ""));
+    }
+
+    void couleurDuBureau()
+    {
+        ArbreMecanismes arbre;
+        PresentationTest p = PresentationTroisPieces();
+        p.condition = "[NOMBRE DE PIECES]\r\nCombien=1\r\n[COULEUR]\r\nPiece1=clBtnFace\r\n";
+        QPainter(&p.trame).fillRect(QRect(Pixels::Piece1 - QPoint(3, 3), QSize(7, 7)), CouleurVersQColor(clBtnFace));
+        FenetreTest f;
+        ouvrir(f, arbre, p);
+        QCOMPARE(f.cliquer(Pixels::Piece1), partie1);
     }
 
     void duree()
