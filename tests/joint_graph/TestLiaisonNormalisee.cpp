@@ -2,6 +2,7 @@
 #include "support/ArbreMecanismes.h"
 #include "support/Enregistrement.h"
 
+#include <QFileInfo>
 #include <QtTest>
 
 namespace {
@@ -103,6 +104,25 @@ private slots:
         QVERIFY(dejaChargee.estComplet());
         QCOMPARE(dejaChargee.Symbole(7, 2).size(), QSize(17, 22));
         QCOMPARE(dejaChargee.Inconnues(11, 3), std::optional<std::int32_t>(113));
+    }
+
+    // The catalogue delivered with the program loads whole, with its pictures as the windows use them.
+    void catalogueLivre()
+    {
+        const QString dossier =
+            QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/ressource/liaison/");
+        LiaisonNormalisee catalogue;
+        QCOMPARE(catalogue.Charger(dossier), std::nullopt);
+        QVERIFY(catalogue.estComplet());
+        for (int ligne = 0; ligne < LiaisonNormalisee::NbrLignes; ++ligne) {
+            for (int colonne = 0; colonne < LiaisonNormalisee::NbrColonnes; ++colonne) {
+                QCOMPARE(catalogue.Symbole(ligne, colonne).size(), QSize(75, 75));
+                QCOMPARE(catalogue.Symbole(ligne, colonne).format(), QImage::Format_RGB888);
+            }
+        }
+        QCOMPARE(catalogue.Inconnues(1, 0), std::optional<std::int32_t>(6));  // encastrement
+        QCOMPARE(catalogue.Inconnues(2, 2), std::optional<std::int32_t>(2));  // pivot seen along its axis
+        QCOMPARE(catalogue.Inconnues(11, 3), std::optional<std::int32_t>(0)); // ponctuelle seen from above
     }
 };
 
