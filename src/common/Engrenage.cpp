@@ -1,5 +1,6 @@
 #include "common/Engrenage.h"
 
+#include <QPainter>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -63,4 +64,15 @@ QPainterPath ProfilEngrenage(int dents, double module, double rayonAlesage, int 
     for (int i = 0; i < trous; ++i)
         chemin.addEllipse(Polaire(rTrous, 2 * M_PI * (i + 0.5) / trous), rTrou, rTrou);
     return chemin;
+}
+
+void DessinerEngrenage(QPainter &p, const QPainterPath &profil, QPointF centre, double angle,
+                       const QColor &remplissage, const QColor &contour)
+{
+    p.save();
+    p.translate(centre);
+    p.rotate(angle);
+    p.fillPath(profil, remplissage);
+    p.strokePath(profil, QPen(contour, 1.6));
+    p.restore();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QPainterPath>
+
+class QPainter;
 #include <cmath>
 
 // A spur gear with involute teeth (20° pressure angle) centred on the origin, tooth 0 on angle 0,
@@ -16,3 +19,7 @@ inline QPointF Polaire(double r, double a)
 {
     return {r * std::cos(a), r * std::sin(a)};
 }
+
+// Draws a gear outline turned by angle degrees about centre, filled then stroked.
+void DessinerEngrenage(QPainter &p, const QPainterPath &profil, QPointF centre, double angle,
+                       const QColor &remplissage, const QColor &contour);

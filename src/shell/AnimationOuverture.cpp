@@ -227,14 +227,8 @@ void AnimationOuverture::dessinerEngrenages(QPainter &p, double t) const
         {CentreMenante, AngleEntraxe + tourne, roueMenante_, QColor(255, 255, 255, 40), Trait},
         {CentreMenee(), phaseMenee - tourne * DentsMenante / DentsMenee, roueMenee_, QColor(255, 200, 87, 70), Accent},
     };
-    for (const auto &roue : roues) {
-        p.save();
-        p.translate(roue.centre);
-        p.rotate(roue.angle);
-        p.fillPath(roue.profil, roue.remplissage);
-        p.strokePath(roue.profil, QPen(roue.contour, 1.6));
-        p.restore();
-    }
+    for (const auto &roue : roues)
+        DessinerEngrenage(p, roue.profil, roue.centre, roue.angle, roue.remplissage, roue.contour);
 }
 
 void AnimationOuverture::dessinerBielleManivelle(QPainter &p, double t) const

@@ -174,14 +174,8 @@ void Engrenages(QPainter &p)
          QColor(255, 255, 255, 38), Trait},
         {pignon, phasePignon, ProfilEngrenage(dentsPignon, module, 7, 0, 4), QColor(255, 200, 87, 70), Accent},
     };
-    for (const auto &r : roues) {
-        p.save();
-        p.translate(r.centre);
-        p.rotate(r.angle);
-        p.fillPath(r.profil, r.remplissage);
-        p.strokePath(r.profil, QPen(r.contour, 1.6));
-        p.restore();
-    }
+    for (const auto &r : roues)
+        DessinerEngrenage(p, r.profil, r.centre, r.angle, r.remplissage, r.contour);
     p.setPen(QPen(Trait, 1));
     p.setFont(Police(11, false));
     p.drawText(QPointF(roue.x() - 62, 30), QStringLiteral("Z = 20   m = 5"));
