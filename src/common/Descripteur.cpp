@@ -2,10 +2,11 @@
 
 #include "common/DossierProgramme.h"
 #include "common/FichierIni.h"
+#include "common/TrouverChemin.h"
 
 Descripteur LireDescripteur(const QString &cheminDescripteur)
 {
-    const FichierIni ini(cheminDescripteur);
+    const FichierIni ini(TrouverChemin(cheminDescripteur));
     Descripteur d;
     d.nom = ini.lireTexte(SectionExercice, QStringLiteral("Nom"));
     for (int n = 1; n <= 5; ++n)
@@ -19,7 +20,7 @@ QString CleExercice(int numeroExercice) { return QStringLiteral("Exo%1").arg(num
 
 bool LireAccesExercice(const QString &cheminDescripteur, int numeroExercice)
 {
-    return FichierIni(cheminDescripteur).lireDrapeau(SectionExercice, CleExercice(numeroExercice));
+    return FichierIni(TrouverChemin(cheminDescripteur)).lireDrapeau(SectionExercice, CleExercice(numeroExercice));
 }
 
 QString NomFichier(const QString &chemin)
@@ -40,14 +41,18 @@ QString RadicalDescripteur(const QString &cheminDescripteur)
     return nom.chopped(qMin<qsizetype>(4, nom.size()));
 }
 
-QString CheminDescripteur(const QString &radical) { return DossierProgramme() + radical + ExtensionDescripteur; }
+QString CheminDescripteur(const QString &radical)
+{
+    return TrouverChemin(DossierProgramme() + radical + ExtensionDescripteur);
+}
 
 QString DossierExerciceDescripteur(const QString &cheminDescripteur, const QString &nomDossier)
 {
-    return cheminDescripteur.chopped(qMin<qsizetype>(4, cheminDescripteur.size())) + u'/' + nomDossier + u'/';
+    return TrouverChemin(cheminDescripteur.chopped(qMin<qsizetype>(4, cheminDescripteur.size())) + u'/' + nomDossier +
+                         u'/');
 }
 
 QString DossierExerciceRadical(const QString &radical, const QString &nomDossier)
 {
-    return DossierProgramme() + radical + u'/' + nomDossier + u'/';
+    return TrouverChemin(DossierProgramme() + radical + u'/' + nomDossier + u'/');
 }

@@ -27,6 +27,7 @@ QString NomFichier(const QString &chemin);
 QString ExtensionMinuscule(const QString &chemin);
 // The descriptor's file name less its last four characters.
 QString RadicalDescripteur(const QString &cheminDescripteur);
+// The paths below are found through TrouverChemin, whatever the letter case of their names on disk.
 // Program folder + stem + ".sch".
 QString CheminDescripteur(const QString &radical);
 // The descriptor path less its ".sch", then "/" + folder name + "/".

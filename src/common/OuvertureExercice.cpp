@@ -1,6 +1,7 @@
 #include "common/OuvertureExercice.h"
 
 #include "common/Descripteur.h"
+#include "common/TrouverChemin.h"
 
 #include <QFileInfo>
 
@@ -16,7 +17,7 @@ QString MessageFichierManquant(const QString &nomFichier, const QString &phraseE
 
 std::optional<QString> VerifierFichier(const QString &chemin, const QString &extensionAttendue)
 {
-    if (!QFileInfo(chemin).isFile())
+    if (!QFileInfo(TrouverChemin(chemin)).isFile())
         return MessageImpossibleOuvrir(chemin);
     if (ExtensionMinuscule(chemin) != extensionAttendue)
         return MessageMauvaiseExtension;
@@ -34,7 +35,7 @@ std::optional<QString> VerifierFichiersPresents(const QString &dossier, const QS
                                                 const QString &phraseExercice)
 {
     for (const QString &fichier : fichiers) {
-        if (!QFileInfo(dossier + fichier).isFile())
+        if (!QFileInfo(FichierDuDossier(dossier, fichier)).isFile())
             return MessageFichierManquant(fichier, phraseExercice);
     }
     return std::nullopt;

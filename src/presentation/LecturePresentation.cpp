@@ -1,6 +1,7 @@
 #include "presentation/LecturePresentation.h"
 
 #include "common/FichierIni.h"
+#include "common/TrouverChemin.h"
 #include "presentation/PageDescription.h"
 
 #include <QFile>
@@ -79,7 +80,7 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
     LecturePresentation lecture;
     Presentation &p = lecture.presentation;
 
-    const FichierIni condition(dossierExercice + FichierCondition);
+    const FichierIni condition(FichierDuDossier(dossierExercice, FichierCondition));
     const std::int32_t combien = condition.lireEntier(SectionNombre, CleCombien, 0);
     if (combien > MaxZones)
         return refus(MessageTropDePieces(combien));
@@ -96,10 +97,10 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
     }
     p.PdfVisible = condition.lireDrapeau(SectionImprimer, CleVisible);
 
-    const auto trame = lireImage(dossierExercice + FichierTrame);
+    const auto trame = lireImage(FichierDuDossier(dossierExercice, FichierTrame));
     if (!trame)
         return refus(MessageImageIllisible(FichierTrame));
-    const auto plan = lireImage(dossierExercice + FichierPlan);
+    const auto plan = lireImage(FichierDuDossier(dossierExercice, FichierPlan));
     if (!plan)
         return refus(MessageImageIllisible(FichierPlan));
     if (trame->size() != plan->size())
@@ -107,7 +108,7 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
     p.Trame = std::move(*trame);
     p.Plan = std::move(*plan);
 
-    const FichierIni nomenclature(dossierExercice + FichierNomenclature);
+    const FichierIni nomenclature(FichierDuDossier(dossierExercice, FichierNomenclature));
     for (std::int32_t n = 1; n <= p.NombrePieces; ++n) {
         TZone &zone = p.Zones[static_cast<std::size_t>(n - 1)];
         const QString section = PrefixeSectionPiece + QString::number(n);
@@ -118,7 +119,7 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
         zone.Observation = nomenclature.lireTexte(section, QStringLiteral("Observation"));
     }
 
-    if (!lisible(dossierExercice + FichierExplication))
+    if (!lisible(FichierDuDossier(dossierExercice, FichierExplication)))
         return refus(MessageFichierIllisible(FichierExplication));
     return lecture;
 }

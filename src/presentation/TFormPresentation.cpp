@@ -117,7 +117,7 @@ void TFormPresentation::Ouvrir(const QString &cheminDescripteur)
     MenuPdf->setVisible(p.PdfVisible);
     ImageTrame = std::move(p.Trame);
     PlanEdition(p.Plan);
-    WebBrowser1->Afficher(DossierExercice, DossierExercice + FichierExplication);
+    WebBrowser1->Afficher(DossierExercice, FichierDuDossier(DossierExercice, FichierExplication));
     PageControl1->setCurrentWidget(TabSheet1);
 }
 
@@ -132,7 +132,7 @@ void TFormPresentation::MenuFermerClick() { close(); }
 
 void TFormPresentation::MenuPdfClick()
 {
-    const QString chemin = DossierExercice + FichierPdf;
+    const QString chemin = FichierDuDossier(DossierExercice, FichierPdf);
     if (DossierExercice.isEmpty() || !QFileInfo(chemin).isFile() ||
         !bureau().OuvrirDocument(chemin, EtatFenetre::Cachee))
         dialogues().Message(MessageImpossibleOuvrir(chemin));
