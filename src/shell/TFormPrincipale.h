@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/AffichageModal.h"
+#include "common/AffichageModal.h"
 #include "shell/TMecanisme.h"
 
 #include <QMainWindow>

@@ -1,29 +1,32 @@
-#include "shell/AffichageModal.h"
+#include "common/AffichageModal.h"
 
 #include <QEvent>
 #include <QEventLoop>
 #include <QScreen>
 
 namespace {
+// Ends the loop when the window is closed or hidden by the program. Minimising it also sends a
+// hide event, from the desktop; the window then stays open and is not ended.
 class FinSurFermeture final : public QObject {
 public:
-    explicit FinSurFermeture(QEventLoop &boucle) : boucle_(boucle) {}
+    FinSurFermeture(QEventLoop &boucle, const QWidget &fenetre) : boucle_(boucle), fenetre_(fenetre) {}
     bool eventFilter(QObject *, QEvent *evenement) override
     {
-        if (evenement->type() == QEvent::Hide)
+        if (evenement->type() == QEvent::Hide && fenetre_.isHidden())
             boucle_.quit();
         return false;
     }
 
 private:
     QEventLoop &boucle_;
+    const QWidget &fenetre_;
 };
 } // namespace
 
 void AfficherModal(QWidget &fenetre)
 {
     QEventLoop boucle;
-    FinSurFermeture filtre(boucle);
+    FinSurFermeture filtre(boucle, fenetre);
     fenetre.setWindowModality(Qt::ApplicationModal);
     fenetre.installEventFilter(&filtre);
     // Without a window manager nothing maximises the window: it is given the screen beforehand.
