@@ -1,0 +1,49 @@
+#include "support/SansRoot.h"
+
+#include <QDirIterator>
+#include <QFile>
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+constexpr uid_t UtilisateurNobody = 65534;
+constexpr gid_t GroupeNogroup = 65534;
+constexpr int CodeSansChangement = 125;
+} // namespace
+
+int ExecuterSansRoot(const std::function<int()> &travail)
+{
+    const pid_t enfant = fork();
+    if (enfant < 0)
+        return -1;
+    if (enfant == 0) {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(GroupeNogroup) != 0 || setuid(UtilisateurNobody) != 0))
+            _exit(CodeSansChangement);
+        // _exit: the child must not run the parent's exit handlers (test reports, leak checks).
+        _exit(travail());
+    }
+    int statut = 0;
+    if (waitpid(enfant, &statut, 0) != enfant || !WIFEXITED(statut))
+        return -1;
+    const int code = WEXITSTATUS(statut);
+    return code == CodeSansChangement ? -1 : code;
+}
+
+void OuvrirAuxAutres(const QString &dossier, bool ecriture)
+{
+    const QFileDevice::Permissions lecture = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                             QFile::ReadOther;
+    const QFileDevice::Permissions traversee = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    const QFileDevice::Permissions ecritureTous = ecriture ? QFile::WriteGroup | QFile::WriteOther
+                                                           : QFileDevice::Permissions();
+    QFile::setPermissions(dossier, lecture | traversee | ecritureTous);
+    QDirIterator it(dossier, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString chemin = it.next();
+        const bool estDossier = it.fileInfo().isDir();
+        QFile::setPermissions(chemin, lecture | (estDossier ? traversee : QFileDevice::Permissions()) | ecritureTous);
+    }
+}
