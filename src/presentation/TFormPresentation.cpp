@@ -6,6 +6,7 @@
 #include "common/DossierProgramme.h"
 #include "common/InfobullesQt.h"
 #include "common/OuvertureExercice.h"
+#include "common/TrouverChemin.h"
 #include "presentation/LecturePresentation.h"
 #include "presentation/NavigateurLocal.h"
 
