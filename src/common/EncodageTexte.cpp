@@ -34,10 +34,13 @@ QString decoderCp1252(const QByteArray &octets)
     return texte;
 }
 
+// The caller has taken off the file's one byte-order mark; a second one is text, kept as a character
+// so that the text is written back as it was read.
+constexpr auto SansMarque = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
 QString decoderUtf16(const QByteArray &octets, bool petitBout)
 {
-    QStringDecoder decodeur(petitBout ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                            QStringConverter::Flag::Stateless);
+    QStringDecoder decodeur(petitBout ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, SansMarque);
     return decodeur.decode(octets.mid(2));
 }
 
@@ -50,7 +53,7 @@ TexteDecode DecoderTexte(const QByteArray &octets)
     if (octets.startsWith("\xFE\xFF"))
         return {decoderUtf16(octets, false), Encodage::Utf16BE};
     const bool marqueUtf8 = octets.startsWith("\xEF\xBB\xBF");
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder utf8(QStringConverter::Utf8, SansMarque);
     QString texte = utf8.decode(marqueUtf8 ? octets.mid(3) : octets);
     if (marqueUtf8 || !utf8.hasError())
         return {texte, Encodage::Utf8};

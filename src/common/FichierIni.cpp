@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -44,15 +45,14 @@ FichierIni::FichierIni(const QString &chemin) : chemin_(chemin)
 {
     QFile fichier(chemin);
     const QFileInfo info(chemin);
-    if (!info.isFile() || info.size() > TailleMaxIni || !fichier.open(QIODevice::ReadOnly))
+    if (!info.isFile() || info.size() > TailleMaxIni || !fichier.open(QIODevice::ReadOnly)) {
+        illisible_ = info.exists();
         return;
-    existe_ = true;
-    const QString texte = DecoderTexte(fichier.readAll()).texte;
-    lignes_ = texte.split(u'\n');
-    for (QString &ligne : lignes_) {
-        if (ligne.endsWith(u'\r'))
-            ligne.chop(1);
     }
+    existe_ = true;
+    // A carriage return alone ends a line too, so that no value holds one: it could not be written back.
+    static const QRegularExpression finDeLigne(QStringLiteral("\r\n|\r|\n"));
+    lignes_ = DecoderTexte(fichier.readAll()).texte.split(finDeLigne);
     if (!lignes_.isEmpty() && lignes_.back().isEmpty())
         lignes_.removeLast();
     indexer();

@@ -23,6 +23,9 @@ public:
 
     const QString &chemin() const { return chemin_; }
     bool existe() const { return existe_; }
+    // Something of that name is there but could not be read: no permission, a folder, too large.
+    // It reads as empty.
+    bool illisible() const { return illisible_; }
     bool sectionExiste(const QString &section) const;
 
     QString lireTexte(const QString &section, const QString &cle, const QString &defaut = {}) const;
@@ -51,6 +54,7 @@ private:
 
     QString chemin_;
     bool existe_ = false;
+    bool illisible_ = false;
     QStringList lignes_;
     std::map<QString, Section> sections_; // lower-case name -> section; entries stay in place as it grows
 };

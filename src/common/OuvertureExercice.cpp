@@ -1,6 +1,7 @@
 #include "common/OuvertureExercice.h"
 
 #include "common/Descripteur.h"
+#include "common/FichierIni.h"
 #include "common/TrouverChemin.h"
 
 #include <QFileInfo>
@@ -15,6 +16,11 @@ QString MessageFichierManquant(const QString &nomFichier, const QString &phraseE
     return QStringLiteral("Le fichier \"%1\" est manquant.\n\n%2").arg(nomFichier, phraseExercice);
 }
 
+QString MessageFichierIllisible(const QString &nomFichier, const QString &phraseExercice)
+{
+    return QStringLiteral("Le fichier \"%1\" ne peut pas être lu.\n\n%2").arg(nomFichier, phraseExercice);
+}
+
 std::optional<QString> VerifierFichier(const QString &chemin, const QString &extensionAttendue)
 {
     if (!QFileInfo(TrouverChemin(chemin)).isFile())
@@ -26,7 +32,10 @@ std::optional<QString> VerifierFichier(const QString &chemin, const QString &ext
 
 std::optional<QString> VerifierAcces(const QString &cheminDescripteur, int numeroExercice)
 {
-    if (!LireAccesExercice(cheminDescripteur, numeroExercice))
+    const FichierIni descripteur(TrouverChemin(cheminDescripteur));
+    if (descripteur.illisible())
+        return MessageImpossibleOuvrir(cheminDescripteur);
+    if (!descripteur.lireDrapeau(SectionExercice, CleExercice(numeroExercice)))
         return MessageSansAcces;
     return std::nullopt;
 }
@@ -35,7 +44,7 @@ std::optional<QString> VerifierFichiersPresents(const QString &dossier, const QS
                                                 const QString &phraseExercice)
 {
     for (const QString &fichier : fichiers) {
-        if (!QFileInfo(FichierDuDossier(dossier, fichier)).isFile())
+        if (!QFileInfo::exists(FichierDuDossier(dossier, fichier)))
             return MessageFichierManquant(fichier, phraseExercice);
     }
     return std::nullopt;

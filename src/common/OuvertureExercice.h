@@ -13,11 +13,14 @@ inline const QString MessageSansAcces = QStringLiteral("Vous n'avez pas acc√®s √
 
 QString MessageImpossibleOuvrir(const QString &chemin);
 QString MessageFichierManquant(const QString &nomFichier, const QString &phraseExercice);
+// A file of the exercise that is there but cannot be read (no permission, a folder, too large, damaged).
+QString MessageFichierIllisible(const QString &nomFichier, const QString &phraseExercice);
 
 // The file exists and its extension, in lower case, is the one expected (".sch", ".gdl").
 std::optional<QString> VerifierFichier(const QString &chemin, const QString &extensionAttendue);
 // The descriptor's flag of exercise 1 to 5 is set.
 std::optional<QString> VerifierAcces(const QString &cheminDescripteur, int numeroExercice);
-// The first of the files, looked for in order in the folder, that is missing.
+// The first of the files, looked for in order in the folder, that is missing. Something of that name
+// that is no file (a folder) is there: reading it tells that it cannot be read.
 std::optional<QString> VerifierFichiersPresents(const QString &dossier, const QStringList &fichiers,
                                                 const QString &phraseExercice);

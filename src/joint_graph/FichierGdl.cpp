@@ -142,7 +142,7 @@ std::optional<QString> EnregistrerGdl(const GrapheLiaisons &graphe, const QStrin
     if (!ini.existe() && QFileInfo::exists(chemin))
         return MessageEcritureImpossible(chemin);
 
-    ini.ecrireTexte(SectionMecanisme, CleMecanisme, NomMecanismeDuDossier(graphe.DossierExercice));
+    ini.ecrireTexte(SectionMecanisme, CleMecanisme, texteProtege(NomMecanismeDuDossier(graphe.DossierExercice)));
     ini.ecrireEntier(SectionMecanisme, CleNbrCe, graphe.NbrCe());
     ini.ecrireEntier(SectionMecanisme, CleNbrLiaison, graphe.NbrLiaison());
     for (int n = 1; n <= graphe.NbrCe(); ++n) {

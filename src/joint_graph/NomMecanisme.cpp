@@ -3,6 +3,7 @@
 #include "common/Descripteur.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 QString NomMecanismeDuDossier(const QString &dossierExercice)
 {
@@ -13,8 +14,8 @@ QString NomMecanismeDuDossier(const QString &dossierExercice)
 
 bool EstNomMecanismeValide(const QString &nom)
 {
-    return !nom.isEmpty() && nom != u"." && nom != u".." && !nom.contains(u'/') && !nom.contains(u'\\') &&
-           !nom.contains(QChar(u'\0'));
+    const bool controle = std::any_of(nom.cbegin(), nom.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    return !nom.isEmpty() && nom != u"." && nom != u".." && !nom.contains(u'/') && !nom.contains(u'\\') && !controle;
 }
 
 QString DossierGrapheDesLiaisons(const QString &nomMecanisme)

@@ -14,7 +14,7 @@ inline const QString NomSansMecanisme = QStringLiteral("sansmecanisme");
 // "meca". Both "/" and "\" separate; doubled separators change nothing.
 QString NomMecanismeDuDossier(const QString &dossierExercice);
 
-// One plain path component: not empty, not "." or "..", no "/", "\" or NUL.
+// One plain path component: not empty, not "." or "..", no "/", "\" or control character.
 bool EstNomMecanismeValide(const QString &nom);
 
 // Program folder + name + "/graphe_des_liaisons/" and + "/schema_cinematique/". The name must be valid.

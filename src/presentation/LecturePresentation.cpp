@@ -1,6 +1,7 @@
 #include "presentation/LecturePresentation.h"
 
 #include "common/FichierIni.h"
+#include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
 #include "presentation/PageDescription.h"
 
@@ -70,17 +71,14 @@ QString MessageTaillesDifferentes(const QSize &trame, const QSize &plan)
         .arg(PhrasePresentation);
 }
 
-QString MessageFichierIllisible(const QString &nomFichier)
-{
-    return QStringLiteral("Le fichier \"%1\" ne peut pas être lu.\n\n%2").arg(nomFichier, PhrasePresentation);
-}
-
 LecturePresentation LirePresentation(const QString &dossierExercice)
 {
     LecturePresentation lecture;
     Presentation &p = lecture.presentation;
 
     const FichierIni condition(FichierDuDossier(dossierExercice, FichierCondition));
+    if (condition.illisible())
+        return refus(MessageFichierIllisible(FichierCondition, PhrasePresentation));
     const std::int32_t combien = condition.lireEntier(SectionNombre, CleCombien, 0);
     if (combien > MaxZones)
         return refus(MessageTropDePieces(combien));
@@ -109,6 +107,8 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
     p.Plan = std::move(*plan);
 
     const FichierIni nomenclature(FichierDuDossier(dossierExercice, FichierNomenclature));
+    if (nomenclature.illisible())
+        return refus(MessageFichierIllisible(FichierNomenclature, PhrasePresentation));
     for (std::int32_t n = 1; n <= p.NombrePieces; ++n) {
         TZone &zone = p.Zones[static_cast<std::size_t>(n - 1)];
         const QString section = PrefixeSectionPiece + QString::number(n);
@@ -120,6 +120,6 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
     }
 
     if (!lisible(FichierDuDossier(dossierExercice, FichierExplication)))
-        return refus(MessageFichierIllisible(FichierExplication));
+        return refus(MessageFichierIllisible(FichierExplication, PhrasePresentation));
     return lecture;
 }

@@ -50,4 +50,3 @@ LecturePresentation LirePresentation(const QString &dossierExercice);
 QString MessageTropDePieces(std::int64_t combien);
 QString MessageImageIllisible(const QString &nomFichier);
 QString MessageTaillesDifferentes(const QSize &trame, const QSize &plan);
-QString MessageFichierIllisible(const QString &nomFichier);

@@ -75,8 +75,12 @@ void NavigateurLocal::LienClique(const QUrl &lien)
         return;
     }
     const auto chemin = CheminDansDossier(dossier_, lien);
-    if (!chemin || !estPage(*chemin))
+    if (!chemin)
         return;
+    if (!estPage(*chemin)) {
+        bureau().OuvrirDocument(*chemin, EtatFenetre::Normale);
+        return;
+    }
     QUrl page = QUrl::fromLocalFile(*chemin);
     page.setFragment(lien.fragment());
     setSource(page);

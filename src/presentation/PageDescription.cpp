@@ -1,6 +1,7 @@
 #include "presentation/PageDescription.h"
 
 #include "common/EncodageTexte.h"
+#include "common/TrouverChemin.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -49,7 +50,7 @@ std::optional<QString> CheminDansDossier(const QString &dossier, const QUrl &adr
     if (!complete.isLocalFile())
         return std::nullopt;
     // Pages written on Windows may separate folders with backslashes.
-    const QFileInfo fichier(complete.toLocalFile().replace(u'\\', u'/'));
+    const QFileInfo fichier(TrouverChemin(complete.toLocalFile().replace(u'\\', u'/')));
     const QString racine = QFileInfo(dossier).canonicalFilePath();
     const QString chemin = fichier.canonicalFilePath();
     if (racine.isEmpty() || chemin.isEmpty() || !fichier.isFile() || !chemin.startsWith(racine + u'/'))

@@ -2,6 +2,7 @@
 
 #include "common/BureauQt.h"
 #include "common/DialoguesQt.h"
+#include "shell/InstanceUnique.h"
 #include "shell/TFormPrincipale.h"
 #include "shell/TFormSplash.h"
 
@@ -14,7 +15,7 @@
 
 namespace {
 
-// One lock per user; a lock left by a copy that crashed names a process that no longer runs and is taken over.
+// One lock per user.
 QString CheminVerrou()
 {
     const QString utilisateur = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QStringLiteral("velkora")));
@@ -35,8 +36,7 @@ int Demarrer(int argc, char **argv)
 {
     QApplication application(argc, argv);
     QLockFile verrou(CheminVerrou());
-    verrou.setStaleLockTime(0);
-    if (!verrou.tryLock(0))
+    if (AutreCopieEnCours(verrou))
         return 0;
 
     QTranslator traducteur;
@@ -48,6 +48,5 @@ int Demarrer(int argc, char **argv)
     splash->exec();
     TFormPrincipale principale;
     splash.reset();
-    principale.show();
-    return application.exec();
+    return principale.Executer();
 }

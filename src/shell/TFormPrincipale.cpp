@@ -5,6 +5,7 @@
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/Jpeg.h"
+#include "common/TexteLibelle.h"
 #include "presentation/TFormPresentation.h"
 #include "shell/TAboutBox.h"
 #include "shell/TScruteDossier.h"
@@ -68,6 +69,7 @@ TFormPrincipale::TFormPrincipale(int profondeurEcran, QWidget *parent) : QMainWi
     LabelMecanisme = new QLabel(fond);
     LabelMecanisme->setObjectName(QStringLiteral("LabelMecanisme"));
     LabelMecanisme->setGeometry(LargeurBanniere - LargeurLabelMecanisme, 0, LargeurLabelMecanisme, HauteurBanniere);
+    LabelMecanisme->setTextFormat(Qt::PlainText);
     LabelMecanisme->setAlignment(Qt::AlignCenter);
     LabelMecanisme->setWordWrap(true);
     LabelMecanisme->setAttribute(Qt::WA_TranslucentBackground);
@@ -102,6 +104,15 @@ int TFormPrincipale::ProfondeurEcran()
 {
     const QScreen *ecran = QGuiApplication::primaryScreen();
     return ecran ? ecran->depth() : 0;
+}
+
+int TFormPrincipale::Executer()
+{
+    if (FinDemandee_)
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(CodeEcranInsuffisant); });
+    else
+        show();
+    return QCoreApplication::exec();
 }
 
 void TFormPrincipale::DefinirAffichageModal(AffichageModal affichage) { affichageModal_ = std::move(affichage); }
@@ -168,8 +179,9 @@ void TFormPrincipale::FormCreate(int profondeurEcran)
 {
     if (profondeurEcran < 24) {
         dialogues().Message(MessageCouleurs24Bits);
-        // Takes effect once the event loop runs; the catalogue is still built meanwhile.
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // Takes effect once the event loop runs (Executer); the catalogue is still built meanwhile. A
+        // quit asked now would be lost in the event processing of the scan, before the loop runs.
+        FinDemandee_ = true;
     }
     NombreMecanismes_ = 0;
     ScruteDossier->Dossier = DossierProgramme();
@@ -189,7 +201,7 @@ void TFormPrincipale::ScruteDossierFichier(const QString &Nom)
     entree.Nom = descripteur.nom;
     entree.Exo = descripteur.exercices;
 
-    entree.Menu = new QAction(entree.Nom, this);
+    entree.Menu = new QAction(TexteLibelle(entree.Nom), this);
     entree.Menu->setData(k);
     entree.Menu->setCheckable(true);
     connect(entree.Menu, &QAction::triggered, this, [this, item = entree.Menu] { MenuMecanismeOnClick(item); });

@@ -21,6 +21,12 @@ public:
     ~TFormPrincipale() override;
 
     static int ProfondeurEcran();
+    // Exit status of a run refused for a display of fewer than 24 bits.
+    static constexpr int CodeEcranInsuffisant = 1;
+
+    // Shows the window and runs the application's event loop until the program ends; returns the exit
+    // status. A refused display ends the loop as soon as it starts, with CodeEcranInsuffisant.
+    int Executer();
 
     // How exercise windows and the About box are shown; tests replace it to look at the window.
     void DefinirAffichageModal(AffichageModal affichage);
@@ -55,6 +61,7 @@ private:
     QAction *MenuGraphe = nullptr;
     QAction *MenuSchema = nullptr;
 
+    bool FinDemandee_ = false;
     int NombreMecanismes_ = 0;
     std::array<TMecanisme, MaxMecanismes> Mecanismes_{};
     QString MecanismeChoisi_;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -13,11 +14,18 @@ QString sansSeparateurFinal(QString dossier)
     return dossier;
 }
 
+// In name order, letter case ignored, as the desktop the mechanisms come from lists them; names
+// equal but for case in a fixed order, so that the menus never change from one run to the next.
 QFileInfoList entrees(const QString &dossier)
 {
     const QString lu = dossier.isEmpty() ? QStringLiteral("/") : dossier;
-    return QDir(lu).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::NoSort);
+    QFileInfoList liste = QDir(lu).entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    std::sort(liste.begin(), liste.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        const int sansCasse = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
+        return sansCasse != 0 ? sansCasse < 0 : a.fileName() < b.fileName();
+    });
+    return liste;
 }
 
 } // namespace

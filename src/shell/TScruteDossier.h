@@ -7,7 +7,8 @@
 
 // Walks a folder, and its sub-folders down to a depth limit, and reports every file matching one of
 // several wildcard patterns separated by ";". Files of a folder come before anything in its
-// sub-folders; pending interface events are processed after each entry.
+// sub-folders, entries in name order with letter case ignored; pending interface events are
+// processed after each entry.
 class TScruteDossier : public QObject {
     Q_OBJECT
 public:

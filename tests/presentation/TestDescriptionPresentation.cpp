@@ -78,6 +78,26 @@ private slots:
         QCOMPARE(f.description->toPlainText().trimmed(), QString("Deuxième page"));
     }
 
+    // A local document that is no page opens on the desktop, if it lies inside the exercise folder.
+    void liensVersDesDocuments()
+    {
+        ArbreMecanismes arbre;
+        arbre.ecrireOctets("meca/presentation/Plan.PDF", "%PDF-1.4");
+        arbre.ecrireOctets("meca/notes.pdf", "%PDF-1.4");
+        PresentationTest p = PresentationTroisPieces();
+        p.page = "<p>Début</p><p><a href=\"plan.pdf\">Plan</a> <a href=\"../notes.pdf\">Notes</a></p>";
+        FenetreTest f;
+        f.fenetre.Ouvrir(EcrirePresentation(arbre, "meca", p));
+        bureauFactice().documents.clear();
+        cliquerLien(f.description, "../notes.pdf");
+        QVERIFY(bureauFactice().documents.empty());
+        cliquerLien(f.description, "plan.pdf");
+        QCOMPARE(bureauFactice().documents.size(), std::size_t(1));
+        QCOMPARE(QFileInfo(bureauFactice().documents.front().chemin).canonicalFilePath(),
+                 QFileInfo(arbre.chemin("meca/presentation/Plan.PDF")).canonicalFilePath());
+        QVERIFY(f.description->toPlainText().contains("Début"));
+    }
+
     void encodages_data()
     {
         QTest::addColumn<QByteArray>("octets");

@@ -1,6 +1,8 @@
 #include "MecanismePresentation.h"
 #include "support/Enregistrement.h"
+#include "presentation/LecturePresentation.h"
 #include "support/Factices.h"
+#include "support/SansRoot.h"
 
 #include <QDir>
 #include <QFile>
@@ -177,6 +179,46 @@ private slots:
         QVERIFY(!f.menuPdf->isVisible());
         QCOMPARE(f.cliquer(Pixels::Piece1), partie1);
         QVERIFY(f.description->toPlainText().contains("Mécanisme de démonstration"));
+    }
+
+    // A file that is there but cannot be read is named; nothing of the new mechanism is shown.
+    void fichierQuiNePeutPasEtreLu_data()
+    {
+        QTest::addColumn<QString>("fichier");
+        QTest::newRow("condition.inf") << "condition.inf";
+        QTest::newRow("nomenclature.inf") << "nomenclature.inf";
+    }
+    void fichierQuiNePeutPasEtreLu()
+    {
+        QFETCH(QString, fichier);
+        const QString attendu = "Le fichier \"" + fichier +
+                                "\" ne peut pas être lu.\n\nImpossible d'ouvrir la présentation de ce mécanisme.";
+        ArbreMecanismes arbre;
+        FenetreTest f;
+        f.fenetre.Ouvrir(EcrirePresentation(arbre, "ancien", PresentationTroisPieces()));
+        const QString chemin = EcrirePresentation(arbre, "neuf", PresentationTroisPieces());
+        const QString dossier = arbre.chemin("neuf/presentation/");
+
+        // A folder of that name.
+        QFile::remove(dossier + fichier);
+        QVERIFY(QDir().mkpath(dossier + fichier));
+        dialoguesFactices().oublier();
+        f.fenetre.Ouvrir(chemin);
+        QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
+        QCOMPARE(f.cliquer(Pixels::Piece1), partie1);
+
+        // A file without read permission, read by a user who is not root.
+        QVERIFY(QDir().rmdir(dossier + fichier));
+        EcrirePresentation(arbre, "neuf", PresentationTroisPieces());
+        OuvrirAuxAutres(arbre.dossier());
+        QFile::setPermissions(dossier + fichier, QFile::WriteOwner);
+        const int code = ExecuterSansRoot([&] {
+            const LecturePresentation lecture = LirePresentation(dossier);
+            if (lecture.issue != LecturePresentation::Issue::Refusee)
+                return 1;
+            return lecture.message == attendu ? 0 : 2;
+        });
+        QCOMPARE(code, 0);
     }
 
     // A bad colour stops the reading where it is: the table was emptied and holds the colours read

@@ -145,6 +145,76 @@ private slots:
                                             "carte graphique soit paramétrée en couleur 24 bits minimum\n\nTant que "
                                             "cela ne sera pas fait, vous ne pourrez pas utiliser ce logiciel.")});
         QCOMPARE(f.NombreMecanismes(), 1); // the catalogue is still built
+
+        // The refusal ends the run as soon as the event loop starts, with an error status.
+        QTimer garde;
+        garde.setSingleShot(true);
+        connect(&garde, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        garde.start(5000);
+        QCOMPARE(f.Executer(), TFormPrincipale::CodeEcranInsuffisant);
+        QVERIFY(!f.isVisible());
+    }
+
+    void boucleOrdinaire()
+    {
+        ArbreMecanismes arbre;
+        TFormPrincipale f(24);
+        bool visible = false;
+        QTimer::singleShot(0, &f, [&] {
+            visible = f.isVisible();
+            QCoreApplication::exit(0);
+        });
+        QCOMPARE(f.Executer(), 0);
+        QVERIFY(visible);
+    }
+
+    // Within a difficulty the mechanisms come in name order, letter case ignored, whatever the disk says.
+    void ordreDesMecanismes()
+    {
+        ArbreMecanismes arbre;
+        for (const char *radical : {"verin", "Bride", "etau", "Arbre", "pompe"})
+            arbre.ecrireDescripteur(radical, {.nom = QString::fromLatin1(radical).toUpper()});
+        TFormPrincipale f(24);
+        QStringList noms;
+        for (const QAction *a : items(f, "MenuFacile"))
+            noms << a->text();
+        QCOMPARE(noms, (QStringList{"ARBRE", "BRIDE", "ETAU", "POMPE", "VERIN"}));
+    }
+
+    // Texts of the mechanism's files are shown as written, not as markup or shortcuts.
+    void nomEnTexteBrut()
+    {
+        ArbreMecanismes arbre;
+        arbre.ecrireDescripteur("a", {.nom = "<i>Bielle</i> & manivelle"});
+        TFormPrincipale f(24);
+        QAction *a = items(f, "MenuFacile").first();
+        QCOMPARE(a->text(), QStringLiteral("<i>Bielle</i> && manivelle"));
+        a->trigger();
+        auto *label = f.findChild<QLabel *>("LabelMecanisme");
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->text(), QStringLiteral("<i>Bielle</i> & manivelle"));
+    }
+
+    // A mechanism copied from a desktop that ignores letter case: "ETAU.SCH", "Etau/", "Plan.BMP".
+    void mecanismeEnMajuscules()
+    {
+        ArbreMecanismes arbre;
+        const QString descripteur = arbre.ecrireDescripteur("ETAU", {.nom = "Étau", .exercices = {1, 0, 0, 0, 0}});
+        QVERIFY(QFile::rename(descripteur, arbre.chemin("ETAU.SCH")));
+        arbre.ecrireTexte("Etau/Presentation/Condition.INF", "[NOMBRE DE PIECES]\r\nCombien=1\r\n"
+                                                             "[COULEUR]\r\nPiece1=clRed\r\n");
+        arbre.ecrireTexte("Etau/Presentation/NOMENCLATURE.inf", "[PIECE1]\r\nDesignation=Mors\r\n");
+        arbre.ecrireBmp("Etau/Presentation/Plan.BMP", ImageUnie(30, 20, Qt::white));
+        arbre.ecrireBmp("Etau/Presentation/TRAME.bmp", ImageUnie(30, 20, Qt::red));
+        arbre.ecrireTexte("Etau/Presentation/Explication.HTM", "<p>Étau</p>");
+        TFormPrincipale f(24);
+        QCOMPARE(items(f, "MenuFacile").size(), 1);
+        items(f, "MenuFacile").first()->trigger();
+        int fenetres = 0;
+        f.DefinirAffichageModal([&](QWidget &) { ++fenetres; });
+        item(f, "MenuPresentation")->trigger();
+        QCOMPARE(fenetres, 1);
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
     }
 
     void aideEtAPropos()

@@ -2,6 +2,9 @@
 # Runs inside a virtual display: the splash comes first, then the main window; a second copy ends at once.
 set -u
 programme=$1
+# The titles are accented: the tools that read them back need a UTF-8 locale, whatever the caller's.
+export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
 TMPDIR=$(mktemp -d)
 export TMPDIR
 
@@ -36,4 +39,14 @@ pid=$!
 attendre "Fenêtre d'ouverture" 20 || { echo "ÉCHEC : après un arrêt brutal, le programme ne redémarre pas"; exit 1; }
 attendre "Du plan technique au schéma cinématique" 30 || { echo "ÉCHEC : après un arrêt brutal, le programme ne redémarre pas"; exit 1; }
 
-echo "La fenêtre principale est apparue, une seconde copie s'est arrêtée, et le programme redémarre après un arrêt brutal."
+kill $pid
+wait $pid 2>/dev/null
+for _ in $(seq 1 50); do fenetre_ouverte "Du plan technique" || break; sleep 0.2; done
+
+# A temporary folder where no lock can be made does not keep the program from starting.
+touch "$TMPDIR/fichier"
+TMPDIR="$TMPDIR/fichier/dossier" "$programme" &
+pid=$!
+attendre "Du plan technique au schéma cinématique" 30 || { echo "ÉCHEC : sans dossier temporaire utilisable, le programme ne démarre pas"; exit 1; }
+
+echo "La fenêtre principale est apparue, une seconde copie s'est arrêtée, le programme redémarre après un arrêt brutal et démarre sans verrou possible."
