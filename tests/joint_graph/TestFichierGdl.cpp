@@ -1,3 +1,4 @@
+#include "common/EncodageTexte.h"
 #include "common/FichierIni.h"
 #include "joint_graph/FichierGdl.h"
 #include "joint_graph/NomMecanisme.h"
@@ -209,6 +210,56 @@ private slots:
         QVERIFY2(lecture.reussie(), qPrintable(lecture.erreur));
         QCOMPARE(lecture.graphe.Ce(1).Information, information);
         QVERIFY(lecture.graphe == graphe);
+    }
+
+    // A graph read, saved unchanged and read again is the same graph, on the same mechanism.
+    void relectureDeCeQuiAEteEnregistre_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        const QByteArray suite = "NbrCe=1\r\n[Ce1]\r\nCouleur=clRed\r\nInformation=Arbre\r\n";
+        QTest::newRow("retour chariot dans le nom") << "[MECANISME]\r\nMecanisme=a\ro\r\n" + suite;
+        QTest::newRow("retour chariot dans l'information")
+            << QByteArray("[MECANISME]\r\nMecanisme=meca\r\nNbrCe=1\r\n[Ce1]\r\nCouleur=clRed\r\nInformation=ligne\rsuite\r\n");
+        QTest::newRow("nom entre doubles guillemets") << "[MECANISME]\r\nMecanisme=\"\"meca\"\"\r\n" + suite;
+        QTest::newRow("nom entouré de blancs") << "[MECANISME]\r\nMecanisme=\" meca \"\r\n" + suite;
+        QTest::newRow("nom entre apostrophes") << "[MECANISME]\r\nMecanisme=\"'meca'\"\r\n" + suite;
+        // The byte-order mark, then the same mark twice as the first characters of the text; the Greek
+        // letter has the graph saved in UTF-16.
+        QTest::newRow("marques d'ordre des octets répétées")
+            << QByteArray("\xFF\xFE\xFF\xFE\xFF\xFE", 6) +
+                   EncoderTexte(QStringLiteral("[MECANISME]\r\nMecanisme=autre\r\n[MECANISME]\r\nMecanisme=meca\r\n"
+                                               "NbrCe=1\r\n[Ce1]\r\nCouleur=clRed\r\nInformation=angle α\r\n"),
+                                Encodage::Utf16LE)
+                       .mid(2);
+        QTest::newRow("marque UTF-8 doublée")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[MECANISME]\r\nMecanisme=meca\r\n[MECANISME]\r\nMecanisme=autre\r\n") +
+                   suite;
+    }
+    void relectureDeCeQuiAEteEnregistre()
+    {
+        QFETCH(QByteArray, octets);
+        ArbreMecanismes arbre;
+        const QString chemin = arbre.ecrireOctets(QStringLiteral("g.gdl"), octets);
+        const LectureGdl premiere = LireGdl(chemin);
+        QVERIFY2(premiere.reussie(), qPrintable(premiere.erreur));
+        QCOMPARE(EnregistrerGdl(premiere.graphe, chemin), std::nullopt);
+        const LectureGdl seconde = LireGdl(chemin);
+        QVERIFY2(seconde.reussie(), qPrintable(seconde.erreur));
+        QCOMPARE(seconde.mecanisme, premiere.mecanisme);
+        QCOMPARE(seconde.graphe.DossierExercice, premiere.graphe.DossierExercice);
+        QVERIFY(seconde.graphe == premiere.graphe);
+    }
+
+    void nomAvecCaractereDeControle()
+    {
+        ArbreMecanismes arbre;
+        const QString chemin =
+            arbre.ecrireOctets(QStringLiteral("g.gdl"), "[MECANISME]\r\nMecanisme=me\tca\r\nNbrCe=0\r\n");
+        const LectureGdl lecture = LireGdl(chemin);
+        QVERIFY(!lecture.reussie());
+        QCOMPARE(lecture.erreur,
+                 QStringLiteral("Le fichier \"g.gdl\" indique le mécanisme \"me\tca\", qui n'est pas un nom de dossier "
+                                "valide."));
     }
 
     void refus_data()
