@@ -129,6 +129,7 @@ void TFormColoriage::PlanCreation()
     ScrollBox->setWidget(FondPlan);
     connect(ImageVue, &VueColoriage::Enfoncee, this, &TFormColoriage::ImagePlanMouseDown);
     connect(ImageVue, &VueColoriage::Deplacee, this, &TFormColoriage::ImagePlanMouseMove);
+    ImageVue->installEventFilter(this);
     FondPlan->installEventFilter(this);
     ScrollBox->viewport()->installEventFilter(this);
 }

@@ -160,7 +160,7 @@ bool TFormColoriage::eventFilter(QObject *objet, QEvent *evenement)
 {
     switch (evenement->type()) {
     case QEvent::Wheel:
-        if (objet == ScrollBox->viewport() || objet == CouleurListBox->viewport() || objet == FondPlan) {
+        if (objet == ImageVue || objet == FondPlan || objet == ScrollBox->viewport() || objet == CouleurListBox->viewport()) {
             FormMouseWheel(static_cast<QWheelEvent *>(evenement)->angleDelta().y());
             return true;
         }
