@@ -1,6 +1,7 @@
 #include "colouring/IndexZones.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <unordered_map>
 
@@ -16,6 +17,28 @@ void remplirTrait(uchar *ligne, int x0, int x1, Rvb rvb)
         p[1] = rvb.vert;
         p[2] = rvb.bleu;
     }
+}
+
+// The number of pixels from the one at octets[debut] on that share its colour, within n bytes of
+// row. Pixels k and k + 1 are equal when each of their bytes equals the one three bytes further, so
+// the run ends at the first byte that differs from the one three bytes further on.
+int longueurTrait(const uchar *ligne, qsizetype debut, qsizetype n)
+{
+    qsizetype t = 0;
+    const qsizetype limite = n - debut - 3; // bytes that have a byte three further on
+    for (; t + 8 <= limite; t += 8) {
+        std::uint64_t a;
+        std::uint64_t b;
+        std::memcpy(&a, ligne + debut + t, 8);
+        std::memcpy(&b, ligne + debut + t + 3, 8);
+        if (const std::uint64_t difference = a ^ b; difference != 0)
+            return int((t + std::countr_zero(difference) / 8) / 3 + 1);
+    }
+    for (; t < limite; ++t) {
+        if (ligne[debut + t] != ligne[debut + t + 3])
+            return int(t / 3 + 1);
+    }
+    return int(limite / 3 + 1);
 }
 
 } // namespace
@@ -40,23 +63,23 @@ IndexZones::IndexZones(const QImage &trame, const std::vector<TColor> &couleurZo
     // Long runs of one colour are the rule on a zone map: a run is found by comparing whole pixels,
     // and the colour's group is looked up once per run.
     const int largeur = trame.width();
+    const qsizetype octets = qsizetype(largeur) * 3;
+    TColor derniereCouleur = clWhite;
+    int dernierGroupe = -1;
     for (int y = 0; y < trame.height(); ++y) {
         const uchar *ligne = trame.constScanLine(y);
         int x = 0;
         while (x < largeur) {
-            const uchar *debut = ligne + 3 * x;
-            const TColor couleur = lirePixel(debut);
-            int fin = x + 1;
-            const uchar *p = debut + 3;
-            while (fin < largeur && p[0] == debut[0] && p[1] == debut[1] && p[2] == debut[2]) {
-                ++fin;
-                p += 3;
+            const TColor couleur = lirePixel(ligne + 3 * x);
+            const int fin = x + longueurTrait(ligne, qsizetype(x) * 3, octets);
+            if (couleur != derniereCouleur) {
+                derniereCouleur = couleur;
+                const auto trouve = couleur == clWhite || couleur == clBlack ? groupeDeCouleur.end()
+                                                                             : groupeDeCouleur.find(couleur);
+                dernierGroupe = trouve == groupeDeCouleur.end() ? -1 : trouve->second;
             }
-            if (couleur != clWhite && couleur != clBlack) {
-                const auto trouve = groupeDeCouleur.find(couleur);
-                if (trouve != groupeDeCouleur.end())
-                    traits_[std::size_t(trouve->second)].push_back({y, x, fin});
-            }
+            if (dernierGroupe >= 0)
+                traits_[std::size_t(dernierGroupe)].push_back({y, x, fin});
             x = fin;
         }
     }

@@ -93,6 +93,7 @@ private:
     QImage ImageTrame; // the zone map, never shown
     QImage ImageZone;  // the coloured layer the student paints
     QImage ImagePlan;  // the line drawing
+    QImage ImageExport; // the last saved picture, its memory used again by the next
     IndexZones Index;
     int ZoneSurbrillance = -1;
     bool PeintureEnCours = false;

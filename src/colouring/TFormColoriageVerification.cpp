@@ -71,12 +71,12 @@ void TFormColoriage::MenuEnregistrerImageClick()
         return;
     }
     const std::vector<bool> actifs = Actifs();
-    const QImage image = ImageExportee(ImageZone, ImagePlan, ExerciceFini(actifs, NombreCouleurs), Mode(),
-                                       ItemsTrouves(actifs, NombreCouleurs));
+    ImageExport = ImageExportee(ImageZone, ImagePlan, ExerciceFini(actifs, NombreCouleurs), Mode(),
+                                ItemsTrouves(actifs, NombreCouleurs), std::move(ImageExport));
     const QString chemin = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltreJpeg, ExtensionJpeg, true);
     if (chemin.isEmpty())
         return;
-    if (const auto erreur = EcrireJpeg(image, QualiteJpegColoriage, chemin))
+    if (const auto erreur = EcrireJpeg(ImageExport, QualiteJpegColoriage, chemin))
         dialogues().Erreur(*erreur);
 }
 
