@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <array>
 
@@ -22,6 +23,7 @@ struct Grossissement {
 constexpr std::array<Grossissement, 5> Grossissements{{
     {u"x 2", 50}, {u"x 3", 33}, {u"x 4", 25}, {u"x 5", 20}, {u"x 10", 10}}};
 constexpr int GrossissementInitial = 2;
+constexpr int DelaiCadre = 150;
 const Qt::WindowFlags FenetreOutil = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 } // namespace
 
@@ -62,6 +64,10 @@ TFormZoom::TFormZoom(QWidget *parent) : QWidget(parent, FenetreOutil)
     }
     Boutons->button(GrossissementInitial)->setChecked(true);
     connect(Boutons, &QButtonGroup::idClicked, this, &TFormZoom::RadioGroupClick);
+    // The five choices take more than 209 pixels in some desktop fonts: the window widens for them.
+    const int largeurGroupe = std::max(RadioGroup->width(), RadioGroup->sizeHint().width());
+    RadioGroup->resize(largeurGroupe, RadioGroup->height());
+    setFixedSize(std::max(TailleClient.width(), largeurGroupe + 16), TailleClient.height());
 }
 
 void TFormZoom::RadioGroupClick()
@@ -93,6 +99,11 @@ void TFormZoom::showEvent(QShowEvent *evenement)
 {
     QWidget::showEvent(evenement);
     FormShow();
+    // The window manager gives the window its frame after it shows: placed again once it has one.
+    QTimer::singleShot(DelaiCadre, this, [this] {
+        if (isVisible())
+            FormShow();
+    });
 }
 
 void TFormZoom::FormShow()

@@ -63,8 +63,9 @@ void TZoom::PaintZoom()
     if (!active_ || !isVisible())
         return;
     QPoint p = bureau().PositionPointeur();
-    if (p == LastCursorPos)
+    if (p == LastCursorPos && capturesForcees_ == 0)
         return;
+    capturesForcees_ = std::max(capturesForcees_ - 1, 0);
     LastCursorPos = p;
 
     const QScreen *ecran = QGuiApplication::screenAt(p);
@@ -138,6 +139,8 @@ void TZoom::resizeEvent(QResizeEvent *evenement)
 void TZoom::showEvent(QShowEvent *evenement)
 {
     QWidget::showEvent(evenement);
-    LastCursorPos = QPoint(INT_MAX, INT_MAX);
+    // What lies under the pointer is still being drawn when the view shows: the first ticks capture
+    // even if the pointer stays still.
+    capturesForcees_ = CapturesApresAffichage;
     PaintZoom();
 }

@@ -49,6 +49,8 @@ private:
     bool active_ = true;
     bool cacheOnDeactivate_ = true;
     bool captureRefusee_ = false;
+    static constexpr int CapturesApresAffichage = 5;
+    int capturesForcees_ = 0;
     QPoint LastCursorPos{-1, -1};
     QImage contenu_;
     std::optional<QImage> CacheBitmap;
