@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
