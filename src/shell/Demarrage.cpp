@@ -1,5 +1,6 @@
 #include "shell/Demarrage.h"
 
+#include "colouring/TFormZoom.h"
 #include "common/BureauQt.h"
 #include "common/DialoguesQt.h"
 #include "shell/InstanceUnique.h"
@@ -47,6 +48,8 @@ int Demarrer(int argc, char **argv)
     auto splash = std::make_unique<TFormSplash>();
     splash->exec();
     TFormPrincipale principale;
+    TFormZoom loupe;
+    principale.DefinirLoupe(&loupe);
     splash.reset();
     return principale.Executer();
 }

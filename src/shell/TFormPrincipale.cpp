@@ -1,5 +1,6 @@
 #include "shell/TFormPrincipale.h"
 
+#include "colouring/TFormColoriage.h"
 #include "common/Descripteur.h"
 #include "common/Bureau.h"
 #include "common/Dialogues.h"
@@ -154,9 +155,9 @@ void TFormPrincipale::CreerMenus()
     MenuPresentation = action(MenuExercice, QStringLiteral("MenuPresentation"), QStringLiteral("Présentation"),
                               &TFormPrincipale::MenuPresentationClick);
     MenuDecodage_p = action(MenuExercice, QStringLiteral("MenuDecodage_p"), QStringLiteral("Décodage de plan"),
-                            &TFormPrincipale::MenuExerciceNonDisponibleClick);
+                            &TFormPrincipale::MenuDecodage_pClick);
     MenuDecodage_ce = action(MenuExercice, QStringLiteral("MenuDecodage_ce"), QStringLiteral("Classe d'équivalence"),
-                             &TFormPrincipale::MenuExerciceNonDisponibleClick);
+                             &TFormPrincipale::MenuDecodage_ceClick);
     MenuGraphe = action(MenuExercice, QStringLiteral("MenuGraphe"), QStringLiteral("Graphe des liaisons"),
                         &TFormPrincipale::MenuExerciceNonDisponibleClick);
     MenuSchema = action(MenuExercice, QStringLiteral("MenuSchema"), QStringLiteral("Schéma cinématique"),
@@ -249,6 +250,20 @@ void TFormPrincipale::MenuPresentationClick()
     // Shown whatever the opening reported: a failed opening leaves an empty window the student closes.
     TFormPresentation fenetre(this);
     fenetre.Ouvrir(CheminDescripteurChoisi());
+    affichageModal_(fenetre);
+}
+
+void TFormPrincipale::MenuDecodage_pClick()
+{
+    TFormColoriage fenetre(this, Loupe);
+    fenetre.Ouvrir(CheminDescripteurChoisi(), ModeDecodage);
+    affichageModal_(fenetre);
+}
+
+void TFormPrincipale::MenuDecodage_ceClick()
+{
+    TFormColoriage fenetre(this, Loupe);
+    fenetre.Ouvrir(CheminDescripteurChoisi(), ModeClasses);
     affichageModal_(fenetre);
 }
 

@@ -9,6 +9,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class TAboutBox;
+class TFormZoom;
 class TScruteDossier;
 
 // The main window: the banner, the catalogue of installed mechanisms under their difficulty menus,
@@ -30,6 +31,8 @@ public:
 
     // How exercise windows and the About box are shown; tests replace it to look at the window.
     void DefinirAffichageModal(AffichageModal affichage);
+    // The magnifier window of the run, handed to the colouring windows; it outlives this window.
+    void DefinirLoupe(TFormZoom *loupe) { Loupe = loupe; }
 
     int NombreMecanismes() const { return NombreMecanismes_; }
     const TMecanisme &Mecanisme(int numero) const; // 1 to NombreMecanismes
@@ -44,6 +47,8 @@ private:
     void MenuLienInternetClick();
     void MenuAProposClick();
     void MenuPresentationClick();
+    void MenuDecodage_pClick();
+    void MenuDecodage_ceClick();
     void MenuExerciceNonDisponibleClick();
     QString CheminDescripteurChoisi() const;
 
@@ -66,4 +71,5 @@ private:
     std::array<TMecanisme, MaxMecanismes> Mecanismes_{};
     QString MecanismeChoisi_;
     AffichageModal affichageModal_ = AfficherModal;
+    TFormZoom *Loupe = nullptr;
 };

@@ -1,0 +1,292 @@
+// The colouring window: its elements, opening an exercise and the loupe that goes with it.
+#include "colouring/TFormColoriage.h"
+
+#include "colouring/TCouleurListBox.h"
+#include "colouring/TFormZoom.h"
+#include "colouring/VueColoriage.h"
+#include "common/Descripteur.h"
+#include "common/Dialogues.h"
+#include "common/DossierProgramme.h"
+#include "common/OuvertureExercice.h"
+#include "common/TrouverChemin.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+
+namespace {
+const QString TitreMenuFichier = QStringLiteral("Fichier");
+const QString TitreMenuOuvrir = QStringLiteral("Ouvrir un exercice");
+const QString TitreMenuFermer = QStringLiteral("Fermer");
+const QString TitreMenuOutils = QStringLiteral("Outils");
+const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format pdf");
+const QString TitreMenuZoom = QStringLiteral("Afficher/Masquer la fenetre de Zoom");
+const QString TitreMenuPrevisualisation = QStringLiteral("Prévisualisation");
+const QString TitreMenuEnregistrerImage = QStringLiteral("Enregistrer le plan colorié");
+const QString TitreMenuVerification = QStringLiteral("Vérifier le coloriage");
+const QString TitreMenuAide = QStringLiteral("Aide");
+const QString FiltreOuvrir = QStringLiteral("Fichier Velkora (*.sch)|*.sch");
+const QString TexteEffacer = QStringLiteral("Effacer");
+const QString PrefixePiece = QStringLiteral("Pièce ");
+const QString PrefixeClasse = QStringLiteral("Classe d'équivalence ");
+const QString PrefixeBilan = QStringLiteral("Correction : ");
+const QStringList TextesBarreEtat{QStringLiteral("Clique gauche : Colorier"), QStringLiteral("Clique droit : Vérifier"),
+                                  QStringLiteral("Molette : Changer pièce")};
+constexpr QSize TailleParDefaut(870, 765);
+constexpr int LargeurPanel = 193;
+constexpr int LargeurPanneau = 150;
+constexpr int LargeurPanneauZone = 50;
+constexpr QPoint PositionListe(8, 24);
+constexpr int LargeurListe = 177;
+} // namespace
+
+TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(parent), Loupe(loupe)
+{
+    setObjectName(QStringLiteral("FormColoriage"));
+    resize(TailleParDefaut);
+    setWindowState(Qt::WindowMaximized);
+
+    auto *centre = new QWidget(this);
+    auto *disposition = new QHBoxLayout(centre);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
+    setCentralWidget(centre);
+    PanelCreation();
+    disposition->addWidget(Panel);
+    PlanCreation();
+    disposition->addWidget(ScrollBox, 1);
+    StatusBarCreation();
+    MenuCreation();
+}
+
+TFormColoriage::~TFormColoriage()
+{
+    // The loupe outlives this window: it must not keep it as the window it stays with.
+    if (Loupe && Loupe->isVisible())
+        Loupe->Cacher();
+}
+
+void TFormColoriage::MenuCreation()
+{
+    auto action = [this](QMenu *menu, const QString &nom, const QString &texte, auto commande) {
+        QAction *item = menu->addAction(texte, this, commande);
+        item->setObjectName(nom);
+        return item;
+    };
+    QMenu *MenuFichier = menuBar()->addMenu(TitreMenuFichier);
+    MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
+    MenuOuvrir = action(MenuFichier, QStringLiteral("MenuOuvrir"), TitreMenuOuvrir, &TFormColoriage::MenuOuvrirClick);
+    MenuFermer = action(MenuFichier, QStringLiteral("MenuFermer"), TitreMenuFermer, &TFormColoriage::MenuFermerClick);
+    QMenu *MenuOutils = menuBar()->addMenu(TitreMenuOutils);
+    MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
+    MenuPdf = action(MenuOutils, QStringLiteral("MenuPdf"), TitreMenuPdf, &TFormColoriage::MenuPdfClick);
+    MenuZoom = action(MenuOutils, QStringLiteral("MenuZoom"), TitreMenuZoom, &TFormColoriage::MenuZoomClick);
+    MenuOutils->addSeparator()->setObjectName(QStringLiteral("N1"));
+    MenuPrevisualisation = action(MenuOutils, QStringLiteral("MenuPrevisualisation"), TitreMenuPrevisualisation,
+                                  &TFormColoriage::MenuPrevisualisationClick);
+    MenuPrevisualisation->setCheckable(true);
+    MenuEnregistrerImage = action(MenuOutils, QStringLiteral("MenuEnregistrerImage"), TitreMenuEnregistrerImage,
+                                  &TFormColoriage::MenuEnregistrerImageClick);
+    MenuVerification = menuBar()->addAction(TitreMenuVerification, this, &TFormColoriage::MenuVerificationClick);
+    MenuVerification->setObjectName(QStringLiteral("MenuVerification"));
+    MenuAide = menuBar()->addAction(TitreMenuAide, this, &TFormColoriage::MenuAideClick);
+    MenuAide->setObjectName(QStringLiteral("MenuAide"));
+}
+
+void TFormColoriage::PanelCreation()
+{
+    Panel = new QWidget(this);
+    Panel->setObjectName(QStringLiteral("Panel"));
+    Panel->setFixedWidth(LargeurPanel);
+    LabelBilan = new QLabel(PrefixeBilan + u'0', Panel);
+    LabelBilan->setObjectName(QStringLiteral("LabelBilan"));
+    LabelBilan->setTextFormat(Qt::PlainText);
+    LabelBilan->move(8, 8);
+    LabelBilan->setMinimumWidth(LargeurListe);
+    CouleurListBox = new TCouleurListBox(Panel);
+    CouleurListBox->setObjectName(QStringLiteral("CouleurListBox"));
+    CouleurListBox->setGeometry(QRect(PositionListe, QSize(LargeurListe, 100)));
+    connect(CouleurListBox, &TCouleurListBox::SourisRelachee, this, &TFormColoriage::CouleurListBoxMouseUp);
+    connect(CouleurListBox, &TCouleurListBox::CouleurChange, this, &TFormColoriage::CouleurListBoxCouleurChange);
+    CouleurListBox->viewport()->installEventFilter(this);
+    Panel->installEventFilter(this);
+}
+
+void TFormColoriage::PlanCreation()
+{
+    ScrollBox = new QScrollArea(this);
+    ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
+    ScrollBox->setWidgetResizable(false);
+    FondPlan = new QWidget(ScrollBox);
+    FondPlan->setObjectName(QStringLiteral("FondPlan"));
+    FondPlan->setMouseTracking(true);
+    ImageVue = new VueColoriage(FondPlan);
+    ImageVue->setObjectName(QStringLiteral("ImagePlan"));
+    ScrollBox->setWidget(FondPlan);
+    connect(ImageVue, &VueColoriage::Enfoncee, this, &TFormColoriage::ImagePlanMouseDown);
+    connect(ImageVue, &VueColoriage::Deplacee, this, &TFormColoriage::ImagePlanMouseMove);
+    ImageVue->installEventFilter(this);
+    FondPlan->installEventFilter(this);
+    ScrollBox->viewport()->installEventFilter(this);
+}
+
+void TFormColoriage::StatusBarCreation()
+{
+    QStatusBar *StatusBar1 = statusBar();
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    for (const QString &texte : TextesBarreEtat) {
+        auto *panneau = new QLabel(texte, StatusBar1);
+        panneau->setAlignment(Qt::AlignCenter);
+        panneau->setMinimumWidth(LargeurPanneau);
+        StatusBar1->addWidget(panneau);
+    }
+    // The zone under the pointer, in words, for those who do not see the highlight.
+    LabelZone = new QLabel(StatusBar1);
+    LabelZone->setObjectName(QStringLiteral("LabelZone"));
+    LabelZone->setTextFormat(Qt::PlainText);
+    LabelZone->setMinimumWidth(LargeurPanneauZone);
+    LabelZone->setAccessibleName(QStringLiteral("Zone sous le pointeur"));
+    StatusBar1->addWidget(LabelZone, 1);
+}
+
+void TFormColoriage::Ouvrir(const QString &cheminDescripteur, const QString &mode)
+{
+    if (const auto refus = VerifierFichier(cheminDescripteur, ExtensionDescripteur)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    if (mode != ModeDecodage && mode != ModeClasses) {
+        dialogues().Message(MessageTypeInconnu);
+        return;
+    }
+    const int exercice = mode == ModeDecodage ? NumeroExerciceDecodage : NumeroExerciceClasses;
+    if (const auto refus = VerifierAcces(cheminDescripteur, exercice)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    const QString dossier = DossierExerciceDescripteur(cheminDescripteur, PrefixeDossierColoriage + mode);
+    if (const auto refus = VerifierFichiersPresents(dossier, FichiersRequisColoriage, PhraseColoriage)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    // Everything is read before anything is replaced: a file that cannot be used leaves the
+    // exercise already open as it was.
+    LectureColoriage lecture = LireColoriage(dossier);
+    if (!lecture.reussie) {
+        if (lecture.erreurGenerale)
+            dialogues().Erreur(lecture.message);
+        else
+            dialogues().Message(lecture.message);
+        return;
+    }
+    DossierExercice = dossier;
+    ExerciceEdition(std::move(lecture), mode);
+}
+
+void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &mode)
+{
+    ExerciceColoriage &e = lecture.exercice;
+    CouleurListBox->clear();
+    setWindowTitle(QString());
+    Tentatives_ = 0;
+    LabelBilan->setText(PrefixeBilan + u'0');
+
+    NombreZones = e.NombreZones;
+    NombreCouleurs = e.NombreCouleurs;
+    CouleurZone = std::move(e.CouleurZone);
+    Solution = std::move(e.Solution);
+    CheminPdf = DossierExercice + FichierPdfColoriage;
+    CheminAide = DossierExercice + DossierAideColoriage + e.AdresseAide;
+    SeuilAide = e.SeuilAide;
+    MenuPdf->setVisible(e.PdfVisible);
+    MenuAide->setVisible(SeuilAide != -1);
+    MenuAide->setEnabled(SeuilAide == 0);
+    Coloriage_.Reinitialiser(NombreZones);
+
+    ImageTrame = std::move(e.Trame);
+    ImagePlan = std::move(e.Plan);
+    ImageZone = ImagePlan.copy();
+    Index = IndexZones(ImageTrame, CouleurZone, NombreZones);
+    ZoneSurbrillance = -1;
+    ImageVue->DefinirImages(&ImageZone, &ImagePlan);
+    AnnoncerZone(-1);
+    FormResize();
+
+    MenuPrevisualisation->setChecked(true);
+    MenuPrevisualisationClick();
+
+    for (int i = 0; i < TCouleurListBox::NombreCases; ++i) {
+        CouleurListBox->DefinirCouleur(i, clWhite);
+        CouleurListBox->DefinirActif(i, true);
+    }
+    ListeEdition(mode);
+    setWindowTitle(mode == ModeDecodage ? TitreDecodage : TitreClasses);
+    if (Loupe && !Loupe->isVisible())
+        MenuZoomClick();
+}
+
+void TFormColoriage::ListeEdition(const QString &mode)
+{
+    const QString &prefixe = mode == ModeDecodage ? PrefixePiece : PrefixeClasse;
+    QStringList items{TexteEffacer};
+    for (std::int32_t h = 1; h <= NombreCouleurs; ++h)
+        items << prefixe + QString::number(h);
+    CouleurListBox->addItems(items);
+    CouleurListBox->setCurrentRow(0);
+}
+
+void TFormColoriage::MenuOuvrirClick()
+{
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, 1);
+    if (chemin.isEmpty())
+        return;
+    const QString mode = dialogues().ChoisirTypeExercice();
+    Ouvrir(chemin, mode);
+}
+
+void TFormColoriage::MenuFermerClick() { close(); }
+
+void TFormColoriage::showEvent(QShowEvent *evenement)
+{
+    QMainWindow::showEvent(evenement);
+    if (Loupe && !Loupe->isVisible())
+        MenuZoomClick();
+}
+
+void TFormColoriage::closeEvent(QCloseEvent *evenement)
+{
+    if (Loupe && Loupe->isVisible())
+        MenuZoomClick();
+    QMainWindow::closeEvent(evenement);
+}
+
+void TFormColoriage::changeEvent(QEvent *evenement)
+{
+    QMainWindow::changeEvent(evenement);
+    if (evenement->type() != QEvent::WindowStateChange || !Loupe)
+        return;
+    // The loupe goes with the window when it is minimised and comes back when it is restored.
+    if (isMinimized() && Loupe->isVisible()) {
+        MenuZoomClick();
+        LoupeCacheeParReduction = true;
+    } else if (!isMinimized() && LoupeCacheeParReduction) {
+        LoupeCacheeParReduction = false;
+        if (!Loupe->isVisible())
+            MenuZoomClick();
+    }
+}
+
+void TFormColoriage::MenuZoomClick()
+{
+    if (!Loupe)
+        return;
+    if (Loupe->isVisible())
+        Loupe->Cacher();
+    else if (isVisible() && !isMinimized())
+        Loupe->Montrer(this);
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "colouring/ExerciceColoriage.h"
+#include "colouring/IndexZones.h"
+#include "colouring/VerificationColoriage.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class TCouleurListBox;
+class TFormZoom;
+class VueColoriage;
+
+// The two colouring exercises of a mechanism: "Décodage de plan" (mode "p"), where every part of
+// the drawing gets a colour of its own, and "Classe d'équivalence" (mode "ce"), where every
+// equivalence class does. The drawing is cut into zones by a zone map; the student paints zones
+// with the items of the colour list and has the colouring checked against the solution.
+class TFormColoriage : public QMainWindow {
+    Q_OBJECT
+public:
+    // loupe: the magnifier window of the run, shown with this window; may be null.
+    explicit TFormColoriage(QWidget *parent = nullptr, TFormZoom *loupe = nullptr);
+    ~TFormColoriage() override;
+
+    // Opens the exercise of mode "p" or "ce" of the mechanism a descriptor (".sch") describes.
+    // A failure is told to the student and leaves the window as it was.
+    void Ouvrir(const QString &cheminDescripteur, const QString &mode);
+
+    // What a test reads back: the coloured layer, the attempts and the key colours.
+    const QImage &CoucheZone() const { return ImageZone; }
+    int Tentatives() const { return Tentatives_; }
+    const std::vector<TColor> &CouleursZones() const { return CouleurZone; }
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void showEvent(QShowEvent *evenement) override;
+    void closeEvent(QCloseEvent *evenement) override;
+    void changeEvent(QEvent *evenement) override;
+    void wheelEvent(QWheelEvent *evenement) override;
+    void resizeEvent(QResizeEvent *evenement) override;
+
+private:
+    // Creation of the elements, once.
+    void MenuCreation();
+    void PanelCreation();
+    void PlanCreation();
+    void StatusBarCreation();
+    // Loading.
+    void ExerciceEdition(LectureColoriage &&lecture, const QString &mode);
+    void ListeEdition(const QString &mode);
+
+    // Painting (TFormColoriagePeinture.cpp).
+    void ImagePlanMouseDown(Qt::MouseButton bouton, QPoint position);
+    void ImagePlanMouseMove(QPoint position);
+    void ScrollBoxMouseDown(Qt::MouseButton bouton);
+    void CouleurListBoxMouseUp();
+    void CouleurListBoxCouleurChange();
+    void FormMouseWheel(int delta);
+    void MenuPrevisualisationClick();
+    void FormResize();
+    int ZoneSous(QPoint position) const;
+    void AnnoncerZone(int zone);
+    void Recolorier(std::int32_t item, TColor couleur);
+
+    // Checking and export (TFormColoriageVerification.cpp).
+    void MenuVerificationClick();
+    void MenuEnregistrerImageClick();
+    void MenuPdfClick();
+    void MenuAideClick();
+    void MenuZoomClick();
+    ModeColoriage Mode() const;
+    std::vector<bool> Actifs() const;
+
+    void MenuOuvrirClick();
+    void MenuFermerClick();
+
+    QString DossierExercice;
+    std::int32_t NombreZones = 0;
+    std::int32_t NombreCouleurs = 0;
+    std::vector<TColor> CouleurZone = std::vector<TColor>(MaxZonesColoriage + 1, clWhite);
+    std::vector<QString> Solution = std::vector<QString>(MaxCouleursColoriage + 1);
+    QString CheminPdf;
+    QString CheminAide;
+    std::int32_t SeuilAide = 0;
+    Coloriage Coloriage_;
+    int Tentatives_ = 0;
+
+    QImage ImageTrame; // the zone map, never shown
+    QImage ImageZone;  // the coloured layer the student paints
+    QImage ImagePlan;  // the line drawing
+    QImage ImageExport; // the last saved picture, its memory used again by the next
+    IndexZones Index;
+    int ZoneSurbrillance = -1;
+    bool PeintureEnCours = false;
+    bool LoupeCacheeParReduction = false;
+
+    QPointer<TFormZoom> Loupe;
+    QWidget *Panel = nullptr;
+    QLabel *LabelBilan = nullptr;
+    TCouleurListBox *CouleurListBox = nullptr;
+    QScrollArea *ScrollBox = nullptr;
+    QWidget *FondPlan = nullptr; // the scroll box's contents, at least as large as its view
+    VueColoriage *ImageVue = nullptr;
+    QLabel *LabelZone = nullptr;
+    QAction *MenuOuvrir = nullptr;
+    QAction *MenuFermer = nullptr;
+    QAction *MenuPdf = nullptr;
+    QAction *MenuZoom = nullptr;
+    QAction *MenuPrevisualisation = nullptr;
+    QAction *MenuEnregistrerImage = nullptr;
+    QAction *MenuVerification = nullptr;
+    QAction *MenuAide = nullptr;
+};

@@ -1,0 +1,184 @@
+// Painting: zones painted with the selected item, the forced colour choice, colour changes, the
+// wheel, the highlight of the zone under the pointer and the placement of the drawing.
+#include "colouring/TFormColoriage.h"
+
+#include "colouring/TCouleurListBox.h"
+#include "colouring/VueColoriage.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QWheelEvent>
+
+namespace {
+const QString TexteZone = QStringLiteral("Zone %1 : %2");
+const QString TexteNonColoriee = QStringLiteral("non coloriée");
+constexpr int MargeListe = 8;
+} // namespace
+
+int TFormColoriage::ZoneSous(QPoint position) const
+{
+    const auto couleur = CouleurPixel(ImageTrame, position);
+    return couleur ? NumeroZone(CouleurZone, NombreZones, *couleur) : -1;
+}
+
+void TFormColoriage::ImagePlanMouseDown(Qt::MouseButton bouton, QPoint position)
+{
+    if (bouton == Qt::RightButton) {
+        MenuVerificationClick();
+        return;
+    }
+    if (PeintureEnCours)
+        return;
+    PeintureEnCours = true;
+    const int z = ZoneSous(position);
+    const int s = CouleurListBox->currentRow();
+    if (z != -1 && s >= 0 && s <= NombreCouleurs && CouleurListBox->Actif(s)) {
+        const TColor actuelle = CouleurListBox->Couleur(Coloriage_.Rangee(z));
+        const TColor nouvelle = CouleurListBox->Couleur(s);
+        if (nouvelle != actuelle) {
+            Index.Peindre(ImageZone, z, nouvelle);
+            Coloriage_.Colorier(z, s);
+            ImageVue->update(Index.Cadre(z));
+            AnnoncerZone(z);
+        }
+    }
+    PeintureEnCours = false;
+}
+
+void TFormColoriage::ScrollBoxMouseDown(Qt::MouseButton bouton)
+{
+    if (bouton == Qt::RightButton)
+        MenuVerificationClick();
+}
+
+void TFormColoriage::CouleurListBoxMouseUp()
+{
+    const int s = CouleurListBox->currentRow();
+    if (s <= 0)
+        return;
+    // An item is not used before it has a colour of its own; the dialog comes back until it has.
+    while (CouleurListBox->Couleur(s) == clWhite && isVisible())
+        CouleurListBox->ChoisirCouleur(s);
+}
+
+void TFormColoriage::CouleurListBoxCouleurChange()
+{
+    if (CouleurListBox->Couleur(0) != clWhite) {
+        CouleurListBox->ChangerCouleur(0, clWhite);
+        return;
+    }
+    const int item = CouleurListBox->CaseChangee();
+    if (CouleurListBox->NouvelleCouleur() == clBlack) {
+        // Black is the colour of the lines: the item gets its previous colour back.
+        CouleurListBox->ChangerCouleur(item, CouleurListBox->AncienneCouleur());
+        return;
+    }
+    Recolorier(item, CouleurListBox->NouvelleCouleur());
+}
+
+void TFormColoriage::Recolorier(std::int32_t item, TColor couleur)
+{
+    if (item < 1 || item > NombreCouleurs)
+        return;
+    for (std::int32_t z = 1; z <= NombreZones; ++z) {
+        if (Coloriage_.Est(item, z)) {
+            Index.Peindre(ImageZone, z, couleur);
+            ImageVue->update(Index.Cadre(z));
+        }
+    }
+}
+
+void TFormColoriage::FormMouseWheel(int delta)
+{
+    const int nombre = CouleurListBox->count();
+    if (nombre == 0)
+        return;
+    const int courant = CouleurListBox->currentRow();
+    const int suivant = delta < 0 ? (courant + 1 >= nombre ? 0 : courant + 1) : (courant <= 0 ? nombre - 1 : courant - 1);
+    CouleurListBox->setCurrentRow(suivant);
+    CouleurListBoxMouseUp();
+}
+
+void TFormColoriage::ImagePlanMouseMove(QPoint position)
+{
+    const int z = ZoneSous(position);
+    AnnoncerZone(z);
+    if (!MenuPrevisualisation->isChecked() || z == ZoneSurbrillance)
+        return;
+    ImageVue->DefinirSurbrillance(Index.Traits(z));
+    ZoneSurbrillance = z;
+}
+
+void TFormColoriage::AnnoncerZone(int zone)
+{
+    if (zone < 1) {
+        LabelZone->clear();
+        return;
+    }
+    const std::int32_t item = Coloriage_.Rangee(zone);
+    const QString etat = item == 0 || !CouleurListBox->item(item) ? TexteNonColoriee : CouleurListBox->item(item)->text();
+    LabelZone->setText(TexteZone.arg(zone).arg(etat));
+}
+
+void TFormColoriage::MenuPrevisualisationClick()
+{
+    // The action's own check mark has already turned when the student chose it; the program
+    // turns it here when it runs the action itself.
+    if (sender() != MenuPrevisualisation)
+        MenuPrevisualisation->setChecked(!MenuPrevisualisation->isChecked());
+    ImageVue->DefinirSurbrillanceVisible(MenuPrevisualisation->isChecked());
+}
+
+void TFormColoriage::FormResize()
+{
+    CouleurListBox->resize(CouleurListBox->width(), std::max(0, Panel->height() - CouleurListBox->y() - MargeListe));
+    const QSize vue = ScrollBox->viewport()->size();
+    const QSize image = ImageVue->size();
+    // Placed before the contents are resized: that may bring or take away a scroll bar, and the
+    // view's new size then runs this again.
+    ImageVue->move(image.width() < vue.width() ? (vue.width() - image.width()) / 2 : 0,
+                   image.height() < vue.height() ? (vue.height() - image.height()) / 2 : 0);
+    FondPlan->resize(image.expandedTo(vue));
+}
+
+void TFormColoriage::resizeEvent(QResizeEvent *evenement)
+{
+    QMainWindow::resizeEvent(evenement);
+    FormResize();
+}
+
+void TFormColoriage::wheelEvent(QWheelEvent *evenement)
+{
+    FormMouseWheel(evenement->angleDelta().y());
+    evenement->accept();
+}
+
+bool TFormColoriage::eventFilter(QObject *objet, QEvent *evenement)
+{
+    switch (evenement->type()) {
+    case QEvent::Wheel:
+        if (objet == ImageVue || objet == FondPlan || objet == ScrollBox->viewport() || objet == CouleurListBox->viewport()) {
+            FormMouseWheel(static_cast<QWheelEvent *>(evenement)->angleDelta().y());
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        if (objet == FondPlan || objet == ScrollBox->viewport())
+            ScrollBoxMouseDown(static_cast<QMouseEvent *>(evenement)->button());
+        break;
+    case QEvent::MouseMove:
+        if (objet == FondPlan)
+            ImagePlanMouseMove(QPoint(-1, -1));
+        break;
+    case QEvent::Resize:
+        if (objet == ScrollBox->viewport() || objet == Panel)
+            FormResize();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(objet, evenement);
+}

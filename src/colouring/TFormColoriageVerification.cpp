@@ -1,0 +1,95 @@
+// Checking the colouring, the notification of its result, the saved drawing, the PDF and the help.
+#include "colouring/TFormColoriage.h"
+
+#include "colouring/ExportColoriage.h"
+#include "colouring/TCouleurListBox.h"
+#include "colouring/TFormNotification.h"
+#include "colouring/TFormZoom.h"
+#include "colouring/VueColoriage.h"
+#include "common/Bureau.h"
+#include "common/Dialogues.h"
+#include "common/Jpeg.h"
+#include "common/OuvertureExercice.h"
+#include "common/TrouverChemin.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace {
+const QString PrefixeBilan = QStringLiteral("Correction : ");
+const QString FiltreJpeg = QStringLiteral("Fichier image JPEG (*.jpg)|*.jpg");
+const QString ExtensionJpeg = QStringLiteral("jpg");
+const QString MessageRienAEnregistrer =
+    QStringLiteral("Aucun exercice n'est ouvert : il n'y a pas de plan colorié à enregistrer.");
+} // namespace
+
+ModeColoriage TFormColoriage::Mode() const
+{
+    return windowTitle() == TitreClasses ? ModeColoriage::Classes : ModeColoriage::Pieces;
+}
+
+std::vector<bool> TFormColoriage::Actifs() const
+{
+    std::vector<bool> actifs(std::size_t(NombreCouleurs) + 1, true);
+    for (std::int32_t h = 1; h <= NombreCouleurs; ++h)
+        actifs[std::size_t(h)] = CouleurListBox->Actif(h);
+    return actifs;
+}
+
+void TFormColoriage::MenuVerificationClick()
+{
+    std::vector<bool> actifs = Actifs();
+    if (ExerciceFini(actifs, NombreCouleurs))
+        return;
+    ++Tentatives_;
+    LabelBilan->setText(PrefixeBilan + QString::number(Tentatives_));
+    if (Tentatives_ >= SeuilAide)
+        MenuAide->setEnabled(true);
+
+    const ResultatVerification resultat = Verifier(Mode(), Coloriage_, NombreCouleurs, Solution, CouleurZone, actifs);
+    for (std::int32_t h = 1; h <= NombreCouleurs; ++h)
+        CouleurListBox->DefinirActif(h, actifs[std::size_t(h)]);
+    // A zone just locked is no longer highlighted.
+    if (ZoneSurbrillance > 0 && CouleurZone[std::size_t(ZoneSurbrillance)] == clWhite) {
+        ImageVue->DefinirSurbrillance({});
+        ZoneSurbrillance = -1;
+        AnnoncerZone(-1);
+    }
+
+    auto *notification = new TFormNotification(this, EnteteNotification(Tentatives_),
+                                               resultat.ligne1 + QStringLiteral("\n\n") + resultat.ligne2);
+    if (resultat.fini && Loupe && Loupe->isVisible())
+        MenuZoomClick();
+    notification->Montrer();
+}
+
+void TFormColoriage::MenuEnregistrerImageClick()
+{
+    if (ImagePlan.isNull()) {
+        dialogues().Message(MessageRienAEnregistrer);
+        return;
+    }
+    const std::vector<bool> actifs = Actifs();
+    ImageExport = ImageExportee(ImageZone, ImagePlan, ExerciceFini(actifs, NombreCouleurs), Mode(),
+                                ItemsTrouves(actifs, NombreCouleurs), std::move(ImageExport));
+    const QString chemin = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltreJpeg, ExtensionJpeg, true);
+    if (chemin.isEmpty())
+        return;
+    if (const auto erreur = EcrireJpeg(ImageExport, QualiteJpegColoriage, chemin))
+        dialogues().Erreur(*erreur);
+}
+
+void TFormColoriage::MenuPdfClick()
+{
+    const QString chemin = TrouverChemin(CheminPdf);
+    if (CheminPdf.isEmpty() || !QFileInfo(chemin).isFile() || !bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee))
+        dialogues().Message(MessageImpossibleOuvrir(chemin));
+}
+
+void TFormColoriage::MenuAideClick()
+{
+    const QString chemin = TrouverChemin(CheminAide);
+    if (CheminAide.isEmpty() || !QFileInfo(chemin).isFile() || !bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee))
+        dialogues().Message(MessageImpossibleOuvrir(chemin));
+}

@@ -1,0 +1,117 @@
+#include "colouring/TFormZoom.h"
+
+#include "colouring/TZoom.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <array>
+
+namespace {
+const QString TitreLoupe = QStringLiteral("Loupe");
+constexpr QSize TailleClient(225, 273);
+struct Grossissement {
+    const char16_t *texte;
+    int niveau;
+};
+constexpr std::array<Grossissement, 5> Grossissements{{
+    {u"x 2", 50}, {u"x 3", 33}, {u"x 4", 25}, {u"x 5", 20}, {u"x 10", 10}}};
+constexpr int GrossissementInitial = 2;
+constexpr int DelaiCadre = 150;
+const Qt::WindowFlags FenetreOutil = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+} // namespace
+
+TFormZoom::TFormZoom(QWidget *parent) : QWidget(parent, FenetreOutil)
+{
+    setObjectName(QStringLiteral("FormZoom"));
+    setWindowTitle(TitreLoupe);
+    setAccessibleName(TitreLoupe);
+    setFixedSize(TailleClient);
+
+    Image = new QLabel(this);
+    Image->setObjectName(QStringLiteral("Image"));
+    Image->setGeometry(8, 8, 209, 209);
+    Image->setStyleSheet(QStringLiteral("background: black;"));
+    Image->setAccessibleName(QStringLiteral("Cadre de la loupe"));
+
+    Zoom = new TZoom(this);
+    Zoom->setObjectName(QStringLiteral("Zoom"));
+    Zoom->setAccessibleName(QStringLiteral("Vue agrandie autour du pointeur"));
+    Zoom->setGeometry(9, 9, 207, 207);
+    Zoom->ZoomLevel = Grossissements[GrossissementInitial].niveau;
+    Zoom->Crosshair = true;
+    Zoom->CrosshairColor = QColor(255, 0, 0);
+
+    RadioGroup = new QGroupBox(QStringLiteral("Zoom"), this);
+    RadioGroup->setObjectName(QStringLiteral("RadioGroup"));
+    RadioGroup->setAccessibleName(QStringLiteral("Zoom"));
+    RadioGroup->setGeometry(8, 224, 209, 41);
+    auto *colonnes = new QHBoxLayout(RadioGroup);
+    colonnes->setContentsMargins(4, 0, 2, 0);
+    colonnes->setSpacing(2);
+    Boutons = new QButtonGroup(this);
+    for (std::size_t i = 0; i < Grossissements.size(); ++i) {
+        auto *bouton = new QRadioButton(QString::fromUtf16(Grossissements[i].texte), RadioGroup);
+        bouton->setAccessibleName(QStringLiteral("Grossissement ") + bouton->text());
+        colonnes->addWidget(bouton);
+        Boutons->addButton(bouton, int(i));
+    }
+    Boutons->button(GrossissementInitial)->setChecked(true);
+    connect(Boutons, &QButtonGroup::idClicked, this, &TFormZoom::RadioGroupClick);
+    // The five choices take more than 209 pixels in some desktop fonts: the window widens for them.
+    const int largeurGroupe = std::max(RadioGroup->width(), RadioGroup->sizeHint().width());
+    RadioGroup->resize(largeurGroupe, RadioGroup->height());
+    setFixedSize(std::max(TailleClient.width(), largeurGroupe + 16), TailleClient.height());
+}
+
+void TFormZoom::RadioGroupClick()
+{
+    const int i = Boutons->checkedId();
+    if (i >= 0 && std::size_t(i) < Grossissements.size())
+        Zoom->ZoomLevel = Grossissements[std::size_t(i)].niveau;
+}
+
+void TFormZoom::Montrer(QWidget *pour)
+{
+    setWindowFlags(FenetreOutil | Qt::WindowStaysOnTopHint);
+    // A window shown for a modal window stays usable while that one runs.
+    winId();
+    if (pour && pour->window()->windowHandle())
+        windowHandle()->setTransientParent(pour->window()->windowHandle());
+    show();
+}
+
+void TFormZoom::Cacher()
+{
+    hide();
+    setWindowFlags(FenetreOutil);
+    if (windowHandle())
+        windowHandle()->setTransientParent(nullptr);
+}
+
+void TFormZoom::showEvent(QShowEvent *evenement)
+{
+    QWidget::showEvent(evenement);
+    FormShow();
+    // The window manager gives the window its frame after it shows: placed again once it has one.
+    QTimer::singleShot(DelaiCadre, this, [this] {
+        if (isVisible())
+            FormShow();
+    });
+}
+
+void TFormZoom::FormShow()
+{
+    const QScreen *ecran = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!ecran)
+        return;
+    const QRect geometrie = ecran->geometry();
+    const int largeur = std::max(frameGeometry().width(), width());
+    move(geometrie.right() + 1 - largeur, geometrie.top());
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class TZoom;
+
+// The loupe: a small tool window at the top right corner of the screen showing the screen around
+// the pointer magnified, with a red crosshair. It lives for the whole run, hidden until a colouring
+// window shows it.
+class TFormZoom : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormZoom(QWidget *parent = nullptr);
+
+    TZoom *Zoom = nullptr;
+    QGroupBox *RadioGroup = nullptr;
+    QButtonGroup *Boutons = nullptr;
+
+    // Shows it above every other window, or hides it and makes it an ordinary window again. The
+    // window it shows for keeps working with it while that window is modal.
+    void Montrer(QWidget *pour);
+    void Cacher();
+
+protected:
+    void showEvent(QShowEvent *evenement) override;
+
+private:
+    void FormShow();
+    void RadioGroupClick();
+
+    QLabel *Image = nullptr;
+};

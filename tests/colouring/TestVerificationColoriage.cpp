@@ -1,0 +1,227 @@
+#include "MecanismeColoriage.h"
+#include "support/Enregistrement.h"
+#include "support/Factices.h"
+#include "support/SansRoot.h"
+
+#include "common/Jpeg.h"
+
+#include <QDir>
+#include <QtTest>
+
+// Checking the colouring through the window: the counter, the texts of both modes, locking, the
+// end of the exercise; then the saved drawing, read back from the JPEG file.
+class TestVerificationColoriage : public QObject {
+    Q_OBJECT
+
+    // Gives items 1 to n the colours of the list, through the forced choice, and paints each
+    // listed zone with its item.
+    static void peindre(FenetreColoriage &f, const QList<QPair<int, int>> &itemEtZone)
+    {
+        static const QList<TColor> couleurs{0x000000FF, 0x00008000, 0x00FF0000, 0x0000FFFF, 0x00800080};
+        for (const auto &[item, zone] : itemEtZone) {
+            if (f.liste->Couleur(item) == clWhite)
+                dialoguesFactices().reponsesCouleur = {couleurs[item - 1]};
+            f.choisirItem(item);
+            f.cliquer(CentreZone(zone));
+        }
+    }
+    static QString texte(const QString &ligne1, const QString &suite)
+    {
+        return ligne1 + "\n\nPar rapport à la dernière validation,\n" + suite;
+    }
+
+private slots:
+    void init() { dialoguesFactices().oublier(); }
+
+    void rienDePeint()
+    {
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        f.action("MenuVerification")->trigger();
+        QCOMPARE(f.bilan->text(), QStringLiteral("Correction : 1"));
+        QCOMPARE(f.nombreNotifications(), 1);
+        QCOMPARE(f.derniereNotification()->Entete(), QStringLiteral("Tentative de validation : 1"));
+        QCOMPARE(f.derniereNotification()->Message(),
+                 texte("Aucune pièce n'a été trouvé.", "aucune nouvelle pièce n'a été trouvé."));
+        QVERIFY(f.derniereNotification()->isVisible());
+        QCOMPARE(f.derniereNotification()->size(), QSize(300, 100));
+    }
+
+    void piecesTrouvees()
+    {
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        peindre(f, {{2, 2}, {5, 5}, {5, 6}, {1, 3}});
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QCOMPARE(f.derniereNotification()->Message(),
+                 texte("Pièces trouvées : 2-5", "nouvelles pièces trouvées : 2-5"));
+        QVERIFY(!f.liste->Actif(2));
+        QVERIFY(f.liste->Actif(1));
+        QVERIFY(f.liste->item(2)->data(Qt::AccessibleTextRole).toString().endsWith("inactive"));
+        // Found zones are locked: not painted, not highlighted, not announced.
+        f.choisirItem(0);
+        f.cliquer(CentreZone(2));
+        QCOMPARE(f.pixelVu(CentreZone(2)), QColor(0, 128, 0));
+        QTest::mouseMove(f.vue, CentreZone(2));
+        QCOMPARE(f.zone->text(), QString());
+        // A found item can be selected but paints nothing.
+        f.choisirItem(2);
+        f.cliquer(CentreZone(4));
+        QCOMPARE(f.pixelVu(CentreZone(4)), QColor(Qt::white));
+
+        // Part 1 on zone 3 was wrong; on zone 1 it is right.
+        f.choisirItem(0);
+        f.cliquer(CentreZone(3));
+        peindre(f, {{1, 1}});
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QCOMPARE(f.bilan->text(), QStringLiteral("Correction : 2"));
+        QCOMPARE(f.derniereNotification()->Entete(), QStringLiteral("Tentative de validation : 2"));
+        QCOMPARE(f.derniereNotification()->Message(),
+                 texte("Pièces trouvées : 1-2-5", "nouvelle pièce trouvée : 1"));
+        QCOMPARE(f.nombreNotifications(), 2);
+    }
+
+    void uneZoneDeTrop()
+    {
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        peindre(f, {{4, 4}, {4, 3}});
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QVERIFY(f.liste->Actif(4));
+        f.choisirItem(0);
+        f.cliquer(CentreZone(3));
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QCOMPARE(f.derniereNotification()->Message(), texte("Pièce trouvée : 4", "nouvelle pièce trouvée : 4"));
+    }
+
+    void exerciceFini()
+    {
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        QVERIFY(f.loupe.isVisible());
+        peindre(f, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {5, 6}});
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QCOMPARE(f.derniereNotification()->Message(), QStringLiteral("Le coloriage est juste.\n\nL'exercice est fini."));
+        QVERIFY(!f.loupe.isVisible());
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        f.action("MenuVerification")->trigger();
+        QCOMPARE(f.bilan->text(), QStringLiteral("Correction : 1"));
+        QCOMPARE(f.nombreNotifications(), 1);
+    }
+
+    void classesAutrementNumerotees()
+    {
+        ArbreMecanismes arbre;
+        ColoriageTest c = ColoriageSixZones();
+        c.condition = ConditionSixZones({}, 2);
+        c.solution = "[SOLUTIONS]\r\nSolution1=110000\r\nSolution2=001111\r\n";
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "ce", c), "ce");
+        peindre(f, {{1, 3}, {1, 4}, {1, 5}, {1, 6}});
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QCOMPARE(f.derniereNotification()->Message(),
+                 texte("Classe d'équivalence trouvée : 1", "nouvelle classe d'équivalence trouvée : 1"));
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QCOMPARE(f.derniereNotification()->Message(),
+                 texte("Classe d'équivalence trouvée : 1", "aucune nouvelle classe d'équivalence n'a été trouvé."));
+    }
+
+    void avantToutExercice()
+    {
+        FenetreColoriage f;
+        f.action("MenuVerification")->trigger();
+        QCOMPARE(f.nombreNotifications(), 0);
+        QCOMPARE(f.bilan->text(), QStringLiteral("Correction : 0"));
+        f.action("MenuEnregistrerImage")->trigger();
+        QCOMPARE(dialoguesFactices().textes(),
+                 QStringList{"Aucun exercice n'est ouvert : il n'y a pas de plan colorié à enregistrer."});
+    }
+
+    void exporter_data()
+    {
+        QTest::addColumn<bool>("fini");
+        QTest::newRow("non validé") << false;
+        QTest::newRow("fini") << true;
+    }
+    void exporter()
+    {
+        QFETCH(bool, fini);
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        if (fini)
+            peindre(f, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {5, 6}});
+        else
+            peindre(f, {{3, 3}});
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        const QString chemin = arbre.chemin("export.jpg");
+        dialoguesFactices().fichiersAEnregistrer = {chemin};
+        f.action("MenuEnregistrerImage")->trigger();
+        QCOMPARE(dialoguesFactices().dernierFiltre, QStringLiteral("Fichier image JPEG (*.jpg)|*.jpg"));
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+
+        const ImageDecodee lue = LireJpeg(chemin);
+        QVERIFY2(!lue.image.isNull(), qPrintable(lue.erreur));
+        QCOMPARE(lue.image.size(), QSize(240, 100));
+        const auto proche = [](QColor a, QColor b) {
+            return qAbs(a.red() - b.red()) < 40 && qAbs(a.green() - b.green()) < 40 && qAbs(a.blue() - b.blue()) < 40;
+        };
+        QVERIFY(proche(lue.image.pixelColor(CentreZone(3) + QPoint(0, 5)), QColor(0, 0, 255)));
+        QVERIFY(proche(lue.image.pixelColor(QPoint(130, 40)), QColor(Qt::black)));
+        // Text at the top left while the exercise is not finished: dark pixels in the white band.
+        int sombres = 0;
+        for (int y = 4; y < 34; ++y)
+            for (int x = 4; x < 240; ++x)
+                sombres += qGray(lue.image.pixel(x, y)) < 100;
+        if (fini)
+            QCOMPARE(sombres, 0);
+        else
+            QVERIFY(sombres > 20);
+    }
+
+    void exportImpossible()
+    {
+        ArbreMecanismes arbre;
+        const QString chemin = EcrireColoriage(arbre, "etau", "p", ColoriageSixZones());
+        QDir().mkpath(arbre.chemin("ferme"));
+        OuvrirAuxAutres(arbre.dossier());
+        const QString cible = arbre.chemin("ferme/plan.jpg");
+        QFile::setPermissions(arbre.chemin("ferme"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                        QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(chemin, "p");
+        const int code = ExecuterSansRoot([&] {
+            dialoguesFactices().oublier();
+            dialoguesFactices().fichiersAEnregistrer = {cible};
+            f.action("MenuEnregistrerImage")->trigger();
+            const QStringList textes = dialoguesFactices().textes();
+            if (textes.size() != 1 || !textes[0].contains(cible))
+                return 1;
+            return QFile::exists(cible) ? 2 : 0;
+        });
+        QCOMPARE(code, 0);
+    }
+
+    void pdf()
+    {
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        bureauFactice().documents.clear();
+        f.action("MenuPdf")->trigger();
+        QCOMPARE(dialoguesFactices().textes(), QStringList{"Impossible d'ouvrir le fichier \"plan.pdf\"."});
+        arbre.ecrireOctets("etau/coloriage_p/Plan.PDF", "%PDF");
+        dialoguesFactices().oublier();
+        f.action("MenuPdf")->trigger();
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QCOMPARE(bureauFactice().documents.back().chemin, arbre.chemin("etau/coloriage_p/Plan.PDF"));
+        QCOMPARE(int(bureauFactice().documents.back().etat), int(EtatFenetre::Maximisee));
+    }
+};
+
+VELKORA_TEST(TestVerificationColoriage)
+#include "TestVerificationColoriage.moc"
