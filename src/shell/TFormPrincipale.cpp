@@ -5,6 +5,7 @@
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/Jpeg.h"
+#include "diagram/TFormSchemaCinematique.h"
 #include "presentation/TFormPresentation.h"
 #include "shell/TAboutBox.h"
 #include "shell/TScruteDossier.h"
@@ -149,7 +150,7 @@ void TFormPrincipale::CreerMenus()
     MenuGraphe = action(MenuExercice, QStringLiteral("MenuGraphe"), QStringLiteral("Graphe des liaisons"),
                         &TFormPrincipale::MenuExerciceNonDisponibleClick);
     MenuSchema = action(MenuExercice, QStringLiteral("MenuSchema"), QStringLiteral("Schéma cinématique"),
-                        &TFormPrincipale::MenuExerciceNonDisponibleClick);
+                        &TFormPrincipale::MenuSchemaClick);
     for (QAction *item : {MenuPresentation, MenuDecodage_p, MenuDecodage_ce, MenuGraphe, MenuSchema})
         item->setEnabled(false);
 
@@ -237,6 +238,13 @@ void TFormPrincipale::MenuPresentationClick()
     // Shown whatever the opening reported: a failed opening leaves an empty window the student closes.
     TFormPresentation fenetre(this);
     fenetre.Ouvrir(CheminDescripteurChoisi());
+    affichageModal_(fenetre);
+}
+
+void TFormPrincipale::MenuSchemaClick()
+{
+    TFormSchemaCinematique fenetre(this);
+    fenetre.OuvrirSCH(CheminDescripteurChoisi());
     affichageModal_(fenetre);
 }
 

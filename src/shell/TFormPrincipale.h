@@ -38,6 +38,7 @@ private:
     void MenuLienInternetClick();
     void MenuAProposClick();
     void MenuPresentationClick();
+    void MenuSchemaClick();
     void MenuExerciceNonDisponibleClick();
     QString CheminDescripteurChoisi() const;
 
