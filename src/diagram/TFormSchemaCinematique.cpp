@@ -70,6 +70,7 @@ TFormSchemaCinematique::TFormSchemaCinematique(QWidget *parent) : QMainWindow(pa
     Historique = new QUndoStack(this);
     MenuCreation();
     FormCreate();
+    InitialisationGenerale();
 }
 
 TFormSchemaCinematique::~TFormSchemaCinematique() = default;
@@ -196,6 +197,8 @@ void TFormSchemaCinematique::FormShow()
 {
     FenetreMontree = true;
     TrameEdition();
+    if (PlacementInitialAttendu)
+        LiaisonPlacementInitial();
     DessinEdition();
 }
 

@@ -66,6 +66,7 @@ private:
     void LiaisonCreation();
     void LiaisonInitialisation();
     void LiaisonEdition();
+    void LiaisonPlacementInitial();
     void LiaisonOnMouse(bool versImageFond);
     void LiaisonMouseDown(int k, QPoint position);
     void LiaisonMouseMove(int k, QPoint position);
@@ -113,6 +114,7 @@ private:
     bool SymbolesVersImageFond = false;
     int SymboleDeplace = -1; // the symbol the student is dragging, or -1
     QPoint PlaceAvantDeplacement;
+    bool PlacementInitialAttendu = false;
 
     // Background.
     QImage BitmapTrame;

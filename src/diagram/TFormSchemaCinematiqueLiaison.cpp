@@ -49,6 +49,7 @@ void TFormSchemaCinematique::LiaisonInitialisation()
     }
     ImageSelection->hide();
     SymboleDeplace = -1;
+    PlacementInitialAttendu = false;
 }
 
 void TFormSchemaCinematique::LiaisonEdition()
@@ -70,11 +71,9 @@ void TFormSchemaCinematique::LiaisonEdition()
         }
         image->setPixmap(QPixmap::fromImage(AvecTransparence(symbole)));
         image->resize(symbole.size());
-        image->move(k * symbole.width(), 0);
-        LiaisonMouseDown(k, QPoint(0, 0));
-        LiaisonMouseUp(k, false);
         image->show();
     }
+    LiaisonPlacementInitial();
     LiaisonOnMouse(false);
     for (int k = Schema.NbrLiaison + 1; k < NbrSymboles; ++k)
         ImageLiaison[std::size_t(k)]->hide();
@@ -83,6 +82,22 @@ void TFormSchemaCinematique::LiaisonEdition()
     ImageSelection->hide();
     if (!imageIllisible.isEmpty())
         dialogues().Erreur(imageIllisible);
+}
+
+// The symbols stand in a row along the top, in record order, pushed into the drawing area and, on a
+// grid, snapped, as after a drag. A window opened before it is shown does not know the size of its
+// drawing area yet: the row is laid again when it is first shown, before the student sees it.
+void TFormSchemaCinematique::LiaisonPlacementInitial()
+{
+    PlacementInitialAttendu = !FenetreMontree;
+    for (int k = 0; k <= Schema.NbrLiaison; ++k) {
+        QLabel *image = ImageLiaison[std::size_t(k)];
+        if (PictureLiaison[std::size_t(k)].isNull())
+            continue;
+        image->move(k * image->width(), 0);
+        LiaisonMouseDown(k, QPoint(0, 0));
+        LiaisonMouseUp(k, false);
+    }
 }
 
 void TFormSchemaCinematique::LiaisonOnMouse(bool versImageFond)

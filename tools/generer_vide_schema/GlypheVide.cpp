@@ -8,6 +8,9 @@ QImage DessinerGlypheVide()
 {
     QImage image(CoteGlypheVide, CoteGlypheVide, QImage::Format_RGB888);
     image.fill(Qt::white);
+    // 96 dots per inch, whatever the screen of the program that draws it.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
     QPainter peintre(&image);
     peintre.setPen(QColor(128, 128, 128));
     peintre.drawRect(2, 2, CoteGlypheVide - 5, CoteGlypheVide - 5);
