@@ -39,6 +39,9 @@ QImage CadreSelection()
     Carre5(peintre, Centre, Centre);
     peintre.fillRect(Centre - 7, Centre, 15, 1, Qt::black);
     peintre.fillRect(Centre, Centre - 7, 1, 15, Qt::black);
+    peintre.end();
+    // The bottom-left handle reaches the corner pixel, which must stay white: it names the transparent colour.
+    image.setPixel(0, CoteCadreSelection - 1, qRgb(255, 255, 255));
     return image;
 }
 

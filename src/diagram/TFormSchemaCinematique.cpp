@@ -8,6 +8,7 @@
 #include "common/TrouverChemin.h"
 #include "diagram/ImageSchema.h"
 #include "diagram/LectureSchema.h"
+#include "diagram/SymboleSchema.h"
 #include "joint_graph/NomMecanisme.h"
 
 #include <QAction>
@@ -225,10 +226,10 @@ void TFormSchemaCinematique::ScrollBoxResize()
         const QPoint centre(vue.width() > image.width() ? (vue.width() - image.width()) / 2 : 0,
                             vue.height() > image.height() ? (vue.height() - image.height()) / 2 : 0);
         ImageFond->move(centre);
-        // Once the student sees the drawing, the symbols placed on it follow it.
+        // Once the student sees the drawing, the symbols placed on it follow it, staying in sight.
         if (FenetreMontree && centre != avant) {
             for (QLabel *symbole : ImageLiaison)
-                symbole->move(symbole->pos() + centre - avant);
+                symbole->move(PositionRelachee(symbole->pos() + centre - avant, symbole->size(), ZoneVisible(), false));
         }
     } else if (Schema.TypeTrame == TrameQuadrillage) {
         TrameAgrandir();

@@ -2,6 +2,7 @@
 #include "MecanismeSchema.h"
 #include "common/FPti.h"
 #include "diagram/CalquesSchema.h"
+#include "diagram/GlyphesSchema.h"
 #include "diagram/LectureSchema.h"
 #include "diagram/Quadrillage.h"
 #include "diagram/SymboleSchema.h"
@@ -216,6 +217,21 @@ private slots:
         const QImage transparente = AvecTransparence(image);
         QCOMPARE(qAlpha(transparente.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(transparente.pixel(15, 24)), 255);
+    }
+
+    void cadreSelection()
+    {
+        const QImage cadre = CadreSelection();
+        QCOMPARE(cadre.size(), QSize(75, 75));
+        QCOMPARE(cadre.pixelColor(2, 2), QColor(Qt::black));
+        QCOMPARE(cadre.pixelColor(2, 72), QColor(Qt::black));
+        QCOMPARE(cadre.pixelColor(0, 74), QColor(Qt::white));
+        QCOMPARE(cadre.pixelColor(37, 37), QColor(Qt::black));
+        QCOMPARE(cadre.pixelColor(44, 37), QColor(Qt::black)); // the cross reaches 7 pixels from the centre
+        QCOMPARE(cadre.pixelColor(45, 37), QColor(Qt::white));
+        const QImage transparent = AvecTransparence(cadre);
+        QCOMPARE(qAlpha(transparent.pixel(20, 20)), 0);
+        QCOMPARE(qAlpha(transparent.pixel(2, 2)), 255);
     }
 
     void enregistrement()
