@@ -1,11 +1,13 @@
 #include "MecanismeSchema.h"
 #include "diagram/ImageSchema.h"
+#include "shell/TFormPrincipale.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QtTest>
@@ -233,6 +235,26 @@ private slots:
         QCOMPARE(f.affichage().pixelColor(PixelsSchema::Trait), QColor(Qt::black));
         // The bottom-left pixel is now blue: that colour is the ground and becomes the surface.
         QCOMPARE(f.affichage().pixelColor(PixelsSchema::Fond), Surface());
+    }
+
+    // The main window's item opens the diagram of the chosen stem, shown whatever the opening said.
+    void depuisLaFenetrePrincipale()
+    {
+        ArbreMecanismes arbre;
+        EcrireSchema(arbre, "bride_v2", SchemaDeuxClasses(), {.nom = "Bride hydraulique", .exercices = {0, 0, 0, 0, 1}});
+        TFormPrincipale principale(24);
+        QStringList titres;
+        bool classesMontrees = false;
+        principale.DefinirAffichageModal([&](QWidget &fenetre) {
+            titres << fenetre.windowTitle();
+            classesMontrees = !fenetre.findChild<QWidget *>("BoutonCe2")->isHidden();
+        });
+        principale.findChild<QMenu *>("MenuFacile")->actions().first()->trigger();
+        principale.findChild<QAction *>("MenuSchema")->trigger();
+        QCOMPARE(titres, QStringList{QStringLiteral("Schéma Cinématique")});
+        QVERIFY(classesMontrees);
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QVERIFY(principale.findChildren<QMainWindow *>().isEmpty());
     }
 
     void nomsAccessibles()
