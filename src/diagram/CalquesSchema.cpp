@@ -26,85 +26,102 @@ inline void Ecrire(uchar *p, std::uint32_t v)
 
 inline std::uint32_t Valeur(Rvb c) { return c.rouge | (std::uint32_t(c.vert) << 8) | (std::uint32_t(c.bleu) << 16); }
 
-// Sixteen pixels of one colour, 48 bytes: a block of a row is compared with it at once.
-using Bloc16 = std::array<uchar, 16 * OctetsParPixel>;
+// Eight pixels of one colour, 24 bytes, as three machine words: a block of a row is compared with it,
+// or filled from it, in three operations.
+struct Motif8 {
+    std::array<std::uint64_t, 3> mots{};
+};
 
-Bloc16 BlocUni(Rvb c)
+Motif8 MotifDe(std::uint32_t v)
 {
-    Bloc16 bloc{};
-    for (std::size_t i = 0; i < bloc.size(); i += OctetsParPixel) {
-        bloc[i] = c.rouge;
-        bloc[i + 1] = c.vert;
-        bloc[i + 2] = c.bleu;
-    }
-    return bloc;
+    std::array<uchar, 24> octets{};
+    for (std::size_t i = 0; i < octets.size(); i += OctetsParPixel)
+        Ecrire(octets.data() + i, v);
+    Motif8 motif;
+    std::memcpy(motif.mots.data(), octets.data(), octets.size());
+    return motif;
 }
 
-// Copies into destination the pixels of source that are not the surface colour, over n pixels.
-void PoserTraits(const uchar *source, uchar *destination, int n, const Bloc16 &surface)
+inline bool Egal8(const uchar *p, const Motif8 &m)
+{
+    std::uint64_t a;
+    std::uint64_t b;
+    std::uint64_t c;
+    std::memcpy(&a, p, 8);
+    std::memcpy(&b, p + 8, 8);
+    std::memcpy(&c, p + 16, 8);
+    return ((a ^ m.mots[0]) | (b ^ m.mots[1]) | (c ^ m.mots[2])) == 0;
+}
+
+inline void Poser8(uchar *p, const Motif8 &m) { std::memcpy(p, m.mots.data(), 24); }
+
+// The eight pixels of a 24-byte block, read and written as three machine words.
+using Pixels8 = std::array<std::uint32_t, 8>;
+
+inline Pixels8 Extraire8(const uchar *p)
+{
+    std::uint64_t a;
+    std::uint64_t b;
+    std::uint64_t c;
+    std::memcpy(&a, p, 8);
+    std::memcpy(&b, p + 8, 8);
+    std::memcpy(&c, p + 16, 8);
+    constexpr std::uint64_t M = 0xFFFFFF;
+    return {std::uint32_t(a & M),         std::uint32_t((a >> 24) & M), std::uint32_t(((a >> 48) | (b << 16)) & M),
+            std::uint32_t((b >> 8) & M),  std::uint32_t((b >> 32) & M), std::uint32_t(((b >> 56) | (c << 8)) & M),
+            std::uint32_t((c >> 16) & M), std::uint32_t((c >> 40) & M)};
+}
+
+inline void Assembler8(uchar *p, const Pixels8 &v)
+{
+    const auto m = [&v](std::size_t i) { return std::uint64_t(v[i]); };
+    const std::uint64_t a = m(0) | (m(1) << 24) | (m(2) << 48);
+    const std::uint64_t b = (m(2) >> 16) | (m(3) << 8) | (m(4) << 32) | (m(5) << 56);
+    const std::uint64_t c = (m(5) >> 8) | (m(6) << 16) | (m(7) << 40);
+    std::memcpy(p, &a, 8);
+    std::memcpy(p + 8, &b, 8);
+    std::memcpy(p + 16, &c, 8);
+}
+
+// A row of the display: each stroke pixel that is not the surface colour, else the background's
+// pixel, else (beyond the background) the surface.
+void ComposerLigne(const uchar *fond, int largeurFond, const uchar *traits, uchar *ecrit, int largeur,
+                   std::uint32_t surface, const Motif8 &motifSurface)
 {
     int x = 0;
-    constexpr int ParBloc = 16;
-    for (; x + ParBloc <= n; x += ParBloc) {
-        const uchar *s = source + OctetsParPixel * x;
-        if (std::memcmp(s, surface.data(), surface.size()) == 0)
+    for (; x + 8 <= largeurFond; x += 8) {
+        const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
+        if (Egal8(traits + i, motifSurface)) {
+            std::memcpy(ecrit + i, fond + i, 24);
             continue;
-        for (int i = 0; i < ParBloc; ++i) {
-            const uchar *p = s + OctetsParPixel * i;
-            if (p[0] != surface[0] || p[1] != surface[1] || p[2] != surface[2])
-                std::memcpy(destination + OctetsParPixel * (x + i), p, OctetsParPixel);
         }
+        for (std::size_t j = i; j < i + 24; j += OctetsParPixel)
+            std::memcpy(ecrit + j, Lire(traits + j) == surface ? fond + j : traits + j, OctetsParPixel);
     }
-    for (; x < n; ++x) {
-        const uchar *p = source + OctetsParPixel * x;
-        if (p[0] != surface[0] || p[1] != surface[1] || p[2] != surface[2])
-            std::memcpy(destination + OctetsParPixel * x, p, OctetsParPixel);
-    }
-}
-
-void RemplirLigne(uchar *ligne, int n, const Bloc16 &couleur)
-{
-    int x = 0;
-    for (; x + 16 <= n; x += 16)
-        std::memcpy(ligne + OctetsParPixel * x, couleur.data(), couleur.size());
-    if (x < n)
-        std::memcpy(ligne + OctetsParPixel * x, couleur.data(), std::size_t(n - x) * OctetsParPixel);
-}
-
-// Draws the picture onto the destination with its top-left corner at position, leaving out the
-// colour of its own bottom-left pixel; what falls outside the destination is cut off.
-void DessinerTransparent(const QImage &image, const QPoint &position, QImage &destination)
-{
-    const QImage symbole = En24Bits(image);
-    if (symbole.isNull())
-        return;
-    const QRect zone = QRect(position, symbole.size()).intersected(destination.rect());
-    if (zone.isEmpty())
-        return;
-    const std::uint32_t transparente = Lire(symbole.constScanLine(symbole.height() - 1));
-    for (int y = zone.top(); y <= zone.bottom(); ++y) {
-        const uchar *lu = symbole.constScanLine(y - position.y());
-        uchar *ecrit = destination.scanLine(y);
-        for (int x = zone.left(); x <= zone.right(); ++x) {
-            const uchar *p = lu + OctetsParPixel * (x - position.x());
-            if (Lire(p) != transparente)
-                std::memcpy(ecrit + OctetsParPixel * x, p, OctetsParPixel);
-        }
+    for (; x < largeur; ++x) {
+        const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
+        if (Lire(traits + j) != surface)
+            std::memcpy(ecrit + j, traits + j, OctetsParPixel);
+        else if (x < largeurFond)
+            std::memcpy(ecrit + j, fond + j, OctetsParPixel);
+        else
+            Ecrire(ecrit + j, surface);
     }
 }
 
 } // namespace
 
-QImage ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::vector<TeinteClasse> &teintes,
-                   int transparence, Rvb surface)
+bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::vector<TeinteClasse> &teintes,
+                          int transparence, Rvb surface, QImage &fond)
 {
     const QImage t = En24Bits(trame);
     const QImage p = En24Bits(plan);
     if (t.isNull() || t.size() != p.size())
-        return {};
-    QImage fond(t.size(), Format24Bits);
+        return false;
+    if (!Reutilisable(fond, t.size()))
+        fond = QImage(t.size(), Format24Bits);
     if (fond.isNull())
-        return {};
+        return false;
 
     // Each marking colour with what the classes, one after the other, finally make of it.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> remplacements;
@@ -141,7 +158,19 @@ QImage ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::
     const std::uint32_t sol = calculer(Lire(t.constScanLine(h - 1)), Lire(p.constScanLine(h - 1)));
     const std::uint32_t valeurSurface = Valeur(surface);
 
-    // Drawings are flat: a pixel like the one before it takes the result already worked out.
+    const auto pixel = [&](std::uint32_t tv, std::uint32_t pv) {
+        const std::uint32_t r = calculer(tv, pv);
+        return r == sol ? valeurSurface : r;
+    };
+
+    // Drawings are flat: eight pixels of one zone colour over white in the plan take a result already
+    // worked out, and a pixel like the one before it takes that one's.
+    constexpr std::uint32_t Blanc = 0x00FFFFFF;
+    const Motif8 planBlanc = MotifDe(Blanc);
+    std::uint32_t zone = Blanc;
+    std::uint32_t resultatZone = pixel(zone, Blanc);
+    Motif8 motifZone = MotifDe(zone);
+    Motif8 motifResultat = MotifDe(resultatZone);
     for (int y = 0; y < h; ++y) {
         const uchar *lt = t.constScanLine(y);
         const uchar *lp = p.constScanLine(y);
@@ -149,20 +178,50 @@ QImage ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::
         std::uint32_t tPrecedent = ~0u;
         std::uint32_t pPrecedent = ~0u;
         std::uint32_t resultat = 0;
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t tv = Lire(lt + OctetsParPixel * x);
-            const std::uint32_t pv = Lire(lp + OctetsParPixel * x);
+        const auto unPixel = [&](std::size_t j) {
+            const std::uint32_t tv = Lire(lt + j);
+            const std::uint32_t pv = Lire(lp + j);
             if (tv != tPrecedent || pv != pPrecedent) {
                 tPrecedent = tv;
                 pPrecedent = pv;
-                resultat = calculer(tv, pv);
-                if (resultat == sol)
-                    resultat = valeurSurface;
+                resultat = pixel(tv, pv);
             }
-            Ecrire(ecrit + OctetsParPixel * x, resultat);
+            Ecrire(ecrit + j, resultat);
+        };
+        int x = 0;
+        for (; x + 8 <= w; x += 8) {
+            const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
+            if (Egal8(lt + i, motifZone) && Egal8(lp + i, planBlanc)) {
+                Poser8(ecrit + i, motifResultat);
+                continue;
+            }
+            const Pixels8 tv = Extraire8(lt + i);
+            const Pixels8 pv = Extraire8(lp + i);
+            Pixels8 sortie;
+            for (std::size_t k = 0; k < 8; ++k) {
+                if (tv[k] == zone && pv[k] == Blanc) {
+                    sortie[k] = resultatZone;
+                    continue;
+                }
+                if (tv[k] != tPrecedent || pv[k] != pPrecedent) {
+                    tPrecedent = tv[k];
+                    pPrecedent = pv[k];
+                    resultat = pixel(tv[k], pv[k]);
+                }
+                sortie[k] = resultat;
+            }
+            Assembler8(ecrit + i, sortie);
+            if (const std::uint32_t dernier = tv[7]; dernier != zone) {
+                zone = dernier;
+                resultatZone = pixel(zone, Blanc);
+                motifZone = MotifDe(zone);
+                motifResultat = MotifDe(resultatZone);
+            }
         }
+        for (; x < w; ++x)
+            unPixel(std::size_t(OctetsParPixel) * std::size_t(x));
     }
-    return fond;
+    return true;
 }
 
 void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QImage &affichage)
@@ -173,42 +232,114 @@ void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QI
         affichage = QImage(lus.size(), Format24Bits);
     if (affichage.isNull())
         return;
-    const Bloc16 blocSurface = BlocUni(surface);
-    const int w = lus.width();
-    const int largeurFond = std::min(w, f.width());
+    const std::uint32_t valeurSurface = Valeur(surface);
+    const Motif8 motifSurface = MotifDe(valeurSurface);
+    const int largeurFond = std::min(lus.width(), f.width());
     for (int y = 0; y < lus.height(); ++y) {
-        uchar *ecrit = affichage.scanLine(y);
-        if (y < f.height() && largeurFond > 0) {
-            std::memcpy(ecrit, f.constScanLine(y), std::size_t(largeurFond) * OctetsParPixel);
-            if (largeurFond < w)
-                RemplirLigne(ecrit + OctetsParPixel * largeurFond, w - largeurFond, blocSurface);
-        } else {
-            RemplirLigne(ecrit, w, blocSurface);
-        }
-        PoserTraits(lus.constScanLine(y), ecrit, w, blocSurface);
+        const bool avecFond = y < f.height();
+        ComposerLigne(avecFond ? f.constScanLine(y) : nullptr, avecFond ? largeurFond : 0, lus.constScanLine(y),
+                      affichage.scanLine(y), lus.width(), valeurSurface, motifSurface);
     }
 }
 
-QImage ImageExport(const QImage &fond, const QImage &traits, bool avecFond, const std::vector<SymbolePlace> &symboles,
-                   Rvb surface)
+QByteArray FichierBmpSchema(const QImage &fond, const QImage &traits, bool avecFond,
+                            const std::vector<SymbolePlace> &symboles, Rvb surface)
 {
-    QImage travail;
-    if (avecFond)
-        ComposerAffichage(fond, traits, surface, travail);
-    else
-        travail = En24Bits(traits).copy();
-    if (travail.isNull())
-        return travail;
-    for (const SymbolePlace &symbole : symboles)
-        DessinerTransparent(symbole.image, symbole.position, travail);
-    CopierColorBmpToColorImage(travail, travail, RvbVersCouleur(surface), clWhite);
-    return travail;
+    const QImage t = En24Bits(traits);
+    const QImage f = avecFond ? En24Bits(fond) : QImage();
+    const int w = t.width();
+    const int h = t.height();
+    if (t.isNull())
+        return {};
+    const int largeurFond = std::min(w, f.width());
+    const qsizetype octetsLigne = (qsizetype(w) * OctetsParPixel + 3) & ~qsizetype(3);
+    constexpr qsizetype Entete = 54;
+    QByteArray fichier(Entete + octetsLigne * h, '\0');
+    if (fichier.size() != Entete + octetsLigne * h)
+        return {};
+    uchar *octets = reinterpret_cast<uchar *>(fichier.data());
+    const auto ecrire = [octets](qsizetype position, std::uint32_t valeur, int taille) {
+        for (int i = 0; i < taille; ++i)
+            octets[position + i] = uchar(valeur >> (8 * i));
+    };
+    octets[0] = 'B';
+    octets[1] = 'M';
+    ecrire(2, std::uint32_t(fichier.size()), 4);
+    ecrire(10, Entete, 4);
+    ecrire(14, 40, 4); // the header of a Windows bitmap
+    ecrire(18, std::uint32_t(w), 4);
+    ecrire(22, std::uint32_t(h), 4); // rows from the bottom up
+    ecrire(26, 1, 2);
+    ecrire(28, 24, 2);
+    ecrire(34, std::uint32_t(octetsLigne * h), 4);
+    ecrire(38, 3780, 4); // 96 dots per inch
+    ecrire(42, 3780, 4);
+
+    // A pixel as the file stores it, blue first; the surface colour saved white.
+    const std::uint32_t valeurSurface = Valeur(surface);
+    constexpr std::uint32_t Blanc = 0x00FFFFFF;
+    const auto enFichier = [valeurSurface](std::uint32_t v) {
+        return v == valeurSurface ? Blanc : ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+    };
+    const Motif8 motifSurface = MotifDe(valeurSurface);
+    const Motif8 motifBlanc = MotifDe(Blanc);
+    for (int y = 0; y < h; ++y) {
+        const uchar *lt = t.constScanLine(y);
+        const uchar *lf = y < f.height() ? f.constScanLine(y) : nullptr;
+        const int largeur = lf != nullptr ? largeurFond : 0;
+        uchar *ecrit = octets + Entete + octetsLigne * (h - 1 - y);
+        int x = 0;
+        for (; x + 8 <= largeur; x += 8) {
+            const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
+            const bool sansTrait = Egal8(lt + i, motifSurface);
+            if (sansTrait && Egal8(lf + i, motifSurface)) {
+                Poser8(ecrit + i, motifBlanc);
+                continue;
+            }
+            Pixels8 v = Extraire8(sansTrait ? lf + i : lt + i);
+            if (!sansTrait) {
+                const Pixels8 sous = Extraire8(lf + i);
+                for (std::size_t k = 0; k < 8; ++k)
+                    v[k] = v[k] == valeurSurface ? sous[k] : v[k];
+            }
+            for (std::uint32_t &pixel : v)
+                pixel = enFichier(pixel);
+            Assembler8(ecrit + i, v);
+        }
+        for (; x < w; ++x) {
+            const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
+            std::uint32_t v = Lire(lt + j);
+            if (v == valeurSurface && x < largeur)
+                v = Lire(lf + j);
+            Ecrire(ecrit + j, enFichier(v));
+        }
+    }
+
+    // The symbols over it in order, each leaving out the colour of its bottom-left pixel.
+    for (const SymbolePlace &symbole : symboles) {
+        const QImage image = En24Bits(symbole.image);
+        if (image.isNull())
+            continue;
+        const QRect zone = QRect(symbole.position, image.size()).intersected(t.rect());
+        const std::uint32_t transparente = Lire(image.constScanLine(image.height() - 1));
+        for (int y = zone.top(); y <= zone.bottom(); ++y) {
+            const uchar *lu = image.constScanLine(y - symbole.position.y());
+            uchar *ecrit = octets + Entete + octetsLigne * (h - 1 - y);
+            for (int x = zone.left(); x <= zone.right(); ++x) {
+                const std::uint32_t v = Lire(lu + OctetsParPixel * (x - symbole.position.x()));
+                if (v != transparente)
+                    Ecrire(ecrit + OctetsParPixel * x, enFichier(v));
+            }
+        }
+    }
+    return fichier;
 }
 
-std::optional<QString> EnregistrerBmp(const QImage &image, const QString &chemin)
+std::optional<QString> EnregistrerFichier(const QByteArray &octets, const QString &chemin)
 {
     QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || !En24Bits(image).save(&fichier, "BMP") || !fichier.commit())
+    if (octets.isEmpty() || !fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() ||
+        !fichier.commit())
         return MessageEcritureImpossible(chemin);
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "common/Couleur.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -22,9 +23,10 @@ struct TeinteClasse {
 // replaced by their colours in class order (a pixel a class gave a colour that a later class marks
 // is replaced again), ANDed with the line drawing of the plan, faded by the percentage towards white
 // as TransparenceBmp does, and the colour its bottom-left pixel then has turned into the surface
-// colour. Both pictures must have the same size; the result is a 24-bit picture of that size.
-QImage ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::vector<TeinteClasse> &teintes,
-                   int transparence, Rvb surface);
+// colour. Both pictures must have the same size, else nothing is built and the result is false; fond
+// becomes a 24-bit picture of that size, its pixels reused when it already has that size.
+bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::vector<TeinteClasse> &teintes,
+                          int transparence, Rvb surface, QImage &fond);
 
 // The displayed picture: the strokes over the background, the strokes' surface-colour pixels
 // letting it through. Where the background is smaller than the strokes, or null, the surface shows.
@@ -37,12 +39,12 @@ struct SymbolePlace {
     QPoint position;
 };
 
-// The picture saved as the diagram: the strokes over the background, or the strokes alone, then the
-// symbols in order, each leaving out the colour of its own bottom-left pixel, then the surface colour
-// turned white everywhere.
-QImage ImageExport(const QImage &fond, const QImage &traits, bool avecFond, const std::vector<SymbolePlace> &symboles,
-                   Rvb surface);
+// The diagram as a 24-bit BMP file: the strokes over the background, or the strokes alone, then the
+// symbols in order, each leaving out the colour of its own bottom-left pixel, the surface colour saved
+// white. Empty when there are no strokes layer.
+QByteArray FichierBmpSchema(const QImage &fond, const QImage &traits, bool avecFond,
+                            const std::vector<SymbolePlace> &symboles, Rvb surface);
 
-// Writes a 24-bit BMP through a temporary file renamed into place: a failure leaves the previous
-// file whole and returns the French text that names the path.
-std::optional<QString> EnregistrerBmp(const QImage &image, const QString &chemin);
+// Writes the bytes through a temporary file renamed into place: a failure leaves the previous file
+// whole and returns the French text that names the path.
+std::optional<QString> EnregistrerFichier(const QByteArray &octets, const QString &chemin);

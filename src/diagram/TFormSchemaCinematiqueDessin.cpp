@@ -287,7 +287,6 @@ void TFormSchemaCinematique::MenuEnregistrerClick()
         if (!image->isHidden())
             symboles.push_back({PictureLiaison[std::size_t(k)], image->pos() - origine});
     }
-    const QImage schema = ImageExport(BitmapTrame, traits, avecFond, symboles, surface);
-    if (const auto erreur = EnregistrerBmp(schema, chemin))
+    if (const auto erreur = EnregistrerFichier(FichierBmpSchema(BitmapTrame, traits, avecFond, symboles, surface), chemin))
         dialogues().Erreur(*erreur);
 }

@@ -82,8 +82,7 @@ std::optional<QString> TFormSchemaCinematique::TrameConstruction()
     std::vector<TeinteClasse> teintes;
     for (int n = 1; n <= Schema.NbrCe; ++n)
         teintes.push_back({Schema.CouleurTrame[std::size_t(n)], Schema.Ce[std::size_t(n)].Couleur});
-    BitmapTrame = ConstruireFondDessin(trame, plan, teintes, Schema.Transparence, CouleurVersRvb(clBtnFace));
-    if (BitmapTrame.isNull())
+    if (!ConstruireFondDessin(trame, plan, teintes, Schema.Transparence, CouleurVersRvb(clBtnFace), BitmapTrame))
         return MessageImageSchemaIllisible(NomTrameSchema);
     return std::nullopt;
 }

@@ -139,16 +139,22 @@ private slots:
         const QColor sol = attendu.pixelColor(0, attendu.height() - 1);
         CopierColorBmpToColorImage(attendu, attendu, QColorVersCouleur(sol), clBtnFace);
 
-        const QImage fond = ConstruireFondDessin(trame, plan, teintes, transparence, RvbSurface());
+        QImage fond;
+        QVERIFY(ConstruireFondDessin(trame, plan, teintes, transparence, RvbSurface(), fond));
         QCOMPARE(fond.format(), QImage::Format_RGB888);
+        QCOMPARE(fond, attendu);
+        // Built again into the same pixels, from pictures in another format.
+        QVERIFY(ConstruireFondDessin(trame.convertToFormat(QImage::Format_RGB32), plan, teintes, transparence,
+                                     RvbSurface(), fond));
         QCOMPARE(fond, attendu);
     }
 
     void fondDessinTaillesDifferentes()
     {
-        QVERIFY(ConstruireFondDessin(ImageUnie(10, 10, Qt::white), ImageUnie(10, 11, Qt::white), {}, 0, RvbSurface())
-                    .isNull());
-        QVERIFY(ConstruireFondDessin(QImage(), QImage(), {}, 0, RvbSurface()).isNull());
+        QImage fond;
+        QVERIFY(!ConstruireFondDessin(ImageUnie(10, 10, Qt::white), ImageUnie(10, 11, Qt::white), {}, 0, RvbSurface(),
+                                      fond));
+        QVERIFY(!ConstruireFondDessin(QImage(), QImage(), {}, 0, RvbSurface(), fond));
     }
 
     void composition()
@@ -190,9 +196,8 @@ private slots:
         const std::vector<SymbolePlace> symboles{{ImageSymbole(symbole, clBlack, TColor(0x00FF0000), 0), QPoint(0, 0)},
                                                  {ImageSymbole(symbole, clRed, clBtnFace, 0), QPoint(10, 0)},
                                                  {symbole, QPoint(40, 25)}};
-        const QImage image = ImageExport(fond, traits, avecFond, symboles, RvbSurface());
+        const QImage image = QImage::fromData(FichierBmpSchema(fond, traits, avecFond, symboles, RvbSurface()), "BMP");
         QCOMPARE(image.size(), QSize(60, 40));
-        QCOMPARE(image.format(), QImage::Format_RGB888);
         QCOMPARE(image.pixelColor(6, 6), avecFond ? QColor(128, 128, 128) : QColor(Qt::white));
         QCOMPARE(image.pixelColor(35, 35), QColor(Qt::white)); // the surface turned white
         QCOMPARE(image.pixelColor(29, 20), QColor(Qt::red));
@@ -234,21 +239,31 @@ private slots:
         QCOMPARE(qAlpha(transparent.pixel(2, 2)), 255);
     }
 
-    void enregistrement()
+    // A width whose rows need padding, over a background narrower and shorter than the strokes.
+    void fichierBmp()
     {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath("schéma.bmp");
-        QImage image(33, 7, QImage::Format_RGB888);
-        image.fill(Qt::blue);
-        image.setPixelColor(32, 6, Qt::red);
-        QCOMPARE(EnregistrerBmp(image, chemin), std::nullopt);
+        QImage traits(33, 7, QImage::Format_RGB888);
+        RemplirImage(traits, clBtnFace);
+        traits.setPixelColor(32, 6, Qt::red);
+        traits.setPixelColor(9, 2, Qt::blue);
+        const QImage fond = ImageUnie(20, 5, Qt::green);
+        QCOMPARE(EnregistrerFichier(FichierBmpSchema(fond, traits, true, {}, RvbSurface()), chemin), std::nullopt);
         QFile fichier(chemin);
         QVERIFY(fichier.open(QIODevice::ReadOnly));
         const QByteArray octets = fichier.readAll();
         QVERIFY(octets.startsWith("BM"));
+        QCOMPARE(octets.size(), 54 + 100 * 7);
         QCOMPARE(quint16(uchar(octets[28]) | (uchar(octets[29]) << 8)), quint16(24));
-        const QImage relue(chemin);
-        QCOMPARE(relue.convertToFormat(QImage::Format_RGB888), image);
+        QImage attendu = ImageUnie(33, 7, Qt::white);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 20; ++x)
+                attendu.setPixelColor(x, y, Qt::green);
+        attendu.setPixelColor(32, 6, Qt::red);
+        attendu.setPixelColor(9, 2, Qt::blue);
+        QCOMPARE(QImage(chemin).convertToFormat(QImage::Format_RGB888), attendu);
+        QVERIFY(FichierBmpSchema(fond, QImage(), true, {}, RvbSurface()).isEmpty());
     }
 
     // In a folder that cannot be written, the failure names the path and the old file stays whole.
@@ -262,7 +277,7 @@ private slots:
         ancien.close();
         OuvrirAuxAutres(dossier.path());
         const int code = ExecuterSansRoot([&chemin] {
-            const auto erreur = EnregistrerBmp(ImageUnie(10, 10, Qt::red), chemin);
+            const auto erreur = EnregistrerFichier(QByteArray("BM"), chemin);
             if (!erreur)
                 return 1;
             return *erreur == QStringLiteral("Impossible d'écrire dans ") + chemin ? 0 : 2;
