@@ -242,30 +242,28 @@ void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QI
     }
 }
 
-QByteArray FichierBmpSchema(const QImage &fond, const QImage &traits, bool avecFond,
-                            const std::vector<SymbolePlace> &symboles, Rvb surface)
+bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits, bool avecFond,
+                     const std::vector<SymbolePlace> &symboles, Rvb surface)
 {
     const QImage t = En24Bits(traits);
     const QImage f = avecFond ? En24Bits(fond) : QImage();
+    if (t.isNull())
+        return false;
     const int w = t.width();
     const int h = t.height();
-    if (t.isNull())
-        return {};
     const int largeurFond = std::min(w, f.width());
     const qsizetype octetsLigne = (qsizetype(w) * OctetsParPixel + 3) & ~qsizetype(3);
-    constexpr qsizetype Entete = 54;
-    QByteArray fichier(Entete + octetsLigne * h, '\0');
-    if (fichier.size() != Entete + octetsLigne * h)
-        return {};
-    uchar *octets = reinterpret_cast<uchar *>(fichier.data());
-    const auto ecrire = [octets](qsizetype position, std::uint32_t valeur, int taille) {
+    constexpr qsizetype TailleEntete = 54;
+
+    std::array<uchar, TailleEntete> entete{};
+    const auto ecrire = [&entete](std::size_t position, std::uint32_t valeur, int taille) {
         for (int i = 0; i < taille; ++i)
-            octets[position + i] = uchar(valeur >> (8 * i));
+            entete[position + std::size_t(i)] = uchar(valeur >> (8 * i));
     };
-    octets[0] = 'B';
-    octets[1] = 'M';
-    ecrire(2, std::uint32_t(fichier.size()), 4);
-    ecrire(10, Entete, 4);
+    entete[0] = 'B';
+    entete[1] = 'M';
+    ecrire(2, std::uint32_t(TailleEntete + octetsLigne * h), 4);
+    ecrire(10, TailleEntete, 4);
     ecrire(14, 40, 4); // the header of a Windows bitmap
     ecrire(18, std::uint32_t(w), 4);
     ecrire(22, std::uint32_t(h), 4); // rows from the bottom up
@@ -274,6 +272,8 @@ QByteArray FichierBmpSchema(const QImage &fond, const QImage &traits, bool avecF
     ecrire(34, std::uint32_t(octetsLigne * h), 4);
     ecrire(38, 3780, 4); // 96 dots per inch
     ecrire(42, 3780, 4);
+    if (sortie.write(reinterpret_cast<const char *>(entete.data()), TailleEntete) != TailleEntete)
+        return false;
 
     // A pixel as the file stores it, blue first; the surface colour saved white.
     const std::uint32_t valeurSurface = Valeur(surface);
@@ -282,18 +282,35 @@ QByteArray FichierBmpSchema(const QImage &fond, const QImage &traits, bool avecF
         return v == valeurSurface ? Blanc : ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
     };
     const Motif8 motifSurface = MotifDe(valeurSurface);
-    const Motif8 motifBlanc = MotifDe(Blanc);
-    for (int y = 0; y < h; ++y) {
+    std::uint32_t zone = valeurSurface;
+    Motif8 motifZone = motifSurface;
+    Motif8 motifZoneFichier = MotifDe(Blanc);
+    struct Symbole {
+        QImage image;
+        QPoint position;
+        QRect zone; // within the picture
+        std::uint32_t transparente;
+    };
+    std::vector<Symbole> places;
+    for (const SymbolePlace &symbole : symboles) {
+        QImage image = En24Bits(symbole.image);
+        if (!image.isNull())
+            places.push_back({image, symbole.position, QRect(symbole.position, image.size()).intersected(t.rect()),
+                              Lire(image.constScanLine(image.height() - 1))});
+    }
+
+    std::vector<uchar> ligne(std::size_t(octetsLigne), 0);
+    uchar *ecrit = ligne.data();
+    for (int y = h - 1; y >= 0; --y) {
         const uchar *lt = t.constScanLine(y);
         const uchar *lf = y < f.height() ? f.constScanLine(y) : nullptr;
         const int largeur = lf != nullptr ? largeurFond : 0;
-        uchar *ecrit = octets + Entete + octetsLigne * (h - 1 - y);
         int x = 0;
         for (; x + 8 <= largeur; x += 8) {
             const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
             const bool sansTrait = Egal8(lt + i, motifSurface);
-            if (sansTrait && Egal8(lf + i, motifSurface)) {
-                Poser8(ecrit + i, motifBlanc);
+            if (sansTrait && Egal8(lf + i, motifZone)) {
+                Poser8(ecrit + i, motifZoneFichier);
                 continue;
             }
             Pixels8 v = Extraire8(sansTrait ? lf + i : lt + i);
@@ -301,6 +318,11 @@ QByteArray FichierBmpSchema(const QImage &fond, const QImage &traits, bool avecF
                 const Pixels8 sous = Extraire8(lf + i);
                 for (std::size_t k = 0; k < 8; ++k)
                     v[k] = v[k] == valeurSurface ? sous[k] : v[k];
+            } else if (v[7] != zone) {
+                // Eight pixels of the background alike are written at once from here on.
+                zone = v[7];
+                motifZone = MotifDe(zone);
+                motifZoneFichier = MotifDe(enFichier(zone));
             }
             for (std::uint32_t &pixel : v)
                 pixel = enFichier(pixel);
@@ -313,32 +335,28 @@ QByteArray FichierBmpSchema(const QImage &fond, const QImage &traits, bool avecF
                 v = Lire(lf + j);
             Ecrire(ecrit + j, enFichier(v));
         }
-    }
-
-    // The symbols over it in order, each leaving out the colour of its bottom-left pixel.
-    for (const SymbolePlace &symbole : symboles) {
-        const QImage image = En24Bits(symbole.image);
-        if (image.isNull())
-            continue;
-        const QRect zone = QRect(symbole.position, image.size()).intersected(t.rect());
-        const std::uint32_t transparente = Lire(image.constScanLine(image.height() - 1));
-        for (int y = zone.top(); y <= zone.bottom(); ++y) {
-            const uchar *lu = image.constScanLine(y - symbole.position.y());
-            uchar *ecrit = octets + Entete + octetsLigne * (h - 1 - y);
-            for (int x = zone.left(); x <= zone.right(); ++x) {
-                const std::uint32_t v = Lire(lu + OctetsParPixel * (x - symbole.position.x()));
-                if (v != transparente)
-                    Ecrire(ecrit + OctetsParPixel * x, enFichier(v));
+        // The symbols over it in order, each leaving out the colour of its bottom-left pixel.
+        for (const Symbole &symbole : places) {
+            if (y < symbole.zone.top() || y > symbole.zone.bottom())
+                continue;
+            const uchar *lu = symbole.image.constScanLine(y - symbole.position.y());
+            for (int xs = symbole.zone.left(); xs <= symbole.zone.right(); ++xs) {
+                const std::uint32_t v = Lire(lu + OctetsParPixel * (xs - symbole.position.x()));
+                if (v != symbole.transparente)
+                    Ecrire(ecrit + OctetsParPixel * xs, enFichier(v));
             }
         }
+        if (sortie.write(reinterpret_cast<const char *>(ecrit), octetsLigne) != octetsLigne)
+            return false;
     }
-    return fichier;
+    return true;
 }
 
-std::optional<QString> EnregistrerFichier(const QByteArray &octets, const QString &chemin)
+std::optional<QString> EnregistrerBmpSchema(const QString &chemin, const QImage &fond, const QImage &traits,
+                                            bool avecFond, const std::vector<SymbolePlace> &symboles, Rvb surface)
 {
     QSaveFile fichier(chemin);
-    if (octets.isEmpty() || !fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() ||
+    if (!fichier.open(QIODevice::WriteOnly) || !EcrireBmpSchema(fichier, fond, traits, avecFond, symboles, surface) ||
         !fichier.commit())
         return MessageEcritureImpossible(chemin);
     return std::nullopt;

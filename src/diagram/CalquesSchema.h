@@ -2,7 +2,7 @@
 
 #include "common/Couleur.h"
 
-#include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -39,12 +39,13 @@ struct SymbolePlace {
     QPoint position;
 };
 
-// The diagram as a 24-bit BMP file: the strokes over the background, or the strokes alone, then the
-// symbols in order, each leaving out the colour of its own bottom-left pixel, the surface colour saved
-// white. Empty when there are no strokes layer.
-QByteArray FichierBmpSchema(const QImage &fond, const QImage &traits, bool avecFond,
-                            const std::vector<SymbolePlace> &symboles, Rvb surface);
+// Writes the diagram as a 24-bit BMP file, row by row: the strokes over the background, or the strokes
+// alone, then the symbols in order, each leaving out the colour of its own bottom-left pixel, the
+// surface colour saved white. False when there is no strokes layer or a write fails.
+bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits, bool avecFond,
+                     const std::vector<SymbolePlace> &symboles, Rvb surface);
 
-// Writes the bytes through a temporary file renamed into place: a failure leaves the previous file
-// whole and returns the French text that names the path.
-std::optional<QString> EnregistrerFichier(const QByteArray &octets, const QString &chemin);
+// The same into a file, through a temporary file renamed into place: a failure leaves the previous
+// file whole and returns the French text that names the path.
+std::optional<QString> EnregistrerBmpSchema(const QString &chemin, const QImage &fond, const QImage &traits,
+                                            bool avecFond, const std::vector<SymbolePlace> &symboles, Rvb surface);

@@ -287,6 +287,6 @@ void TFormSchemaCinematique::MenuEnregistrerClick()
         if (!image->isHidden())
             symboles.push_back({PictureLiaison[std::size_t(k)], image->pos() - origine});
     }
-    if (const auto erreur = EnregistrerFichier(FichierBmpSchema(BitmapTrame, traits, avecFond, symboles, surface), chemin))
+    if (const auto erreur = EnregistrerBmpSchema(chemin, BitmapTrame, traits, avecFond, symboles, surface))
         dialogues().Erreur(*erreur);
 }

@@ -9,6 +9,7 @@
 #include "support/Enregistrement.h"
 #include "support/SansRoot.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,14 @@ class TestReglesSchema : public QObject {
     Q_OBJECT
 
     static Rvb RvbSurface() { return CouleurVersRvb(clBtnFace); }
+
+    static QByteArray FichierBmp(const QImage &fond, const QImage &traits, bool avecFond,
+                                 const std::vector<SymbolePlace> &symboles)
+    {
+        QBuffer tampon;
+        tampon.open(QIODevice::WriteOnly);
+        return EcrireBmpSchema(tampon, fond, traits, avecFond, symboles, RvbSurface()) ? tampon.data() : QByteArray();
+    }
 
 private slots:
     void accrochagePoint_data()
@@ -196,7 +205,7 @@ private slots:
         const std::vector<SymbolePlace> symboles{{ImageSymbole(symbole, clBlack, TColor(0x00FF0000), 0), QPoint(0, 0)},
                                                  {ImageSymbole(symbole, clRed, clBtnFace, 0), QPoint(10, 0)},
                                                  {symbole, QPoint(40, 25)}};
-        const QImage image = QImage::fromData(FichierBmpSchema(fond, traits, avecFond, symboles, RvbSurface()), "BMP");
+        const QImage image = QImage::fromData(FichierBmp(fond, traits, avecFond, symboles), "BMP");
         QCOMPARE(image.size(), QSize(60, 40));
         QCOMPARE(image.pixelColor(6, 6), avecFond ? QColor(128, 128, 128) : QColor(Qt::white));
         QCOMPARE(image.pixelColor(35, 35), QColor(Qt::white)); // the surface turned white
@@ -249,7 +258,7 @@ private slots:
         traits.setPixelColor(32, 6, Qt::red);
         traits.setPixelColor(9, 2, Qt::blue);
         const QImage fond = ImageUnie(20, 5, Qt::green);
-        QCOMPARE(EnregistrerFichier(FichierBmpSchema(fond, traits, true, {}, RvbSurface()), chemin), std::nullopt);
+        QCOMPARE(EnregistrerBmpSchema(chemin, fond, traits, true, {}, RvbSurface()), std::nullopt);
         QFile fichier(chemin);
         QVERIFY(fichier.open(QIODevice::ReadOnly));
         const QByteArray octets = fichier.readAll();
@@ -263,7 +272,9 @@ private slots:
         attendu.setPixelColor(32, 6, Qt::red);
         attendu.setPixelColor(9, 2, Qt::blue);
         QCOMPARE(QImage(chemin).convertToFormat(QImage::Format_RGB888), attendu);
-        QVERIFY(FichierBmpSchema(fond, QImage(), true, {}, RvbSurface()).isEmpty());
+        QBuffer tampon;
+        tampon.open(QIODevice::WriteOnly);
+        QVERIFY(!EcrireBmpSchema(tampon, fond, QImage(), true, {}, RvbSurface()));
     }
 
     // In a folder that cannot be written, the failure names the path and the old file stays whole.
@@ -277,7 +288,7 @@ private slots:
         ancien.close();
         OuvrirAuxAutres(dossier.path());
         const int code = ExecuterSansRoot([&chemin] {
-            const auto erreur = EnregistrerFichier(QByteArray("BM"), chemin);
+            const auto erreur = EnregistrerBmpSchema(chemin, {}, ImageUnie(10, 10, Qt::red), false, {}, RvbSurface());
             if (!erreur)
                 return 1;
             return *erreur == QStringLiteral("Impossible d'écrire dans ") + chemin ? 0 : 2;
