@@ -226,10 +226,14 @@ void TFormSchemaCinematique::ScrollBoxResize()
         const QPoint centre(vue.width() > image.width() ? (vue.width() - image.width()) / 2 : 0,
                             vue.height() > image.height() ? (vue.height() - image.height()) / 2 : 0);
         ImageFond->move(centre);
-        // Once the student sees the drawing, the symbols placed on it follow it, staying in sight.
+        // Once the student sees the drawing, the symbols placed on it follow it; all stay in sight.
         if (FenetreMontree && centre != avant) {
-            for (QLabel *symbole : ImageLiaison)
-                symbole->move(PositionRelachee(symbole->pos() + centre - avant, symbole->size(), ZoneVisible(), false));
+            const QRect dessin(avant, image);
+            for (QLabel *symbole : ImageLiaison) {
+                const QPoint place = symbole->geometry().intersects(dessin) ? symbole->pos() + centre - avant
+                                                                            : symbole->pos();
+                symbole->move(PositionRelachee(place, symbole->size(), ZoneVisible(), false));
+            }
         }
     } else if (Schema.TypeTrame == TrameQuadrillage) {
         TrameAgrandir();

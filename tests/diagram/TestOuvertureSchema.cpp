@@ -56,6 +56,24 @@ private slots:
         QVERIFY(bureauFactice().documents.back().etat == EtatFenetre::Maximisee);
     }
 
+    // Resizing the window centres the drawing again: a symbol placed on it follows, the others stay.
+    void symbolesSuiventLeDessin()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", SchemaDeuxClasses()));
+        f.fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+        const QPoint dessin = f.fond->pos();
+        f.glisser(1, dessin + QPoint(100, 50));
+        f.fenetre.resize(700, 600);
+        QTRY_VERIFY(f.fond->pos() != dessin);
+        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + QPoint(100, 50));
+        QCOMPARE(f.symbole(0)->pos(), QPoint(0, 0));
+        f.menuAnnuler->trigger(); // the move is undone where the row now stands
+        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + QPoint(30, 0) - dessin);
+    }
+
     void refus_data()
     {
         QTest::addColumn<int>("panne");
