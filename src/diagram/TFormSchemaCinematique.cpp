@@ -217,7 +217,7 @@ QRect TFormSchemaCinematique::ZoneVisible() const
     return QRect(-Contenu->pos(), ScrollBox->viewport()->size());
 }
 
-void TFormSchemaCinematique::ScrollBoxResize()
+void TFormSchemaCinematique::ScrollBoxResize(bool symbolesSuivent)
 {
     if (Schema.TypeTrame == TrameDessin) {
         const QSize vue = ScrollBox->viewport()->size();
@@ -227,7 +227,7 @@ void TFormSchemaCinematique::ScrollBoxResize()
                             vue.height() > image.height() ? (vue.height() - image.height()) / 2 : 0);
         ImageFond->move(centre);
         // Once the student sees the drawing, the symbols placed on it follow it; all stay in sight.
-        if (FenetreMontree && centre != avant) {
+        if (symbolesSuivent && FenetreMontree && centre != avant) {
             const QRect dessin(avant, image);
             for (QLabel *symbole : ImageLiaison) {
                 const QPoint place = symbole->geometry().intersects(dessin) ? symbole->pos() + centre - avant
@@ -236,7 +236,7 @@ void TFormSchemaCinematique::ScrollBoxResize()
             }
         }
     } else if (Schema.TypeTrame == TrameQuadrillage) {
-        TrameAgrandir();
+        TrameAjuster();
     }
     AjusterContenu();
 }
@@ -244,7 +244,7 @@ void TFormSchemaCinematique::ScrollBoxResize()
 bool TFormSchemaCinematique::eventFilter(QObject *objet, QEvent *evenement)
 {
     if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize)
-        ScrollBoxResize();
+        ScrollBoxResize(true);
     else if (objet == ImageFond)
         return ImageFondEvenement(evenement, QPoint()) || QMainWindow::eventFilter(objet, evenement);
     else {

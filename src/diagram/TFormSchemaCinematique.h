@@ -49,7 +49,8 @@ private:
     void InitialisationGenerale();
     void EditionGenerale();
     void FormShow();
-    void ScrollBoxResize();
+    // Centres a drawing background; symbolesSuivent when the area was resized under the student's eyes.
+    void ScrollBoxResize(bool symbolesSuivent);
     void AjusterContenu();
     QRect ZoneVisible() const;
     void MenuOuvrirClick();
@@ -80,7 +81,7 @@ private:
     void TrameInitialisation();
     std::optional<QString> TrameConstruction();
     void TrameEdition();
-    void TrameAgrandir();
+    void TrameAjuster();
     void MenuTrameClick();
     bool SurQuadrillage() const;
 

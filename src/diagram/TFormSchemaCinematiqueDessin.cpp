@@ -140,9 +140,14 @@ bool TFormSchemaCinematique::ImageFondEvenement(QEvent *evenement, QPoint decala
 {
     switch (evenement->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        ImageFondMouseDown(static_cast<QMouseEvent *>(evenement)->position().toPoint() + decalage);
+    case QEvent::MouseButtonDblClick: {
+        const auto *souris = static_cast<QMouseEvent *>(evenement);
+        // A stroke whose release never came (the pointer was taken by another window) ends here.
+        if (TraitEnCours && souris->buttons() == souris->button())
+            ImageFondMouseUp(PositionCourante);
+        ImageFondMouseDown(souris->position().toPoint() + decalage);
         return true;
+    }
     case QEvent::MouseMove: {
         const auto *souris = static_cast<QMouseEvent *>(evenement);
         ImageFondMouseMove(souris->buttons(), souris->position().toPoint() + decalage);
@@ -209,6 +214,7 @@ void TFormSchemaCinematique::ImageFondMouseMove(Qt::MouseButtons boutons, QPoint
         ImageFond->rafraichir(ZoneApercu);
         ZoneApercu = QRect();
         TracerLigne(PointOrigine, position, false);
+        PositionCourante = position;
     } else {
         TracerLigne(PositionCourante, position, true);
         PositionCourante = position;

@@ -122,7 +122,8 @@ bool TFormSchemaCinematique::LiaisonEvenement(int k, QEvent *evenement)
     switch (evenement->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (SymboleDeplace < 0) {
+        // A second button pressed during a drag changes nothing.
+        if (SymboleDeplace != k) {
             SymboleDeplace = k;
             PlaceAvantDeplacement = image->pos() - OrigineImageFond();
             LiaisonMouseDown(k, static_cast<QMouseEvent *>(evenement)->position().toPoint());

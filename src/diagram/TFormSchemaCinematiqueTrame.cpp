@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QImageReader>
 #include <QScrollArea>
+#include <QUndoStack>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -93,7 +95,7 @@ void TFormSchemaCinematique::TrameEdition()
     case TrameDessin:
         ImageFond->resize(BitmapTrame.size());
         ImageFond->show();
-        ScrollBoxResize();
+        ScrollBoxResize(false);
         break;
     case TrameQuadrillage: {
         ImageFond->move(0, 0);
@@ -113,20 +115,26 @@ void TFormSchemaCinematique::TrameEdition()
     }
 }
 
-// A grid follows the drawing area when it grows, so that a window maximised after it was shown, or
-// enlarged later, is covered; the strokes keep their places and nothing shrinks.
-void TFormSchemaCinematique::TrameAgrandir()
+// A grid follows the drawing area, so that it covers a window that the desktop maximises after it is
+// shown, or that the student enlarges. Before the student has changed anything it takes the area's
+// size exactly; afterwards it only grows, and the strokes keep their places.
+void TFormSchemaCinematique::TrameAjuster()
 {
-    const QSize taille = BitmapTrame.size().expandedTo(ScrollBox->viewport()->size());
-    if (BitmapTrame.isNull() || taille == BitmapTrame.size())
+    if (BitmapTrame.isNull())
+        return;
+    const QSize vue = ScrollBox->viewport()->size();
+    const bool intact = Historique->count() == 0;
+    const QSize taille = intact ? vue : BitmapTrame.size().expandedTo(vue);
+    if (taille == BitmapTrame.size() || taille.isEmpty())
         return;
     BitmapTrame = QImage(taille, QImage::Format_RGB888);
     RemplirImage(BitmapTrame, clBtnFace);
     QuadrillageImage(BitmapTrame, GrisPoints, clBtnFace);
     QImage traits(taille, QImage::Format_RGB888);
     RemplirImage(traits, clBtnFace);
-    for (int y = 0; y < BitmapDessin.height(); ++y)
-        std::memcpy(traits.scanLine(y), BitmapDessin.constScanLine(y), std::size_t(BitmapDessin.width()) * 3);
+    const int largeur = std::min(taille.width(), BitmapDessin.width());
+    for (int y = 0; y < std::min(taille.height(), BitmapDessin.height()); ++y)
+        std::memcpy(traits.scanLine(y), BitmapDessin.constScanLine(y), std::size_t(largeur) * 3);
     BitmapDessin = std::move(traits);
     ImageFond->resize(taille);
     DessinDessiner();

@@ -67,6 +67,24 @@ private slots:
         QCOMPARE(f.affichage().pixelColor(6, 21), gris);
     }
 
+    // The grid covers the drawing area as the desktop sizes the window; once something is drawn it
+    // only grows, keeping the strokes.
+    void grilleSuitLaZone()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaGrille());
+        f.fenetre.resize(700, 500);
+        QTRY_COMPARE(f.fond->size(), f.defilement->viewport()->size());
+        f.tracer(f.trait, {QPoint(6, 6), QPoint(96, 6)});
+        f.fenetre.resize(600, 400);
+        QTRY_VERIFY(f.defilement->viewport()->width() < f.fond->width());
+        f.fenetre.resize(1000, 800);
+        QTRY_COMPARE(f.fond->size(), f.defilement->viewport()->size());
+        QCOMPARE(f.affichage().pixelColor(50, 6), rouge);
+        QCOMPARE(f.affichage().pixelColor(951, 6), gris);
+    }
+
     // A freehand stroke with the right button, leaving the background while the button is held, in
     // the colour of the class chosen; the strokes sit over a drawing background.
     void mainLeveeEtPalette()
