@@ -7,6 +7,7 @@
 #include "common/DossierProgramme.h"
 #include "common/Jpeg.h"
 #include "common/TexteLibelle.h"
+#include "diagram/TFormSchemaCinematique.h"
 #include "presentation/TFormPresentation.h"
 #include "shell/TAboutBox.h"
 #include "shell/TScruteDossier.h"
@@ -161,7 +162,7 @@ void TFormPrincipale::CreerMenus()
     MenuGraphe = action(MenuExercice, QStringLiteral("MenuGraphe"), QStringLiteral("Graphe des liaisons"),
                         &TFormPrincipale::MenuExerciceNonDisponibleClick);
     MenuSchema = action(MenuExercice, QStringLiteral("MenuSchema"), QStringLiteral("Schéma cinématique"),
-                        &TFormPrincipale::MenuExerciceNonDisponibleClick);
+                        &TFormPrincipale::MenuSchemaClick);
     for (QAction *item : {MenuPresentation, MenuDecodage_p, MenuDecodage_ce, MenuGraphe, MenuSchema})
         item->setEnabled(false);
 
@@ -264,6 +265,13 @@ void TFormPrincipale::MenuDecodage_ceClick()
 {
     TFormColoriage fenetre(this, Loupe);
     fenetre.Ouvrir(CheminDescripteurChoisi(), ModeClasses);
+    affichageModal_(fenetre);
+}
+
+void TFormPrincipale::MenuSchemaClick()
+{
+    TFormSchemaCinematique fenetre(this);
+    fenetre.OuvrirSCH(CheminDescripteurChoisi());
     affichageModal_(fenetre);
 }
 

@@ -49,6 +49,7 @@ private:
     void MenuPresentationClick();
     void MenuDecodage_pClick();
     void MenuDecodage_ceClick();
+    void MenuSchemaClick();
     void MenuExerciceNonDisponibleClick();
     QString CheminDescripteurChoisi() const;
 

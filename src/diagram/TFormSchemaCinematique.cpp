@@ -1,0 +1,276 @@
+#include "diagram/TFormSchemaCinematique.h"
+
+#include "common/Bureau.h"
+#include "common/Descripteur.h"
+#include "common/Dialogues.h"
+#include "common/DossierProgramme.h"
+#include "common/OuvertureExercice.h"
+#include "common/TrouverChemin.h"
+#include "diagram/ImageSchema.h"
+#include "diagram/LectureSchema.h"
+#include "diagram/SymboleSchema.h"
+#include "joint_graph/NomMecanisme.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace {
+const QString TitreFenetre = QStringLiteral("Schéma Cinématique");
+const QString TitreMenuFichier = QStringLiteral("Fichier");
+const QString TitreMenuOuvrir = QStringLiteral("Ouvrir");
+const QString TitreMenuFermer = QStringLiteral("Fermer");
+const QString TitreMenuOutils = QStringLiteral("Outils");
+const QString TitreMenuTrame = QStringLiteral("Afficher/Masquer la trame");
+const QString TitreMenuEnregistrer = QStringLiteral("Enregistrer le schema cinématique");
+const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format Pdf");
+const QString NomPanel = QStringLiteral("Outils de dessin et classes d'équivalence");
+const QString NomZoneDessin = QStringLiteral("Zone de dessin du schéma cinématique");
+const QString FiltreOuvrir =
+    QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
+constexpr int FiltreTous = 3;
+const QString ExtensionGdl = QStringLiteral(".gdl");
+constexpr int HauteurPanel = 41;
+constexpr QSize TailleParDefaut(800, 600);
+} // namespace
+
+TFormSchemaCinematique::TFormSchemaCinematique(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(TitreFenetre);
+    setAccessibleName(TitreFenetre);
+    resize(TailleParDefaut);
+    setWindowState(Qt::WindowMaximized);
+
+    auto *centre = new QWidget(this);
+    centre->setObjectName(QStringLiteral("Centre"));
+    auto *disposition = new QVBoxLayout(centre);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
+    Panel = new QWidget(centre);
+    Panel->setObjectName(QStringLiteral("Panel"));
+    Panel->setAccessibleName(NomPanel);
+    Panel->setFixedHeight(HauteurPanel);
+    disposition->addWidget(Panel);
+
+    ScrollBox = new QScrollArea(centre);
+    ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
+    ScrollBox->setAccessibleName(NomZoneDessin);
+    ScrollBox->setWidgetResizable(false);
+    Contenu = new QWidget(ScrollBox);
+    Contenu->setObjectName(QStringLiteral("Contenu"));
+    ScrollBox->setWidget(Contenu);
+    ScrollBox->viewport()->installEventFilter(this);
+    disposition->addWidget(ScrollBox);
+    setCentralWidget(centre);
+
+    Historique = new QUndoStack(this);
+    MenuCreation();
+    FormCreate();
+    InitialisationGenerale();
+}
+
+TFormSchemaCinematique::~TFormSchemaCinematique() = default;
+
+void TFormSchemaCinematique::FormCreate()
+{
+    // Children are stacked in the order they are made: the background, the frame, then the symbols.
+    CeCreation();
+    TrameCreation();
+    LiaisonCreation();
+    DessinCreation();
+}
+
+void TFormSchemaCinematique::MenuCreation()
+{
+    const auto nommer = [](QAction *action, const char *nom) {
+        action->setObjectName(QString::fromLatin1(nom));
+        return action;
+    };
+    MenuFichier = menuBar()->addMenu(TitreMenuFichier);
+    MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
+    MenuOuvrir = nommer(MenuFichier->addAction(TitreMenuOuvrir, this, &TFormSchemaCinematique::MenuOuvrirClick),
+                        "MenuOuvrir");
+    MenuFichier->addSeparator();
+    MenuFermer = nommer(MenuFichier->addAction(TitreMenuFermer, this, &TFormSchemaCinematique::MenuFermerClick),
+                        "MenuFermer");
+
+    MenuEdition = menuBar()->addMenu(QStringLiteral("Édition"));
+    MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
+    MenuAnnuler = nommer(MenuEdition->addAction(QStringLiteral("Annuler"), this,
+                                                &TFormSchemaCinematique::MenuAnnulerClick),
+                         "MenuAnnuler");
+    MenuAnnuler->setShortcut(QKeySequence::Undo);
+    MenuRetablir = nommer(MenuEdition->addAction(QStringLiteral("Rétablir"), this,
+                                                 &TFormSchemaCinematique::MenuRetablirClick),
+                          "MenuRetablir");
+    MenuRetablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    MenuAnnuler->setEnabled(false);
+    MenuRetablir->setEnabled(false);
+    connect(Historique, &QUndoStack::canUndoChanged, MenuAnnuler, &QAction::setEnabled);
+    connect(Historique, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
+
+    MenuOutils = menuBar()->addMenu(TitreMenuOutils);
+    MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
+    MenuTrame = nommer(MenuOutils->addAction(TitreMenuTrame, this, &TFormSchemaCinematique::MenuTrameClick),
+                       "MenuTrame");
+    MenuTrame->setCheckable(true);
+    MenuTrame->setChecked(true);
+    MenuOutils->addSeparator();
+    MenuEnregistrer = nommer(
+        MenuOutils->addAction(TitreMenuEnregistrer, this, &TFormSchemaCinematique::MenuEnregistrerClick),
+        "MenuEnregistrer");
+    MenuPdf = nommer(MenuOutils->addAction(TitreMenuPdf, this, &TFormSchemaCinematique::MenuPdfClick), "MenuPdf");
+}
+
+void TFormSchemaCinematique::InitialisationGenerale()
+{
+    Schema = SchemaCinematique{};
+    CeInitialisation();
+    LiaisonInitialisation();
+    TrameInitialisation();
+    DessinInitialisation();
+    MenuPdf->setVisible(false);
+}
+
+void TFormSchemaCinematique::EditionGenerale()
+{
+    CeEdition();
+    LiaisonEdition();
+    TrameEdition();
+    DessinEdition();
+}
+
+void TFormSchemaCinematique::OuvrirSCH(const QString &cheminDescripteur)
+{
+    if (const auto refus = VerifierFichier(cheminDescripteur, ExtensionDescripteur)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    if (const auto refus = VerifierAcces(cheminDescripteur, NumeroExerciceSchema)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    const QString dossier = DossierExerciceDescripteur(TrouverChemin(cheminDescripteur), NomDossierSchemaCinematique);
+    if (const auto refus = VerifierFichiersPresents(dossier, {NomCorrectionSchema}, PhraseSchema)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    OuvrirGDL(FichierDuDossier(dossier, NomCorrectionSchema));
+}
+
+void TFormSchemaCinematique::OuvrirGDL(const QString &cheminGdl)
+{
+    if (const auto refus = VerifierFichier(cheminGdl, ExtensionGdl)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    InitialisationGenerale();
+    LectureSchema lecture = LireSchema(TrouverChemin(cheminGdl));
+    if (!lecture.reussie()) {
+        dialogues().Message(lecture.erreur);
+        return;
+    }
+    Schema = std::move(lecture.schema);
+    if (const auto refus = TrameConstruction()) {
+        InitialisationGenerale();
+        dialogues().Message(*refus);
+        return;
+    }
+    MenuPdf->setVisible(Schema.PdfVisible);
+    EditionGenerale();
+}
+
+void TFormSchemaCinematique::showEvent(QShowEvent *evenement)
+{
+    QMainWindow::showEvent(evenement);
+    // A window restored from the task bar is shown again by the desktop: only the program's own
+    // showing rebuilds the background.
+    if (!evenement->spontaneous())
+        FormShow();
+}
+
+void TFormSchemaCinematique::FormShow()
+{
+    FenetreMontree = true;
+    TrameEdition();
+    if (PlacementInitialAttendu)
+        LiaisonPlacementInitial();
+    DessinEdition();
+}
+
+// The scroll box's contents cover its view and the background.
+void TFormSchemaCinematique::AjusterContenu()
+{
+    QSize taille = ScrollBox->viewport()->size();
+    if (ImageFond->isVisibleTo(Contenu))
+        taille = taille.expandedTo(QSize(ImageFond->geometry().right() + 1, ImageFond->geometry().bottom() + 1));
+    Contenu->resize(taille);
+}
+
+QRect TFormSchemaCinematique::ZoneVisible() const
+{
+    return QRect(-Contenu->pos(), ScrollBox->viewport()->size());
+}
+
+void TFormSchemaCinematique::ScrollBoxResize(bool symbolesSuivent)
+{
+    if (Schema.TypeTrame == TrameDessin) {
+        const QSize vue = ScrollBox->viewport()->size();
+        const QSize image = ImageFond->size();
+        const QPoint avant = ImageFond->pos();
+        const QPoint centre(vue.width() > image.width() ? (vue.width() - image.width()) / 2 : 0,
+                            vue.height() > image.height() ? (vue.height() - image.height()) / 2 : 0);
+        ImageFond->move(centre);
+        // Once the student sees the drawing, the symbols placed on it follow it; all stay in sight.
+        if (symbolesSuivent && FenetreMontree && centre != avant) {
+            const QRect dessin(avant, image);
+            for (QLabel *symbole : ImageLiaison) {
+                const QPoint place = symbole->geometry().intersects(dessin) ? symbole->pos() + centre - avant
+                                                                            : symbole->pos();
+                symbole->move(PositionRelachee(place, symbole->size(), ZoneVisible(), false));
+            }
+        }
+    } else if (Schema.TypeTrame == TrameQuadrillage) {
+        TrameAjuster();
+    }
+    AjusterContenu();
+}
+
+bool TFormSchemaCinematique::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize)
+        ScrollBoxResize(true);
+    else if (objet == ImageFond)
+        return ImageFondEvenement(evenement, QPoint()) || QMainWindow::eventFilter(objet, evenement);
+    else {
+        for (int k = 0; k < NbrSymboles; ++k) {
+            if (objet == ImageLiaison[std::size_t(k)])
+                return LiaisonEvenement(k, evenement) || QMainWindow::eventFilter(objet, evenement);
+        }
+    }
+    return QMainWindow::eventFilter(objet, evenement);
+}
+
+void TFormSchemaCinematique::MenuOuvrirClick()
+{
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous);
+    const QString extension = ExtensionMinuscule(chemin);
+    if (extension == ExtensionDescripteur)
+        OuvrirSCH(chemin);
+    else if (extension == ExtensionGdl)
+        OuvrirGDL(chemin);
+}
+
+void TFormSchemaCinematique::MenuFermerClick() { close(); }
+
+void TFormSchemaCinematique::MenuPdfClick()
+{
+    const QString chemin = FichierDuDossier(Schema.DossierExercice, NomPdfSchema);
+    if (Schema.DossierExercice.isEmpty() || !bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee))
+        dialogues().Message(MessageImpossibleOuvrir(chemin));
+}

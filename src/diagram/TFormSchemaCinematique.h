@@ -1,0 +1,157 @@
+#pragma once
+
+#include "diagram/SchemaCinematique.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPen>
+#include <QPoint>
+#include <array>
+#include <optional>
+
+class ImageSchema;
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QToolButton;
+class QUndoStack;
+
+// The "Schéma cinématique" exercise: the student lays out the kinematic diagram of a joint graph.
+// One coloured button per equivalence class chooses the stroke colour, one movable symbol per joint
+// (and the frame symbol) is dragged onto the background, which is the mechanism's drawing tinted in
+// the class colours or a grid of dots, and strokes are drawn in a layer of their own over it.
+// The window is split by element: the palette (…Ce.cpp), the symbols (…Liaison.cpp), the background
+// (…Trame.cpp), the drawing tools and export (…Dessin.cpp).
+class TFormSchemaCinematique : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormSchemaCinematique(QWidget *parent = nullptr);
+    ~TFormSchemaCinematique() override;
+
+    // Opens the diagram exercise of the mechanism a descriptor (".sch") describes, from its
+    // "correction.gdl". A refusal is told to the student and leaves the window as it was.
+    void OuvrirSCH(const QString &cheminDescripteur);
+    // Opens a joint graph (".gdl") on the background of the mechanism it names. A refusal before the
+    // graph is read leaves the window as it was; one after leaves it empty.
+    void OuvrirGDL(const QString &cheminGdl);
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void showEvent(QShowEvent *evenement) override;
+
+private:
+    static constexpr int NbrSymboles = NbrLiaisonMax + 1; // the frame symbol, then the joints
+
+    // The window as a whole (TFormSchemaCinematique.cpp).
+    void FormCreate();
+    void MenuCreation();
+    void InitialisationGenerale();
+    void EditionGenerale();
+    void FormShow();
+    // Centres a drawing background; symbolesSuivent when the area was resized under the student's eyes.
+    void ScrollBoxResize(bool symbolesSuivent);
+    void AjusterContenu();
+    QRect ZoneVisible() const;
+    void MenuOuvrirClick();
+    void MenuFermerClick();
+    void MenuPdfClick();
+
+    // The class palette.
+    void CeCreation();
+    void CeInitialisation();
+    void CeEdition();
+    void CeSpeedButtonClick(int n);
+
+    // The joint symbols and the selection frame.
+    void LiaisonCreation();
+    void LiaisonInitialisation();
+    void LiaisonEdition();
+    void LiaisonPlacementInitial();
+    void LiaisonOnMouse(bool versImageFond);
+    void LiaisonMouseDown(int k, QPoint position);
+    void LiaisonMouseMove(int k, QPoint position);
+    void LiaisonMouseUp(int k, bool parEtudiant);
+    bool LiaisonEvenement(int k, QEvent *evenement);
+    QPoint OrigineImageFond() const;
+    void PlacerSymbole(int k, QPoint depuisImageFond);
+
+    // The background.
+    void TrameCreation();
+    void TrameInitialisation();
+    std::optional<QString> TrameConstruction();
+    void TrameEdition();
+    void TrameAjuster();
+    void MenuTrameClick();
+    bool SurQuadrillage() const;
+
+    // The drawing tools, the strokes layer, its history and the export.
+    void DessinCreation();
+    void DessinInitialisation();
+    void DessinEdition();
+    void DessinDessiner();
+    void DessinSpeedButtonClick(QToolButton *bouton);
+    void ImageFondMouseDown(QPoint position);
+    void ImageFondMouseMove(Qt::MouseButtons boutons, QPoint position);
+    void ImageFondMouseUp(QPoint position);
+    bool ImageFondEvenement(QEvent *evenement, QPoint decalage);
+    void TracerLigne(QPoint depuis, QPoint vers, bool surCalque);
+    void RemplacerTraits(const QRect &zone, const QImage &pixels);
+    void MenuEnregistrerClick();
+    void MenuAnnulerClick();
+    void MenuRetablirClick();
+    QToolButton *OutilEnfonce() const;
+
+    SchemaCinematique Schema;
+
+    // Palette.
+    std::array<QToolButton *, NbrCeMax + 1> BoutonCe{}; // 1 to 9
+    QImage GlypheVide;
+
+    // Symbols.
+    std::array<QLabel *, NbrSymboles> ImageLiaison{};
+    std::array<QImage, NbrSymboles> PictureLiaison; // as drawn, 24 bits, for the export
+    QLabel *ImageSelection = nullptr;
+    bool SymbolesVersImageFond = false;
+    int SymboleDeplace = -1; // the symbol the student is dragging, or -1
+    QPoint PlaceAvantDeplacement;
+    bool PlacementInitialAttendu = false;
+
+    // Background.
+    QImage BitmapTrame;
+    bool FenetreMontree = false;
+
+    // Drawing.
+    QPen CrayonTrait;
+    QPen CrayonGomme;
+    QImage BitmapDessin;
+    QImage BitmapInstantane;
+    QImage CalqueAvantTrait;
+    QPoint PointOrigine;
+    QPoint PositionCourante;
+    QPen CrayonCourant;
+    QRect ZoneTrait;   // what the stroke in progress changed in the strokes layer
+    QRect ZoneApercu;  // the straight-line preview last drawn on the display
+    bool TraitEnCours = false;
+    QUndoStack *Historique = nullptr;
+
+    // Controls.
+    QWidget *Panel = nullptr;
+    QScrollArea *ScrollBox = nullptr;
+    QWidget *Contenu = nullptr; // the scroll box's contents, at least as large as its view
+    ImageSchema *ImageFond = nullptr;
+    QToolButton *SpeedBoutonTrait = nullptr;
+    QToolButton *SpeedBoutonSpline = nullptr;
+    QToolButton *SpeedBoutonGomme = nullptr;
+    QToolButton *SpeedBoutonEffacer = nullptr;
+    QMenu *MenuFichier = nullptr;
+    QMenu *MenuEdition = nullptr;
+    QMenu *MenuOutils = nullptr;
+    QAction *MenuOuvrir = nullptr;
+    QAction *MenuFermer = nullptr;
+    QAction *MenuAnnuler = nullptr;
+    QAction *MenuRetablir = nullptr;
+    QAction *MenuTrame = nullptr;
+    QAction *MenuEnregistrer = nullptr;
+    QAction *MenuPdf = nullptr;
+};

@@ -1,0 +1,70 @@
+// The class palette: one button per equivalence class, showing its colour and giving it to the pen.
+#include "diagram/TFormSchemaCinematique.h"
+
+#include "common/DossierProgramme.h"
+#include "common/Pixels24Bits.h"
+#include "common/TrouverChemin.h"
+#include "diagram/GlyphesSchema.h"
+#include "diagram/PanneauOutils.h"
+#include "diagram/SymboleSchema.h"
+
+#include <QToolButton>
+
+namespace {
+const QString CheminGlypheVide = QStringLiteral("ressource/SchemaCinematique/vide.bmp");
+const QString NomBoutonCe = QStringLiteral("Classe %1");
+} // namespace
+
+void TFormSchemaCinematique::CeCreation()
+{
+    GlypheVide = QImage(TrouverChemin(DossierProgramme() + CheminGlypheVide));
+    if (GlypheVide.isNull()) {
+        // Without its picture the button still shows its class colour.
+        GlypheVide = QImage(CoteGlypheOutil, CoteGlypheOutil, QImage::Format_RGB888);
+        GlypheVide.fill(Qt::white);
+    }
+    GlypheVide = fpti::En24Bits(GlypheVide);
+    const QIcon vide(QPixmap::fromImage(AvecTransparence(GlypheVide)));
+    for (int n = 1; n <= NbrCeMax; ++n) {
+        QToolButton *bouton = BoutonPanneau(Panel, QStringLiteral("BoutonCe%1").arg(n), NomBoutonCe.arg(n),
+                                            (n + 3) * (CoteBoutonPanneau + 8) + 8);
+        bouton->setIcon(vide);
+        connect(bouton, &QToolButton::clicked, this, [this, n] { CeSpeedButtonClick(n); });
+        BoutonCe[std::size_t(n)] = bouton;
+    }
+}
+
+void TFormSchemaCinematique::CeInitialisation()
+{
+    for (int n = 1; n <= NbrCeMax; ++n)
+        BoutonCe[std::size_t(n)]->hide();
+}
+
+void TFormSchemaCinematique::CeEdition()
+{
+    for (int n = 1; n <= NbrCeMax; ++n) {
+        QToolButton *bouton = BoutonCe[std::size_t(n)];
+        if (n > Schema.NbrCe) {
+            bouton->hide();
+            continue;
+        }
+        QImage glyphe = GlypheVide.copy();
+        glyphe.fill(CouleurVersQColor(Schema.Ce[std::size_t(n)].Couleur));
+        glyphe.setPixelColor(0, glyphe.height() - 1, Qt::white);
+        bouton->setIcon(QIcon(QPixmap::fromImage(AvecTransparence(glyphe))));
+        bouton->setChecked(false);
+        bouton->show();
+    }
+}
+
+void TFormSchemaCinematique::CeSpeedButtonClick(int n)
+{
+    QToolButton *bouton = BoutonCe[std::size_t(n)];
+    if (!bouton->isChecked())
+        return; // put up: the pen keeps its colour
+    for (int autre = 1; autre <= NbrCeMax; ++autre) {
+        if (autre != n)
+            BoutonCe[std::size_t(autre)]->setChecked(false);
+    }
+    CrayonTrait.setColor(CouleurVersQColor(Schema.Ce[std::size_t(n)].Couleur));
+}

@@ -1,0 +1,298 @@
+// The drawing tools: straight and freehand strokes and the eraser in a layer of their own over the
+// background, clearing all strokes, the undo history of the student's changes, and the export of the
+// finished diagram as a bitmap.
+#include "diagram/TFormSchemaCinematique.h"
+
+#include "common/Dialogues.h"
+#include "common/FPfichier.h"
+#include "common/FPti.h"
+#include "common/Pixels24Bits.h"
+#include "diagram/CalquesSchema.h"
+#include "diagram/CommandesSchema.h"
+#include "diagram/GlyphesSchema.h"
+#include "diagram/ImageSchema.h"
+#include "diagram/PanneauOutils.h"
+#include "diagram/Quadrillage.h"
+#include "diagram/SymboleSchema.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QUndoStack>
+#include <cstring>
+
+namespace {
+const QString QuestionEffacer = QStringLiteral("Etes-vous sûr de vouloir effacer tous les traits ?");
+const QString QuestionAvecTrame =
+    QStringLiteral("Voulez-vous enregistrer le schéma cinématique avec la trame de fond ?");
+const QString TitreConfirmation = QStringLiteral("Confirmation");
+const QString TitreInformation = QStringLiteral("Information");
+const QString FiltreEnregistrer = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
+const QString ExtensionBmp = QStringLiteral("bmp");
+constexpr int LargeurTrait = 3;
+constexpr int LargeurGomme = 2 * PasQuadrillage;
+constexpr int LimiteHistorique = 100;
+
+QIcon Glyphe(const QImage &image) { return QIcon(QPixmap::fromImage(AvecTransparence(image))); }
+
+// Copies a rectangle of pixels of one 24-bit picture into another at the same place.
+void CopierZone(const QImage &source, QImage &destination, const QRect &zone)
+{
+    const QRect z = zone.intersected(source.rect()).intersected(destination.rect());
+    for (int y = z.top(); y <= z.bottom(); ++y)
+        std::memcpy(destination.scanLine(y) + 3 * z.left(), source.constScanLine(y) + 3 * z.left(),
+                    std::size_t(z.width()) * 3);
+}
+} // namespace
+
+void TFormSchemaCinematique::DessinCreation()
+{
+    CrayonTrait = QPen(Qt::black, LargeurTrait, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    CrayonGomme = QPen(CouleurVersQColor(clBtnFace), LargeurGomme, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    SpeedBoutonTrait = BoutonPanneau(Panel, QStringLiteral("SpeedBoutonTrait"), QStringLiteral("Trait droit"), 8);
+    SpeedBoutonTrait->setIcon(Glyphe(GlypheTraitDroit()));
+    SpeedBoutonSpline =
+        BoutonPanneau(Panel, QStringLiteral("SpeedBoutonSpline"), QStringLiteral("Trait à main levée"), 40);
+    SpeedBoutonSpline->setIcon(Glyphe(GlypheTraitMainLevee()));
+    SpeedBoutonGomme = BoutonPanneau(Panel, QStringLiteral("SpeedBoutonGomme"), QStringLiteral("Gomme"), 72);
+    SpeedBoutonGomme->setIcon(Glyphe(GlypheGomme()));
+    SpeedBoutonEffacer = BoutonPanneau(Panel, QStringLiteral("SpeedBoutonEffacer"), QStringLiteral("Tout effacer"), 104);
+    SpeedBoutonEffacer->setIcon(Glyphe(GlypheToutEffacer()));
+    SpeedBoutonEffacer->setCheckable(false); // it clears and never stays down
+    for (QToolButton *bouton : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme, SpeedBoutonEffacer})
+        connect(bouton, &QToolButton::clicked, this, [this, bouton] { DessinSpeedButtonClick(bouton); });
+    Historique->setUndoLimit(LimiteHistorique);
+}
+
+void TFormSchemaCinematique::DessinInitialisation()
+{
+    for (QToolButton *bouton : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme})
+        bouton->setChecked(false);
+    LiaisonOnMouse(false);
+    ImageFond->unsetCursor();
+    TraitEnCours = false;
+    BitmapDessin = QImage();
+    BitmapInstantane = QImage();
+    CalqueAvantTrait = QImage();
+    Historique->clear();
+}
+
+void TFormSchemaCinematique::DessinEdition()
+{
+    TraitEnCours = false;
+    Historique->clear();
+    BitmapDessin = QImage(ImageFond->size(), QImage::Format_RGB888);
+    RemplirImage(BitmapDessin, clBtnFace);
+    BoutonCe[1]->setChecked(true);
+    CeSpeedButtonClick(1);
+    DessinDessiner();
+}
+
+void TFormSchemaCinematique::DessinDessiner()
+{
+    if (MenuTrame->isChecked())
+        ComposerAffichage(BitmapTrame, BitmapDessin, CouleurVersRvb(clBtnFace), ImageFond->image());
+    else
+        ImageFond->image() = BitmapDessin;
+    ImageFond->update();
+}
+
+QToolButton *TFormSchemaCinematique::OutilEnfonce() const
+{
+    for (QToolButton *bouton : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme}) {
+        if (bouton->isChecked())
+            return bouton;
+    }
+    return nullptr;
+}
+
+void TFormSchemaCinematique::DessinSpeedButtonClick(QToolButton *bouton)
+{
+    if (bouton == SpeedBoutonEffacer) {
+        for (QToolButton *outil : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme})
+            outil->setChecked(false);
+        if (dialogues().Question(TitreConfirmation, QuestionEffacer) && !BitmapDessin.isNull()) {
+            QImage vide(BitmapDessin.size(), QImage::Format_RGB888);
+            RemplirImage(vide, clBtnFace);
+            if (vide != BitmapDessin)
+                Historique->push(new CommandeTraits(
+                    [this](const QRect &zone, const QImage &pixels) { RemplacerTraits(zone, pixels); },
+                    BitmapDessin.rect(), BitmapDessin, vide));
+        }
+    } else if (bouton->isChecked()) {
+        for (QToolButton *outil : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme}) {
+            if (outil != bouton)
+                outil->setChecked(false);
+        }
+    }
+    const bool outilActif = OutilEnfonce() != nullptr;
+    LiaisonOnMouse(outilActif);
+    if (outilActif)
+        ImageFond->setCursor(Qt::CrossCursor);
+    else
+        ImageFond->unsetCursor();
+}
+
+bool TFormSchemaCinematique::ImageFondEvenement(QEvent *evenement, QPoint decalage)
+{
+    switch (evenement->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto *souris = static_cast<QMouseEvent *>(evenement);
+        // A stroke whose release never came (the pointer was taken by another window) ends here.
+        if (TraitEnCours && souris->buttons() == souris->button())
+            ImageFondMouseUp(PositionCourante);
+        ImageFondMouseDown(souris->position().toPoint() + decalage);
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const auto *souris = static_cast<QMouseEvent *>(evenement);
+        ImageFondMouseMove(souris->buttons(), souris->position().toPoint() + decalage);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        ImageFondMouseUp(static_cast<QMouseEvent *>(evenement)->position().toPoint() + decalage);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFormSchemaCinematique::ImageFondMouseDown(QPoint position)
+{
+    QToolButton *outil = OutilEnfonce();
+    if (outil == nullptr || TraitEnCours || BitmapDessin.isNull())
+        return;
+    if (SurQuadrillage())
+        PositionSurQuadrillage(position);
+    PointOrigine = position;
+    PositionCourante = position;
+    CrayonGomme.setColor(CouleurVersQColor(clBtnFace));
+    CrayonCourant = outil == SpeedBoutonGomme ? CrayonGomme : CrayonTrait;
+    BitmapInstantane = ImageFond->image();
+    CalqueAvantTrait = BitmapDessin;
+    ZoneTrait = QRect();
+    ZoneApercu = QRect();
+    TraitEnCours = true;
+}
+
+// Draws a line with the pen of the stroke on the display, and on the strokes layer when surCalque.
+// A line from a point to itself draws nothing.
+void TFormSchemaCinematique::TracerLigne(QPoint depuis, QPoint vers, bool surCalque)
+{
+    if (depuis == vers)
+        return;
+    const int marge = CrayonCourant.width() / 2 + 2;
+    const QRect zone = QRect(depuis, vers).normalized().adjusted(-marge, -marge, marge, marge);
+    const auto tracer = [&](QImage &image) {
+        QPainter peintre(&image);
+        peintre.setPen(CrayonCourant);
+        peintre.drawLine(depuis, vers);
+    };
+    tracer(ImageFond->image());
+    ImageFond->rafraichir(zone);
+    if (surCalque) {
+        tracer(BitmapDessin);
+        ZoneTrait |= zone.intersected(BitmapDessin.rect());
+    } else {
+        ZoneApercu = zone;
+    }
+}
+
+void TFormSchemaCinematique::ImageFondMouseMove(Qt::MouseButtons boutons, QPoint position)
+{
+    if (!TraitEnCours || !(boutons & (Qt::LeftButton | Qt::RightButton)))
+        return;
+    if (SurQuadrillage())
+        PositionSurQuadrillage(position);
+    if (OutilEnfonce() == SpeedBoutonTrait) {
+        // The preview: the line of the last move is wiped out from the picture of the press.
+        CopierZone(BitmapInstantane, ImageFond->image(), ZoneApercu);
+        ImageFond->rafraichir(ZoneApercu);
+        ZoneApercu = QRect();
+        TracerLigne(PointOrigine, position, false);
+        PositionCourante = position;
+    } else {
+        TracerLigne(PositionCourante, position, true);
+        PositionCourante = position;
+    }
+}
+
+void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
+{
+    if (!TraitEnCours)
+        return;
+    TraitEnCours = false;
+    if (OutilEnfonce() == SpeedBoutonTrait) {
+        if (SurQuadrillage())
+            PositionSurQuadrillage(position);
+        CopierZone(BitmapInstantane, ImageFond->image(), ZoneApercu);
+        ImageFond->rafraichir(ZoneApercu);
+        TracerLigne(PointOrigine, position, true);
+    }
+    const QImage avant = ZoneTrait.isEmpty() ? QImage() : CalqueAvantTrait.copy(ZoneTrait);
+    const QImage apres = ZoneTrait.isEmpty() ? QImage() : BitmapDessin.copy(ZoneTrait);
+    CalqueAvantTrait = QImage();
+    BitmapInstantane = QImage();
+    if (avant != apres)
+        // Doing the step rebuilds the display.
+        Historique->push(new CommandeTraits(
+            [this](const QRect &zone, const QImage &pixels) { RemplacerTraits(zone, pixels); }, ZoneTrait, avant,
+            apres));
+    else
+        DessinDessiner();
+}
+
+void TFormSchemaCinematique::RemplacerTraits(const QRect &zone, const QImage &pixels)
+{
+    if (pixels.size() == zone.size() && BitmapDessin.rect().contains(zone)) {
+        const QImage source = fpti::En24Bits(pixels);
+        for (int y = 0; y < zone.height(); ++y)
+            std::memcpy(BitmapDessin.scanLine(zone.top() + y) + 3 * zone.left(), source.constScanLine(y),
+                        std::size_t(zone.width()) * 3);
+    }
+    DessinDessiner();
+}
+
+void TFormSchemaCinematique::MenuAnnulerClick()
+{
+    if (!TraitEnCours && SymboleDeplace < 0)
+        Historique->undo();
+}
+
+void TFormSchemaCinematique::MenuRetablirClick()
+{
+    if (!TraitEnCours && SymboleDeplace < 0)
+        Historique->redo();
+}
+
+void TFormSchemaCinematique::MenuEnregistrerClick()
+{
+    const QString chemin = dialogues().FichierAEnregistrer(DossierSpecial(DossierDocumentsUtilisateur),
+                                                           FiltreEnregistrer, ExtensionBmp, true);
+    if (chemin.isEmpty())
+        return;
+    const bool avecFond = dialogues().Question(TitreInformation, QuestionAvecTrame);
+    const Rvb surface = CouleurVersRvb(clBtnFace);
+    // Without a background there is no drawing surface: the symbols are saved as they stand in the
+    // drawing area.
+    const bool avecSurface = !BitmapDessin.isNull() && !BitmapDessin.size().isEmpty();
+    QImage traits = BitmapDessin;
+    QPoint origine = OrigineImageFond();
+    if (!avecSurface) {
+        traits = QImage(Contenu->size(), QImage::Format_RGB888);
+        RemplirImage(traits, clBtnFace);
+        origine = QPoint(0, 0);
+    }
+    std::vector<SymbolePlace> symboles;
+    for (int k = 0; k <= Schema.NbrLiaison; ++k) {
+        const QLabel *image = ImageLiaison[std::size_t(k)];
+        if (!image->isHidden())
+            symboles.push_back({PictureLiaison[std::size_t(k)], image->pos() - origine});
+    }
+    if (const auto erreur = EnregistrerBmpSchema(chemin, BitmapTrame, traits, avecFond, symboles, surface))
+        dialogues().Erreur(*erreur);
+}

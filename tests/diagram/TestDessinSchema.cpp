@@ -1,0 +1,287 @@
+#include "MecanismeSchema.h"
+#include "diagram/ImageSchema.h"
+#include "support/Enregistrement.h"
+#include "support/Factices.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+// Drawing on the diagram as the student does: the class palette, the symbols dragged and snapped,
+// the three drawing tools, clearing, undoing and redoing, and the saved picture read back.
+class TestDessinSchema : public QObject {
+    Q_OBJECT
+
+    const QColor rouge{Qt::red};
+    const QColor bleu{Qt::blue};
+    const QColor gris{128, 128, 128};
+
+    static SchemaTest SchemaGrille()
+    {
+        SchemaTest s = SchemaDeuxClasses();
+        s.condition = QStringLiteral("[TRAME]\r\nType=2\r\n");
+        return s;
+    }
+
+    // A window shown with a diagram open; the symbols are moved out of the way of the strokes.
+    static void Ouvrir(FenetreSchema &f, ArbreMecanismes &arbre, const SchemaTest &s)
+    {
+        f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", s));
+        f.fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+    }
+
+private slots:
+    void init() { dialoguesFactices().oublier(); }
+
+    void traitDroitSurGrille()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaGrille());
+        f.trait->click();
+        QVERIFY(f.trait->isChecked());
+        f.presser(f.fond, QPoint(3, 3));
+        f.deplacer(f.fond, QPoint(25, 40)); // a preview towards another dot
+        QCOMPARE(f.affichage().pixelColor(13, 21), rouge);
+        f.deplacer(f.fond, QPoint(40, 10));
+        f.relacher(f.fond, QPoint(40, 10));
+        // Pressed at (3, 3), released at (40, 10): the line joins the dots (6, 6) and (36, 6).
+        for (const int x : {6, 20, 36})
+            QCOMPARE(f.affichage().pixelColor(x, 6), rouge);
+        QCOMPARE(f.affichage().pixelColor(39, 6), Surface());
+        QCOMPARE(f.affichage().pixelColor(13, 21), Surface()); // only the last line stays
+        QCOMPARE(f.affichage().pixelColor(6, 21), gris);
+        f.menuTrame->trigger(); // the strokes alone
+        QVERIFY(!f.menuTrame->isChecked());
+        QCOMPARE(f.affichage().pixelColor(20, 6), rouge);
+        QCOMPARE(f.affichage().pixelColor(6, 21), Surface());
+        f.tracer(f.trait, {QPoint(60, 240), QPoint(100, 240)}); // drawn with the background hidden
+        f.menuTrame->trigger();
+        QCOMPARE(f.affichage().pixelColor(81, 246), rouge); // over a dot
+        QCOMPARE(f.affichage().pixelColor(20, 6), rouge);
+        QCOMPARE(f.affichage().pixelColor(6, 21), gris);
+    }
+
+    // The grid covers the drawing area as the desktop sizes the window; once something is drawn it
+    // only grows, keeping the strokes.
+    void grilleSuitLaZone()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaGrille());
+        f.fenetre.resize(700, 500);
+        QTRY_COMPARE(f.fond->size(), f.defilement->viewport()->size());
+        f.tracer(f.trait, {QPoint(6, 6), QPoint(96, 6)});
+        f.fenetre.resize(600, 400);
+        QTRY_VERIFY(f.defilement->viewport()->width() < f.fond->width());
+        f.fenetre.resize(1000, 800);
+        QTRY_COMPARE(f.fond->size(), f.defilement->viewport()->size());
+        QCOMPARE(f.affichage().pixelColor(50, 6), rouge);
+        QCOMPARE(f.affichage().pixelColor(951, 6), gris);
+    }
+
+    // A freehand stroke with the right button, leaving the background while the button is held, in
+    // the colour of the class chosen; the strokes sit over a drawing background.
+    void mainLeveeEtPalette()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaDeuxClasses());
+        f.boutonCe(2)->click();
+        QVERIFY(f.boutonCe(2)->isChecked() && !f.boutonCe(1)->isChecked());
+        f.boutonCe(2)->click(); // put up: the pen keeps blue
+        QVERIFY(!f.boutonCe(2)->isChecked());
+        f.tracer(f.spline, {QPoint(30, 40), QPoint(60, 40), QPoint(60, 150), QPoint(60, 400)}, Qt::RightButton);
+        QCOMPARE(f.affichage().pixelColor(45, 40), bleu);   // over class 1's red zone
+        QCOMPARE(f.affichage().pixelColor(60, 120), bleu);
+        QCOMPARE(f.affichage().pixelColor(60, 199), bleu);  // cut at the edge of the picture
+        QCOMPARE(f.affichage().pixelColor(45, 45), rouge);
+    }
+
+    void sansOutilRienNeSeDessine()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaDeuxClasses());
+        const QImage avant = f.affichage().copy();
+        f.tracer(nullptr, {QPoint(30, 40), QPoint(60, 40), QPoint(60, 150)});
+        QCOMPARE(f.affichage(), avant);
+        QVERIFY(!f.menuAnnuler->isEnabled());
+    }
+
+    void gommeEtHistorique()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaDeuxClasses());
+        f.tracer(f.spline, {QPoint(20, 100), QPoint(280, 100)});
+        f.boutonCe(2)->click();
+        f.tracer(f.spline, {QPoint(20, 50), QPoint(280, 50)});
+        QCOMPARE(f.affichage().pixelColor(40, 50), bleu);
+        f.tracer(f.gomme, {QPoint(40, 20), QPoint(40, 120)});
+        // The strokes are gone under the band; the tinted zone, the drawing's line and the ground are back.
+        QCOMPARE(f.affichage().pixelColor(40, 50), rouge);
+        QCOMPARE(f.affichage().pixelColor(40, 100), QColor(Qt::black));
+        QCOMPARE(f.affichage().pixelColor(40, 115), Surface());
+        QCOMPARE(f.affichage().pixelColor(60, 100), rouge);
+        QCOMPARE(f.affichage().pixelColor(60, 50), bleu);
+
+        f.menuAnnuler->trigger(); // the erasure
+        QCOMPARE(f.affichage().pixelColor(40, 50), bleu);
+        QCOMPARE(f.affichage().pixelColor(40, 100), rouge);
+        f.menuAnnuler->trigger(); // the blue stroke
+        QCOMPARE(f.affichage().pixelColor(60, 50), rouge);
+        QCOMPARE(f.affichage().pixelColor(40, 100), rouge);
+        f.menuRetablir->trigger();
+        QCOMPARE(f.affichage().pixelColor(60, 50), bleu);
+        f.menuRetablir->trigger();
+        QCOMPARE(f.affichage().pixelColor(40, 50), rouge);
+        QVERIFY(!f.menuRetablir->isEnabled());
+        // A new stroke after an undo drops what could be redone.
+        f.menuAnnuler->trigger();
+        f.tracer(f.trait, {QPoint(100, 150), QPoint(200, 150)});
+        QVERIFY(!f.menuRetablir->isEnabled());
+        QCOMPARE(f.affichage().pixelColor(40, 50), bleu);
+    }
+
+    void toutEffacer()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaDeuxClasses());
+        f.tracer(f.spline, {QPoint(20, 150), QPoint(280, 150)});
+        QVERIFY(f.spline->isChecked());
+
+        dialoguesFactices().reponsesQuestion = {false};
+        f.effacer->click();
+        QCOMPARE(dialoguesFactices().boites.back().titre, QStringLiteral("Confirmation"));
+        QCOMPARE(dialoguesFactices().boites.back().texte,
+                 QStringLiteral("Etes-vous sûr de vouloir effacer tous les traits ?"));
+        QCOMPARE(f.affichage().pixelColor(100, 150), rouge);
+        QVERIFY(!f.spline->isChecked() && !f.effacer->isChecked());
+        // No tool is down: a press on a symbol drags it again.
+        const QPoint avant = f.symbole(1)->pos();
+        f.glisser(1, avant + QPoint(40, 60));
+        QCOMPARE(f.symbole(1)->pos(), avant + QPoint(40, 60));
+
+        dialoguesFactices().reponsesQuestion = {true};
+        f.effacer->click();
+        QCOMPARE(f.affichage().pixelColor(100, 150), Surface());
+        f.menuAnnuler->trigger();
+        QCOMPARE(f.affichage().pixelColor(100, 150), rouge);
+        f.menuAnnuler->trigger(); // the symbol's move
+        QCOMPARE(f.symbole(1)->pos(), avant);
+        f.menuRetablir->trigger();
+        QCOMPARE(f.symbole(1)->pos(), avant + QPoint(40, 60));
+    }
+
+    void symbolesSurGrille()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaGrille());
+        QLabel *symbole = f.symbole(1);
+        f.presser(symbole, QPoint(5, 5));
+        f.deplacer(symbole, QPoint(5, 5) + QPoint(22, 23) - symbole->pos());
+        QCOMPARE(symbole->pos(), QPoint(22, 23)); // free while dragging
+        QVERIFY(f.selection->isVisible());
+        QCOMPARE(f.selection->pos(), QPoint(15, 30)); // the frame shows where it will land
+        f.relacher(symbole, QPoint(5, 5));
+        QCOMPARE(symbole->pos(), QPoint(15, 30));
+        QVERIFY(!f.selection->isVisible());
+
+        f.glisser(1, QPoint(-10, 40));
+        QCOMPARE(symbole->pos(), QPoint(0, 45));
+        const QSize vue = f.defilement->viewport()->size();
+        f.glisser(1, QPoint(vue.width() - 10, vue.height() + 50)); // dropped beyond the corner
+        QCOMPARE(symbole->pos().x() % 15, 0);
+        QVERIFY(symbole->geometry().right() < vue.width() + 8);
+        QVERIFY(symbole->geometry().bottom() < vue.height() + 8);
+        QVERIFY(symbole->pos().x() > vue.width() - 60);
+        f.menuAnnuler->trigger();
+        QCOMPARE(symbole->pos(), QPoint(0, 45));
+
+        // With the straight line down, a press on a symbol starts a stroke at that point instead.
+        f.trait->click();
+        f.presser(symbole, QPoint(20, 20)); // (20, 65) on the background: the dot (21, 66)
+        f.relacher(f.fond, QPoint(100, 66));
+        QCOMPARE(symbole->pos(), QPoint(0, 45));
+        QCOMPARE(f.affichage().pixelColor(60, 66), rouge);
+        QCOMPARE(f.affichage().pixelColor(21, 66), rouge); // under the symbol, on the picture
+    }
+
+    void exporter_data()
+    {
+        QTest::addColumn<bool>("avecFond");
+        QTest::addColumn<bool>("bati");
+        QTest::newRow("avec la trame") << true << true;
+        QTest::newRow("sans la trame, sans bâti") << false << false;
+    }
+    // The saved picture, read back pixel by pixel, looks like the screen.
+    void exporter()
+    {
+        QFETCH(bool, avecFond);
+        QFETCH(bool, bati);
+        ArbreMecanismes arbre;
+        QTemporaryDir documents;
+        bureauFactice().dossierDocuments = documents.path();
+        SchemaTest s = SchemaGrille();
+        if (!bati)
+            s.batis = {};
+        FenetreSchema f;
+        Ouvrir(f, arbre, s);
+        f.glisser(1, QPoint(300, 300));
+        f.tracer(f.trait, {QPoint(100, 250), QPoint(400, 250)});
+        f.menuTrame->trigger(); // what the display shows plays no part
+
+        const QString chemin = documents.filePath("schema.bmp");
+        dialoguesFactices().fichiersAEnregistrer = {chemin};
+        dialoguesFactices().reponsesQuestion = {avecFond};
+        f.menuEnregistrer->trigger();
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QCOMPARE(dialoguesFactices().dernierDossierInitial, documents.path());
+        QCOMPARE(dialoguesFactices().dernierFiltre, QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+        QCOMPARE(dialoguesFactices().boites.back().titre, QStringLiteral("Information"));
+        QCOMPARE(dialoguesFactices().boites.back().texte,
+                 QStringLiteral("Voulez-vous enregistrer le schéma cinématique avec la trame de fond ?"));
+
+        const QImage image(chemin);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), f.fond->size());
+        QCOMPARE(image.pixelColor(6, 6), avecFond ? gris : QColor(Qt::white));
+        QCOMPARE(image.pixelColor(7, 7), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(200, 246), rouge);
+        // The joint: its first marker in class 1's red, its bar black, its white left out.
+        QCOMPARE(image.pixelColor(300 + 5, 300 + 15), rouge);
+        QCOMPARE(image.pixelColor(300 + 20, 300 + 15), bleu);
+        QCOMPARE(image.pixelColor(300 + 14, 300 + 15), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(300 + 1, 300 + 1), QColor(Qt::white));
+        // The frame symbol, first in the row, is saved only when a class is the frame.
+        QCOMPARE(image.pixelColor(5, 15), bati ? QColor(Qt::black) : QColor(Qt::white));
+        QCOMPARE(image.pixelColor(20, 15), bati ? bleu : QColor(Qt::white));
+    }
+
+    void exportImpossible()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaGrille());
+        const QString chemin = arbre.chemin("absent/schema.bmp");
+        dialoguesFactices().fichiersAEnregistrer = {chemin};
+        f.menuEnregistrer->trigger();
+        QCOMPARE(dialoguesFactices().boites.back().genre, QStringLiteral("Erreur"));
+        QCOMPARE(dialoguesFactices().boites.back().texte, "Impossible d'écrire dans " + chemin);
+
+        dialoguesFactices().oublier();
+        f.menuEnregistrer->trigger(); // cancelled: no question
+        QCOMPARE(dialoguesFactices().boites.size(), std::size_t(1));
+    }
+};
+
+VELKORA_TEST(TestDessinSchema)
+#include "TestDessinSchema.moc"
