@@ -5,6 +5,7 @@
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/Jpeg.h"
+#include "joint_graph/TFormGrapheDesLiaisons.h"
 #include "presentation/TFormPresentation.h"
 #include "shell/TAboutBox.h"
 #include "shell/TScruteDossier.h"
@@ -147,7 +148,7 @@ void TFormPrincipale::CreerMenus()
     MenuDecodage_ce = action(MenuExercice, QStringLiteral("MenuDecodage_ce"), QStringLiteral("Classe d'équivalence"),
                              &TFormPrincipale::MenuExerciceNonDisponibleClick);
     MenuGraphe = action(MenuExercice, QStringLiteral("MenuGraphe"), QStringLiteral("Graphe des liaisons"),
-                        &TFormPrincipale::MenuExerciceNonDisponibleClick);
+                        &TFormPrincipale::MenuGrapheClick);
     MenuSchema = action(MenuExercice, QStringLiteral("MenuSchema"), QStringLiteral("Schéma cinématique"),
                         &TFormPrincipale::MenuExerciceNonDisponibleClick);
     for (QAction *item : {MenuPresentation, MenuDecodage_p, MenuDecodage_ce, MenuGraphe, MenuSchema})
@@ -155,7 +156,7 @@ void TFormPrincipale::CreerMenus()
 
     QAction *MenuSpecial = barre->addAction(QStringLiteral("Schéma cinématique sans mécanisme"));
     MenuSpecial->setObjectName(QStringLiteral("MenuSpecial"));
-    connect(MenuSpecial, &QAction::triggered, this, &TFormPrincipale::MenuExerciceNonDisponibleClick);
+    connect(MenuSpecial, &QAction::triggered, this, &TFormPrincipale::MenuSpecialClick);
 
     QMenu *MenuAide = barre->addMenu(QStringLiteral("Aide"));
     MenuAide->setObjectName(QStringLiteral("MenuAide"));
@@ -237,6 +238,23 @@ void TFormPrincipale::MenuPresentationClick()
     // Shown whatever the opening reported: a failed opening leaves an empty window the student closes.
     TFormPresentation fenetre(this);
     fenetre.Ouvrir(CheminDescripteurChoisi());
+    affichageModal_(fenetre);
+}
+
+// The diagram window a joint graph is handed to.
+static void OuvrirSchema(QWidget &, const QString &) { dialogues().Message(MessageExerciceNonDisponible); }
+
+void TFormPrincipale::MenuGrapheClick()
+{
+    TFormGrapheDesLiaisons fenetre(this, OuvrirSchema);
+    fenetre.OuvrirSCH(CheminDescripteurChoisi());
+    affichageModal_(fenetre);
+}
+
+void TFormPrincipale::MenuSpecialClick()
+{
+    TFormGrapheDesLiaisons fenetre(this, OuvrirSchema);
+    fenetre.MenuNouveauClick();
     affichageModal_(fenetre);
 }
 

@@ -38,6 +38,8 @@ private:
     void MenuLienInternetClick();
     void MenuAProposClick();
     void MenuPresentationClick();
+    void MenuGrapheClick();
+    void MenuSpecialClick();
     void MenuExerciceNonDisponibleClick();
     QString CheminDescripteurChoisi() const;
 
