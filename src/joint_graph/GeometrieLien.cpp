@@ -7,7 +7,13 @@ namespace {
 
 constexpr double Pi = std::numbers::pi;
 
-int tronque(double valeur) { return static_cast<int>(std::trunc(valeur)); }
+// Truncation toward zero of a value computed in doubles: a value a rounding error away from a whole
+// number (20 - 20·tan(-pi) is 19.999999999999996) counts as that number.
+int tronque(double valeur)
+{
+    constexpr double Tolerance = 1e-9;
+    return static_cast<int>(std::trunc(valeur >= 0 ? valeur + Tolerance : valeur - Tolerance));
+}
 
 // The point where a line of direction theta crosses the border of the rectangle, on the side it
 // leaves by (sens +1) or the side it comes in by (sens -1).
