@@ -134,6 +134,8 @@ void TFormGrapheDesLiaisons::CeImageMouseDown(TImageMouse *sender)
         sender->Cliquer();
         return;
     }
+    // A drag inside a change under way (the frame choice) belongs to that change.
+    DeplacementSeul = !ModificationEnCours;
     DebutModification();
     Deplacement = true;
 }
@@ -164,7 +166,8 @@ void TFormGrapheDesLiaisons::CeImageMouseUp(TImageMouse *sender)
         LiaisonLiensDuNoeudDessiner(n);
     }
     AjusterFond();
-    FinModification(QStringLiteral("Déplacer la classe %1").arg(n));
+    if (DeplacementSeul)
+        FinModification(QStringLiteral("Déplacer la classe %1").arg(n));
 }
 
 void TFormGrapheDesLiaisons::CeDefinirCouleur(int n)

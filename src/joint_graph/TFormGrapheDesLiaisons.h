@@ -124,6 +124,7 @@ private:
     Etat Etat_ = Etat::Normal;
     int LiaisonEditee_ = 0;
     bool Deplacement = false;
+    bool DeplacementSeul = false; // the drag is a change of its own
     QPoint PointAppui;
     TColor DerniereCouleur;
     QList<TColor> CouleursPersonnalisees;
