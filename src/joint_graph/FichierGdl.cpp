@@ -6,6 +6,7 @@
 #include "joint_graph/NomMecanisme.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +39,16 @@ const QString TexteTypeInconnu =
     QStringLiteral("La liaison %1 du fichier \"%2\" désigne le type de liaison %3, qui n'existe pas.");
 const QString TexteVueInconnue =
     QStringLiteral("La liaison %1 du fichier \"%2\" désigne la vue plane %3, qui n'existe pas.");
+const QString TexteBoucle =
+    QStringLiteral("La liaison %1 du fichier \"%2\" relie la classe d'équivalence %3 à elle-même.");
+const QString TexteDoublon = QStringLiteral(
+    "La liaison %1 du fichier \"%2\" relie les mêmes classes d'équivalence que la liaison %3.");
+const QString TexteRotation =
+    QStringLiteral("La liaison %1 du fichier \"%2\" est tournée de %3°, hors de -180° à 180°.");
+const QString TexteSansGraphe =
+    QStringLiteral("Aucun graphe des liaisons n'est ouvert : il n'y a rien à enregistrer.");
+const QString TexteNomIllisible = QStringLiteral(
+    "Le nom du mécanisme \"%1\" ne pourrait pas être relu : le graphe des liaisons n'est pas enregistré.");
 
 QString sectionCe(int n) { return QStringLiteral("Ce%1").arg(n); }
 QString sectionLiaison(int n) { return QStringLiteral("Liaison%1").arg(n); }
@@ -73,7 +84,32 @@ std::optional<QString> liaisonHorsTables(const TLiaison &l, int n, int nbrCe, co
         return TexteTypeInconnu.arg(QString::number(n), nomFichier, QString::number(l.Liaison3D));
     if (l.Liaison2D < 0 || l.Liaison2D > NbrVueMax)
         return TexteVueInconnue.arg(QString::number(n), nomFichier, QString::number(l.Liaison2D));
+    if (l.Inclineaison < InclineaisonMin || l.Inclineaison > InclineaisonMax)
+        return TexteRotation.arg(QString::number(n), nomFichier, QString::number(l.Inclineaison));
+    if (l.Ce1 != 0 && l.Ce1 == l.Ce2)
+        return TexteBoucle.arg(QString::number(n), nomFichier, QString::number(l.Ce1));
     return std::nullopt;
+}
+
+// The first joint before n that joins the same two classes as joint n, in either order, or 0.
+int liaisonDeMemePaire(const GrapheLiaisons &graphe, int n)
+{
+    const TLiaison &l = graphe.Liaison(n);
+    if (l.Ce1 == 0 || l.Ce2 == 0)
+        return 0;
+    for (int i = 1; i < n; ++i) {
+        const TLiaison &autre = graphe.Liaison(i);
+        if ((autre.Ce1 == l.Ce1 && autre.Ce2 == l.Ce2) || (autre.Ce1 == l.Ce2 && autre.Ce2 == l.Ce1))
+            return i;
+    }
+    return 0;
+}
+
+// The mechanism name is read back as a trimmed text of one line, without surrounding quotes.
+// Written between quotes when it must be, a valid name reads back whole unless reading would cut it.
+bool nomRelisible(const QString &nom)
+{
+    return EstNomMecanismeValide(nom) && nom.size() <= FichierIni::LongueurMaxTexte - 2;
 }
 
 } // namespace
@@ -131,18 +167,37 @@ LectureGdl LireGdl(const QString &chemin)
         if (const auto erreur = liaisonHorsTables(liaison, n, nbrCe, nomFichier))
             return arret(std::move(lecture), LectureGdl::Arret::Liaison, n, *erreur);
         graphe.Liaison(n) = liaison;
+        if (const int autre = liaisonDeMemePaire(graphe, n)) {
+            graphe.LiaisonInitialisationUnitaire(n);
+            return arret(std::move(lecture), LectureGdl::Arret::Liaison, n,
+                         TexteDoublon.arg(QString::number(n), nomFichier, QString::number(autre)));
+        }
     }
     return lecture;
 }
 
+std::optional<QString> VerifierEnregistrable(const GrapheLiaisons &graphe)
+{
+    if (graphe.DossierExercice.isEmpty())
+        return TexteSansGraphe;
+    const QString mecanisme = NomMecanismeDuDossier(graphe.DossierExercice);
+    if (!nomRelisible(mecanisme))
+        return TexteNomIllisible.arg(mecanisme);
+    return std::nullopt;
+}
+
 std::optional<QString> EnregistrerGdl(const GrapheLiaisons &graphe, const QString &chemin)
 {
+    if (auto refus = VerifierEnregistrable(graphe))
+        return refus;
+    const QString mecanisme = NomMecanismeDuDossier(graphe.DossierExercice);
+
     FichierIni ini(chemin);
     // A file that is there but could not be read would lose its other sections if written over.
     if (!ini.existe() && QFileInfo::exists(chemin))
         return MessageEcritureImpossible(chemin);
 
-    ini.ecrireTexte(SectionMecanisme, CleMecanisme, texteProtege(NomMecanismeDuDossier(graphe.DossierExercice)));
+    ini.ecrireTexte(SectionMecanisme, CleMecanisme, texteProtege(mecanisme));
     ini.ecrireEntier(SectionMecanisme, CleNbrCe, graphe.NbrCe());
     ini.ecrireEntier(SectionMecanisme, CleNbrLiaison, graphe.NbrLiaison());
     for (int n = 1; n <= graphe.NbrCe(); ++n) {

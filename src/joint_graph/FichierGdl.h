@@ -33,8 +33,13 @@ struct LectureGdl {
 // folder; the diagram editor finds its own folder with DossierSchemaCinematique(mecanisme).
 LectureGdl LireGdl(const QString &chemin);
 
+// A graph that no file could reopen: none is open (no exercise folder), or its mechanism's name would
+// not be read back as written. Gives the French text to show.
+std::optional<QString> VerifierEnregistrable(const GrapheLiaisons &graphe);
+
 // Writes the graph into the file, keeping the sections and keys of an existing file that this graph
-// does not write. Returns the French text to show on failure; the previous file is then left whole.
+// does not write; what VerifierEnregistrable refuses is refused before anything is written. Returns
+// the French text to show on failure; the previous file is then left whole.
 std::optional<QString> EnregistrerGdl(const GrapheLiaisons &graphe, const QString &chemin);
 
 QString MessageEcritureImpossible(const QString &chemin);

@@ -11,6 +11,8 @@ inline constexpr int NbrCeMax = 9;                 // equivalence classes of one
 inline constexpr int NbrLiaisonMax = 20;           // joints of one graph
 inline constexpr int NbrLiaisonNormaliseeMax = 11; // standard joints, rows 1 to 11 of the catalogue
 inline constexpr int NbrVueMax = 3;                // plane views 1 "Face", 2 "Droite", 3 "Dessus"
+inline constexpr int InclineaisonMin = -180;       // rotation of a plane symbol, in degrees
+inline constexpr int InclineaisonMax = 180;
 
 // One equivalence class of the graph.
 struct TCe {

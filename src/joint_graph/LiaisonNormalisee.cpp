@@ -11,7 +11,7 @@ std::size_t indice(int i) { return static_cast<std::size_t>(i); }
 
 } // namespace
 
-QString MessageImageIllisible(const QString &chemin) { return TexteImageIllisible.arg(chemin); }
+QString MessageSymboleIllisible(const QString &chemin) { return TexteImageIllisible.arg(chemin); }
 
 QString LiaisonNormalisee::DossierCatalogue() { return DossierProgramme() + QStringLiteral("ressource/liaison/"); }
 
@@ -31,7 +31,7 @@ std::optional<QString> LiaisonNormalisee::Charger(const QString &dossier)
             if (image.load(chemin, "BMP"))
                 image = image.convertToFormat(QImage::Format_RGB888);
             if (image.isNull())
-                return MessageImageIllisible(chemin);
+                return MessageSymboleIllisible(chemin);
             table.symboles_[indice(i)][indice(j)] = std::move(image);
             table.inconnues_[indice(i)][indice(j)] = inf.lireEntier(QString::number(i), QString::number(j), 0);
         }

@@ -40,4 +40,4 @@ private:
     std::array<std::array<std::int32_t, NbrColonnes>, NbrLignes> inconnues_{};
 };
 
-QString MessageImageIllisible(const QString &chemin);
+QString MessageSymboleIllisible(const QString &chemin);

@@ -8,6 +8,7 @@
 #include "common/Jpeg.h"
 #include "common/TexteLibelle.h"
 #include "diagram/TFormSchemaCinematique.h"
+#include "joint_graph/TFormGrapheDesLiaisons.h"
 #include "presentation/TFormPresentation.h"
 #include "shell/TAboutBox.h"
 #include "shell/TScruteDossier.h"
@@ -160,7 +161,7 @@ void TFormPrincipale::CreerMenus()
     MenuDecodage_ce = action(MenuExercice, QStringLiteral("MenuDecodage_ce"), QStringLiteral("Classe d'équivalence"),
                              &TFormPrincipale::MenuDecodage_ceClick);
     MenuGraphe = action(MenuExercice, QStringLiteral("MenuGraphe"), QStringLiteral("Graphe des liaisons"),
-                        &TFormPrincipale::MenuExerciceNonDisponibleClick);
+                        &TFormPrincipale::MenuGrapheClick);
     MenuSchema = action(MenuExercice, QStringLiteral("MenuSchema"), QStringLiteral("Schéma cinématique"),
                         &TFormPrincipale::MenuSchemaClick);
     for (QAction *item : {MenuPresentation, MenuDecodage_p, MenuDecodage_ce, MenuGraphe, MenuSchema})
@@ -168,7 +169,7 @@ void TFormPrincipale::CreerMenus()
 
     QAction *MenuSpecial = barre->addAction(QStringLiteral("Schéma cinématique sans mécanisme"));
     MenuSpecial->setObjectName(QStringLiteral("MenuSpecial"));
-    connect(MenuSpecial, &QAction::triggered, this, &TFormPrincipale::MenuExerciceNonDisponibleClick);
+    connect(MenuSpecial, &QAction::triggered, this, &TFormPrincipale::MenuSpecialClick);
 
     QMenu *MenuAide = barre->addMenu(QStringLiteral("Aide"));
     MenuAide->setObjectName(QStringLiteral("MenuAide"));
@@ -272,6 +273,27 @@ void TFormPrincipale::MenuSchemaClick()
 {
     TFormSchemaCinematique fenetre(this);
     fenetre.OuvrirSCH(CheminDescripteurChoisi());
+    affichageModal_(fenetre);
+}
+
+void TFormPrincipale::OuvrirSchema(QWidget &proprietaire, const QString &cheminGdl)
+{
+    TFormSchemaCinematique fenetre(&proprietaire);
+    fenetre.OuvrirGDL(cheminGdl);
+    affichageModal_(fenetre);
+}
+
+void TFormPrincipale::MenuGrapheClick()
+{
+    TFormGrapheDesLiaisons fenetre(this, [this](QWidget &p, const QString &c) { OuvrirSchema(p, c); });
+    fenetre.OuvrirSCH(CheminDescripteurChoisi());
+    affichageModal_(fenetre);
+}
+
+void TFormPrincipale::MenuSpecialClick()
+{
+    TFormGrapheDesLiaisons fenetre(this, [this](QWidget &p, const QString &c) { OuvrirSchema(p, c); });
+    fenetre.MenuNouveauClick();
     affichageModal_(fenetre);
 }
 

@@ -50,6 +50,9 @@ private:
     void MenuDecodage_pClick();
     void MenuDecodage_ceClick();
     void MenuSchemaClick();
+    void MenuGrapheClick();
+    void MenuSpecialClick();
+    void OuvrirSchema(QWidget &proprietaire, const QString &cheminGdl);
     void MenuExerciceNonDisponibleClick();
     QString CheminDescripteurChoisi() const;
 

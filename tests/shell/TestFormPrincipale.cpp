@@ -244,9 +244,31 @@ private slots:
         ArbreMecanismes arbre;
         arbre.ecrireDescripteur("a", {});
         TFormPrincipale f(24);
-        item(f, "MenuSpecial")->trigger();
+        items(f, "MenuFacile").first()->trigger();
+        item(f, "MenuSchema")->trigger();
         QCOMPARE(dialoguesFactices().textes().size(), 1);
         QVERIFY(dialoguesFactices().textes().first().contains("pas encore disponible"));
+    }
+
+    void grapheDesLiaisons()
+    {
+        ArbreMecanismes arbre;
+        arbre.ecrireDescripteur("treuil", {.nom = "Treuil", .exercices = {0, 0, 0, 1, 0}});
+        TFormPrincipale f(24);
+        QStringList fenetres;
+        f.DefinirAffichageModal([&](QWidget &fenetre) { fenetres << fenetre.windowTitle(); });
+        // The free mode asks for the number of classes before the window shows.
+        item(f, "MenuSpecial")->trigger();
+        QCOMPARE(fenetres, QStringList{QStringLiteral("Graphe Des Liaisons")});
+        QCOMPARE(dialoguesFactices().boites.back().titre, QStringLiteral("Boîte de saisie"));
+        items(f, "MenuFacile").first()->trigger();
+        dialoguesFactices().oublier();
+        item(f, "MenuGraphe")->trigger();
+        QCOMPARE(fenetres.size(), 2);
+        QCOMPARE(dialoguesFactices().textes().last(),
+                 QStringLiteral("Le fichier \"condition.inf\" est manquant.\n\n"
+                                "Impossible d'ouvrir le graphe des liaisons de ce mécanisme."));
+        QVERIFY(f.findChildren<QMainWindow *>().isEmpty());
     }
 
     void presentationSurLeRadicalChoisi()

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <optional>
+
+// Where the link of a joint runs between the rectangles of its two nodes, in pixels of the graph
+// area: it leaves node 1 on the side its direction points to, enters node 2 on the facing side,
+// and the joint's symbol sits on its middle.
+struct GeometrieLien {
+    QPoint sortie; // on the border of node 1
+    QPoint entree; // on the border of node 2
+    QPoint milieu;
+    double direction = 0; // radians, -pi to pi, positive when node 2 lies lower
+
+    friend bool operator==(const GeometrieLien &, const GeometrieLien &) = default;
+};
+
+// Nothing when the two centres coincide: the link then has no direction and is not drawn.
+std::optional<GeometrieLien> CalculerLien(const QRect &noeud1, const QRect &noeud2);
+
+// The rectangle a link drawn with a pen of the given width covers.
+QRect RectangleLien(const GeometrieLien &lien, int epaisseur);

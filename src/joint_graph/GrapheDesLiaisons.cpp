@@ -1,0 +1,433 @@
+// The joint-graph window as a whole: layout, menus, opening, saving, the hand-off to the diagram
+// and undo.
+#include "joint_graph/TFormGrapheDesLiaisons.h"
+
+#include "common/Bureau.h"
+#include "common/Descripteur.h"
+#include "common/Dialogues.h"
+#include "common/DossierProgramme.h"
+#include "common/FPfichier.h"
+#include "common/OuvertureExercice.h"
+#include "common/TrouverChemin.h"
+#include "joint_graph/CommandeGraphe.h"
+#include "joint_graph/FichierGdl.h"
+#include "joint_graph/FichierTransmission.h"
+#include "joint_graph/Hyperstatisme.h"
+#include "joint_graph/NomMecanisme.h"
+#include "joint_graph/TFondGraphe.h"
+#include "joint_graph/TImageMouse.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QUndoStack>
+
+namespace {
+const QString TitreFenetre = QStringLiteral("Graphe Des Liaisons");
+const QString ExtensionGdl = QStringLiteral(".gdl");
+const QString FiltreOuvrir = QStringLiteral(
+    "Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
+constexpr int FiltreTous = 3;
+const QString FiltreEnregistrer = QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl");
+const QString TitreNouveau = QStringLiteral("Boîte de saisie");
+const QString InviteNouveau = QStringLiteral("Combien de classes d'équivalence y a t'il ?");
+const QString MessageSansGraphe = QStringLiteral("Ouvrez ou créez d'abord un graphe des liaisons.");
+const QString MessageSchemaIndisponible =
+    QStringLiteral("Le schéma cinématique n'est pas disponible dans cette version de Velkora.");
+constexpr QSize TailleConception(874, 738);
+constexpr int LargeurPanel = 282;
+constexpr int LargeursStatut[] = {19, 350, 350};
+
+QString MessageNombreClasses()
+{
+    return QStringLiteral("On ne peut pas avoir qu'entre 2 et ") + QString::number(NbrCeMax) +
+           QStringLiteral(" classes d'équivalence.");
+}
+
+QPushButton *bouton(QWidget *parent, const char *nom, const QString &texte, QRect geometrie)
+{
+    auto *b = new QPushButton(texte, parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    b->setAccessibleName(texte);
+    b->setGeometry(geometrie);
+    return b;
+}
+} // namespace
+
+TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema ouvertureSchema)
+    : QMainWindow(parent), ouvertureSchema_(std::move(ouvertureSchema)), DerniereCouleur(QColorVersCouleur(Qt::gray))
+{
+    setObjectName(QStringLiteral("FormGrapheDesLiaisons"));
+    setWindowTitle(TitreFenetre);
+    setAccessibleName(TitreFenetre);
+    QFont police = font();
+    police.setPointSize(8);
+    setFont(police);
+    resize(TailleConception);
+    setWindowState(Qt::WindowMaximized);
+    Annulation = new QUndoStack(this);
+
+    auto *centre = new QWidget(this);
+    auto *disposition = new QHBoxLayout(centre);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
+    ScrollBox = new QScrollArea(centre);
+    ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
+    ScrollBox->setAccessibleName(QStringLiteral("Graphe des liaisons"));
+    ScrollBox->setWidgetResizable(false);
+    ImageFond = new TFondGraphe(ScrollBox);
+    ImageFond->setObjectName(QStringLiteral("ImageFond"));
+    ScrollBox->setWidget(ImageFond);
+    ScrollBox->viewport()->installEventFilter(this);
+    disposition->addWidget(ScrollBox, 1);
+    Panel = new QWidget(centre);
+    Panel->setObjectName(QStringLiteral("Panel"));
+    Panel->setAccessibleName(QStringLiteral("Liaisons"));
+    Panel->setFixedWidth(LargeurPanel);
+    disposition->addWidget(Panel);
+    setCentralWidget(centre);
+
+    MenuCreation();
+    PanelCreation();
+    StatusBarCreation();
+    FormCreate();
+
+    // A choice of joint or frame is left by clicking, or by Escape when the student changes their mind.
+    auto *echappement = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(echappement, &QShortcut::activated, this, [this] {
+        if (Etat_ != Etat::Normal && Etat_ != Etat::EditionLiaison)
+            QuitterChoixEnCours();
+    });
+}
+
+TFormGrapheDesLiaisons::~TFormGrapheDesLiaisons() = default;
+
+void TFormGrapheDesLiaisons::FormCreate()
+{
+    if (const auto erreur = Catalogue.Charger())
+        dialogues().Erreur(*erreur);
+    CeCreation();
+    LiaisonCreation();
+    CeInitialisation();
+    LiaisonInitialisation();
+    LiaisonEdition();
+}
+
+void TFormGrapheDesLiaisons::MenuCreation()
+{
+    auto item = [this](QMenu *menu, const char *nom, const QString &texte, auto commande) {
+        QAction *action = menu->addAction(texte, this, commande);
+        action->setObjectName(QString::fromLatin1(nom));
+        return action;
+    };
+    QMenu *MenuFichier = menuBar()->addMenu(QStringLiteral("Fichier"));
+    MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
+    MenuNouveau = item(MenuFichier, "MenuNouveau", QStringLiteral("Nouveau"), &TFormGrapheDesLiaisons::MenuNouveauClick);
+    MenuOuvrir = item(MenuFichier, "MenuOuvrir", QStringLiteral("Ouvrir"), &TFormGrapheDesLiaisons::MenuOuvrirClick);
+    MenuEnregistrer = item(MenuFichier, "MenuEnregistrer", QStringLiteral("Enregistrer"),
+                           &TFormGrapheDesLiaisons::MenuEnregistrerClick);
+    MenuFichier->addSeparator();
+    MenuFermer = item(MenuFichier, "MenuFermer", QStringLiteral("Fermer"), &TFormGrapheDesLiaisons::MenuFermerClick);
+
+    QMenu *MenuEdition = menuBar()->addMenu(QStringLiteral("Édition"));
+    MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
+    MenuAnnuler = item(MenuEdition, "MenuAnnuler", QStringLiteral("Annuler"), &TFormGrapheDesLiaisons::AnnulerClick);
+    MenuAnnuler->setShortcut(QKeySequence::Undo);
+    MenuRetablir =
+        item(MenuEdition, "MenuRetablir", QStringLiteral("Rétablir"), &TFormGrapheDesLiaisons::RetablirClick);
+    MenuRetablir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    MenuAnnuler->setEnabled(false);
+    MenuRetablir->setEnabled(false);
+    connect(Annulation, &QUndoStack::canUndoChanged, MenuAnnuler, &QAction::setEnabled);
+    connect(Annulation, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
+
+    MenuOutils = menuBar()->addMenu(QStringLiteral("Outils"));
+    MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
+    MenuPdf = item(MenuOutils, "MenuPdf", QStringLiteral("Afficher le plan au format pdf"),
+                   &TFormGrapheDesLiaisons::MenuPdfClick);
+    MenuSchema = menuBar()->addAction(QStringLiteral("Faire le schema cinematique à partir de ce graphe des liaisons"),
+                                      this, &TFormGrapheDesLiaisons::MenuSchemaClick);
+    MenuSchema->setObjectName(QStringLiteral("MenuSchema"));
+}
+
+void TFormGrapheDesLiaisons::PanelCreation()
+{
+    BoutonCreer = bouton(Panel, "BoutonCreer", QStringLiteral("Créer liaison"), {8, 8, 81, 25});
+    BoutonEditer = bouton(Panel, "BoutonEditer", QStringLiteral("Editer liaison"), {96, 8, 89, 25});
+    BoutonDetruire = bouton(Panel, "BoutonDetruire", QStringLiteral("Détruire liaison"), {192, 8, 81, 25});
+    BoutonHyperstatisme =
+        bouton(Panel, "BoutonHyperstatisme", QStringLiteral("Calculer l'hyperstatisme"), {8, 40, 177, 25});
+    BoutonBati = bouton(Panel, "BoutonBati", QStringLiteral("Définir bâti"), {192, 40, 81, 25});
+    connect(BoutonCreer, &QPushButton::clicked, this, &TFormGrapheDesLiaisons::BoutonCreerClick);
+    connect(BoutonEditer, &QPushButton::clicked, this, &TFormGrapheDesLiaisons::BoutonEditerClick);
+    connect(BoutonDetruire, &QPushButton::clicked, this, &TFormGrapheDesLiaisons::BoutonDetruireClick);
+    connect(BoutonHyperstatisme, &QPushButton::clicked, this, &TFormGrapheDesLiaisons::BoutonHyperstatismeClick);
+    connect(BoutonBati, &QPushButton::clicked, this, &TFormGrapheDesLiaisons::BoutonBatiClick);
+    LiaisonPanelCreation();
+    Panel->setMinimumHeight(PanelLiaison->geometry().bottom() + 8);
+}
+
+void TFormGrapheDesLiaisons::StatusBarCreation()
+{
+    QStatusBar *barre = statusBar();
+    barre->setObjectName(QStringLiteral("StatusBar"));
+    barre->setSizeGripEnabled(false);
+    auto *case1 = new QWidget(barre);
+    case1->setFixedSize(LargeursStatut[0], 19);
+    PanelStatusBar = new QFrame(case1);
+    PanelStatusBar->setObjectName(QStringLiteral("PanelStatusBar"));
+    PanelStatusBar->setAccessibleName(QStringLiteral("Couleur de la classe survolée"));
+    PanelStatusBar->setFrameShape(QFrame::Box);
+    PanelStatusBar->setAutoFillBackground(true);
+    PanelStatusBar->setGeometry(1, 2, LargeursStatut[0] - 2, 15);
+    barre->addWidget(case1);
+    LabelStatut = new QLabel(barre);
+    LabelStatut->setObjectName(QStringLiteral("LabelStatut"));
+    LabelStatut->setTextFormat(Qt::PlainText);
+    LabelStatut->setFixedWidth(LargeursStatut[1]);
+    barre->addWidget(LabelStatut);
+    auto *case3 = new QLabel(barre);
+    case3->setFixedWidth(LargeursStatut[2]);
+    barre->addWidget(case3);
+    CeImageMouseLeave(nullptr);
+}
+
+void TFormGrapheDesLiaisons::Reinitialiser()
+{
+    CeInitialisation();
+    LiaisonInitialisation();
+    Annulation->clear();
+}
+
+bool TFormGrapheDesLiaisons::GrapheOuvert()
+{
+    if (!Graphe_.DossierExercice.isEmpty())
+        return true;
+    dialogues().Message(MessageSansGraphe);
+    return false;
+}
+
+void TFormGrapheDesLiaisons::OuvrirSCH(const QString &cheminDescripteur)
+{
+    if (const auto refus = VerifierFichier(cheminDescripteur, ExtensionDescripteur)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    if (const auto refus = VerifierAcces(cheminDescripteur, NumeroExerciceGraphe)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    const QString dossier = DossierExerciceDescripteur(TrouverChemin(cheminDescripteur), NomDossierGrapheDesLiaisons);
+    if (const auto refus = VerifierFichiersPresents(dossier, {FichierConditionGraphe}, PhraseGraphe)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    const auto condition = LireConditionGraphe(dossier);
+    if (const QString *refus = std::get_if<QString>(&condition)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    auto images = ChargerImagesClasses(dossier, std::get<ConditionGraphe>(condition).nbrCe);
+    if (const QString *refus = std::get_if<QString>(&images)) {
+        dialogues().Message(*refus);
+        return;
+    }
+
+    const ConditionGraphe &c = std::get<ConditionGraphe>(condition);
+    Reinitialiser();
+    Graphe_.DossierExercice = dossier;
+    MenuOutils->menuAction()->setVisible(c.outilsVisibles);
+    Graphe_.DefinirNbrCe(c.nbrCe);
+    for (int n = 1; n <= c.nbrCe; ++n)
+        Graphe_.Ce(n).Information = c.informations[static_cast<std::size_t>(n - 1)];
+    Bmp = std::move(std::get<ImagesClasses>(images));
+    CeEdition(true);
+    LiaisonEdition();
+}
+
+void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
+{
+    if (const auto refus = VerifierFichier(cheminGdl, ExtensionGdl)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    LectureGdl lecture = LireGdl(TrouverChemin(cheminGdl));
+    Reinitialiser();
+    LiaisonEdition();
+    if (!lecture.enteteLue()) {
+        dialogues().Message(lecture.erreur);
+        return;
+    }
+    // A graph that cannot be shown whole leaves the window empty, on the folder the file names.
+    Graphe_.DossierExercice = lecture.graphe.DossierExercice;
+    auto images = ChargerImagesClasses(Graphe_.DossierExercice, lecture.graphe.NbrCe());
+    if (const QString *refus = std::get_if<QString>(&images)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    if (!lecture.reussie()) {
+        dialogues().Message(lecture.erreur);
+        return;
+    }
+    Graphe_ = std::move(lecture.graphe);
+    Bmp = std::move(std::get<ImagesClasses>(images));
+    CeEdition(false);
+    DessinerToutLeGraphe();
+    LiaisonEdition();
+    MenuOutils->menuAction()->setVisible(LireOutilsVisibles(Graphe_.DossierExercice));
+}
+
+void TFormGrapheDesLiaisons::MenuNouveauClick()
+{
+    const auto reponse = dialogues().Saisie(TitreNouveau, InviteNouveau, QString());
+    const auto nombre = reponse ? LireNombreEntier(*reponse) : std::nullopt;
+    if (!nombre)
+        return;
+    if (*nombre < 2 || *nombre > NbrCeMax) {
+        dialogues().Message(MessageNombreClasses());
+        return;
+    }
+    const QString dossier = DossierGrapheDesLiaisons(NomSansMecanisme);
+    auto images = ChargerImagesClasses(dossier, *nombre);
+    if (const QString *refus = std::get_if<QString>(&images)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    Reinitialiser();
+    Graphe_.DossierExercice = dossier;
+    Graphe_.DefinirNbrCe(*nombre);
+    Bmp = std::move(std::get<ImagesClasses>(images));
+    CeEdition(true);
+    LiaisonEdition();
+}
+
+void TFormGrapheDesLiaisons::MenuOuvrirClick()
+{
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous);
+    const QString extension = ExtensionMinuscule(chemin);
+    if (extension == ExtensionDescripteur)
+        OuvrirSCH(chemin);
+    else if (extension == ExtensionGdl)
+        OuvrirGDL(chemin);
+}
+
+void TFormGrapheDesLiaisons::MenuEnregistrerClick()
+{
+    if (const auto refus = VerifierEnregistrable(Graphe_)) {
+        dialogues().Message(*refus);
+        return;
+    }
+    const QString chemin = dialogues().FichierAEnregistrer(DossierSpecial(DossierDocumentsUtilisateur),
+                                                           FiltreEnregistrer, QStringLiteral("gdl"), true);
+    if (chemin.isEmpty())
+        return;
+    if (const auto erreur = EnregistrerGdl(Graphe_, chemin))
+        dialogues().Erreur(*erreur);
+}
+
+void TFormGrapheDesLiaisons::MenuFermerClick() { close(); }
+
+void TFormGrapheDesLiaisons::MenuPdfClick()
+{
+    if (!GrapheOuvert())
+        return;
+    const QString chemin = FichierDuDossier(Graphe_.DossierExercice, FichierPlanPdf);
+    if (!bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee))
+        dialogues().Message(MessageImpossibleOuvrir(chemin));
+}
+
+void TFormGrapheDesLiaisons::MenuSchemaClick()
+{
+    if (!GrapheOuvert())
+        return;
+    if (!ouvertureSchema_) {
+        dialogues().Message(MessageSchemaIndisponible);
+        return;
+    }
+    const FichierTransmission transmission(Graphe_);
+    if (transmission.chemin().isEmpty()) {
+        dialogues().Erreur(transmission.erreur());
+        return;
+    }
+    ouvertureSchema_(*this, transmission.chemin());
+}
+
+bool TFormGrapheDesLiaisons::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize)
+        AjusterFond();
+    return QMainWindow::eventFilter(objet, evenement);
+}
+
+void TFormGrapheDesLiaisons::AjusterFond()
+{
+    QSize taille = ScrollBox->viewport()->size();
+    for (QWidget *enfant : ImageFond->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (enfant->isVisibleTo(ImageFond))
+            taille = taille.expandedTo(QSize(enfant->geometry().right() + 9, enfant->geometry().bottom() + 9));
+    }
+    ImageFond->resize(taille);
+}
+
+void TFormGrapheDesLiaisons::DebutModification()
+{
+    if (ModificationEnCours)
+        return;
+    GrapheAvant = Graphe_;
+    ModificationEnCours = true;
+}
+
+void TFormGrapheDesLiaisons::FinModification(const QString &texte, int cleFusion)
+{
+    if (!ModificationEnCours)
+        return;
+    ModificationEnCours = false;
+    if (GrapheAvant == Graphe_)
+        return;
+    Annulation->push(new CommandeGraphe(texte, GrapheAvant, Graphe_,
+                                        [this](const GrapheLiaisons &g) { AppliquerGraphe(g); }, cleFusion));
+}
+
+void TFormGrapheDesLiaisons::AppliquerGraphe(const GrapheLiaisons &graphe)
+{
+    Graphe_ = graphe;
+    Deplacement = false;
+    for (int n = 1; n <= NbrCeMax; ++n) {
+        if (n <= Graphe_.NbrCe())
+            CeConvertirBmpToImage(n);
+    }
+    DessinerToutLeGraphe();
+    if (Etat_ == Etat::EditionLiaison && LiaisonEditee_ >= 1 && LiaisonEditee_ <= Graphe_.NbrLiaison())
+        LiaisonImageDessiner(LiaisonEditee_);
+    else
+        LiaisonEdition();
+}
+
+void TFormGrapheDesLiaisons::QuitterChoixEnCours()
+{
+    // The frame choice cleared every frame flag before a class was clicked: that is taken back.
+    if (Etat_ == Etat::ChoixBati && ModificationEnCours) {
+        ModificationEnCours = false;
+        AppliquerGraphe(GrapheAvant);
+    }
+    ModificationEnCours = false;
+    if (Etat_ != Etat::EditionLiaison)
+        LiaisonEdition();
+}
+
+void TFormGrapheDesLiaisons::AnnulerClick()
+{
+    QuitterChoixEnCours();
+    Annulation->undo();
+}
+
+void TFormGrapheDesLiaisons::RetablirClick()
+{
+    QuitterChoixEnCours();
+    Annulation->redo();
+}

@@ -1,0 +1,224 @@
+// The class nodes: creation, showing, colour, frame, hover text and dragging.
+#include "joint_graph/TFormGrapheDesLiaisons.h"
+
+#include "common/Dialogues.h"
+#include "joint_graph/DessinGraphe.h"
+#include "joint_graph/TFondGraphe.h"
+#include "joint_graph/TImageMouse.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+constexpr int EcartNoeuds = 8;
+
+// The default custom colours of the colour dialog, A to P; unset ones are $FFFFFFFF.
+QList<TColor> CouleursPersonnaliseesInitiales()
+{
+    QList<TColor> couleurs(16, 0xFFFFFFFFu);
+    couleurs[0] = 0x00808080u;
+    couleurs[1] = 0x000000FFu;
+    couleurs[2] = 0x00008000u;
+    couleurs[3] = 0x00FF8000u;
+    couleurs[8] = 0x00000000u;
+    couleurs[9] = 0x00000000u;
+    return couleurs;
+}
+
+QString DescriptionCouleur(TColor couleur, bool bati)
+{
+    QString texte;
+    if (couleur == clWhite) {
+        texte = QStringLiteral("Sans couleur");
+    } else {
+        const Rvb rvb = CouleurVersRvb(couleur);
+        texte = QStringLiteral("Couleur rouge %1, vert %2, bleu %3").arg(rvb.rouge).arg(rvb.vert).arg(rvb.bleu);
+    }
+    return bati ? texte + QStringLiteral(", bâti") : texte;
+}
+} // namespace
+
+void TFormGrapheDesLiaisons::CeCreation()
+{
+    MenuOutils->menuAction()->setVisible(false);
+    CouleursPersonnalisees = CouleursPersonnaliseesInitiales();
+    for (int n = 1; n <= NbrCeMax; ++n) {
+        auto *image = new TImageMouse(ImageFond);
+        image->setObjectName(QStringLiteral("ImageCe%1").arg(n));
+        image->Tag = n;
+        image->OnMouseEnter = [this](TImageMouse *s) { CeImageMouseEnter(s); };
+        image->OnMouseLeave = [this](TImageMouse *s) { CeImageMouseLeave(s); };
+        image->OnMouseDown = [this](TImageMouse *s, Qt::MouseButton, const QPoint &p) {
+            PointAppui = p;
+            CeImageMouseDown(s);
+        };
+        image->OnMouseMove = [this](TImageMouse *s, Qt::MouseButton, const QPoint &p) { CeImageMouseMove(s, p); };
+        image->OnMouseUp = [this](TImageMouse *s, Qt::MouseButton, const QPoint &) { CeImageMouseUp(s); };
+        image->hide();
+        ImagesCe[static_cast<std::size_t>(n - 1)] = image;
+    }
+}
+
+void TFormGrapheDesLiaisons::CeInitialisation()
+{
+    Graphe_.CeInitialisation();
+    Deplacement = false;
+    for (TImageMouse *image : ImagesCe) {
+        image->hide();
+        image->DefinirClic({});
+    }
+    Bmp = {};
+}
+
+void TFormGrapheDesLiaisons::CeEdition(bool placer)
+{
+    int gauche = EcartNoeuds;
+    for (int n = 1; n <= Graphe_.NbrCe(); ++n) {
+        CeConvertirBmpToImage(n);
+        TImageMouse *image = ImagesCe[static_cast<std::size_t>(n - 1)];
+        if (placer) {
+            Graphe_.Ce(n).Position = QPoint(gauche, EcartNoeuds);
+            gauche += image->width() + EcartNoeuds;
+        }
+        image->move(Graphe_.Ce(n).Position);
+        image->show();
+    }
+    AjusterFond();
+}
+
+void TFormGrapheDesLiaisons::CeConvertirBmpToImage(int n)
+{
+    const TCe &ce = Graphe_.Ce(n);
+    TImageMouse *image = ImagesCe[static_cast<std::size_t>(n - 1)];
+    image->DefinirImage(ImageNoeud(Bmp[static_cast<std::size_t>(n - 1)], ce.Couleur, ce.Bati));
+    image->move(ce.Position);
+    image->setAccessibleName(ce.Information.isEmpty() ? QStringLiteral("Classe %1").arg(n)
+                                                     : QStringLiteral("Classe %1 : %2").arg(n).arg(ce.Information));
+    image->setAccessibleDescription(DescriptionCouleur(ce.Couleur, ce.Bati));
+}
+
+QString TFormGrapheDesLiaisons::TexteClasse(int n) const
+{
+    const QString &information = Graphe_.Ce(n).Information;
+    QString texte = QStringLiteral("Classe d'équivalence ") + QString::number(n);
+    if (!information.isEmpty())
+        texte += QStringLiteral(" : ") + information;
+    return texte;
+}
+
+void TFormGrapheDesLiaisons::CeImageMouseEnter(TImageMouse *sender)
+{
+    const int n = sender->Tag;
+    QPalette palette = PanelStatusBar->palette();
+    palette.setColor(QPalette::Window, CouleurVersQColor(Graphe_.Ce(n).Couleur));
+    PanelStatusBar->setPalette(palette);
+    LabelStatut->setText(TexteClasse(n));
+}
+
+void TFormGrapheDesLiaisons::CeImageMouseLeave(TImageMouse *)
+{
+    QPalette palette = PanelStatusBar->palette();
+    palette.setColor(QPalette::Window, CouleurVersQColor(clBtnFace));
+    PanelStatusBar->setPalette(palette);
+    LabelStatut->clear();
+}
+
+void TFormGrapheDesLiaisons::CeImageMouseDown(TImageMouse *sender)
+{
+    const int n = sender->Tag;
+    if (Graphe_.Ce(n).Couleur == clWhite) {
+        CeDefinirCouleur(n);
+        // The action runs here, once: the release that follows is not a second click.
+        sender->AnnulerClicEnCours();
+        sender->Cliquer();
+        return;
+    }
+    // A drag inside a change under way (the frame choice) belongs to that change.
+    DeplacementSeul = !ModificationEnCours;
+    DebutModification();
+    Deplacement = true;
+}
+
+void TFormGrapheDesLiaisons::CeImageMouseMove(TImageMouse *sender, const QPoint &position)
+{
+    if (!Deplacement)
+        return;
+    const int n = sender->Tag;
+    const QPoint decalage = position - PointAppui;
+    if (decalage.isNull())
+        return;
+    Graphe_.Ce(n).Position += decalage;
+    sender->move(Graphe_.Ce(n).Position);
+    LiaisonLiensDuNoeudDessiner(n);
+}
+
+void TFormGrapheDesLiaisons::CeImageMouseUp(TImageMouse *sender)
+{
+    if (!Deplacement)
+        return;
+    Deplacement = false;
+    const int n = sender->Tag;
+    QPoint &position = Graphe_.Ce(n).Position;
+    if (position.x() < 0 || position.y() < 0) {
+        position = QPoint(qMax(0, position.x()), qMax(0, position.y()));
+        sender->move(position);
+        LiaisonLiensDuNoeudDessiner(n);
+    }
+    AjusterFond();
+    if (DeplacementSeul)
+        FinModification(QStringLiteral("Déplacer la classe %1").arg(n));
+}
+
+void TFormGrapheDesLiaisons::CeDefinirCouleur(int n)
+{
+    // During the frame choice the colour belongs to that change.
+    const bool dansUneModification = ModificationEnCours;
+    DebutModification();
+    // The student cannot leave without a colour that is not white and is no other class's.
+    for (;;) {
+        const std::optional<TColor> choisie = dialogues().ChoisirCouleur(DerniereCouleur, CouleursPersonnalisees);
+        if (!choisie || *choisie == clWhite)
+            continue;
+        DerniereCouleur = *choisie;
+        bool prise = false;
+        for (int autre = 1; autre <= Graphe_.NbrCe(); ++autre)
+            prise = prise || (autre != n && Graphe_.Ce(autre).Couleur == *choisie);
+        if (prise)
+            continue;
+        Graphe_.Ce(n).Couleur = *choisie;
+        break;
+    }
+    CeConvertirBmpToImage(n);
+    // Links and symbols of the class's joints take the colour.
+    for (int a = 1; a <= Graphe_.NbrLiaison(); ++a) {
+        const TLiaison &l = Graphe_.Liaison(a);
+        if (l.Ce1 == n || l.Ce2 == n) {
+            LiaisonLienDessiner(a);
+            LiaisonImageRotationDessiner(a);
+        }
+    }
+    if (!dansUneModification)
+        FinModification(QStringLiteral("Couleur de la classe %1").arg(n));
+}
+
+void TFormGrapheDesLiaisons::BoutonBatiClick()
+{
+    DebutModification();
+    for (int n = 1; n <= Graphe_.NbrCe(); ++n) {
+        ImagesCe[static_cast<std::size_t>(n - 1)]->DefinirClic([this](TImageMouse *s) { ImageCeBatiOnClick(s); });
+        Graphe_.Ce(n).Bati = false;
+        CeConvertirBmpToImage(n);
+    }
+    ActiverBoutons(false);
+    Etat_ = Etat::ChoixBati;
+}
+
+void TFormGrapheDesLiaisons::ImageCeBatiOnClick(TImageMouse *sender)
+{
+    const int n = sender->Tag;
+    Graphe_.Ce(n).Bati = true;
+    CeConvertirBmpToImage(n);
+    LiaisonEdition();
+    FinModification(QStringLiteral("Définir le bâti"));
+}

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "joint_graph/ExerciceGraphe.h"
+#include "joint_graph/GrapheLiaisons.h"
+#include "joint_graph/LiaisonNormalisee.h"
+#include "joint_graph/OuvertureSchema.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QSlider;
+class QUndoStack;
+class TFondGraphe;
+class TImageMouse;
+
+// The "Graphe des liaisons" exercise: one node per equivalence class, one link per joint with its
+// standard-joint symbol at the middle, the joint-editing panel, the frame, the hyperstatism, and the
+// hand-off of the graph to a kinematic-diagram window. Its code is split by element:
+// GrapheDesLiaisons.cpp (window, files), …Ce.cpp (nodes), …Liaison.cpp (joints and links),
+// …Hyperstatisme.cpp.
+class TFormGrapheDesLiaisons : public QMainWindow {
+    Q_OBJECT
+public:
+    // The interaction modes of the joint editor.
+    enum class Etat { Normal, ChoixLiaisonAEditer, ChoixLiaisonADetruire, ChoixBati, EditionLiaison };
+
+    explicit TFormGrapheDesLiaisons(QWidget *parent = nullptr, OuvertureSchema ouvertureSchema = {});
+    ~TFormGrapheDesLiaisons() override;
+
+    // Opens the exercise of the mechanism a descriptor (".sch") describes, or a saved graph. A
+    // failure is told to the student; the window stays usable.
+    void OuvrirSCH(const QString &cheminDescripteur);
+    void OuvrirGDL(const QString &cheminGdl);
+    // "Nouveau": a graph without a mechanism, of as many classes as the student says.
+    void MenuNouveauClick();
+
+    const GrapheLiaisons &Graphe() const { return Graphe_; }
+    Etat EtatEdition() const { return Etat_; }
+    int LiaisonEditee() const { return LiaisonEditee_; }
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+
+private:
+    // Window and files (GrapheDesLiaisons.cpp).
+    void FormCreate();
+    void MenuCreation();
+    void PanelCreation();
+    void StatusBarCreation();
+    void Reinitialiser();
+    void MenuOuvrirClick();
+    void MenuEnregistrerClick();
+    void MenuFermerClick();
+    void MenuPdfClick();
+    void MenuSchemaClick();
+    bool GrapheOuvert();
+    void AjusterFond();
+
+    // Undo: every change is made between a start and an end, which push it as one command.
+    void DebutModification();
+    void FinModification(const QString &texte, int cleFusion = -1);
+    void AppliquerGraphe(const GrapheLiaisons &graphe);
+    void AnnulerClick();
+    void RetablirClick();
+    void QuitterChoixEnCours();
+
+    // Class nodes (GrapheDesLiaisonsCe.cpp).
+    void CeCreation();
+    void CeInitialisation();
+    void CeEdition(bool placer);
+    void CeConvertirBmpToImage(int n);
+    void CeDefinirCouleur(int n);
+    void CeImageMouseEnter(TImageMouse *sender);
+    void CeImageMouseLeave(TImageMouse *sender);
+    void CeImageMouseDown(TImageMouse *sender);
+    void CeImageMouseMove(TImageMouse *sender, const QPoint &position);
+    void CeImageMouseUp(TImageMouse *sender);
+    void BoutonBatiClick();
+    void ImageCeBatiOnClick(TImageMouse *sender);
+    QString TexteClasse(int n) const;
+
+    // Joints and links (GrapheDesLiaisonsLiaison.cpp).
+    void LiaisonCreation();
+    void LiaisonPanelCreation();
+    void LiaisonInitialisation();
+    void LiaisonEdition();
+    void ActiverBoutons(bool actifs);
+    void BoutonCreerClick();
+    void BoutonEditerClick();
+    void BoutonDetruireClick();
+    void InitialisationEditerLiaison(int a);
+    void ImageLiaisonEditerOnClick(TImageMouse *sender);
+    void LiaisonImageDetruireOnClick(TImageMouse *sender);
+    void LiaisonImageDetruire(int a);
+    void CeImageClick(TImageMouse *sender);
+    void BoutonPermuterClick();
+    void ImageLiaison3dClick(TImageMouse *sender);
+    void ImageLiaison2dClick(TImageMouse *sender);
+    void TrackBarInclineaisonChange(int position);
+    void BoutonAideClick();
+    void BoutonFermerClick();
+    void LiaisonImageDessiner(int a);
+    void LiaisonImageRotationDessiner(int a);
+    void LiaisonLienDessiner(int a);
+    void LiaisonLiensDessiner();
+    void LiaisonLiensDuNoeudDessiner(int ce);
+    void DessinerToutLeGraphe();
+
+    // Hyperstatism (GrapheDesLiaisonsHyperstatisme.cpp).
+    void BoutonHyperstatismeClick();
+    std::int32_t DemanderMobilite(const QString &titre, const QString &invite, const QString &initial);
+
+    GrapheLiaisons Graphe_;
+    LiaisonNormalisee Catalogue;
+    ImagesClasses Bmp{};
+    OuvertureSchema ouvertureSchema_;
+
+    Etat Etat_ = Etat::Normal;
+    int LiaisonEditee_ = 0;
+    bool Deplacement = false;
+    bool DeplacementSeul = false; // the drag is a change of its own
+    QPoint PointAppui;
+    TColor DerniereCouleur;
+    QList<TColor> CouleursPersonnalisees;
+    QUndoStack *Annulation = nullptr;
+    GrapheLiaisons GrapheAvant;
+    bool ModificationEnCours = false;
+
+    QScrollArea *ScrollBox = nullptr;
+    TFondGraphe *ImageFond = nullptr;
+    std::array<TImageMouse *, NbrCeMax> ImagesCe{};
+    std::array<TImageMouse *, NbrLiaisonMax> ImagesLiaison{};
+
+    QWidget *Panel = nullptr;
+    QPushButton *BoutonCreer = nullptr;
+    QPushButton *BoutonEditer = nullptr;
+    QPushButton *BoutonDetruire = nullptr;
+    QPushButton *BoutonHyperstatisme = nullptr;
+    QPushButton *BoutonBati = nullptr;
+    QWidget *PanelLiaison = nullptr;
+    QLabel *LabelLiaison = nullptr;
+    QLabel *LabelCe1 = nullptr;
+    QLabel *LabelCe2 = nullptr;
+    std::array<TImageMouse *, NbrLiaisonNormaliseeMax> ImagesLiaison3d{};
+    std::array<TImageMouse *, NbrVueMax> ImagesLiaison2D{};
+    QPushButton *BoutonAide = nullptr;
+    QPushButton *BoutonPermuter = nullptr;
+    QLabel *LabelInclineaison = nullptr;
+    QSlider *TrackBarInclineaison = nullptr;
+    QPushButton *BoutonFermer = nullptr;
+
+    QFrame *PanelStatusBar = nullptr;
+    QLabel *LabelStatut = nullptr;
+
+    QAction *MenuNouveau = nullptr;
+    QAction *MenuOuvrir = nullptr;
+    QAction *MenuEnregistrer = nullptr;
+    QAction *MenuFermer = nullptr;
+    QAction *MenuAnnuler = nullptr;
+    QAction *MenuRetablir = nullptr;
+    QMenu *MenuOutils = nullptr;
+    QAction *MenuPdf = nullptr;
+    QAction *MenuSchema = nullptr;
+};

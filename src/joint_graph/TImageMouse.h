@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <functional>
+
+// An image control at the natural size of its picture that tells when the mouse enters and leaves
+// it, and passes on its presses, moves and releases with the point relative to itself. A click
+// action, when one is set, runs when the left button is released over the control.
+class TImageMouse : public QLabel {
+    Q_OBJECT
+public:
+    using Evenement = std::function<void(TImageMouse *sender)>;
+    using EvenementSouris = std::function<void(TImageMouse *sender, Qt::MouseButton bouton, const QPoint &position)>;
+
+    explicit TImageMouse(QWidget *parent = nullptr);
+
+    int Tag = 0;
+    Evenement OnMouseEnter;
+    Evenement OnMouseLeave;
+    EvenementSouris OnMouseDown;
+    EvenementSouris OnMouseMove;
+    EvenementSouris OnMouseUp;
+
+    // The picture, shown opaque, or transparent where it has the colour of its bottom-left pixel.
+    void DefinirImage(const QImage &image, bool transparente = false);
+    const QImage &Image() const { return image_; }
+
+    // The action of a click, with the hand cursor while there is one.
+    void DefinirClic(Evenement action);
+    bool aUnClic() const { return static_cast<bool>(clic_); }
+    // Runs the click action once, as a click would.
+    void Cliquer();
+    // The release of the press under way runs no click action (it already ran at the press).
+    void AnnulerClicEnCours() { clicAnnule_ = true; }
+
+protected:
+    void enterEvent(QEnterEvent *evenement) override;
+    void leaveEvent(QEvent *evenement) override;
+    void mousePressEvent(QMouseEvent *evenement) override;
+    void mouseMoveEvent(QMouseEvent *evenement) override;
+    void mouseReleaseEvent(QMouseEvent *evenement) override;
+
+private:
+    QImage image_;
+    Evenement clic_;
+    bool clicAnnule_ = false;
+};

@@ -1,0 +1,220 @@
+#include "MecanismeGraphe.h"
+#include "joint_graph/DessinGraphe.h"
+#include "joint_graph/GeometrieLien.h"
+#include "joint_graph/Hyperstatisme.h"
+#include "support/Enregistrement.h"
+
+#include <QtTest>
+#include <numbers>
+
+// The rules of the joint graph that need no window: where a link runs, the pictures of a node, and
+// the hyperstatism.
+class TestGeometrieEtHyperstatisme : public QObject {
+    Q_OBJECT
+
+    GrapheLiaisons graphe(int nbrCe, const QList<TLiaison> &liaisons, const QList<int> &batis = {1})
+    {
+        GrapheLiaisons g;
+        g.DossierExercice = QStringLiteral("/p/meca/graphe_des_liaisons/");
+        g.DefinirNbrCe(nbrCe);
+        for (const int b : batis)
+            g.Ce(b).Bati = true;
+        g.DefinirNbrLiaison(int(liaisons.size()));
+        for (int i = 1; i <= liaisons.size(); ++i)
+            g.Liaison(i) = liaisons[i - 1];
+        return g;
+    }
+
+    LiaisonNormalisee catalogue;
+    std::unique_ptr<ArbreMecanismes> arbre;
+
+private slots:
+    void initTestCase()
+    {
+        arbre = std::make_unique<ArbreMecanismes>();
+        EcrireCatalogueTest(*arbre);
+        QCOMPARE(catalogue.Charger(), std::nullopt);
+    }
+    void cleanupTestCase() { arbre.reset(); }
+
+    void lien_data()
+    {
+        QTest::addColumn<QRect>("noeud1");
+        QTest::addColumn<QRect>("noeud2");
+        QTest::addColumn<QPoint>("sortie");
+        QTest::addColumn<QPoint>("entree");
+        QTest::addColumn<QPoint>("milieu");
+        QTest::addColumn<double>("direction");
+        const double pi = std::numbers::pi;
+        // Right side to left side, half-way between.
+        QTest::newRow("à droite") << QRect(0, 0, 40, 40) << QRect(100, 0, 40, 40) << QPoint(40, 20) << QPoint(100, 20)
+                                  << QPoint(70, 20) << 0.0;
+        QTest::newRow("en dessous") << QRect(0, 0, 40, 40) << QRect(0, 100, 40, 40) << QPoint(20, 40)
+                                    << QPoint(20, 100) << QPoint(20, 70) << pi / 2;
+        // Straight left: the direction is -pi, and the rounding of tan(-pi) moves nothing.
+        QTest::newRow("à gauche") << QRect(100, 0, 40, 40) << QRect(0, 0, 40, 40) << QPoint(100, 20) << QPoint(40, 20)
+                                  << QPoint(70, 20) << -pi;
+        QTest::newRow("au-dessus") << QRect(0, 100, 40, 40) << QRect(0, 0, 40, 40) << QPoint(20, 100)
+                                   << QPoint(20, 40) << QPoint(20, 70) << -pi / 2;
+        QTest::newRow("pente douce") << QRect(0, 0, 40, 40) << QRect(100, 50, 40, 40) << QPoint(40, 30)
+                                     << QPoint(100, 60) << QPoint(70, 45) << std::atan2(50.0, 100.0);
+        QTest::newRow("pente raide") << QRect(0, 0, 40, 40) << QRect(50, 200, 40, 40) << QPoint(25, 40)
+                                     << QPoint(65, 200) << QPoint(45, 120) << std::atan2(200.0, 50.0);
+        // Nodes of different sizes: the exit follows node 1's corner angle, the entry node 2's.
+        QTest::newRow("tailles différentes") << QRect(0, 0, 100, 20) << QRect(40, 100, 20, 100) << QPoint(50, 20)
+                                             << QPoint(50, 100) << QPoint(50, 60) << pi / 2;
+    }
+    void lien()
+    {
+        QFETCH(QRect, noeud1);
+        QFETCH(QRect, noeud2);
+        QFETCH(QPoint, sortie);
+        QFETCH(QPoint, entree);
+        QFETCH(QPoint, milieu);
+        QFETCH(double, direction);
+        const auto lien = CalculerLien(noeud1, noeud2);
+        QVERIFY(lien);
+        QCOMPARE(lien->sortie, sortie);
+        QCOMPARE(lien->entree, entree);
+        QCOMPARE(lien->milieu, milieu);
+        QVERIFY(std::abs(lien->direction - direction) < 1e-9);
+        // Permuted, the link runs the other way between the same two points.
+        const auto inverse = CalculerLien(noeud2, noeud1);
+        QVERIFY(inverse);
+        QCOMPARE(inverse->sortie, entree);
+        QCOMPARE(inverse->entree, sortie);
+    }
+
+    void centresConfondusSansLien()
+    {
+        QCOMPARE(CalculerLien(QRect(0, 0, 40, 40), QRect(0, 0, 40, 40)), std::nullopt);
+        // Same centre, different sizes.
+        QCOMPARE(CalculerLien(QRect(10, 10, 20, 20), QRect(0, 0, 40, 40)), std::nullopt);
+    }
+
+    void imageDuNoeud()
+    {
+        const QImage classe = ImageUnie(60, 40, QColor(200, 220, 240));
+        const QImage sansRien = ImageNoeud(classe, clWhite, false);
+        QCOMPARE(sansRien, classe.convertToFormat(QImage::Format_RGB888));
+
+        const QImage noeud = ImageNoeud(classe, 0x0000FF00u, true);
+        QCOMPARE(noeud.pixelColor(0, 0), QColor(0, 255, 0));
+        QCOMPARE(noeud.pixelColor(9, 9), QColor(0, 255, 0));
+        QCOMPARE(noeud.pixelColor(10, 9), QColor(200, 220, 240));
+        QCOMPARE(noeud.pixelColor(9, 10), QColor(200, 220, 240));
+        // The frame symbol sits in the bottom-right corner: its stem at column 12 of the symbol,
+        // its ground line on row 12, the rest of the picture untouched.
+        const QPoint coin(60 - 25, 40 - 21);
+        QCOMPARE(noeud.pixelColor(coin + QPoint(12, 3)), QColor(Qt::black));
+        QCOMPARE(noeud.pixelColor(coin + QPoint(3, 12)), QColor(Qt::black));
+        QCOMPARE(noeud.pixelColor(coin + QPoint(21, 13)), QColor(Qt::black));
+        QCOMPARE(noeud.pixelColor(coin + QPoint(20, 16)), QColor(Qt::black));
+        QCOMPARE(noeud.pixelColor(coin + QPoint(11, 3)), QColor(200, 220, 240));
+        QCOMPARE(noeud.pixelColor(coin + QPoint(4, 13)), QColor(200, 220, 240));
+        QCOMPARE(noeud.pixelColor(coin + QPoint(12, 2)), QColor(200, 220, 240));
+
+        int noirs = 0;
+        const QImage &bati = ImageBati();
+        for (int y = 0; y < bati.height(); ++y)
+            for (int x = 0; x < bati.width(); ++x)
+                noirs += bati.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
+        QCOMPARE(bati.size(), QSize(25, 21));
+        QCOMPARE(noirs, 9 + 19 + 7 + 2 * 6 + 2 * 6);
+
+        // A picture smaller than the frame symbol is drawn into without leaving it.
+        QCOMPARE(ImageNoeud(ImageUnie(5, 5, Qt::white), 0x00FF0000u, true).size(), QSize(5, 5));
+    }
+
+    void symboleRecoloreEtTourne()
+    {
+        GrapheLiaisons g = graphe(2, {{1, 2, 3, 0, 0}});
+        g.Ce(1).Couleur = 0x000000FFu; // red
+        g.Ce(2).Couleur = 0x00FF0000u; // blue
+        QImage symbole = SymboleLiaison(catalogue, g, 1);
+        QCOMPARE(symbole.pixelColor(4, 10), QColor(255, 0, 0));
+        QCOMPARE(symbole.pixelColor(15, 10), QColor(0, 0, 255));
+        // The view's picture turned a half turn brings the second class to the left.
+        g.Liaison(1) = {1, 2, 3, 1, 180};
+        symbole = SymboleLiaison(catalogue, g, 1);
+        QCOMPARE(symbole.pixelColor(15, 10), QColor(255, 0, 0));
+        QCOMPARE(symbole.pixelColor(4, 10), QColor(0, 0, 255));
+        // An end not chosen takes black; no standard joint gives no symbol.
+        g.Liaison(1) = {1, 0, 3, 0, 0};
+        QCOMPARE(SymboleLiaison(catalogue, g, 1).pixelColor(15, 10), QColor(Qt::black));
+        g.Liaison(1) = {1, 2, 0, 0, 0};
+        QVERIFY(SymboleLiaison(catalogue, g, 1).isNull());
+    }
+
+    void hyperstatismeSpatial()
+    {
+        const GrapheLiaisons g = graphe(3, {{1, 2, 7, 0, 0}, {2, 3, 8, 0, 0}});
+        const auto donnees = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(g, catalogue));
+        QCOMPARE(donnees.k, 6);
+        QCOMPARE(donnees.is, 15);
+        QCOMPARE(donnees.n, 2);
+        QVERIFY(donnees.batiRelie);
+        QCOMPARE(MessageHyperstatisme(donnees, 1, 0), QStringLiteral("Hyperstatisme spatiale :\n"
+                                                                     "h = me + mi + is - 6*n\n\n"
+                                                                     "me = 1\nmi = 0\nis = 15\nn = 2\n\n"
+                                                                     "h = 4\n\n"
+                                                                     "Le système est hyperstatique d'ordre 4."));
+    }
+
+    void hyperstatismePlan()
+    {
+        const GrapheLiaisons g = graphe(3, {{1, 2, 4, 2, 30}, {2, 3, 9, 2, 0}, {3, 1, 5, 2, 0}});
+        const auto donnees = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(g, catalogue));
+        QCOMPARE(donnees.k, 3);
+        QCOMPARE(donnees.is, 6);
+        QCOMPARE(donnees.n, 2);
+        const QString message = MessageHyperstatisme(donnees, 1, 0);
+        QVERIFY(message.startsWith(QStringLiteral("Hyperstatisme plane :\nh = me + mi + is - 3*n\n\n")));
+        QVERIFY(message.endsWith(QStringLiteral("\n\nh = 1\n\nLe système est hyperstatique d'ordre 1.")));
+        QVERIFY(MessageHyperstatisme(donnees, 0, 0).endsWith(QStringLiteral("h = 0\n\nLe système est isostatique.")));
+        QVERIFY(MessageHyperstatisme(donnees, -2, 0).contains(QStringLiteral("me = -2\n")));
+        QVERIFY(MessageHyperstatisme(donnees, -1, 0).endsWith(
+            QStringLiteral("h = -1\n\nLe système est hypostatique. Oups...")));
+    }
+
+    void hyperstatismeRefuse()
+    {
+        const auto sansLiaison = PreparerHyperstatisme(graphe(3, {}), catalogue);
+        QCOMPARE(std::get<RefusHyperstatisme>(sansLiaison).message,
+                 QStringLiteral("Il n'y a pas de liaison.\n\nOn ne peut pas calculer l'hyperstatisme."));
+        const auto melange = PreparerHyperstatisme(graphe(3, {{1, 2, 4, 1, 0}, {2, 3, 4, 0, 0}}), catalogue);
+        QCOMPARE(std::get<RefusHyperstatisme>(melange).message,
+                 QStringLiteral("Vous avez des liaisons spatiales et planes.\n\n"
+                                "On ne peut pas calculer l'hyperstatisme."));
+    }
+
+    void classesComptees()
+    {
+        // The frame has no joint: every class that has one counts; classes no joint reaches do not.
+        auto d = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(graphe(9, {{1, 2, 4, 0, 0}}, {5}), catalogue));
+        QVERIFY(!d.batiRelie);
+        QCOMPARE(d.n, 2);
+        // Two frames with joints are both taken off; an end not chosen counts for nothing.
+        d = std::get<DonneesHyperstatisme>(
+            PreparerHyperstatisme(graphe(4, {{1, 2, 4, 0, 0}, {3, 4, 4, 0, 0}, {2, 0, 1, 0, 0}}, {1, 3}), catalogue));
+        QVERIFY(d.batiRelie);
+        QCOMPARE(d.n, 2);
+        QCOMPARE(d.is, 9);
+        QCOMPARE(MessageSansBati(),
+                 QStringLiteral("Vous n'avez pas défini de bâti ou il n'y a pas de liaison avec le bati.\n\n"
+                                "Donc pour notre calcul de l'hyperstatisme, toutes les classes d'équivalences "
+                                "sont isolables."));
+    }
+
+    void nombresEntiers()
+    {
+        QCOMPARE(LireNombreEntier(QStringLiteral("-2")), -2);
+        QCOMPARE(LireNombreEntier(QStringLiteral(" +4 ")), 4);
+        QCOMPARE(LireNombreEntier(QStringLiteral("0")), 0);
+        for (const char *refuse : {"abc", "", "1.5", "$10", "0x1", "2 3", "99999999999", "-"})
+            QCOMPARE(LireNombreEntier(QString::fromLatin1(refuse)), std::nullopt);
+    }
+};
+
+VELKORA_TEST(TestGeometrieEtHyperstatisme)
+#include "TestGeometrieEtHyperstatisme.moc"

@@ -1,0 +1,349 @@
+#include "MecanismeGraphe.h"
+#include "joint_graph/FichierGdl.h"
+#include "joint_graph/TImageMouse.h"
+#include "support/Enregistrement.h"
+#include "support/Factices.h"
+#include "support/SansRoot.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+// The joint-graph window's files: opening an exercise or a saved graph, "Nouveau", saving, the PDF
+// and the hand-off to the diagram window.
+class TestOuvertureGraphe : public QObject {
+    Q_OBJECT
+
+    struct Transmission {
+        QString chemin;
+        QByteArray octets;
+        bool existait = false;
+    };
+
+    // Records what the diagram window would be given, while it is open.
+    static OuvertureSchema Enregistreur(std::vector<Transmission> &appels)
+    {
+        return [&appels](QWidget &, const QString &chemin) {
+            QFile fichier(chemin);
+            Transmission t{chemin, {}, fichier.exists()};
+            if (fichier.open(QIODevice::ReadOnly))
+                t.octets = fichier.readAll();
+            appels.push_back(t);
+        };
+    }
+
+    static QStringList positions(const FenetreGraphe &f, int nombre)
+    {
+        QStringList liste;
+        for (int n = 1; n <= nombre; ++n)
+            liste << QStringLiteral("%1,%2").arg(f.noeud(n)->x()).arg(f.noeud(n)->y());
+        return liste;
+    }
+
+private slots:
+    void init() { dialoguesFactices().oublier(); }
+
+    void exerciceEnLigne()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        const QString descripteur = EcrireMecanismeGraphe(arbre, "meca", 4);
+        FenetreGraphe f;
+        f.fenetre.OuvrirSCH(descripteur);
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QCOMPARE(positions(f, 4), (QStringList{"8,8", "116,8", "224,8", "332,8"}));
+        QVERIFY(f.noeud(4)->isVisible());
+        QVERIFY(!f.noeud(5)->isVisible());
+        QCOMPARE(f.noeud(1)->accessibleName(), QStringLiteral("Classe 1 : Pièce 1"));
+        QCOMPARE(f.noeud(2)->accessibleName(), QStringLiteral("Classe 2"));
+        QCOMPARE(f.noeud(1)->accessibleDescription(), QStringLiteral("Sans couleur"));
+        QVERIFY(f.fenetre.findChild<QMenu *>("MenuOutils")->menuAction()->isVisible());
+        QCOMPARE(f.fenetre.Graphe().DossierExercice, arbre.chemin("meca/graphe_des_liaisons/"));
+    }
+
+    void refus_data()
+    {
+        QTest::addColumn<QString>("panne");
+        QTest::addColumn<QString>("attendu");
+        const QString suite = QStringLiteral("\n\nImpossible d'ouvrir le graphe des liaisons de ce mécanisme.");
+        QTest::newRow("absent") << "absent" << "Impossible d'ouvrir le fichier \"neuf.sch\".";
+        QTest::newRow("extension") << "extension" << "Vous avez ouvert un fichier qui n'a pas l'extension attendue.";
+        QTest::newRow("Exo4 à 0") << "exo4" << "Vous n'avez pas accès à cet exercice de ce mécanisme.";
+        QTest::newRow("condition") << "condition" << "Le fichier \"condition.inf\" est manquant." + suite;
+        QTest::newRow("3.bmp") << "3.bmp" << "Le fichier \"3.bmp\" est manquant." + suite;
+        QTest::newRow("illisible") << "illisible" << "L'image \"2.bmp\" ne peut pas être lue." + suite;
+        QTest::newRow("Combien 10") << "combien"
+                                    << "Le fichier \"condition.inf\" annonce 10 classes d'équivalence ; il en faut "
+                                       "entre 2 et 9." + suite;
+    }
+    void refus()
+    {
+        QFETCH(QString, panne);
+        QFETCH(QString, attendu);
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        FenetreGraphe f;
+        f.fenetre.OuvrirSCH(EcrireMecanismeGraphe(arbre, "ancien", 2));
+        QString chemin = EcrireMecanismeGraphe(arbre, "neuf", 4, 100, true, panne == "exo4" ? 0 : 1);
+        if (panne == "absent")
+            QFile::remove(chemin);
+        if (panne == "extension") {
+            QVERIFY(QFile::rename(chemin, arbre.chemin("neuf.txt")));
+            chemin = arbre.chemin("neuf.txt");
+        }
+        if (panne == "condition")
+            QFile::remove(arbre.chemin("neuf/graphe_des_liaisons/condition.inf"));
+        if (panne == "3.bmp")
+            QFile::remove(arbre.chemin("neuf/graphe_des_liaisons/3.bmp"));
+        if (panne == "illisible")
+            arbre.ecrireOctets("neuf/graphe_des_liaisons/2.bmp", "BM pas une image");
+        if (panne == "combien")
+            arbre.ecrireTexte("neuf/graphe_des_liaisons/condition.inf",
+                              "[NOMBRE DE CLASSES D EQUIVALENCE]\r\nCombien=10\r\n");
+        dialoguesFactices().oublier();
+        f.fenetre.OuvrirSCH(chemin);
+        QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
+        // The graph on screen stays.
+        QCOMPARE(f.fenetre.Graphe().NbrCe(), 2);
+        QVERIFY(f.noeud(2)->isVisible());
+        QVERIFY(!f.noeud(3)->isVisible());
+        QCOMPARE(f.fenetre.Graphe().DossierExercice, arbre.chemin("ancien/graphe_des_liaisons/"));
+    }
+
+    void enregistrerEtRouvrir()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        bureauFactice().dossierDocuments = arbre.chemin("Documents");
+        FenetreGraphe f;
+        f.fenetre.OuvrirSCH(EcrireMecanismeGraphe(arbre, "meca", 3));
+        f.colorer({0x000000FFu, 0x0000FF00u, 0x00FF0000u});
+        f.creerLiaison({1, 2}, 4, 2);
+        f.creerLiaison({3, 2}, 7, 0);
+        dialoguesFactices().oublier();
+
+        const QString chemin = arbre.chemin("Documents/graphe.gdl");
+        dialoguesFactices().fichiersAEnregistrer.push_back(chemin);
+        f.action("MenuEnregistrer")->trigger();
+        QCOMPARE(dialoguesFactices().dernierDossierInitial, arbre.chemin("Documents"));
+        QCOMPARE(dialoguesFactices().dernierFiltre, QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl"));
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        const GrapheLiaisons enregistre = f.fenetre.Graphe();
+
+        FenetreGraphe autre;
+        dialoguesFactices().fichiersAOuvrir.push_back(chemin);
+        autre.action("MenuOuvrir")->trigger();
+        QCOMPARE(dialoguesFactices().dernierDossierInitial, arbre.dossier());
+        QCOMPARE(dialoguesFactices().dernierFiltreChoisi, 3);
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QCOMPARE(autre.fenetre.Graphe(), enregistre);
+        QCOMPARE(autre.fenetre.Graphe().Liaison(1), (TLiaison{2, 1, 4, 2, 0}));
+        QVERIFY(autre.symbole(1)->isVisible());
+        QVERIFY(autre.symbole(2)->isVisible());
+        QVERIFY(!autre.symbole(3)->isVisible());
+        QCOMPARE(autre.noeud(3)->pos(), f.noeud(3)->pos());
+        QCOMPARE(autre.noeud(1)->Image().pixelColor(0, 0), QColor(255, 0, 0));
+
+        // A file of another kind does nothing.
+        dialoguesFactices().fichiersAOuvrir.push_back(arbre.ecrireTexte("notes.txt", "x"));
+        autre.action("MenuOuvrir")->trigger();
+        QCOMPARE(autre.fenetre.Graphe(), enregistre);
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+    }
+
+    void grapheRefuseALOuverture_data()
+    {
+        QTest::addColumn<QString>("liaisons");
+        QTest::addColumn<QString>("attendu");
+        const QString tete = "[Liaison1]\r\nCe1=1\r\nCe2=2\r\nLiaison3D=1\r\n[Liaison2]\r\n";
+        QTest::newRow("boucle") << tete + "Ce1=3\r\nCe2=3\r\nLiaison3D=1\r\n"
+                                << "La liaison 2 du fichier \"g.gdl\" relie la classe d'équivalence 3 à elle-même.";
+        QTest::newRow("paire répétée") << tete + "Ce1=2\r\nCe2=1\r\nLiaison3D=1\r\n"
+                                       << "La liaison 2 du fichier \"g.gdl\" relie les mêmes classes d'équivalence "
+                                          "que la liaison 1.";
+        QTest::newRow("rotation") << tete + "Ce1=2\r\nCe2=3\r\nLiaison3D=1\r\nLiaison2D=1\r\nInclineaison=190\r\n"
+                                  << "La liaison 2 du fichier \"g.gdl\" est tournée de 190°, hors de -180° à 180°.";
+        QTest::newRow("classe 4") << tete + "Ce1=4\r\nCe2=3\r\n"
+                                  << "La liaison 2 du fichier \"g.gdl\" désigne la classe d'équivalence 4, qui "
+                                     "n'existe pas.";
+    }
+    void grapheRefuseALOuverture()
+    {
+        QFETCH(QString, liaisons);
+        QFETCH(QString, attendu);
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        EcrireMecanismeGraphe(arbre, "meca", 3);
+        const QString chemin = arbre.ecrireTexte(
+            "g.gdl", "[MECANISME]\r\nMecanisme=meca\r\nNbrCe=3\r\nNbrLiaison=2\r\n[Ce1]\r\nCouleur=clRed\r\n"
+                     "[Ce2]\r\nCouleur=clBlue\r\n[Ce3]\r\nCouleur=clLime\r\n" + liaisons);
+        FenetreGraphe f;
+        f.fenetre.OuvrirGDL(chemin);
+        QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
+        QCOMPARE(f.fenetre.Graphe().NbrLiaison(), 0);
+        QVERIFY(!f.noeud(1)->isVisible());
+    }
+
+    void grapheDUnMecanismeAbsent()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        const QString chemin =
+            arbre.ecrireTexte("g.gdl", "[MECANISME]\r\nMecanisme=ailleurs\r\nNbrCe=2\r\n[Ce1]\r\nCouleur=clRed\r\n");
+        FenetreGraphe f;
+        f.fenetre.OuvrirGDL(chemin);
+        QCOMPARE(dialoguesFactices().textes(),
+                 QStringList{"Le fichier \"1.bmp\" est manquant.\n\n"
+                             "Impossible d'ouvrir le graphe des liaisons de ce mécanisme."});
+        QVERIFY(!f.noeud(1)->isVisible());
+    }
+
+    void nouveau()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        EcrireSansMecanisme(arbre);
+        FenetreGraphe f;
+        for (const char *refuse : {"1", "10"}) {
+            dialoguesFactices().reponsesSaisie.push_back(QString::fromLatin1(refuse));
+            f.fenetre.MenuNouveauClick();
+        }
+        dialoguesFactices().reponsesSaisie.push_back(QStringLiteral("abc"));
+        f.fenetre.MenuNouveauClick();
+        f.fenetre.MenuNouveauClick(); // cancelled
+        const QString limite = QStringLiteral("On ne peut pas avoir qu'entre 2 et 9 classes d'équivalence.");
+        QCOMPARE(dialoguesFactices().textes(), (QStringList{limite, limite}));
+        QCOMPARE(dialoguesFactices().boites.front().titre, QStringLiteral("Boîte de saisie"));
+        QCOMPARE(dialoguesFactices().boites.front().texte, QStringLiteral("Combien de classes d'équivalence y a t'il ?"));
+        QCOMPARE(f.fenetre.Graphe().NbrCe(), 0);
+
+        dialoguesFactices().reponsesSaisie.push_back(QStringLiteral("4"));
+        f.fenetre.MenuNouveauClick();
+        QCOMPARE(f.fenetre.Graphe().NbrCe(), 4);
+        QCOMPARE(positions(f, 4), (QStringList{"8,8", "56,8", "104,8", "152,8"}));
+        QCOMPARE(f.fenetre.Graphe().DossierExercice, arbre.chemin("sansmecanisme/graphe_des_liaisons/"));
+    }
+
+    void sansGrapheOuvert()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        std::vector<Transmission> appels;
+        FenetreGraphe f(Enregistreur(appels));
+        f.action("MenuSchema")->trigger();
+        f.action("MenuPdf")->trigger();
+        f.action("MenuEnregistrer")->trigger();
+        const QString refus = QStringLiteral("Ouvrez ou créez d'abord un graphe des liaisons.");
+        QCOMPARE(dialoguesFactices().textes(),
+                 (QStringList{refus, refus, "Aucun graphe des liaisons n'est ouvert : il n'y a rien à enregistrer."}));
+        QVERIFY(appels.empty());
+        QVERIFY(bureauFactice().documents.empty());
+        // No save dialog was shown for a graph that could not be saved.
+        for (const auto &boite : dialoguesFactices().boites)
+            QVERIFY(boite.genre != u"Enregistrer");
+    }
+
+    void pdf()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        FenetreGraphe f;
+        f.fenetre.OuvrirSCH(EcrireMecanismeGraphe(arbre, "meca", 2));
+        const QString pdf = arbre.ecrireOctets("meca/graphe_des_liaisons/Plan.PDF", "%PDF");
+        bureauFactice().documents.clear();
+        f.action("MenuPdf")->trigger();
+        QCOMPARE(bureauFactice().documents.size(), std::size_t(1));
+        QCOMPARE(bureauFactice().documents.front().chemin, pdf);
+        QVERIFY(bureauFactice().documents.front().etat == EtatFenetre::Maximisee);
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QFile::remove(pdf);
+        f.action("MenuPdf")->trigger();
+        QCOMPARE(dialoguesFactices().textes(), QStringList{"Impossible d'ouvrir le fichier \"plan.pdf\"."});
+    }
+
+    void transmissionAuSchema()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        std::vector<Transmission> appels;
+        FenetreGraphe f(Enregistreur(appels));
+        f.fenetre.OuvrirSCH(EcrireMecanismeGraphe(arbre, "meca", 2));
+        f.colorer({0x000000FFu, 0x0000FF00u});
+        f.creerLiaison({1, 2}, 3, 1);
+        f.action("MenuSchema")->trigger();
+        QCOMPARE(appels.size(), std::size_t(1));
+        const QString attendu = arbre.chemin("meca/graphe_des_liaisons/sauvegarde automatique.gdl");
+        QCOMPARE(appels[0].chemin, attendu);
+        QVERIFY(appels[0].existait);
+        QVERIFY(appels[0].octets.contains("Mecanisme=meca"));
+        QVERIFY(appels[0].octets.contains("[Liaison1]\r\nCe1=2\r\nCe2=1\r\nLiaison3D=3\r\nLiaison2D=1"));
+        QVERIFY(!QFile::exists(attendu));
+        QCOMPARE(f.fenetre.Graphe().NbrLiaison(), 1);
+    }
+
+    // An installation the student cannot write into: the graph goes through a private temporary
+    // file that names the mechanism, and nothing is left anywhere.
+    void transmissionDepuisUnDossierEnLectureSeule()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        const QString descripteur = EcrireMecanismeGraphe(arbre, "meca", 2);
+        const QString dossier = arbre.chemin("meca/graphe_des_liaisons");
+        OuvrirAuxAutres(arbre.dossier());
+        QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                   QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
+        const int code = ExecuterSansRoot([&] {
+            std::vector<Transmission> appels;
+            FenetreGraphe f(Enregistreur(appels));
+            f.fenetre.OuvrirSCH(descripteur);
+            f.action("MenuSchema")->trigger();
+            if (!dialoguesFactices().textes().isEmpty() || appels.size() != 1)
+                return 1;
+            if (!appels[0].existait || appels[0].chemin.startsWith(arbre.dossier()))
+                return 2;
+            if (!appels[0].octets.contains("Mecanisme=meca\r\n"))
+                return 3;
+            if (QFile::exists(appels[0].chemin) || QFileInfo::exists(QFileInfo(appels[0].chemin).absolutePath()))
+                return 4;
+            return 0;
+        });
+        QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(code, 0);
+        QCOMPARE(QDir(dossier).entryList(QDir::Files).size(), 3);
+    }
+
+    void modeLibreDeBoutEnBout()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        EcrireSansMecanisme(arbre);
+        bureauFactice().dossierDocuments = arbre.chemin("Documents");
+        std::vector<Transmission> appels;
+        FenetreGraphe f(Enregistreur(appels));
+        dialoguesFactices().reponsesSaisie.push_back(QStringLiteral("3"));
+        f.fenetre.MenuNouveauClick();
+        f.colorer({0x000000FFu, 0x0000FF00u, 0x00FF0000u});
+        f.creerLiaison({1, 2}, 2, 1);
+        f.creerLiaison({2, 3}, 5, 3);
+        f.action("MenuSchema")->trigger();
+        QCOMPARE(appels.size(), std::size_t(1));
+        QVERIFY(appels[0].octets.startsWith("[MECANISME]\r\nMecanisme=sansmecanisme\r\nNbrCe=3\r\nNbrLiaison=2"));
+        QVERIFY(!QFile::exists(appels[0].chemin));
+
+        const QString chemin = arbre.chemin("Documents/libre.gdl");
+        dialoguesFactices().fichiersAEnregistrer.push_back(chemin);
+        f.action("MenuEnregistrer")->trigger();
+        FenetreGraphe autre;
+        autre.fenetre.OuvrirGDL(chemin);
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QCOMPARE(autre.fenetre.Graphe(), f.fenetre.Graphe());
+        QCOMPARE(autre.fenetre.Graphe().DossierExercice, arbre.chemin("sansmecanisme/graphe_des_liaisons/"));
+    }
+};
+
+VELKORA_TEST(TestOuvertureGraphe)
+#include "TestOuvertureGraphe.moc"
