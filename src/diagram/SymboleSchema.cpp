@@ -10,11 +10,6 @@ namespace {
 TColor Marque(QRgb rgb) { return RvbVersCouleur({uchar(qRed(rgb)), uchar(qGreen(rgb)), uchar(qBlue(rgb))}); }
 } // namespace
 
-QString MessageSymboleIllisible(const QString &chemin)
-{
-    return QStringLiteral("Impossible de charger l'image \"%1\".").arg(chemin);
-}
-
 QString CheminSymbole(int liaison3D, int liaison2D)
 {
     return DossierProgramme() + QStringLiteral("ressource/liaison/%1_%2.bmp").arg(liaison3D).arg(liaison2D);

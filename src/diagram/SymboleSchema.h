@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Couleur.h"
+#include "joint_graph/LiaisonNormalisee.h"
 
 #include <QImage>
 #include <QPoint>
@@ -12,8 +13,6 @@
 
 // "ressource/liaison/<type>_<view>.bmp" in the program folder.
 QString CheminSymbole(int liaison3D, int liaison2D);
-
-QString MessageSymboleIllisible(const QString &chemin);
 
 // A catalogue picture with its first marker colour turned into couleurCe1 and its second into
 // couleurCe2, turned by inclinaison degrees about its centre with white in the corners. A null
