@@ -19,10 +19,18 @@ QWidget *fenetreActive()
     return QApplication::activeWindow();
 }
 
+// Messages quote texts of the mechanism's files: they are shown as written, never as markup.
 void boite(QMessageBox::Icon icone, const QString &titre, const QString &texte)
 {
     QMessageBox boite(icone, titre, texte, QMessageBox::Ok, fenetreActive());
+    boite.setTextFormat(Qt::PlainText);
     boite.exec();
+}
+
+// The button keeps its designed width unless its text needs more with the desktop's font.
+void largeurAuMoins(QPushButton *bouton, int largeur)
+{
+    bouton->setFixedWidth(qMax(largeur, bouton->sizeHint().width()));
 }
 
 } // namespace
@@ -49,6 +57,7 @@ void DialoguesQt::BoiteErreur(const QString &texte) { boite(QMessageBox::Critica
 bool DialoguesQt::Question(const QString &titre, const QString &texte)
 {
     QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::NoButton, fenetreActive());
+    boite.setTextFormat(Qt::PlainText);
     QPushButton *oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton *non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
     boite.setDefaultButton(oui);
@@ -114,10 +123,10 @@ QString DialoguesQt::ChoisirTypeExercice()
                       QMessageBox::NoButton, fenetreActive());
     boite.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     QPushButton *decodage = boite.addButton(QStringLiteral("Le décodage de plan"), QMessageBox::AcceptRole);
-    decodage->setFixedWidth(119);
+    largeurAuMoins(decodage, 119);
     QPushButton *classes =
         boite.addButton(QStringLiteral("La recherche des classes d'équivalences"), QMessageBox::RejectRole);
-    classes->setFixedWidth(212);
+    largeurAuMoins(classes, 212);
     boite.exec();
     return boite.clickedButton() == decodage ? QStringLiteral("p") : QStringLiteral("ce");
 }

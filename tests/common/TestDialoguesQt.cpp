@@ -1,0 +1,67 @@
+#include "common/DialoguesQt.h"
+#include "support/Enregistrement.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+// The real dialogs, answered by the test once they are on the screen.
+class TestDialoguesQt : public QObject {
+    Q_OBJECT
+
+    // The gesture looks at the box and closes it; it must not fail inside, or the box would stay open.
+    static void quandOuverte(std::function<void(QMessageBox *)> geste)
+    {
+        QTimer::singleShot(0, qApp, [geste] {
+            if (auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                geste(boite);
+        });
+    }
+
+private slots:
+    void texteDeFichierMontreTelQuel()
+    {
+        QString montre;
+        Qt::TextFormat format = Qt::AutoText;
+        quandOuverte([&](QMessageBox *boite) {
+            montre = boite->findChild<QLabel *>("qt_msgbox_label")->text();
+            format = boite->textFormat();
+            boite->accept();
+        });
+        DialoguesQt().Message(QStringLiteral("La couleur \"<b>rouge</b>\" n'existe pas."));
+        QCOMPARE(montre, QStringLiteral("La couleur \"<b>rouge</b>\" n'existe pas."));
+        QCOMPARE(format, Qt::PlainText);
+    }
+
+    void choixDuTypeDExercice_data()
+    {
+        QTest::addColumn<bool>("premierBouton");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("le décodage de plan") << true << "p";
+        QTest::newRow("Échap") << false << "ce";
+    }
+    void choixDuTypeDExercice()
+    {
+        QFETCH(bool, premierBouton);
+        QFETCH(QString, mode);
+        QStringList coupes;
+        quandOuverte([&](QMessageBox *boite) {
+            for (QPushButton *bouton : boite->findChildren<QPushButton *>()) {
+                if (bouton->width() < bouton->sizeHint().width())
+                    coupes << bouton->text();
+            }
+            if (premierBouton)
+                QTest::mouseClick(boite->buttons().constFirst(), Qt::LeftButton);
+            else
+                QTest::keyClick(boite, Qt::Key_Escape);
+        });
+        QCOMPARE(DialoguesQt().ChoisirTypeExercice(), mode);
+        QCOMPARE(coupes, QStringList());
+    }
+};
+
+VELKORA_TEST(TestDialoguesQt)
+#include "TestDialoguesQt.moc"
