@@ -102,11 +102,12 @@ void TFormColoriage::PanelCreation()
     Panel = new QWidget(this);
     Panel->setObjectName(QStringLiteral("Panel"));
     Panel->setFixedWidth(LargeurPanel);
-    LabelBilan = new QLabel(PrefixeBilan + u'0', Panel);
+    LabelBilan = new QLabel(Panel);
     LabelBilan->setObjectName(QStringLiteral("LabelBilan"));
     LabelBilan->setTextFormat(Qt::PlainText);
     LabelBilan->move(8, 8);
     LabelBilan->setMinimumWidth(LargeurListe);
+    BilanEdition();
     CouleurListBox = new TCouleurListBox(Panel);
     CouleurListBox->setObjectName(QStringLiteral("CouleurListBox"));
     CouleurListBox->setGeometry(QRect(PositionListe, QSize(LargeurListe, 100)));
@@ -194,7 +195,7 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     CouleurListBox->clear();
     setWindowTitle(QString());
     Tentatives_ = 0;
-    LabelBilan->setText(PrefixeBilan + u'0');
+    BilanEdition();
 
     NombreZones = e.NombreZones;
     NombreCouleurs = e.NombreCouleurs;
@@ -229,6 +230,8 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     if (Loupe && !Loupe->isVisible())
         MenuZoomClick();
 }
+
+void TFormColoriage::BilanEdition() { LabelBilan->setText(PrefixeBilan + QString::number(Tentatives_)); }
 
 void TFormColoriage::ListeEdition(const QString &mode)
 {
