@@ -65,8 +65,9 @@ TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(
 
 TFormColoriage::~TFormColoriage()
 {
-    // The loupe outlives this window: it must not keep it as the window it stays with.
-    if (Loupe && Loupe->isVisible())
+    // The loupe outlives this window: it must not keep it as the window it stays with, even when
+    // the student closed the loupe with its own button.
+    if (Loupe)
         Loupe->Cacher();
 }
 
