@@ -65,8 +65,9 @@ TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(
 
 TFormColoriage::~TFormColoriage()
 {
-    // The loupe outlives this window: it must not keep it as the window it stays with.
-    if (Loupe && Loupe->isVisible())
+    // The loupe outlives this window: it must not keep it as the window it stays with, even when
+    // the student closed the loupe with its own button.
+    if (Loupe)
         Loupe->Cacher();
 }
 
@@ -102,11 +103,12 @@ void TFormColoriage::PanelCreation()
     Panel = new QWidget(this);
     Panel->setObjectName(QStringLiteral("Panel"));
     Panel->setFixedWidth(LargeurPanel);
-    LabelBilan = new QLabel(PrefixeBilan + u'0', Panel);
+    LabelBilan = new QLabel(Panel);
     LabelBilan->setObjectName(QStringLiteral("LabelBilan"));
     LabelBilan->setTextFormat(Qt::PlainText);
     LabelBilan->move(8, 8);
     LabelBilan->setMinimumWidth(LargeurListe);
+    BilanEdition();
     CouleurListBox = new TCouleurListBox(Panel);
     CouleurListBox->setObjectName(QStringLiteral("CouleurListBox"));
     CouleurListBox->setGeometry(QRect(PositionListe, QSize(LargeurListe, 100)));
@@ -194,7 +196,7 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     CouleurListBox->clear();
     setWindowTitle(QString());
     Tentatives_ = 0;
-    LabelBilan->setText(PrefixeBilan + u'0');
+    BilanEdition();
 
     NombreZones = e.NombreZones;
     NombreCouleurs = e.NombreCouleurs;
@@ -229,6 +231,8 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     if (Loupe && !Loupe->isVisible())
         MenuZoomClick();
 }
+
+void TFormColoriage::BilanEdition() { LabelBilan->setText(PrefixeBilan + QString::number(Tentatives_)); }
 
 void TFormColoriage::ListeEdition(const QString &mode)
 {

@@ -53,6 +53,8 @@ private:
     // Loading.
     void ExerciceEdition(LectureColoriage &&lecture, const QString &mode);
     void ListeEdition(const QString &mode);
+    // "Correction : " and the number of checks made.
+    void BilanEdition();
 
     // Painting (TFormColoriagePeinture.cpp).
     void ImagePlanMouseDown(Qt::MouseButton bouton, QPoint position);

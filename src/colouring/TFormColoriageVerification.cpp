@@ -14,10 +14,8 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QLabel>
 
 namespace {
-const QString PrefixeBilan = QStringLiteral("Correction : ");
 const QString FiltreJpeg = QStringLiteral("Fichier image JPEG (*.jpg)|*.jpg");
 const QString ExtensionJpeg = QStringLiteral("jpg");
 const QString MessageRienAEnregistrer =
@@ -43,7 +41,7 @@ void TFormColoriage::MenuVerificationClick()
     if (ExerciceFini(actifs, NombreCouleurs))
         return;
     ++Tentatives_;
-    LabelBilan->setText(PrefixeBilan + QString::number(Tentatives_));
+    BilanEdition();
     if (Tentatives_ >= SeuilAide)
         MenuAide->setEnabled(true);
 

@@ -23,7 +23,8 @@ struct Grossissement {
 constexpr std::array<Grossissement, 5> Grossissements{{
     {u"x 2", 50}, {u"x 3", 33}, {u"x 4", 25}, {u"x 5", 20}, {u"x 10", 10}}};
 constexpr int GrossissementInitial = 2;
-constexpr int DelaiCadre = 150;
+constexpr int DelaiCadre = 100;
+constexpr int EssaisCadre = 20;
 const Qt::WindowFlags FenetreOutil = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 } // namespace
 
@@ -100,9 +101,19 @@ void TFormZoom::showEvent(QShowEvent *evenement)
     QWidget::showEvent(evenement);
     FormShow();
     // The window manager gives the window its frame after it shows: placed again once it has one.
-    QTimer::singleShot(DelaiCadre, this, [this] {
-        if (isVisible())
+    // Placed before, its frame's title bar would go above the screen.
+    PlacerQuandEncadree(EssaisCadre);
+}
+
+void TFormZoom::PlacerQuandEncadree(int essais)
+{
+    QTimer::singleShot(DelaiCadre, this, [this, essais] {
+        if (!isVisible())
+            return;
+        if (frameGeometry() != geometry())
             FormShow();
+        else if (essais > 1)
+            PlacerQuandEncadree(essais - 1);
     });
 }
 

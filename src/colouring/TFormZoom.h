@@ -29,6 +29,7 @@ protected:
 
 private:
     void FormShow();
+    void PlacerQuandEncadree(int essais);
     void RadioGroupClick();
 
     QLabel *Image = nullptr;

@@ -112,6 +112,13 @@ private slots:
         bureauFactice().pointeur = QPoint(400, 300);
         loupe.Zoom->PaintZoom();
         QVERIFY(loupe.Zoom->CaptureRefusee());
+        // The view says so in words, white on black, rather than staying black.
+        const QImage vue = loupe.Zoom->grab().toImage();
+        int blancs = 0;
+        for (int y = 0; y < vue.height(); ++y)
+            for (int x = 0; x < vue.width(); ++x)
+                blancs += qGray(vue.pixel(x, y)) > 200;
+        QVERIFY(blancs > 50);
     }
 
     void coinHautDroit()

@@ -3,7 +3,6 @@
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
 
-#include <QMenu>
 #include <QtTest>
 
 // The main window opens the colouring window in both modes, with the loupe of the run.
