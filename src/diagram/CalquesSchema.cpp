@@ -1,6 +1,5 @@
 #include "diagram/CalquesSchema.h"
 
-#include "common/FPti.h"
 #include "common/Pixels24Bits.h"
 #include "joint_graph/FichierGdl.h"
 

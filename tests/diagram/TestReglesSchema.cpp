@@ -315,6 +315,24 @@ private slots:
         QCOMPARE(ecrit.readAll(), copie.readAll());
     }
 
+    // A condition.inf that is there but cannot be read is named as such, not taken for a missing mechanism.
+    void conditionIllisible()
+    {
+        ArbreMecanismes arbre;
+        EcrireSchema(arbre, "meca", SchemaDeuxClasses());
+        const QString condition = arbre.chemin("meca/schema_cinematique/condition.inf");
+        OuvrirAuxAutres(arbre.dossier());
+        QVERIFY(QFile::setPermissions(condition, QFileDevice::WriteOwner));
+        const QString gdl = arbre.chemin("meca/schema_cinematique/correction.gdl");
+        const int code = ExecuterSansRoot([&gdl] {
+            return LireSchema(gdl).erreur == QStringLiteral("Le fichier \"condition.inf\" ne peut pas être lu.\n\n"
+                                                            "Impossible d'ouvrir le schéma cinématique de ce mécanisme.")
+                       ? 0
+                       : 1;
+        });
+        QCOMPARE(code, 0);
+    }
+
     // What condition.inf leaves out takes its default, and the frame is the last class marked.
     void lectureValeursParDefaut()
     {
