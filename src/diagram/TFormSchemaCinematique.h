@@ -89,7 +89,8 @@ private:
     void DessinCreation();
     void DessinInitialisation();
     void DessinEdition();
-    void DessinDessiner();
+    // Makes the display again from the background and the strokes, all of it or the rectangle given.
+    void DessinDessiner(const QRect &zone = QRect());
     void DessinSpeedButtonClick(QToolButton *bouton);
     void ImageFondMouseDown(QPoint position);
     void ImageFondMouseMove(Qt::MouseButtons boutons, QPoint position);

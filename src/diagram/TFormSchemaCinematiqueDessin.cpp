@@ -91,13 +91,16 @@ void TFormSchemaCinematique::DessinEdition()
     DessinDessiner();
 }
 
-void TFormSchemaCinematique::DessinDessiner()
+void TFormSchemaCinematique::DessinDessiner(const QRect &zone)
 {
     if (MenuTrame->isChecked())
-        ComposerAffichage(BitmapTrame, BitmapDessin, CouleurVersRvb(clBtnFace), ImageFond->image());
+        ComposerAffichage(BitmapTrame, BitmapDessin, CouleurVersRvb(clBtnFace), ImageFond->image(), zone);
     else
-        ImageFond->image() = BitmapDessin;
-    ImageFond->update();
+        ComposerAffichage(QImage(), BitmapDessin, CouleurVersRvb(clBtnFace), ImageFond->image(), zone);
+    if (zone.isEmpty())
+        ImageFond->update();
+    else
+        ImageFond->rafraichir(zone);
 }
 
 QToolButton *TFormSchemaCinematique::OutilEnfonce() const
@@ -237,13 +240,14 @@ void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
     const QImage apres = ZoneTrait.isEmpty() ? QImage() : BitmapDessin.copy(ZoneTrait);
     CalqueAvantTrait = QImage();
     BitmapInstantane = QImage();
+    // Only what the stroke covered changed on the display: that is made again from the kept pictures,
+    // by doing the step when the strokes layer changed.
     if (avant != apres)
-        // Doing the step rebuilds the display.
         Historique->push(new CommandeTraits(
             [this](const QRect &zone, const QImage &pixels) { RemplacerTraits(zone, pixels); }, ZoneTrait, avant,
             apres));
-    else
-        DessinDessiner();
+    else if (!ZoneTrait.isEmpty())
+        DessinDessiner(ZoneTrait);
 }
 
 void TFormSchemaCinematique::RemplacerTraits(const QRect &zone, const QImage &pixels)
@@ -254,7 +258,7 @@ void TFormSchemaCinematique::RemplacerTraits(const QRect &zone, const QImage &pi
             std::memcpy(BitmapDessin.scanLine(zone.top() + y) + 3 * zone.left(), source.constScanLine(y),
                         std::size_t(zone.width()) * 3);
     }
-    DessinDessiner();
+    DessinDessiner(zone);
 }
 
 void TFormSchemaCinematique::MenuAnnulerClick()

@@ -182,6 +182,17 @@ private slots:
         QCOMPARE(affichage.pixelColor(33, 19), QColor(Qt::green));
         QCOMPARE(affichage.pixelColor(45, 10), QColor(Qt::red));
         QCOMPARE(affichage.pixelColor(46, 10), Surface());
+
+        // Made again on a rectangle only: what lies outside it stays as it was shown.
+        const uchar *avant = affichage.constBits();
+        traits.setPixelColor(20, 5, Qt::magenta);
+        traits.setPixelColor(3, 3, QColor(Surface()));
+        ComposerAffichage(fond, traits, RvbSurface(), affichage, QRect(15, 2, 30, 10));
+        QCOMPARE(affichage.constBits(), avant);
+        QCOMPARE(affichage.pixelColor(20, 5), QColor(Qt::magenta));
+        QCOMPARE(affichage.pixelColor(3, 3), QColor(Qt::blue));
+        ComposerAffichage(fond, traits, RvbSurface(), affichage);
+        QCOMPARE(affichage.pixelColor(3, 3), QColor(Qt::yellow));
     }
 
     void exporter_data()
