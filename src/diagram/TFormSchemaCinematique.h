@@ -97,6 +97,7 @@ private:
     void ImageFondMouseUp(QPoint position);
     bool ImageFondEvenement(QEvent *evenement, QPoint decalage);
     void TracerLigne(QPoint depuis, QPoint vers, bool surCalque);
+    void HistoriqueTraits(const QRect &zone, const QImage &avant, const QImage &apres);
     void RemplacerTraits(const QRect &zone, const QImage &pixels);
     void MenuEnregistrerClick();
     void MenuAnnulerClick();

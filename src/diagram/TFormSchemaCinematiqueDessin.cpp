@@ -93,10 +93,8 @@ void TFormSchemaCinematique::DessinEdition()
 
 void TFormSchemaCinematique::DessinDessiner(const QRect &zone)
 {
-    if (MenuTrame->isChecked())
-        ComposerAffichage(BitmapTrame, BitmapDessin, CouleurVersRvb(clBtnFace), ImageFond->image(), zone);
-    else
-        ComposerAffichage(QImage(), BitmapDessin, CouleurVersRvb(clBtnFace), ImageFond->image(), zone);
+    ComposerAffichage(MenuTrame->isChecked() ? BitmapTrame : QImage(), BitmapDessin, CouleurVersRvb(clBtnFace),
+                      ImageFond->image(), zone);
     if (zone.isEmpty())
         ImageFond->update();
     else
@@ -121,9 +119,7 @@ void TFormSchemaCinematique::DessinSpeedButtonClick(QToolButton *bouton)
             QImage vide(BitmapDessin.size(), QImage::Format_RGB888);
             RemplirImage(vide, clBtnFace);
             if (vide != BitmapDessin)
-                Historique->push(new CommandeTraits(
-                    [this](const QRect &zone, const QImage &pixels) { RemplacerTraits(zone, pixels); },
-                    BitmapDessin.rect(), BitmapDessin, vide));
+                HistoriqueTraits(BitmapDessin.rect(), BitmapDessin, vide);
         }
     } else if (bouton->isChecked()) {
         for (QToolButton *outil : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme}) {
@@ -243,11 +239,16 @@ void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
     // Only what the stroke covered changed on the display: that is made again from the kept pictures,
     // by doing the step when the strokes layer changed.
     if (avant != apres)
-        Historique->push(new CommandeTraits(
-            [this](const QRect &zone, const QImage &pixels) { RemplacerTraits(zone, pixels); }, ZoneTrait, avant,
-            apres));
+        HistoriqueTraits(ZoneTrait, avant, apres);
     else if (!ZoneTrait.isEmpty())
         DessinDessiner(ZoneTrait);
+}
+
+// Puts a change of the strokes layer in the history; doing it shows it.
+void TFormSchemaCinematique::HistoriqueTraits(const QRect &zone, const QImage &avant, const QImage &apres)
+{
+    Historique->push(new CommandeTraits(
+        [this](const QRect &z, const QImage &pixels) { RemplacerTraits(z, pixels); }, zone, avant, apres));
 }
 
 void TFormSchemaCinematique::RemplacerTraits(const QRect &zone, const QImage &pixels)
