@@ -1,6 +1,5 @@
 #include "diagram/CalquesSchema.h"
 
-#include "common/FPti.h"
 #include "common/Pixels24Bits.h"
 #include "joint_graph/FichierGdl.h"
 
@@ -158,13 +157,24 @@ bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::ve
     const std::uint32_t sol = calculer(Lire(t.constScanLine(h - 1)), Lire(p.constScanLine(h - 1)));
     const std::uint32_t valeurSurface = Valeur(surface);
 
+    // The few pairs of a zone colour and a line colour a drawing mixes are worked out once each.
+    struct Memoire {
+        std::uint64_t cle = ~std::uint64_t(0);
+        std::uint32_t resultat = 0;
+    };
+    std::array<Memoire, 64> memoire{};
     const auto pixel = [&](std::uint32_t tv, std::uint32_t pv) {
-        const std::uint32_t r = calculer(tv, pv);
-        return r == sol ? valeurSurface : r;
+        const std::uint64_t cle = (std::uint64_t(tv) << 24) | pv;
+        Memoire &case_ = memoire[((cle * 0x9E3779B97F4A7C15ull) >> 58) & 63];
+        if (case_.cle != cle) {
+            const std::uint32_t r = calculer(tv, pv);
+            case_ = {cle, r == sol ? valeurSurface : r};
+        }
+        return case_.resultat;
     };
 
     // Drawings are flat: eight pixels of one zone colour over white in the plan take a result already
-    // worked out, and a pixel like the one before it takes that one's.
+    // worked out.
     constexpr std::uint32_t Blanc = 0x00FFFFFF;
     const Motif8 planBlanc = MotifDe(Blanc);
     std::uint32_t zone = Blanc;
@@ -175,19 +185,6 @@ bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::ve
         const uchar *lt = t.constScanLine(y);
         const uchar *lp = p.constScanLine(y);
         uchar *ecrit = fond.scanLine(y);
-        std::uint32_t tPrecedent = ~0u;
-        std::uint32_t pPrecedent = ~0u;
-        std::uint32_t resultat = 0;
-        const auto unPixel = [&](std::size_t j) {
-            const std::uint32_t tv = Lire(lt + j);
-            const std::uint32_t pv = Lire(lp + j);
-            if (tv != tPrecedent || pv != pPrecedent) {
-                tPrecedent = tv;
-                pPrecedent = pv;
-                resultat = pixel(tv, pv);
-            }
-            Ecrire(ecrit + j, resultat);
-        };
         int x = 0;
         for (; x + 8 <= w; x += 8) {
             const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
@@ -198,18 +195,8 @@ bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::ve
             const Pixels8 tv = Extraire8(lt + i);
             const Pixels8 pv = Extraire8(lp + i);
             Pixels8 sortie;
-            for (std::size_t k = 0; k < 8; ++k) {
-                if (tv[k] == zone && pv[k] == Blanc) {
-                    sortie[k] = resultatZone;
-                    continue;
-                }
-                if (tv[k] != tPrecedent || pv[k] != pPrecedent) {
-                    tPrecedent = tv[k];
-                    pPrecedent = pv[k];
-                    resultat = pixel(tv[k], pv[k]);
-                }
-                sortie[k] = resultat;
-            }
+            for (std::size_t k = 0; k < 8; ++k)
+                sortie[k] = pixel(tv[k], pv[k]);
             Assembler8(ecrit + i, sortie);
             if (const std::uint32_t dernier = tv[7]; dernier != zone) {
                 zone = dernier;
@@ -218,27 +205,35 @@ bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::ve
                 motifResultat = MotifDe(resultatZone);
             }
         }
-        for (; x < w; ++x)
-            unPixel(std::size_t(OctetsParPixel) * std::size_t(x));
+        for (; x < w; ++x) {
+            const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
+            Ecrire(ecrit + j, pixel(Lire(lt + j), Lire(lp + j)));
+        }
     }
     return true;
 }
 
-void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QImage &affichage)
+void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QImage &affichage, const QRect &zone)
 {
     const QImage lus = En24Bits(traits);
     const QImage f = En24Bits(fond);
-    if (!Reutilisable(affichage, lus.size()))
-        affichage = QImage(lus.size(), Format24Bits);
-    if (affichage.isNull())
+    QRect z = zone.intersected(lus.rect());
+    if (!Reutilisable(affichage, lus.size()) || zone.isEmpty()) {
+        if (!Reutilisable(affichage, lus.size()))
+            affichage = QImage(lus.size(), Format24Bits);
+        z = lus.rect();
+    }
+    if (affichage.isNull() || z.isEmpty())
         return;
     const std::uint32_t valeurSurface = Valeur(surface);
     const Motif8 motifSurface = MotifDe(valeurSurface);
-    const int largeurFond = std::min(lus.width(), f.width());
-    for (int y = 0; y < lus.height(); ++y) {
-        const bool avecFond = y < f.height();
-        ComposerLigne(avecFond ? f.constScanLine(y) : nullptr, avecFond ? largeurFond : 0, lus.constScanLine(y),
-                      affichage.scanLine(y), lus.width(), valeurSurface, motifSurface);
+    const std::size_t debut = std::size_t(OctetsParPixel) * std::size_t(z.left());
+    const int largeurFond = std::clamp(f.width() - z.left(), 0, z.width());
+    for (int y = z.top(); y <= z.bottom(); ++y) {
+        const bool avecFond = y < f.height() && largeurFond > 0;
+        ComposerLigne(avecFond ? f.constScanLine(y) + debut : nullptr, avecFond ? largeurFond : 0,
+                      lus.constScanLine(y) + debut, affichage.scanLine(y) + debut, z.width(), valeurSurface,
+                      motifSurface);
     }
 }
 
@@ -299,9 +294,12 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
                               Lire(image.constScanLine(image.height() - 1))});
     }
 
-    std::vector<uchar> ligne(std::size_t(octetsLigne), 0);
-    uchar *ecrit = ligne.data();
+    // Rows are written a few at a time, straight from where they are made.
+    const qsizetype lignesParEcriture = std::max<qsizetype>(1, (qsizetype(1) << 18) / octetsLigne);
+    std::vector<uchar> lignes(std::size_t(octetsLigne * lignesParEcriture), 0);
+    qsizetype enAttente = 0;
     for (int y = h - 1; y >= 0; --y) {
+        uchar *ecrit = lignes.data() + octetsLigne * enAttente;
         const uchar *lt = t.constScanLine(y);
         const uchar *lf = y < f.height() ? f.constScanLine(y) : nullptr;
         const int largeur = lf != nullptr ? largeurFond : 0;
@@ -346,8 +344,13 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
                     Ecrire(ecrit + OctetsParPixel * xs, enFichier(v));
             }
         }
-        if (sortie.write(reinterpret_cast<const char *>(ecrit), octetsLigne) != octetsLigne)
-            return false;
+        ++enAttente;
+        if (enAttente == lignesParEcriture || y == 0) {
+            const qsizetype taille = octetsLigne * enAttente;
+            if (sortie.write(reinterpret_cast<const char *>(lignes.data()), taille) != taille)
+                return false;
+            enAttente = 0;
+        }
     }
     return true;
 }

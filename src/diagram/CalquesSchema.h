@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -30,8 +31,10 @@ bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::ve
 
 // The displayed picture: the strokes over the background, the strokes' surface-colour pixels
 // letting it through. Where the background is smaller than the strokes, or null, the surface shows.
-// affichage is reused when it already has the right size and format.
-void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QImage &affichage);
+// affichage is reused when it already has the right size and format; then only the rectangle zone
+// is made again, when one is given.
+void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QImage &affichage,
+                       const QRect &zone = QRect());
 
 // A joint symbol placed on the exported picture, its top-left corner in the strokes' coordinates.
 struct SymbolePlace {

@@ -5,6 +5,8 @@
 #include "joint_graph/FichierGdl.h"
 #include "joint_graph/NomMecanisme.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const QString SectionImprimer = QStringLiteral("IMPRIMER");
@@ -13,6 +15,8 @@ const QString SectionTrame = QStringLiteral("TRAME");
 const QString CleType = QStringLiteral("Type");
 const QString CleTransparence = QStringLiteral("Transparence");
 const QString BlancParDefaut = QStringLiteral("ClWhite");
+const QString TexteConditionIllisible =
+    QStringLiteral("Le fichier \"condition.inf\" ne peut pas être lu.\n\n") + PhraseSchema;
 const QString TexteCouleurTrame =
     QStringLiteral("%1\n\nC'est la couleur de la clé \"ce%2\" de la section [TRAME] du fichier \"condition.inf\".");
 
@@ -50,9 +54,10 @@ LectureSchema LireSchema(const QString &cheminGdl)
     if (nonProjetee)
         return refus(MessageLiaisonNonProjetee);
 
-    const FichierIni condition(FichierDuDossier(s.DossierExercice, NomConditionSchema));
+    const QString cheminCondition = FichierDuDossier(s.DossierExercice, NomConditionSchema);
+    const FichierIni condition(cheminCondition);
     if (!condition.existe())
-        return refus(MessageMecanismeNonInstalle);
+        return refus(QFileInfo::exists(cheminCondition) ? TexteConditionIllisible : MessageMecanismeNonInstalle);
     s.PdfVisible = condition.lireDrapeau(SectionImprimer, CleVisible, false);
     s.TypeTrame = condition.lireEntier(SectionTrame, CleType, TrameAucune);
     s.Transparence = condition.lireEntier(SectionTrame, CleTransparence, -100);

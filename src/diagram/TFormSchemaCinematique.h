@@ -89,13 +89,15 @@ private:
     void DessinCreation();
     void DessinInitialisation();
     void DessinEdition();
-    void DessinDessiner();
+    // Makes the display again from the background and the strokes, all of it or the rectangle given.
+    void DessinDessiner(const QRect &zone = QRect());
     void DessinSpeedButtonClick(QToolButton *bouton);
     void ImageFondMouseDown(QPoint position);
     void ImageFondMouseMove(Qt::MouseButtons boutons, QPoint position);
     void ImageFondMouseUp(QPoint position);
     bool ImageFondEvenement(QEvent *evenement, QPoint decalage);
     void TracerLigne(QPoint depuis, QPoint vers, bool surCalque);
+    void HistoriqueTraits(const QRect &zone, const QImage &avant, const QImage &apres);
     void RemplacerTraits(const QRect &zone, const QImage &pixels);
     void MenuEnregistrerClick();
     void MenuAnnulerClick();

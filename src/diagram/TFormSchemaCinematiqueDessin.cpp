@@ -91,13 +91,14 @@ void TFormSchemaCinematique::DessinEdition()
     DessinDessiner();
 }
 
-void TFormSchemaCinematique::DessinDessiner()
+void TFormSchemaCinematique::DessinDessiner(const QRect &zone)
 {
-    if (MenuTrame->isChecked())
-        ComposerAffichage(BitmapTrame, BitmapDessin, CouleurVersRvb(clBtnFace), ImageFond->image());
+    ComposerAffichage(MenuTrame->isChecked() ? BitmapTrame : QImage(), BitmapDessin, CouleurVersRvb(clBtnFace),
+                      ImageFond->image(), zone);
+    if (zone.isEmpty())
+        ImageFond->update();
     else
-        ImageFond->image() = BitmapDessin;
-    ImageFond->update();
+        ImageFond->rafraichir(zone);
 }
 
 QToolButton *TFormSchemaCinematique::OutilEnfonce() const
@@ -118,9 +119,7 @@ void TFormSchemaCinematique::DessinSpeedButtonClick(QToolButton *bouton)
             QImage vide(BitmapDessin.size(), QImage::Format_RGB888);
             RemplirImage(vide, clBtnFace);
             if (vide != BitmapDessin)
-                Historique->push(new CommandeTraits(
-                    [this](const QRect &zone, const QImage &pixels) { RemplacerTraits(zone, pixels); },
-                    BitmapDessin.rect(), BitmapDessin, vide));
+                HistoriqueTraits(BitmapDessin.rect(), BitmapDessin, vide);
         }
     } else if (bouton->isChecked()) {
         for (QToolButton *outil : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme}) {
@@ -237,13 +236,19 @@ void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
     const QImage apres = ZoneTrait.isEmpty() ? QImage() : BitmapDessin.copy(ZoneTrait);
     CalqueAvantTrait = QImage();
     BitmapInstantane = QImage();
+    // Only what the stroke covered changed on the display: that is made again from the kept pictures,
+    // by doing the step when the strokes layer changed.
     if (avant != apres)
-        // Doing the step rebuilds the display.
-        Historique->push(new CommandeTraits(
-            [this](const QRect &zone, const QImage &pixels) { RemplacerTraits(zone, pixels); }, ZoneTrait, avant,
-            apres));
-    else
-        DessinDessiner();
+        HistoriqueTraits(ZoneTrait, avant, apres);
+    else if (!ZoneTrait.isEmpty())
+        DessinDessiner(ZoneTrait);
+}
+
+// Puts a change of the strokes layer in the history; doing it shows it.
+void TFormSchemaCinematique::HistoriqueTraits(const QRect &zone, const QImage &avant, const QImage &apres)
+{
+    Historique->push(new CommandeTraits(
+        [this](const QRect &z, const QImage &pixels) { RemplacerTraits(z, pixels); }, zone, avant, apres));
 }
 
 void TFormSchemaCinematique::RemplacerTraits(const QRect &zone, const QImage &pixels)
@@ -254,7 +259,7 @@ void TFormSchemaCinematique::RemplacerTraits(const QRect &zone, const QImage &pi
             std::memcpy(BitmapDessin.scanLine(zone.top() + y) + 3 * zone.left(), source.constScanLine(y),
                         std::size_t(zone.width()) * 3);
     }
-    DessinDessiner();
+    DessinDessiner(zone);
 }
 
 void TFormSchemaCinematique::MenuAnnulerClick()

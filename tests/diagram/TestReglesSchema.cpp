@@ -182,6 +182,17 @@ private slots:
         QCOMPARE(affichage.pixelColor(33, 19), QColor(Qt::green));
         QCOMPARE(affichage.pixelColor(45, 10), QColor(Qt::red));
         QCOMPARE(affichage.pixelColor(46, 10), Surface());
+
+        // Made again on a rectangle only: what lies outside it stays as it was shown.
+        const uchar *avant = affichage.constBits();
+        traits.setPixelColor(20, 5, Qt::magenta);
+        traits.setPixelColor(3, 3, QColor(Surface()));
+        ComposerAffichage(fond, traits, RvbSurface(), affichage, QRect(15, 2, 30, 10));
+        QCOMPARE(affichage.constBits(), avant);
+        QCOMPARE(affichage.pixelColor(20, 5), QColor(Qt::magenta));
+        QCOMPARE(affichage.pixelColor(3, 3), QColor(Qt::blue));
+        ComposerAffichage(fond, traits, RvbSurface(), affichage);
+        QCOMPARE(affichage.pixelColor(3, 3), QColor(Qt::yellow));
     }
 
     void exporter_data()
@@ -313,6 +324,24 @@ private slots:
         QFile copie(livre);
         QVERIFY(ecrit.open(QIODevice::ReadOnly) && copie.open(QIODevice::ReadOnly));
         QCOMPARE(ecrit.readAll(), copie.readAll());
+    }
+
+    // A condition.inf that is there but cannot be read is named as such, not taken for a missing mechanism.
+    void conditionIllisible()
+    {
+        ArbreMecanismes arbre;
+        EcrireSchema(arbre, "meca", SchemaDeuxClasses());
+        const QString condition = arbre.chemin("meca/schema_cinematique/condition.inf");
+        OuvrirAuxAutres(arbre.dossier());
+        QVERIFY(QFile::setPermissions(condition, QFileDevice::WriteOwner));
+        const QString gdl = arbre.chemin("meca/schema_cinematique/correction.gdl");
+        const int code = ExecuterSansRoot([&gdl] {
+            return LireSchema(gdl).erreur == QStringLiteral("Le fichier \"condition.inf\" ne peut pas être lu.\n\n"
+                                                            "Impossible d'ouvrir le schéma cinématique de ce mécanisme.")
+                       ? 0
+                       : 1;
+        });
+        QCOMPARE(code, 0);
     }
 
     // What condition.inf leaves out takes its default, and the frame is the last class marked.
