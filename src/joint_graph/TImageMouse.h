@@ -40,6 +40,8 @@ protected:
     void mousePressEvent(QMouseEvent *evenement) override;
     void mouseMoveEvent(QMouseEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
+    // The picture from the top-left corner, straight, without the label's styled drawing.
+    void paintEvent(QPaintEvent *evenement) override;
 
 private:
     QImage image_;
