@@ -75,6 +75,10 @@ private slots:
     {
         FenetreGraphe f;
         ouvrir(f);
+        // Node 2 goes down, out of the way between nodes 1 and 3.
+        f.appuyer(f.noeud(2), {10, 10});
+        f.deplacer(f.noeud(2), {10, 210});
+        f.relacher(f.noeud(2), {10, 10});
         f.creerLiaison({1, 3}, 3, 1);
         TImageMouse *noeud = f.noeud(3);
         const QPoint avant = f.symbole(1)->geometry().center();
