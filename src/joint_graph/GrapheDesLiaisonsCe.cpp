@@ -13,10 +13,10 @@
 namespace {
 constexpr int EcartNoeuds = 8;
 
-// The default custom colours of the colour dialog, A to P; unset ones are $FFFFFFFF.
+// The default custom colours of the colour dialog, A to P; the unset ones show white.
 QList<TColor> CouleursPersonnaliseesInitiales()
 {
-    QList<TColor> couleurs(16, 0xFFFFFFFFu);
+    QList<TColor> couleurs(16, clWhite);
     couleurs[0] = 0x00808080u;
     couleurs[1] = 0x000000FFu;
     couleurs[2] = 0x00008000u;
