@@ -15,7 +15,6 @@
 #include "joint_graph/Hyperstatisme.h"
 #include "joint_graph/NomMecanisme.h"
 #include "joint_graph/TFondGraphe.h"
-#include "joint_graph/TImageMouse.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
