@@ -278,6 +278,8 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
         return;
     }
     Graphe_ = std::move(lecture.graphe);
+    for (int n = 1; n <= Graphe_.NbrCe(); ++n)
+        Graphe_.Ce(n).Position = PositionDansLaZone(Graphe_.Ce(n).Position);
     Bmp = std::move(std::get<ImagesClasses>(images));
     CeEdition(false);
     DessinerToutLeGraphe();
