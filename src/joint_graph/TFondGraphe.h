@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 // The background of the graph area: the window's face colour, and on it the link of each joint in
 // two halves, from node 1 to the middle in the colour of the first class and from node 2 to the
@@ -41,4 +42,5 @@ private:
 
     std::array<std::optional<Lien>, NbrLiaisonMax> liens_{};
     QImage image_; // the face colour and the links, the size of the widget
+    std::vector<QRgb> ligneFond_; // a row of the face colour, the width of the widget
 };
