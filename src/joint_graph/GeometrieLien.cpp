@@ -65,3 +65,27 @@ QRect RectangleLien(const GeometrieLien &lien, int epaisseur)
     const QRect droit = QRect(lien.sortie, lien.entree).normalized();
     return droit.adjusted(-epaisseur, -epaisseur, epaisseur, epaisseur);
 }
+
+QList<QRect> MaillonsLien(const std::optional<GeometrieLien> &avant, const std::optional<GeometrieLien> &apres,
+                          int marge)
+{
+    constexpr int Maillon = 64; // pixels of link along its main direction per rectangle
+    const auto longueur = [](const std::optional<GeometrieLien> &l) {
+        return l ? qMax(std::abs(l->entree.x() - l->sortie.x()), std::abs(l->entree.y() - l->sortie.y())) : 0;
+    };
+    const int morceaux = qMax(1, (qMax(longueur(avant), longueur(apres)) + Maillon - 1) / Maillon);
+    const auto point = [morceaux](const GeometrieLien &l, int i) {
+        return l.sortie + (l.entree - l.sortie) * i / morceaux;
+    };
+    QList<QRect> maillons;
+    maillons.reserve(morceaux);
+    for (int i = 0; i < morceaux; ++i) {
+        QRect maillon;
+        for (const auto &l : {avant, apres}) {
+            if (l)
+                maillon |= QRect(point(*l, i), point(*l, i + 1)).normalized();
+        }
+        maillons.append(maillon.adjusted(-marge, -marge, marge, marge));
+    }
+    return maillons;
+}

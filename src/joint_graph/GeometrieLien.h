@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QList>
 #include <QRect>
 #include <optional>
 
@@ -21,3 +22,8 @@ std::optional<GeometrieLien> CalculerLien(const QRect &noeud1, const QRect &noeu
 
 // The rectangle a link drawn with a pen of the given width covers.
 QRect RectangleLien(const GeometrieLien &lien, int epaisseur);
+
+// Small rectangles that together cover a link before and after a change (either may be absent), with
+// a margin: a slanting link covers little of its rectangle, and only what it covers needs redrawing.
+QList<QRect> MaillonsLien(const std::optional<GeometrieLien> &avant, const std::optional<GeometrieLien> &apres,
+                          int marge);

@@ -15,7 +15,6 @@
 #include "joint_graph/Hyperstatisme.h"
 #include "joint_graph/NomMecanisme.h"
 #include "joint_graph/TFondGraphe.h"
-#include "joint_graph/TImageMouse.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -40,6 +39,7 @@ const QString MessageSansGraphe = QStringLiteral("Ouvrez ou créez d'abord un gr
 const QString MessageSchemaIndisponible =
     QStringLiteral("Le schéma cinématique n'est pas disponible dans cette version de Velkora.");
 constexpr QSize TailleConception(874, 738);
+constexpr TColor CouleurInitialeDialogue = 0x00808080; // clGray
 constexpr int LargeurPanel = 282;
 constexpr int LargeursStatut[] = {19, 350, 350};
 
@@ -54,13 +54,16 @@ QPushButton *bouton(QWidget *parent, const char *nom, const QString &texte, QRec
     auto *b = new QPushButton(texte, parent);
     b->setObjectName(QString::fromLatin1(nom));
     b->setAccessibleName(texte);
-    b->setGeometry(geometrie);
+    // The desktop's font may need more than the design width: the button takes what the panel leaves.
+    const int largeurMax = LargeurPanel - 4 - geometrie.x();
+    const int largeur = qBound(geometrie.width(), b->sizeHint().width(), qMax(geometrie.width(), largeurMax));
+    b->setGeometry(QRect(geometrie.topLeft(), QSize(largeur, geometrie.height())));
     return b;
 }
 } // namespace
 
 TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema ouvertureSchema)
-    : QMainWindow(parent), ouvertureSchema_(std::move(ouvertureSchema)), DerniereCouleur(QColorVersCouleur(Qt::gray))
+    : QMainWindow(parent), ouvertureSchema_(std::move(ouvertureSchema)), DerniereCouleur(CouleurInitialeDialogue)
 {
     setObjectName(QStringLiteral("FormGrapheDesLiaisons"));
     setWindowTitle(TitreFenetre);
@@ -275,6 +278,8 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
         return;
     }
     Graphe_ = std::move(lecture.graphe);
+    for (int n = 1; n <= Graphe_.NbrCe(); ++n)
+        Graphe_.Ce(n).Position = PositionDansLaZone(Graphe_.Ce(n).Position);
     Bmp = std::move(std::get<ImagesClasses>(images));
     CeEdition(false);
     DessinerToutLeGraphe();

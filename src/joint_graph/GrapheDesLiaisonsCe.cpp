@@ -12,11 +12,14 @@
 
 namespace {
 constexpr int EcartNoeuds = 8;
+// The graph area grows to hold its nodes; a node further than this is brought back, so that a file
+// or a long drag never asks for a picture of the area larger than memory allows.
+constexpr int PositionMax = 4000;
 
-// The default custom colours of the colour dialog, A to P; unset ones are $FFFFFFFF.
+// The default custom colours of the colour dialog, A to P; the unset ones show white.
 QList<TColor> CouleursPersonnaliseesInitiales()
 {
-    QList<TColor> couleurs(16, 0xFFFFFFFFu);
+    QList<TColor> couleurs(16, clWhite);
     couleurs[0] = 0x00808080u;
     couleurs[1] = 0x000000FFu;
     couleurs[2] = 0x00008000u;
@@ -38,6 +41,11 @@ QString DescriptionCouleur(TColor couleur, bool bati)
     return bati ? texte + QStringLiteral(", bâti") : texte;
 }
 } // namespace
+
+QPoint TFormGrapheDesLiaisons::PositionDansLaZone(QPoint position)
+{
+    return {qBound(0, position.x(), PositionMax), qBound(0, position.y(), PositionMax)};
+}
 
 void TFormGrapheDesLiaisons::CeCreation()
 {
@@ -160,8 +168,9 @@ void TFormGrapheDesLiaisons::CeImageMouseUp(TImageMouse *sender)
     Deplacement = false;
     const int n = sender->Tag;
     QPoint &position = Graphe_.Ce(n).Position;
-    if (position.x() < 0 || position.y() < 0) {
-        position = QPoint(qMax(0, position.x()), qMax(0, position.y()));
+    const QPoint dansLaZone = PositionDansLaZone(position);
+    if (dansLaZone != position) {
+        position = dansLaZone;
         sender->move(position);
         LiaisonLiensDuNoeudDessiner(n);
     }

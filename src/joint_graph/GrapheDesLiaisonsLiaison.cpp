@@ -78,12 +78,16 @@ void TFormGrapheDesLiaisons::LiaisonCreation()
 void TFormGrapheDesLiaisons::LiaisonPanelCreation()
 {
     PanelLiaison = cadre(Panel, "PanelLiaison", QStringLiteral("Liaison en cours d'édition"), {8, 72, 265, 601});
-    etiquette(PanelLiaison, "Label1", QStringLiteral("Liaisons en cours :"), {8, 8});
-    LabelLiaison = etiquette(PanelLiaison, "LabelLiaison", QStringLiteral("0"), {120, 8});
-    etiquette(PanelLiaison, "Label2", QStringLiteral("Classe d'équivalence :"), {8, 24});
-    LabelCe1 = etiquette(PanelLiaison, "LabelCe1", QStringLiteral("0"), {120, 24});
-    etiquette(PanelLiaison, "Label3", QStringLiteral("Classe d'équivalence :"), {8, 40});
-    LabelCe2 = etiquette(PanelLiaison, "LabelCe2", QStringLiteral("0"), {120, 40});
+    QLabel *titres[] = {etiquette(PanelLiaison, "Label1", QStringLiteral("Liaisons en cours :"), {8, 8}),
+                        etiquette(PanelLiaison, "Label2", QStringLiteral("Classe d'équivalence :"), {8, 24}),
+                        etiquette(PanelLiaison, "Label3", QStringLiteral("Classe d'équivalence :"), {8, 40})};
+    // The numbers stand after the longest title, at 120 or further when the desktop's font is wider.
+    int colonne = 120;
+    for (QLabel *titre : titres)
+        colonne = qMax(colonne, 8 + titre->sizeHint().width() + 4);
+    LabelLiaison = etiquette(PanelLiaison, "LabelLiaison", QStringLiteral("0"), {colonne, 8});
+    LabelCe1 = etiquette(PanelLiaison, "LabelCe1", QStringLiteral("0"), {colonne, 24});
+    LabelCe2 = etiquette(PanelLiaison, "LabelCe2", QStringLiteral("0"), {colonne, 40});
     for (QLabel *numero : {LabelLiaison, LabelCe1, LabelCe2})
         numero->setMinimumWidth(40);
 

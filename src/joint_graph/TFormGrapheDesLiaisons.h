@@ -84,6 +84,8 @@ private:
     void BoutonBatiClick();
     void ImageCeBatiOnClick(TImageMouse *sender);
     QString TexteClasse(int n) const;
+    // Left and top brought into 0 … 4000.
+    static QPoint PositionDansLaZone(QPoint position);
 
     // Joints and links (GrapheDesLiaisonsLiaison.cpp).
     void LiaisonCreation();

@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <utility>
 
@@ -21,6 +22,12 @@ void TImageMouse::DefinirImage(const QImage &image, bool transparente)
     }
     setPixmap(pixmap);
     resize(image.size());
+}
+
+void TImageMouse::paintEvent(QPaintEvent *)
+{
+    QPainter peintre(this);
+    peintre.drawPixmap(0, 0, pixmap());
 }
 
 void TImageMouse::DefinirClic(Evenement action)

@@ -28,7 +28,6 @@ public:
 
     // The action of a click, with the hand cursor while there is one.
     void DefinirClic(Evenement action);
-    bool aUnClic() const { return static_cast<bool>(clic_); }
     // Runs the click action once, as a click would.
     void Cliquer();
     // The release of the press under way runs no click action (it already ran at the press).
@@ -40,6 +39,8 @@ protected:
     void mousePressEvent(QMouseEvent *evenement) override;
     void mouseMoveEvent(QMouseEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
+    // The picture from the top-left corner, straight, without the label's styled drawing.
+    void paintEvent(QPaintEvent *evenement) override;
 
 private:
     QImage image_;

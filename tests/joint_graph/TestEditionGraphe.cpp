@@ -75,21 +75,29 @@ private slots:
     {
         FenetreGraphe f;
         ouvrir(f);
-        f.creerLiaison({1, 2}, 3, 1);
-        TImageMouse *noeud = f.noeud(2);
+        // Node 2 goes down, out of the way between nodes 1 and 3.
+        f.appuyer(f.noeud(2), {10, 10});
+        f.deplacer(f.noeud(2), {10, 210});
+        f.relacher(f.noeud(2), {10, 10});
+        f.creerLiaison({1, 3}, 3, 1);
+        TImageMouse *noeud = f.noeud(3);
         const QPoint avant = f.symbole(1)->geometry().center();
+        // Node 1 at left 8 and node 3 at left 224: the red half of the link (class 1) runs in between.
+        const auto ancienLien = CalculerLien(f.noeud(1)->geometry(), noeud->geometry());
+        const QPoint surLAncienLien = (ancienLien->sortie + ancienLien->milieu) / 2;
+        QCOMPARE(f.pixelGraphe(surLAncienLien), QColor(255, 0, 0));
         f.appuyer(noeud, {10, 10});
         f.deplacer(noeud, {10 + 40, 10 + 100});
-        QCOMPARE(noeud->pos(), QPoint(156, 108));
-        // The link follows while the node moves.
+        QCOMPARE(noeud->pos(), QPoint(264, 108));
+        // The link follows while the node moves, and leaves its old place without a trail.
         QVERIFY(f.symbole(1)->geometry().center() != avant);
+        QCOMPARE(f.pixelGraphe(surLAncienLien), CouleurVersQColor(clBtnFace));
         f.deplacer(noeud, {10 - 400, 10 - 300});
-        QCOMPARE(noeud->pos(), QPoint(-244, -192));
+        QCOMPARE(noeud->pos(), QPoint(-136, -192));
         f.relacher(noeud, {10, 10});
         QCOMPARE(noeud->pos(), QPoint(0, 0));
-        QCOMPARE(f.fenetre.Graphe().Ce(2).Position, QPoint(0, 0));
-        // Node 1 at (8, 8) and node 2 at (0, 0), both 100 × 60: the link is drawn down to the left
-        // and the symbol sits on its middle.
+        QCOMPARE(f.fenetre.Graphe().Ce(3).Position, QPoint(0, 0));
+        // Node 1 at (8, 8) and node 3 at (0, 0), both 100 × 60: the symbol sits on the link's middle.
         const auto lien = CalculerLien(f.noeud(1)->geometry(), noeud->geometry());
         QVERIFY(lien);
         QCOMPARE(f.symbole(1)->geometry().center(), lien->milieu);

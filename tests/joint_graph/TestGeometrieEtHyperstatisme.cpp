@@ -92,6 +92,29 @@ private slots:
         QCOMPARE(CalculerLien(QRect(10, 10, 20, 20), QRect(0, 0, 40, 40)), std::nullopt);
     }
 
+    // A partial repaint leaves no trail: the small rectangles cover the link before and after a move.
+    void maillonsCouvrentLeLien()
+    {
+        const auto avant = CalculerLien(QRect(0, 0, 40, 40), QRect(600, 380, 40, 40));
+        const auto apres = CalculerLien(QRect(0, 0, 40, 40), QRect(603, 377, 40, 40));
+        const QList<QRect> maillons = MaillonsLien(avant, apres, 3);
+        QVERIFY(maillons.size() > 5);
+        long aire = 0;
+        for (const QRect &m : maillons)
+            aire += long(m.width()) * m.height();
+        QVERIFY(aire < 600L * 380 / 4); // far less than the link's rectangle
+        for (const auto &lien : {avant, apres}) {
+            for (int i = 0; i <= 1000; ++i) {
+                const QPoint p = lien->sortie + (lien->entree - lien->sortie) * i / 1000;
+                for (const QPoint voisin : {p, p + QPoint(1, 1)})
+                    QVERIFY2(std::any_of(maillons.cbegin(), maillons.cend(),
+                                         [voisin](const QRect &m) { return m.contains(voisin); }),
+                             qPrintable(QStringLiteral("%1,%2").arg(voisin.x()).arg(voisin.y())));
+            }
+        }
+        QCOMPARE(MaillonsLien(std::nullopt, avant, 0).size(), MaillonsLien(avant, std::nullopt, 0).size());
+    }
+
     void imageDuNoeud()
     {
         const QImage classe = ImageUnie(60, 40, QColor(200, 220, 240));

@@ -188,6 +188,23 @@ private slots:
         QVERIFY(!f.noeud(1)->isVisible());
     }
 
+    // Positions far outside any screen are brought back instead of growing the area beyond memory.
+    void positionsHorsDeLaZone()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        EcrireMecanismeGraphe(arbre, "meca", 2);
+        const QString chemin = arbre.ecrireTexte(
+            "loin.gdl", "[MECANISME]\r\nMecanisme=meca\r\nNbrCe=2\r\n[Ce1]\r\nCouleur=clRed\r\nLeft=2147483600\r\n"
+                        "Top=-2147483600\r\n[Ce2]\r\nCouleur=clBlue\r\nLeft=30\r\nTop=3000\r\n");
+        FenetreGraphe f;
+        f.fenetre.OuvrirGDL(chemin);
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QCOMPARE(f.noeud(1)->pos(), QPoint(4000, 0));
+        QCOMPARE(f.noeud(2)->pos(), QPoint(30, 3000));
+        QVERIFY(f.fenetre.findChild<QWidget *>("ImageFond")->width() <= 4200);
+    }
+
     void grapheDUnMecanismeAbsent()
     {
         ArbreMecanismes arbre;
