@@ -29,8 +29,6 @@ const QString MessageCouleurs24Bits =
     QStringLiteral("Pour pouvoir utiliser ce logiciel,\nil faut IMPERATIVEMENT que votre carte graphique soit "
                    "paramétrée en couleur 24 bits minimum\n\nTant que cela ne sera pas fait, vous ne pourrez pas "
                    "utiliser ce logiciel.");
-const QString MessageExerciceNonDisponible =
-    QStringLiteral("Cet exercice n'est pas encore disponible dans cette version de Velkora.");
 const QString AdresseSiteInternet = QStringLiteral("https://www.velkora.fr/");
 
 constexpr int LargeurBanniere = 772;
@@ -297,4 +295,3 @@ void TFormPrincipale::MenuSpecialClick()
     affichageModal_(fenetre);
 }
 
-void TFormPrincipale::MenuExerciceNonDisponibleClick() { dialogues().Message(MessageExerciceNonDisponible); }

@@ -53,7 +53,6 @@ private:
     void MenuGrapheClick();
     void MenuSpecialClick();
     void OuvrirSchema(QWidget &proprietaire, const QString &cheminGdl);
-    void MenuExerciceNonDisponibleClick();
     QString CheminDescripteurChoisi() const;
 
     QLabel *Image = nullptr;

@@ -239,15 +239,32 @@ private slots:
         }
     }
 
-    void exerciceNonDisponible()
+    // Each item opens its own window on the chosen stem; a joint graph of the free mode is handed to a
+    // diagram window, shown the same way.
+    void chaqueExerciceOuvreSaFenetre()
     {
         ArbreMecanismes arbre;
         arbre.ecrireDescripteur("a", {});
+        for (const char *classe : {"1", "2"})
+            arbre.ecrireBmp(QStringLiteral("sansmecanisme/graphe_des_liaisons/%1.bmp").arg(classe),
+                            ImageUnie(40, 30, Qt::lightGray));
+        arbre.ecrireTexte("sansmecanisme/schema_cinematique/condition.inf", "[TRAME]\r\nType=2\r\n");
         TFormPrincipale f(24);
+        QStringList fenetres;
+        f.DefinirAffichageModal([&](QWidget &fenetre) {
+            fenetres << QString::fromLatin1(fenetre.metaObject()->className());
+            if (fenetres.last() == u"TFormGrapheDesLiaisons")
+                fenetre.findChild<QAction *>("MenuSchema")->trigger();
+        });
         items(f, "MenuFacile").first()->trigger();
-        item(f, "MenuSchema")->trigger();
-        QCOMPARE(dialoguesFactices().textes().size(), 1);
-        QVERIFY(dialoguesFactices().textes().first().contains("pas encore disponible"));
+        for (const char *nom : {"MenuPresentation", "MenuDecodage_p", "MenuDecodage_ce", "MenuGraphe", "MenuSchema"})
+            item(f, nom)->trigger();
+        dialoguesFactices().reponsesSaisie = {QStringLiteral("2")};
+        item(f, "MenuSpecial")->trigger();
+        QCOMPARE(fenetres, (QStringList{"TFormPresentation", "TFormColoriage", "TFormColoriage",
+                                        "TFormGrapheDesLiaisons", "TFormSchemaCinematique", "TFormGrapheDesLiaisons",
+                                        "TFormSchemaCinematique"}));
+        QVERIFY(f.findChildren<QMainWindow *>().isEmpty());
     }
 
     void grapheDesLiaisons()
