@@ -1,6 +1,7 @@
 #include "colouring/ExerciceColoriage.h"
 
 #include "common/FichierIni.h"
+#include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
 
 #include <algorithm>
@@ -57,30 +58,14 @@ QString MessageTropDeCouleurs(std::int64_t combien)
         .arg(PhraseColoriage);
 }
 
-QString MessageImageColoriageIllisible(const QString &nomFichier)
-{
-    return QStringLiteral("Le fichier \"%1\" n'est pas une image lisible.\n\n%2").arg(nomFichier, PhraseColoriage);
-}
-
-QString MessageTaillesTramePlan(const QSize &trame, const QSize &plan)
-{
-    return QStringLiteral("Le fichier \"%1\" mesure %2 × %3 pixels et le fichier \"%4\" %5 × %6 pixels : "
-                          "ils doivent avoir la même taille.\n\n%7")
-        .arg(FichierTrameColoriage)
-        .arg(trame.width())
-        .arg(trame.height())
-        .arg(FichierPlanColoriage)
-        .arg(plan.width())
-        .arg(plan.height())
-        .arg(PhraseColoriage);
-}
-
 LectureColoriage LireColoriage(const QString &dossierExercice)
 {
     LectureColoriage lecture;
     ExerciceColoriage &e = lecture.exercice;
 
     const FichierIni condition(FichierDuDossier(dossierExercice, FichierConditionColoriage));
+    if (condition.illisible())
+        return echec(MessageFichierIllisible(FichierConditionColoriage, PhraseColoriage), false);
     const std::int32_t zones = condition.lireEntier(SectionZones, CleCombien, 0);
     if (zones > MaxZonesColoriage)
         return echec(MessageTropDeZones(zones), false);
@@ -102,17 +87,19 @@ LectureColoriage LireColoriage(const QString &dossierExercice)
     e.SeuilAide = condition.lireEntier(SectionAide, CleErreur, -1);
 
     const FichierIni solution(FichierDuDossier(dossierExercice, FichierSolutionColoriage));
+    if (solution.illisible())
+        return echec(MessageFichierIllisible(FichierSolutionColoriage, PhraseColoriage), false);
     for (std::int32_t h = 1; h <= e.NombreCouleurs; ++h)
         e.Solution[std::size_t(h)] = solution.lireTexte(SectionSolutions, PrefixeCleSolution + QString::number(h));
 
     e.Trame = lireImage(FichierDuDossier(dossierExercice, FichierTrameColoriage));
     if (e.Trame.isNull())
-        return echec(MessageImageColoriageIllisible(FichierTrameColoriage), true);
+        return echec(MessageImageIllisible(FichierTrameColoriage, PhraseColoriage), true);
     e.Plan = lireImage(FichierDuDossier(dossierExercice, FichierPlanColoriage));
     if (e.Plan.isNull())
-        return echec(MessageImageColoriageIllisible(FichierPlanColoriage), true);
+        return echec(MessageImageIllisible(FichierPlanColoriage, PhraseColoriage), true);
     if (e.Trame.size() != e.Plan.size())
-        return echec(MessageTaillesTramePlan(e.Trame.size(), e.Plan.size()), false);
+        return echec(MessageTailleTramePlan(e.Trame.size(), e.Plan.size(), PhraseColoriage), false);
     lecture.reussie = true;
     return lecture;
 }

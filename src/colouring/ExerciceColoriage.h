@@ -60,5 +60,3 @@ LectureColoriage LireColoriage(const QString &dossierExercice);
 
 QString MessageTropDeZones(std::int64_t combien);
 QString MessageTropDeCouleurs(std::int64_t combien);
-QString MessageImageColoriageIllisible(const QString &nomFichier);
-QString MessageTaillesTramePlan(const QSize &trame, const QSize &plan);

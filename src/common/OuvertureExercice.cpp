@@ -21,6 +21,22 @@ QString MessageFichierIllisible(const QString &nomFichier, const QString &phrase
     return QStringLiteral("Le fichier \"%1\" ne peut pas être lu.\n\n%2").arg(nomFichier, phraseExercice);
 }
 
+QString MessageImageIllisible(const QString &nomFichier, const QString &phraseExercice)
+{
+    return QStringLiteral("Le fichier \"%1\" n'est pas une image lisible.\n\n%2").arg(nomFichier, phraseExercice);
+}
+
+QString MessageTailleTramePlan(const QSize &trame, const QSize &plan, const QString &phraseExercice)
+{
+    return QStringLiteral("Le fichier \"trame.bmp\" mesure %1 × %2 pixels et le fichier \"plan.bmp\" %3 × %4 pixels : "
+                          "ils doivent avoir la même taille.\n\n%5")
+        .arg(trame.width())
+        .arg(trame.height())
+        .arg(plan.width())
+        .arg(plan.height())
+        .arg(phraseExercice);
+}
+
 std::optional<QString> VerifierFichier(const QString &chemin, const QString &extensionAttendue)
 {
     if (!QFileInfo(TrouverChemin(chemin)).isFile())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,6 +16,9 @@ QString MessageImpossibleOuvrir(const QString &chemin);
 QString MessageFichierManquant(const QString &nomFichier, const QString &phraseExercice);
 // A file of the exercise that is there but cannot be read (no permission, a folder, too large, damaged).
 QString MessageFichierIllisible(const QString &nomFichier, const QString &phraseExercice);
+QString MessageImageIllisible(const QString &nomFichier, const QString &phraseExercice);
+// "trame.bmp" and "plan.bmp" of an exercise are of different sizes.
+QString MessageTailleTramePlan(const QSize &trame, const QSize &plan, const QString &phraseExercice);
 
 // The file exists and its extension, in lower case, is the one expected (".sch", ".gdl").
 std::optional<QString> VerifierFichier(const QString &chemin, const QString &extensionAttendue);

@@ -19,16 +19,13 @@ QString messageNombreClasses(std::int32_t nombre)
         .arg(NbrCeMax)
         .arg(PhraseGraphe);
 }
-
-QString messageImageIllisible(const QString &nom)
-{
-    return QStringLiteral("L'image \"%1\" ne peut pas être lue.\n\n%2").arg(nom, PhraseGraphe);
-}
 } // namespace
 
 std::variant<ConditionGraphe, QString> LireConditionGraphe(const QString &dossierExercice)
 {
     const FichierIni ini(FichierDuDossier(dossierExercice, FichierConditionGraphe));
+    if (ini.illisible())
+        return MessageFichierIllisible(FichierConditionGraphe, PhraseGraphe);
     ConditionGraphe condition;
     condition.nbrCe = ini.lireEntier(SectionNombre, QStringLiteral("Combien"), 0);
     if (condition.nbrCe < 2 || condition.nbrCe > NbrCeMax)
@@ -56,7 +53,7 @@ std::variant<ImagesClasses, QString> ChargerImagesClasses(const QString &dossier
             return MessageFichierManquant(nom, PhraseGraphe);
         QImage image;
         if (!image.load(chemin, "BMP") || image.isNull())
-            return messageImageIllisible(nom);
+            return MessageImageIllisible(nom, PhraseGraphe);
         images[static_cast<std::size_t>(n - 1)] = image.convertToFormat(QImage::Format_RGB888);
     }
     return images;

@@ -53,24 +53,6 @@ QString MessageTropDePieces(std::int64_t combien)
         .arg(PhrasePresentation);
 }
 
-QString MessageImageIllisible(const QString &nomFichier)
-{
-    return QStringLiteral("Le fichier \"%1\" n'est pas une image lisible.\n\n%2").arg(nomFichier, PhrasePresentation);
-}
-
-QString MessageTaillesDifferentes(const QSize &trame, const QSize &plan)
-{
-    return QStringLiteral("Le fichier \"%1\" mesure %2 × %3 pixels et le fichier \"%4\" %5 × %6 pixels : "
-                          "ils doivent avoir la même taille.\n\n%7")
-        .arg(FichierTrame)
-        .arg(trame.width())
-        .arg(trame.height())
-        .arg(FichierPlan)
-        .arg(plan.width())
-        .arg(plan.height())
-        .arg(PhrasePresentation);
-}
-
 LecturePresentation LirePresentation(const QString &dossierExercice)
 {
     LecturePresentation lecture;
@@ -97,12 +79,12 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
 
     const auto trame = lireImage(FichierDuDossier(dossierExercice, FichierTrame));
     if (!trame)
-        return refus(MessageImageIllisible(FichierTrame));
+        return refus(MessageImageIllisible(FichierTrame, PhrasePresentation));
     const auto plan = lireImage(FichierDuDossier(dossierExercice, FichierPlan));
     if (!plan)
-        return refus(MessageImageIllisible(FichierPlan));
+        return refus(MessageImageIllisible(FichierPlan, PhrasePresentation));
     if (trame->size() != plan->size())
-        return refus(MessageTaillesDifferentes(trame->size(), plan->size()));
+        return refus(MessageTailleTramePlan(trame->size(), plan->size(), PhrasePresentation));
     p.Trame = std::move(*trame);
     p.Plan = std::move(*plan);
 

@@ -48,5 +48,3 @@ struct LecturePresentation {
 LecturePresentation LirePresentation(const QString &dossierExercice);
 
 QString MessageTropDePieces(std::int64_t combien);
-QString MessageImageIllisible(const QString &nomFichier);
-QString MessageTaillesDifferentes(const QSize &trame, const QSize &plan);

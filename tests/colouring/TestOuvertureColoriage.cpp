@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QStatusBar>
+#include <QDir>
 #include <QtTest>
 
 // Opening a colouring exercise: each refusal and its text, what the window keeps after one, and
@@ -11,7 +12,7 @@
 class TestOuvertureColoriage : public QObject {
     Q_OBJECT
 
-    enum Panne { Aucune, DescripteurAbsent, Extension, ModeMajuscule, SansAcces, Fichiers, TropDeZones, TropDeCouleurs,
+    enum Panne { Aucune, SolutionDossier, DescripteurAbsent, Extension, ModeMajuscule, SansAcces, Fichiers, TropDeZones, TropDeCouleurs,
                  Tailles, TrameIllisible, CouleurInvalide };
 
 private slots:
@@ -41,6 +42,8 @@ private slots:
         QTest::newRow("tailles") << int(Tailles) << "Message"
                                  << "Le fichier \"trame.bmp\" mesure 240 × 101 pixels et le fichier \"plan.bmp\" "
                                     "240 × 100 pixels : ils doivent avoir la même taille." + suite;
+        QTest::newRow("solution.inf qui ne peut pas être lu")
+            << int(SolutionDossier) << "Message" << "Le fichier \"solution.inf\" ne peut pas être lu." + suite;
         QTest::newRow("trame illisible") << int(TrameIllisible) << "Erreur"
                                          << "Le fichier \"trame.bmp\" n'est pas une image lisible." + suite;
         QTest::newRow("couleur invalide") << int(CouleurInvalide) << "Erreur"
@@ -87,6 +90,10 @@ private slots:
         }
         if (panne == TrameIllisible)
             arbre.ecrireOctets("neuf/coloriage_p/trame.bmp", "BM pas une image");
+        if (panne == SolutionDossier) {
+            QVERIFY(QFile::remove(arbre.chemin("neuf/coloriage_p/solution.inf")));
+            QVERIFY(QDir().mkpath(arbre.chemin("neuf/coloriage_p/solution.inf")));
+        }
         dialoguesFactices().oublier();
         f.fenetre.Ouvrir(chemin, mode);
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QDir>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -74,8 +75,9 @@ private slots:
         QTest::newRow("extension") << "extension" << "Vous avez ouvert un fichier qui n'a pas l'extension attendue.";
         QTest::newRow("Exo4 à 0") << "exo4" << "Vous n'avez pas accès à cet exercice de ce mécanisme.";
         QTest::newRow("condition") << "condition" << "Le fichier \"condition.inf\" est manquant." + suite;
+        QTest::newRow("condition dossier") << "dossier" << "Le fichier \"condition.inf\" ne peut pas être lu." + suite;
         QTest::newRow("3.bmp") << "3.bmp" << "Le fichier \"3.bmp\" est manquant." + suite;
-        QTest::newRow("illisible") << "illisible" << "L'image \"2.bmp\" ne peut pas être lue." + suite;
+        QTest::newRow("illisible") << "illisible" << "Le fichier \"2.bmp\" n'est pas une image lisible." + suite;
         QTest::newRow("Combien 10") << "combien"
                                     << "Le fichier \"condition.inf\" annonce 10 classes d'équivalence ; il en faut "
                                        "entre 2 et 9." + suite;
@@ -97,6 +99,10 @@ private slots:
         }
         if (panne == "condition")
             QFile::remove(arbre.chemin("neuf/graphe_des_liaisons/condition.inf"));
+        if (panne == "dossier") {
+            QFile::remove(arbre.chemin("neuf/graphe_des_liaisons/condition.inf"));
+            QVERIFY(QDir().mkpath(arbre.chemin("neuf/graphe_des_liaisons/condition.inf")));
+        }
         if (panne == "3.bmp")
             QFile::remove(arbre.chemin("neuf/graphe_des_liaisons/3.bmp"));
         if (panne == "illisible")
