@@ -19,6 +19,7 @@
 #include <QStatusBar>
 
 namespace {
+const QString NomSansExercice = QStringLiteral("Coloriage du plan, aucun exercice ouvert");
 const QString TitreMenuFichier = QStringLiteral("Fichier");
 const QString TitreMenuOuvrir = QStringLiteral("Ouvrir un exercice");
 const QString TitreMenuFermer = QStringLiteral("Fermer");
@@ -47,6 +48,10 @@ constexpr int LargeurListe = 177;
 TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(parent), Loupe(loupe)
 {
     setObjectName(QStringLiteral("FormColoriage"));
+    // The caption names the exercise once one is loaded; until then a screen reader still names the window.
+    const auto nommer = [this](const QString &titre) { setAccessibleName(titre.isEmpty() ? NomSansExercice : titre); };
+    connect(this, &QWidget::windowTitleChanged, this, nommer);
+    nommer(windowTitle());
     resize(TailleParDefaut);
     setWindowState(Qt::WindowMaximized);
 

@@ -40,6 +40,7 @@ void TFormPresentation::PlanCreation()
     label2->setGeometry(5, 23, qMax(300, label2->sizeHint().width()), 22);
     SpinEdit = new QSpinBox(Panel1);
     SpinEdit->setObjectName(QStringLiteral("SpinEdit"));
+    label2->setBuddy(SpinEdit); // names the number box for a screen reader
     SpinEdit->setRange(0, DureeMax);
     SpinEdit->setValue(DureeInitiale);
     SpinEdit->setGeometry(label2->geometry().right() + 6, 23, qMax(40, SpinEdit->sizeHint().width()), 22);

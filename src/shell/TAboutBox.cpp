@@ -46,6 +46,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     auto *Logo = new QLabel(Panel1);
     Logo->setObjectName(QStringLiteral("Logo"));
+    Logo->setAccessibleName(QStringLiteral("Logo de Velkora"));
     Logo->setGeometry(8, 8, 121, 97);
     Logo->setAlignment(Qt::AlignCenter);
     Logo->setPixmap(::Logo(Logo->size()));

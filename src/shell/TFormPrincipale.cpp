@@ -63,6 +63,7 @@ TFormPrincipale::TFormPrincipale(int profondeurEcran, QWidget *parent) : QMainWi
     auto *fond = new QWidget(this);
     fond->setFixedSize(LargeurBanniere, HauteurBanniere);
     Image = new QLabel(fond);
+    Image->setAccessibleName(QStringLiteral("Bannière de Velkora : du plan technique au schéma cinématique"));
     Image->setObjectName(QStringLiteral("Image"));
     Image->setGeometry(0, 0, LargeurBanniere, HauteurBanniere);
     Image->setPixmap(Banniere());
