@@ -65,3 +65,18 @@ std::optional<QString> VerifierFichiersPresents(const QString &dossier, const QS
     }
     return std::nullopt;
 }
+
+OuvertureDescripteur VerifierDescripteur(const QString &cheminDescripteur, int numeroExercice,
+                                         const QString &nomDossier, const QStringList &fichiersRequis,
+                                         const QString &phraseExercice)
+{
+    OuvertureDescripteur ouverture;
+    ouverture.refus = VerifierFichier(cheminDescripteur, ExtensionDescripteur);
+    if (!ouverture.refus)
+        ouverture.refus = VerifierAcces(cheminDescripteur, numeroExercice);
+    if (ouverture.refus)
+        return ouverture;
+    ouverture.dossierExercice = DossierExerciceDescripteur(TrouverChemin(cheminDescripteur), nomDossier);
+    ouverture.refus = VerifierFichiersPresents(ouverture.dossierExercice, fichiersRequis, phraseExercice);
+    return ouverture;
+}

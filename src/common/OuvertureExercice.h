@@ -24,6 +24,17 @@ QString MessageTailleTramePlan(const QSize &trame, const QSize &plan, const QStr
 std::optional<QString> VerifierFichier(const QString &chemin, const QString &extensionAttendue);
 // The descriptor's flag of exercise 1 to 5 is set.
 std::optional<QString> VerifierAcces(const QString &cheminDescripteur, int numeroExercice);
+// What the checks of an exercise window opening a mechanism's descriptor give: the first refusal to show,
+// and the exercise folder, known as soon as the descriptor itself passed (even when a file is missing).
+struct OuvertureDescripteur {
+    std::optional<QString> refus;
+    QString dossierExercice;
+};
+// In order: the file is there, its extension is ".sch", the exercise's flag is set, and the exercise folder
+// nomDossier of the mechanism holds the required files.
+OuvertureDescripteur VerifierDescripteur(const QString &cheminDescripteur, int numeroExercice,
+                                         const QString &nomDossier, const QStringList &fichiersRequis,
+                                         const QString &phraseExercice);
 // The first of the files, looked for in order in the folder, that is missing. Something of that name
 // that is no file (a folder) is there: reading it tells that it cannot be read.
 std::optional<QString> VerifierFichiersPresents(const QString &dossier, const QStringList &fichiers,

@@ -147,20 +147,13 @@ void TFormSchemaCinematique::EditionGenerale()
 
 void TFormSchemaCinematique::OuvrirSCH(const QString &cheminDescripteur)
 {
-    if (const auto refus = VerifierFichier(cheminDescripteur, ExtensionDescripteur)) {
-        dialogues().Message(*refus);
+    const OuvertureDescripteur ouverture = VerifierDescripteur(
+        cheminDescripteur, NumeroExerciceSchema, NomDossierSchemaCinematique, {NomCorrectionSchema}, PhraseSchema);
+    if (ouverture.refus) {
+        dialogues().Message(*ouverture.refus);
         return;
     }
-    if (const auto refus = VerifierAcces(cheminDescripteur, NumeroExerciceSchema)) {
-        dialogues().Message(*refus);
-        return;
-    }
-    const QString dossier = DossierExerciceDescripteur(TrouverChemin(cheminDescripteur), NomDossierSchemaCinematique);
-    if (const auto refus = VerifierFichiersPresents(dossier, {NomCorrectionSchema}, PhraseSchema)) {
-        dialogues().Message(*refus);
-        return;
-    }
-    OuvrirGDL(FichierDuDossier(dossier, NomCorrectionSchema));
+    OuvrirGDL(FichierDuDossier(ouverture.dossierExercice, NomCorrectionSchema));
 }
 
 void TFormSchemaCinematique::OuvrirGDL(const QString &cheminGdl)

@@ -217,19 +217,13 @@ bool TFormGrapheDesLiaisons::GrapheOuvert()
 
 void TFormGrapheDesLiaisons::OuvrirSCH(const QString &cheminDescripteur)
 {
-    if (const auto refus = VerifierFichier(cheminDescripteur, ExtensionDescripteur)) {
-        dialogues().Message(*refus);
+    const OuvertureDescripteur ouverture = VerifierDescripteur(
+        cheminDescripteur, NumeroExerciceGraphe, NomDossierGrapheDesLiaisons, {FichierConditionGraphe}, PhraseGraphe);
+    if (ouverture.refus) {
+        dialogues().Message(*ouverture.refus);
         return;
     }
-    if (const auto refus = VerifierAcces(cheminDescripteur, NumeroExerciceGraphe)) {
-        dialogues().Message(*refus);
-        return;
-    }
-    const QString dossier = DossierExerciceDescripteur(TrouverChemin(cheminDescripteur), NomDossierGrapheDesLiaisons);
-    if (const auto refus = VerifierFichiersPresents(dossier, {FichierConditionGraphe}, PhraseGraphe)) {
-        dialogues().Message(*refus);
-        return;
-    }
+    const QString &dossier = ouverture.dossierExercice;
     const auto condition = LireConditionGraphe(dossier);
     if (const QString *refus = std::get_if<QString>(&condition)) {
         dialogues().Message(*refus);

@@ -79,18 +79,14 @@ void TFormPresentation::DescriptionCreation()
 
 void TFormPresentation::Ouvrir(const QString &cheminDescripteur)
 {
-    if (const auto refus = VerifierFichier(cheminDescripteur, ExtensionDescripteur)) {
-        dialogues().Message(*refus);
-        return;
-    }
-    if (const auto refus = VerifierAcces(cheminDescripteur, NumeroExercicePresentation)) {
-        dialogues().Message(*refus);
-        return;
-    }
+    const OuvertureDescripteur ouverture =
+        VerifierDescripteur(cheminDescripteur, NumeroExercicePresentation, NomDossierPresentation,
+                            FichiersRequisPresentation, PhrasePresentation);
     // Kept even when a file is missing: "Ouvrir le pdf" then reaches the folder just named.
-    DossierExercice = DossierExerciceDescripteur(cheminDescripteur, NomDossierPresentation);
-    if (const auto refus = VerifierFichiersPresents(DossierExercice, FichiersRequisPresentation, PhrasePresentation)) {
-        dialogues().Message(*refus);
+    if (!ouverture.dossierExercice.isEmpty())
+        DossierExercice = ouverture.dossierExercice;
+    if (ouverture.refus) {
+        dialogues().Message(*ouverture.refus);
         return;
     }
 
