@@ -18,8 +18,10 @@ QRgb pixelDe(TColor couleur)
 void remplir(QImage &image, const QRect &zone, const std::vector<QRgb> &ligneFond)
 {
     const std::size_t octets = std::size_t(zone.width()) * sizeof(QRgb);
+    uchar *bits = image.bits();
+    const qsizetype pas = image.bytesPerLine();
     for (int y = zone.top(); y <= zone.bottom(); ++y)
-        std::memcpy(reinterpret_cast<QRgb *>(image.scanLine(y)) + zone.left(), ligneFond.data(), octets);
+        std::memcpy(reinterpret_cast<QRgb *>(bits + y * pas) + zone.left(), ligneFond.data(), octets);
 }
 
 // The whole part of n / m, rounded down (m > 0).
@@ -104,11 +106,10 @@ void TFondGraphe::DefinirLien(int liaison, const std::optional<Lien> &lien)
     };
     const QList<QRect> maillons = MaillonsLien(geometrie(actuel), geometrie(lien), EpaisseurLien + 1);
     actuel = lien;
+    Retracer(maillons);
     QRegion change;
-    for (const QRect &maillon : maillons) {
-        Retracer(maillon);
+    for (const QRect &maillon : maillons)
         change += maillon;
-    }
     update(change);
 }
 
@@ -120,18 +121,31 @@ const std::optional<TFondGraphe::Lien> &TFondGraphe::LienDe(int liaison) const
     return liens_[static_cast<std::size_t>(liaison - 1)];
 }
 
-void TFondGraphe::Retracer(const QRect &rectangle)
+void TFondGraphe::Retracer(const QList<QRect> &rectangles)
 {
-    const QRect zone = rectangle & image_.rect();
-    if (zone.isEmpty())
-        return;
-    remplir(image_, zone, ligneFond_);
+    QList<QRect> zones;
+    zones.reserve(rectangles.size());
+    for (const QRect &rectangle : rectangles) {
+        const QRect zone = rectangle & image_.rect();
+        if (!zone.isEmpty())
+            zones.append(zone);
+    }
+    for (const QRect &zone : zones)
+        remplir(image_, zone, ligneFond_);
+    // Link by link, so that a later link stays over an earlier one where rectangles overlap.
     for (const std::optional<Lien> &lien : liens_) {
-        if (!lien || !RectangleLien(lien->geometrie, EpaisseurLien).intersects(zone))
+        if (!lien)
             continue;
         const GeometrieLien &g = lien->geometrie;
-        tracer(image_, zone, g.sortie, g.milieu, pixelDe(lien->couleurCe1));
-        tracer(image_, zone, g.entree, g.milieu, pixelDe(lien->couleurCe2));
+        const QRect couvert = RectangleLien(g, EpaisseurLien);
+        const QRgb couleur1 = pixelDe(lien->couleurCe1);
+        const QRgb couleur2 = pixelDe(lien->couleurCe2);
+        for (const QRect &zone : zones) {
+            if (!couvert.intersects(zone))
+                continue;
+            tracer(image_, zone, g.sortie, g.milieu, couleur1);
+            tracer(image_, zone, g.entree, g.milieu, couleur2);
+        }
     }
 }
 
@@ -139,7 +153,7 @@ void TFondGraphe::resizeEvent(QResizeEvent *)
 {
     image_ = QImage(size(), QImage::Format_RGB32);
     ligneFond_.assign(std::size_t(qMax(0, width())), pixelDe(clBtnFace));
-    Retracer(image_.rect());
+    Retracer({image_.rect()});
 }
 
 void TFondGraphe::paintEvent(QPaintEvent *evenement)
