@@ -18,9 +18,14 @@ QRgb pixelDe(TColor couleur)
 void remplir(QImage &image, const QRect &zone, const std::vector<QRgb> &ligneFond)
 {
     const std::size_t octets = std::size_t(zone.width()) * sizeof(QRgb);
+    uchar *bits = image.bits();
+    const qsizetype pas = image.bytesPerLine();
     for (int y = zone.top(); y <= zone.bottom(); ++y)
-        std::memcpy(reinterpret_cast<QRgb *>(image.scanLine(y)) + zone.left(), ligneFond.data(), octets);
+        std::memcpy(reinterpret_cast<QRgb *>(bits + y * pas) + zone.left(), ligneFond.data(), octets);
 }
+
+// The whole part of n / m, rounded down (m > 0).
+qint64 divisionEntiere(qint64 n, qint64 m) { return n >= 0 ? n / m : -((m - 1 - n) / m); }
 
 // A line two pixels wide from a to b, the second pixel beside the first across the line's main
 // direction, drawn only inside the zone (which lies inside the picture). Only the steps whose
@@ -47,16 +52,36 @@ void tracer(QImage &image, const QRect &zone, QPoint a, QPoint b, QRgb couleur)
         debut = qMax(debut, std::floor(qMin(t1, t2)));
         fin = qMin(fin, std::ceil(qMax(t1, t2)));
     }
+    const int premier = int(debut);
+    const int dernier = int(fin);
+    if (premier > dernier)
+        return;
+
+    // The cross coordinate at p1 is a2 + round(k·d2/d1), halves rounded up, k = p1 - a1: that is
+    // a2 + floor(n/m) with n = 2k·d2·sign(d1) + |d1| and m = 2|d1|, followed step by step in whole
+    // numbers (|d2| <= |d1|, so it moves by at most one per step).
+    const qint64 m = 2 * qMax(1, std::abs(d1));
+    const qint64 pasN = d1 == 0 ? 0 : 2 * qint64(d2) * (d1 > 0 ? 1 : -1);
+    const qint64 n = qint64(premier - a1) * pasN + m / 2;
+    const qint64 quotient = divisionEntiere(n, m);
+    qint64 reste = n - quotient * m;
+    int p2 = a2 + int(quotient);
+
     uchar *bits = image.bits();
     const qsizetype pas = image.bytesPerLine();
-    for (int p1 = int(debut); p1 <= int(fin); ++p1) {
-        const int p2 = d1 == 0 ? a2 : a2 + int(std::floor(double(p1 - a1) * d2 / d1 + 0.5));
-        for (int q = p2; q <= p2 + 1; ++q) {
-            if (q < zoneDebut2 || q > zoneFin2)
-                continue;
+    for (int p1 = premier; p1 <= dernier; ++p1) {
+        for (int q = qMax(p2, zoneDebut2); q <= qMin(p2 + 1, zoneFin2); ++q) {
             const int x = horizontal ? p1 : q;
             const int y = horizontal ? q : p1;
             reinterpret_cast<QRgb *>(bits + y * pas)[x] = couleur;
+        }
+        reste += pasN;
+        if (reste >= m) {
+            reste -= m;
+            ++p2;
+        } else if (reste < 0) {
+            reste += m;
+            --p2;
         }
     }
 }
@@ -81,11 +106,10 @@ void TFondGraphe::DefinirLien(int liaison, const std::optional<Lien> &lien)
     };
     const QList<QRect> maillons = MaillonsLien(geometrie(actuel), geometrie(lien), EpaisseurLien + 1);
     actuel = lien;
+    Retracer(maillons);
     QRegion change;
-    for (const QRect &maillon : maillons) {
-        Retracer(maillon);
+    for (const QRect &maillon : maillons)
         change += maillon;
-    }
     update(change);
 }
 
@@ -97,18 +121,31 @@ const std::optional<TFondGraphe::Lien> &TFondGraphe::LienDe(int liaison) const
     return liens_[static_cast<std::size_t>(liaison - 1)];
 }
 
-void TFondGraphe::Retracer(const QRect &rectangle)
+void TFondGraphe::Retracer(const QList<QRect> &rectangles)
 {
-    const QRect zone = rectangle & image_.rect();
-    if (zone.isEmpty())
-        return;
-    remplir(image_, zone, ligneFond_);
+    QList<QRect> zones;
+    zones.reserve(rectangles.size());
+    for (const QRect &rectangle : rectangles) {
+        const QRect zone = rectangle & image_.rect();
+        if (!zone.isEmpty())
+            zones.append(zone);
+    }
+    for (const QRect &zone : zones)
+        remplir(image_, zone, ligneFond_);
+    // Link by link, so that a later link stays over an earlier one where rectangles overlap.
     for (const std::optional<Lien> &lien : liens_) {
-        if (!lien || !RectangleLien(lien->geometrie, EpaisseurLien).intersects(zone))
+        if (!lien)
             continue;
         const GeometrieLien &g = lien->geometrie;
-        tracer(image_, zone, g.sortie, g.milieu, pixelDe(lien->couleurCe1));
-        tracer(image_, zone, g.entree, g.milieu, pixelDe(lien->couleurCe2));
+        const QRect couvert = RectangleLien(g, EpaisseurLien);
+        const QRgb couleur1 = pixelDe(lien->couleurCe1);
+        const QRgb couleur2 = pixelDe(lien->couleurCe2);
+        for (const QRect &zone : zones) {
+            if (!couvert.intersects(zone))
+                continue;
+            tracer(image_, zone, g.sortie, g.milieu, couleur1);
+            tracer(image_, zone, g.entree, g.milieu, couleur2);
+        }
     }
 }
 
@@ -116,7 +153,7 @@ void TFondGraphe::resizeEvent(QResizeEvent *)
 {
     image_ = QImage(size(), QImage::Format_RGB32);
     ligneFond_.assign(std::size_t(qMax(0, width())), pixelDe(clBtnFace));
-    Retracer(image_.rect());
+    Retracer({image_.rect()});
 }
 
 void TFondGraphe::paintEvent(QPaintEvent *evenement)

@@ -38,7 +38,8 @@ protected:
     void resizeEvent(QResizeEvent *evenement) override;
 
 private:
-    void Retracer(const QRect &rectangle);
+    // Fills the rectangles with the face colour and draws again the links that cross them.
+    void Retracer(const QList<QRect> &rectangles);
 
     std::array<std::optional<Lien>, NbrLiaisonMax> liens_{};
     QImage image_; // the face colour and the links, the size of the widget
