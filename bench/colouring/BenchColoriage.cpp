@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include "commun/ReleveCopie.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -73,10 +75,6 @@ Feuille FeuilleA3()
     return f;
 }
 
-struct Cible {
-    const char *nom;
-    double rapportMax;
-};
 constexpr const char *NomCopie = "memcpy";
 constexpr Cible Cibles[] = {
     {"Clic de peinture (zone de 1 %)", 0.1},
@@ -84,42 +82,6 @@ constexpr Cible Cibles[] = {
     {"Recoloriage (zone de 1 %)", 0.1},
     {"Chargement : index des zones", 3},
     {"Export du plan colorie", 3},
-};
-
-class Releve : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const double secondes = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            const auto [entree, nouveau] = meilleurs_.try_emplace(run.run_name.function_name, secondes);
-            if (!nouveau)
-                entree->second = std::min(entree->second, secondes);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void AfficherRapports() const
-    {
-        const auto copie = meilleurs_.find(NomCopie);
-        if (copie == meilleurs_.end())
-            return;
-        std::printf("\nRapports au memcpy de %.1f Mo (%.2f ms) :\n", double(Largeur) * Hauteur * 3 / 1e6,
-                    copie->second * 1e3);
-        for (const Cible &cible : Cibles) {
-            const auto mesure = meilleurs_.find(cible.nom);
-            if (mesure == meilleurs_.end())
-                continue;
-            const double rapport = mesure->second / copie->second;
-            std::printf("%s: %.3f x memcpy (cible <= %g)%s\n", cible.nom, rapport, cible.rapportMax,
-                        rapport <= cible.rapportMax ? "" : "  ** cible manquee **");
-        }
-    }
-
-private:
-    std::map<std::string, double> meilleurs_;
 };
 
 benchmark::internal::Benchmark *Reglages(benchmark::internal::Benchmark *b)
@@ -208,7 +170,7 @@ int main(int argc, char **argv)
         }
     }));
 
-    Releve releve;
+    ReleveCopie releve(NomCopie, double(Largeur) * Hauteur * 3, {std::begin(Cibles), std::end(Cibles)});
     benchmark::RunSpecifiedBenchmarks(&releve);
     benchmark::Shutdown();
     releve.AfficherRapports();

@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include "commun/ReleveCopie.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -28,10 +30,6 @@ constexpr int Hauteur = 1000;
 constexpr int Repetitions = 5;
 constexpr const char *NomCopie = "memcpy";
 
-struct Cible {
-    const char *nom;
-    double rapportMax;
-};
 constexpr Cible Cibles[] = {{"Pas de glissement d'une classe", 1}, {"Dessin complet du graphe", 4}};
 
 // A graph of 9 classes in a 3 × 3 grid over the area and 20 joints between them, in plane views,
@@ -62,42 +60,6 @@ QByteArray GrapheNeufClasses()
                          .toLatin1();
     return texte;
 }
-
-class Releve : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const double secondes = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            const auto [entree, nouveau] = meilleurs_.try_emplace(run.run_name.function_name, secondes);
-            if (!nouveau)
-                entree->second = std::min(entree->second, secondes);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void AfficherRapports() const
-    {
-        const auto copie = meilleurs_.find(NomCopie);
-        if (copie == meilleurs_.end())
-            return;
-        std::printf("\nRapports au memcpy de l'image du graphe, %d x %d en 24 bits (%.3f ms) :\n", Largeur, Hauteur,
-                    copie->second * 1e3);
-        for (const Cible &cible : Cibles) {
-            const auto mesure = meilleurs_.find(cible.nom);
-            if (mesure == meilleurs_.end())
-                continue;
-            const double rapport = mesure->second / copie->second;
-            std::printf("%s: %.2f x memcpy (cible <= %g)%s\n", cible.nom, rapport, cible.rapportMax,
-                        rapport <= cible.rapportMax ? "" : "  ** cible manquee **");
-        }
-    }
-
-private:
-    std::map<std::string, double> meilleurs_;
-};
 
 benchmark::internal::Benchmark *Reglages(benchmark::internal::Benchmark *b)
 {
@@ -179,7 +141,7 @@ int main(int argc, char **argv)
         }
     }));
 
-    Releve releve;
+    ReleveCopie releve(NomCopie, double(Largeur) * Hauteur * 3, {std::begin(Cibles), std::end(Cibles)});
     benchmark::RunSpecifiedBenchmarks(&releve);
     benchmark::Shutdown();
     releve.AfficherRapports();

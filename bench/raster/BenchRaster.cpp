@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include "commun/ReleveCopie.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -115,10 +117,6 @@ QImage DessinAuTrait(const std::vector<Piece> &pieces)
     return image;
 }
 
-struct Cible {
-    const char *nom;
-    double rapportMax; // 0: shown for information
-};
 constexpr const char *NomCopie = "memcpy";
 constexpr const char *NomTransparenceBruit = "TransparenceBmp sur du bruit";
 constexpr Cible Cibles[] = {
@@ -126,49 +124,7 @@ constexpr Cible Cibles[] = {
     {"TransparenceBmp", 3},
     {"RotationBmp", 12},
     {"CopierBmp", 3},
-    {NomTransparenceBruit, 0},
-};
-
-// Keeps, for every benchmark, its best time per iteration over the repetitions: the other work on
-// the machine can only slow a repetition down.
-class Releve : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const double secondes = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            const auto [entree, nouveau] = meilleurs_.try_emplace(run.run_name.function_name, secondes);
-            if (!nouveau)
-                entree->second = std::min(entree->second, secondes);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void AfficherRapports() const
-    {
-        const auto copie = meilleurs_.find(NomCopie);
-        if (copie == meilleurs_.end())
-            return;
-        std::printf("\nRapports au memcpy de %.1f Mo (%.2f ms) :\n", double(Largeur) * Hauteur * 3 / 1e6,
-                    copie->second * 1e3);
-        for (const Cible &cible : Cibles) {
-            const auto mesure = meilleurs_.find(cible.nom);
-            if (mesure == meilleurs_.end())
-                continue;
-            const double rapport = mesure->second / copie->second;
-            if (cible.rapportMax == 0)
-                std::printf("%s: %.1f x memcpy (pour information : le pire cas, rien ne se repete)\n", cible.nom,
-                            rapport);
-            else
-                std::printf("%s: %.1f x memcpy (cible <= %g)%s\n", cible.nom, rapport, cible.rapportMax,
-                            rapport <= cible.rapportMax ? "" : "  ** cible manquee **");
-        }
-    }
-
-private:
-    std::map<std::string, double> meilleurs_;
+    {NomTransparenceBruit, 0, "le pire cas, rien ne se repete"},
 };
 
 benchmark::internal::Benchmark *Reglages(benchmark::internal::Benchmark *b)
@@ -271,7 +227,7 @@ int main(int argc, char **argv)
         etat.SetBytesProcessed(etat.iterations() * octets);
     }));
 
-    Releve releve;
+    ReleveCopie releve(NomCopie, double(Largeur) * Hauteur * 3, {std::begin(Cibles), std::end(Cibles)});
     benchmark::RunSpecifiedBenchmarks(&releve);
     benchmark::Shutdown();
     releve.AfficherRapports();
