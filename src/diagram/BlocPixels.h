@@ -76,26 +76,57 @@ inline __m128i MasqueDeRang(std::size_t k)
     return _mm_loadu_si128(reinterpret_cast<const __m128i *>(OctetsDeRang<N>.data() + 16 * k));
 }
 
-// One register of a swapped block: the first byte of each pixel takes the byte two places on, the
-// third the byte two places back, the middle one stays.
-template <std::size_t K>
-inline __m128i EchangerRegistre(__m128i v, __m128i suivants, __m128i precedents)
+// Each byte takes the one N places further on (N > 0) or back (N < 0), across the three registers;
+// bytes from beyond the block are zero.
+template <int N>
+inline Bloc Decaler(const Bloc &b)
 {
-    return _mm_or_si128(_mm_and_si128(MasqueDeRang<1>(K), v),
-                        _mm_or_si128(_mm_and_si128(MasqueDeRang<0>(K), suivants),
-                                     _mm_and_si128(MasqueDeRang<2>(K), precedents)));
+    if constexpr (N > 0)
+        return {{_mm_or_si128(_mm_srli_si128(b.v[0], N), _mm_slli_si128(b.v[1], 16 - N)),
+                 _mm_or_si128(_mm_srli_si128(b.v[1], N), _mm_slli_si128(b.v[2], 16 - N)), _mm_srli_si128(b.v[2], N)}};
+    else
+        return {{_mm_slli_si128(b.v[0], -N), _mm_or_si128(_mm_slli_si128(b.v[1], -N), _mm_srli_si128(b.v[0], 16 + N)),
+                 _mm_or_si128(_mm_slli_si128(b.v[2], -N), _mm_srli_si128(b.v[1], 16 + N))}};
 }
 
-// Red and blue swapped in every pixel.
+inline Bloc Et(const Bloc &a, const Bloc &b)
+{
+    return {{_mm_and_si128(a.v[0], b.v[0]), _mm_and_si128(a.v[1], b.v[1]), _mm_and_si128(a.v[2], b.v[2])}};
+}
+
+inline Bloc Ou(const Bloc &a, const Bloc &b)
+{
+    return {{_mm_or_si128(a.v[0], b.v[0]), _mm_or_si128(a.v[1], b.v[1]), _mm_or_si128(a.v[2], b.v[2])}};
+}
+
+// The bytes that are the N-th of their pixel, all ones.
+template <std::size_t N>
+inline Bloc Rang()
+{
+    return {{MasqueDeRang<N>(0), MasqueDeRang<N>(1), MasqueDeRang<N>(2)}};
+}
+
+// All ones over the three bytes of each pixel of a equal to that of b.
+inline Bloc MasquePixelsEgaux(const Bloc &a, const Bloc &b)
+{
+    const Bloc octets{{_mm_cmpeq_epi8(a.v[0], b.v[0]), _mm_cmpeq_epi8(a.v[1], b.v[1]), _mm_cmpeq_epi8(a.v[2], b.v[2])}};
+    const Bloc premiers = Et(Et(octets, Et(Decaler<1>(octets), Decaler<2>(octets))), Rang<0>());
+    return Ou(premiers, Ou(Decaler<-1>(premiers), Decaler<-2>(premiers)));
+}
+
+// Whether the two blocks hold the same 48 bytes.
+inline bool Identiques(const Bloc &a, const Bloc &b)
+{
+    const __m128i egaux = _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi8(a.v[0], b.v[0]), _mm_cmpeq_epi8(a.v[1], b.v[1])),
+                                        _mm_cmpeq_epi8(a.v[2], b.v[2]));
+    return _mm_movemask_epi8(egaux) == 0xFFFF;
+}
+
+// Red and blue swapped in every pixel: the first byte of a pixel takes its third, the third its
+// first, the middle one stays.
 inline Bloc EchangerRougeBleu(const Bloc &b)
 {
-    const __m128i v0 = b.v[0];
-    const __m128i v1 = b.v[1];
-    const __m128i v2 = b.v[2];
-    return {{EchangerRegistre<0>(v0, _mm_or_si128(_mm_srli_si128(v0, 2), _mm_slli_si128(v1, 14)), _mm_slli_si128(v0, 2)),
-             EchangerRegistre<1>(v1, _mm_or_si128(_mm_srli_si128(v1, 2), _mm_slli_si128(v2, 14)),
-                                 _mm_or_si128(_mm_slli_si128(v1, 2), _mm_srli_si128(v0, 14))),
-             EchangerRegistre<2>(v2, _mm_srli_si128(v2, 2), _mm_or_si128(_mm_slli_si128(v2, 2), _mm_srli_si128(v1, 14)))}};
+    return Ou(Et(b, Rang<1>()), Ou(Et(Decaler<2>(b), Rang<0>()), Et(Decaler<-2>(b), Rang<2>())));
 }
 
 } // namespace bloc_pixels

@@ -72,21 +72,27 @@ void ComposerLigne(const uchar *fond, int largeurFond, const uchar *traits, ucha
     std::memcpy(ecrit + fait, traits + fait, std::size_t(OctetsParPixel) * std::size_t(largeur) - fait);
 }
 
-// A composed row turned, in place, into the bytes the file stores.
+// A composed row turned, in place, into the bytes the file stores. A flat background repeats the
+// same block, which is converted once.
 void EnOrdreFichier(uchar *ligne, int largeur, std::uint32_t surface)
 {
     int x = 0;
 #ifdef VELKORA_BLOCS_SSE2
     using namespace bloc_pixels;
     const Bloc motifSurface = Motif(surface);
-    const Bloc blanc = Motif(Blanc);
+    Bloc lu = motifSurface;
+    Bloc converti = Motif(Blanc);
     for (; x + PixelsParBloc <= largeur; x += PixelsParBloc) {
         uchar *p = ligne + std::size_t(OctetsParPixel) * std::size_t(x);
         const Bloc b = Charger(p);
-        const std::uint64_t surfaces = PixelsEgaux(b, motifSurface);
-        Poser(p, surfaces == TousLesPixels ? blanc : EchangerRougeBleu(b));
-        if (surfaces != TousLesPixels)
-            PourChaquePixel(surfaces, [p](std::size_t j) { std::memset(p + j, 0xFF, OctetsParPixel); });
+        if (Identiques(b, lu)) {
+            Poser(p, converti);
+            continue;
+        }
+        // Surface pixels become white: all their bytes set.
+        converti = Ou(EchangerRougeBleu(b), MasquePixelsEgaux(b, motifSurface));
+        lu = b;
+        Poser(p, converti);
     }
 #endif
     for (; x < largeur; ++x) {
