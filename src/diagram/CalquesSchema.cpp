@@ -72,27 +72,72 @@ void ComposerLigne(const uchar *fond, int largeurFond, const uchar *traits, ucha
     std::memcpy(ecrit + fait, traits + fait, std::size_t(OctetsParPixel) * std::size_t(largeur) - fait);
 }
 
-// A composed row turned, in place, into the bytes the file stores. A flat background repeats the
-// same block, which is converted once.
-void EnOrdreFichier(uchar *ligne, int largeur, std::uint32_t surface)
+#ifdef VELKORA_BLOCS_SSE2
+// Turns blocks into the bytes the file stores: red and blue swapped, the surface colour white. A flat
+// background repeats the same block, which is converted once.
+class ConversionFichier {
+public:
+    explicit ConversionFichier(std::uint32_t surface)
+        : motifSurface_(bloc_pixels::Motif(surface)), lu_(motifSurface_), converti_(bloc_pixels::Motif(Blanc))
+    {
+    }
+
+    // Inlined: a call would pass the three registers through memory.
+    [[gnu::always_inline]] const bloc_pixels::Bloc &operator()(const bloc_pixels::Bloc &b)
+    {
+        using namespace bloc_pixels;
+        if (!Identiques(b, lu_)) {
+            lu_ = b;
+            converti_ = Ou(EchangerRougeBleu(b), MasquePixelsEgaux(b, motifSurface_));
+        }
+        return converti_;
+    }
+
+private:
+    bloc_pixels::Bloc motifSurface_;
+    bloc_pixels::Bloc lu_;
+    bloc_pixels::Bloc converti_;
+};
+#endif
+
+// A row of the file: the row of the display, made in the file's order. Nothing is left for the row
+// to go through again.
+void ComposerLigneFichier(const uchar *fond, int largeurFond, const uchar *traits, uchar *ecrit, int largeur,
+                          std::uint32_t surface)
 {
     int x = 0;
 #ifdef VELKORA_BLOCS_SSE2
     using namespace bloc_pixels;
     const Bloc motifSurface = Motif(surface);
-    Bloc lu = motifSurface;
-    Bloc converti = Motif(Blanc);
+    ConversionFichier conversion(surface);
+    for (; x + PixelsParBloc <= largeurFond; x += PixelsParBloc) {
+        const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
+        const Bloc trait = Charger(traits + i);
+        const std::uint64_t surfaces = PixelsEgaux(trait, motifSurface);
+        if (surfaces != TousLesPixels) {
+            Poser(ecrit + i, trait);
+            PourChaquePixel(surfaces, [&](std::size_t j) { std::memcpy(ecrit + i + j, fond + i + j, OctetsParPixel); });
+        }
+        Poser(ecrit + i, conversion(Charger(surfaces == TousLesPixels ? fond + i : ecrit + i)));
+    }
+#endif
+    for (; x < largeur; ++x) {
+        const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
+        const std::uint32_t v = Lire(traits + j);
+        Ecrire(ecrit + j, EnFichier(v == surface && x < largeurFond ? Lire(fond + j) : v, surface));
+    }
+}
+
+// A row turned, in place, into the bytes the file stores.
+void EnOrdreFichier(uchar *ligne, int largeur, std::uint32_t surface)
+{
+    int x = 0;
+#ifdef VELKORA_BLOCS_SSE2
+    using namespace bloc_pixels;
+    ConversionFichier conversion(surface);
     for (; x + PixelsParBloc <= largeur; x += PixelsParBloc) {
         uchar *p = ligne + std::size_t(OctetsParPixel) * std::size_t(x);
-        const Bloc b = Charger(p);
-        if (Identiques(b, lu)) {
-            Poser(p, converti);
-            continue;
-        }
-        // Surface pixels become white: all their bytes set.
-        converti = Ou(EchangerRougeBleu(b), MasquePixelsEgaux(b, motifSurface));
-        lu = b;
-        Poser(p, converti);
+        Poser(p, conversion(Charger(p)));
     }
 #endif
     for (; x < largeur; ++x) {
@@ -332,9 +377,8 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
     for (int y = h - 1; y >= 0; --y) {
         uchar *ecrit = lignes.data() + octetsLigne * enAttente;
         const bool avecLigneFond = y < f.height() && largeurFond > 0;
-        ComposerLigne(avecLigneFond ? f.constScanLine(y) : nullptr, avecLigneFond ? largeurFond : 0, t.constScanLine(y),
-                      ecrit, w, valeurSurface);
-        EnOrdreFichier(ecrit, w, valeurSurface);
+        ComposerLigneFichier(avecLigneFond ? f.constScanLine(y) : nullptr, avecLigneFond ? largeurFond : 0,
+                             t.constScanLine(y), ecrit, w, valeurSurface);
         // The symbols over it in order, each leaving out the colour of its bottom-left pixel.
         for (const Symbole &symbole : places) {
             if (y < symbole.zone.top() || y > symbole.zone.bottom())
