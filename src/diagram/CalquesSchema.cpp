@@ -101,9 +101,10 @@ private:
 #endif
 
 // A row of the file: the row of the display, made in the file's order. Nothing is left for the row
-// to go through again.
+// to go through again. The file is written from the bottom row up, which the cache does not foresee:
+// the rows that come next, ecartFond and ecartTraits bytes away, are asked for ahead.
 void ComposerLigneFichier(const uchar *fond, int largeurFond, const uchar *traits, uchar *ecrit, int largeur,
-                          std::uint32_t surface)
+                          std::uint32_t surface, std::int64_t ecartFond, std::int64_t ecartTraits)
 {
     int x = 0;
 #ifdef VELKORA_BLOCS_SSE2
@@ -112,6 +113,8 @@ void ComposerLigneFichier(const uchar *fond, int largeurFond, const uchar *trait
     ConversionFichier conversion(surface);
     for (; x + PixelsParBloc <= largeurFond; x += PixelsParBloc) {
         const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
+        Precharger(traits + i, ecartTraits);
+        Precharger(fond + i, ecartFond);
         const Bloc trait = Charger(traits + i);
         const std::uint64_t surfaces = PixelsEgaux(trait, motifSurface);
         if (surfaces != TousLesPixels) {
@@ -378,7 +381,7 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
         uchar *ecrit = lignes.data() + octetsLigne * enAttente;
         const bool avecLigneFond = y < f.height() && largeurFond > 0;
         ComposerLigneFichier(avecLigneFond ? f.constScanLine(y) : nullptr, avecLigneFond ? largeurFond : 0,
-                             t.constScanLine(y), ecrit, w, valeurSurface);
+                             t.constScanLine(y), ecrit, w, valeurSurface, -f.bytesPerLine(), -t.bytesPerLine());
         // The symbols over it in order, each leaving out the colour of its bottom-left pixel.
         for (const Symbole &symbole : places) {
             if (y < symbole.zone.top() || y > symbole.zone.bottom())
