@@ -22,7 +22,7 @@ constexpr std::size_t OctetsParBloc = 48;
 constexpr std::uint64_t TousLesPixels = 0x249249249249ull;
 
 struct Bloc {
-    __m128i v[3]; // NOLINT: std::array would drop the vector type's alignment
+    __m128i v[3]; // std::array<__m128i> would drop the type's attributes, which g++ warns of
 };
 
 inline Bloc Charger(const uchar *p)
