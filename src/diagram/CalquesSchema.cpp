@@ -1,11 +1,13 @@
 #include "diagram/CalquesSchema.h"
 
 #include "common/Pixels24Bits.h"
+#include "diagram/BlocPixels.h"
 #include "joint_graph/FichierGdl.h"
 
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -25,23 +27,34 @@ inline void Ecrire(uchar *p, std::uint32_t v)
 
 inline std::uint32_t Valeur(Rvb c) { return c.rouge | (std::uint32_t(c.vert) << 8) | (std::uint32_t(c.bleu) << 16); }
 
-// Eight pixels of one colour, 24 bytes, as three machine words: a block of a row is compared with it,
-// or filled from it, in three operations.
-struct Motif8 {
-    std::array<std::uint64_t, 3> mots{};
-};
+constexpr std::uint32_t Blanc = 0x00FFFFFF;
 
-Motif8 MotifDe(std::uint32_t v)
+// A pixel as the file stores it, blue first; the surface colour saved white.
+inline std::uint32_t EnFichier(std::uint32_t v, std::uint32_t surface)
+{
+    return v == surface ? Blanc : ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
+
+// Calls faire(j) for the byte offset j of each pixel whose bit is set (see PixelsEgaux).
+template <typename Faire>
+inline void PourChaquePixel(std::uint64_t pixels, Faire faire)
+{
+    for (; pixels != 0; pixels &= pixels - 1)
+        faire(std::size_t(std::countr_zero(pixels)));
+}
+
+// Eight pixels of one colour, 24 bytes, as three machine words.
+std::array<std::uint64_t, 3> Motif8(std::uint32_t v)
 {
     std::array<uchar, 24> octets{};
     for (std::size_t i = 0; i < octets.size(); i += OctetsParPixel)
         Ecrire(octets.data() + i, v);
-    Motif8 motif;
-    std::memcpy(motif.mots.data(), octets.data(), octets.size());
-    return motif;
+    std::array<std::uint64_t, 3> mots{};
+    std::memcpy(mots.data(), octets.data(), octets.size());
+    return mots;
 }
 
-inline bool Egal8(const uchar *p, const Motif8 &m)
+inline bool Egal8(const uchar *p, const std::array<std::uint64_t, 3> &m)
 {
     std::uint64_t a;
     std::uint64_t b;
@@ -49,44 +62,16 @@ inline bool Egal8(const uchar *p, const Motif8 &m)
     std::memcpy(&a, p, 8);
     std::memcpy(&b, p + 8, 8);
     std::memcpy(&c, p + 16, 8);
-    return ((a ^ m.mots[0]) | (b ^ m.mots[1]) | (c ^ m.mots[2])) == 0;
-}
-
-inline void Poser8(uchar *p, const Motif8 &m) { std::memcpy(p, m.mots.data(), 24); }
-
-// The eight pixels of a 24-byte block, read and written as three machine words.
-using Pixels8 = std::array<std::uint32_t, 8>;
-
-inline Pixels8 Extraire8(const uchar *p)
-{
-    std::uint64_t a;
-    std::uint64_t b;
-    std::uint64_t c;
-    std::memcpy(&a, p, 8);
-    std::memcpy(&b, p + 8, 8);
-    std::memcpy(&c, p + 16, 8);
-    constexpr std::uint64_t M = 0xFFFFFF;
-    return {std::uint32_t(a & M),         std::uint32_t((a >> 24) & M), std::uint32_t(((a >> 48) | (b << 16)) & M),
-            std::uint32_t((b >> 8) & M),  std::uint32_t((b >> 32) & M), std::uint32_t(((b >> 56) | (c << 8)) & M),
-            std::uint32_t((c >> 16) & M), std::uint32_t((c >> 40) & M)};
-}
-
-inline void Assembler8(uchar *p, const Pixels8 &v)
-{
-    const auto m = [&v](std::size_t i) { return std::uint64_t(v[i]); };
-    const std::uint64_t a = m(0) | (m(1) << 24) | (m(2) << 48);
-    const std::uint64_t b = (m(2) >> 16) | (m(3) << 8) | (m(4) << 32) | (m(5) << 56);
-    const std::uint64_t c = (m(5) >> 8) | (m(6) << 16) | (m(7) << 40);
-    std::memcpy(p, &a, 8);
-    std::memcpy(p + 8, &b, 8);
-    std::memcpy(p + 16, &c, 8);
+    return ((a ^ m[0]) | (b ^ m[1]) | (c ^ m[2])) == 0;
 }
 
 // A row of the display: each stroke pixel that is not the surface colour, else the background's
-// pixel, else (beyond the background) the surface.
+// pixel, else (beyond the background) the surface. Eight pixels at a time in machine words: the row
+// waits on memory, and sixteen at a time in SSE2 registers measured no faster.
 void ComposerLigne(const uchar *fond, int largeurFond, const uchar *traits, uchar *ecrit, int largeur,
-                   std::uint32_t surface, const Motif8 &motifSurface)
+                   std::uint32_t surface)
 {
+    const std::array<std::uint64_t, 3> motifSurface = Motif8(surface);
     int x = 0;
     for (; x + 8 <= largeurFond; x += 8) {
         const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
@@ -107,6 +92,151 @@ void ComposerLigne(const uchar *fond, int largeurFond, const uchar *traits, ucha
             Ecrire(ecrit + j, surface);
     }
 }
+
+#ifdef VELKORA_BLOCS_SSE2
+// Turns blocks into the bytes the file stores: red and blue swapped, the surface colour white. A flat
+// background repeats the same block, which is converted once.
+class ConversionFichier {
+public:
+    explicit ConversionFichier(std::uint32_t surface)
+        : motifSurface_(bloc_pixels::Motif(surface)), lu_(motifSurface_), converti_(bloc_pixels::Motif(Blanc))
+    {
+    }
+
+    // Inlined: a call would pass the three registers through memory.
+    [[gnu::always_inline]] const bloc_pixels::Bloc &operator()(const bloc_pixels::Bloc &b)
+    {
+        using namespace bloc_pixels;
+        if (!Identiques(b, lu_)) {
+            lu_ = b;
+            converti_ = Ou(EchangerRougeBleu(b), MasquePixelsEgaux(b, motifSurface_));
+        }
+        return converti_;
+    }
+
+private:
+    bloc_pixels::Bloc motifSurface_;
+    bloc_pixels::Bloc lu_;
+    bloc_pixels::Bloc converti_;
+};
+#endif
+
+// A row of the file: the row of the display, made in the file's order. Nothing is left for the row
+// to go through again. The file is written from the bottom row up, which the cache does not foresee:
+// the rows that come next, ecartFond and ecartTraits bytes away, are asked for ahead.
+void ComposerLigneFichier(const uchar *fond, int largeurFond, const uchar *traits, uchar *ecrit, int largeur,
+                          std::uint32_t surface, std::int64_t ecartFond, std::int64_t ecartTraits)
+{
+    int x = 0;
+#ifdef VELKORA_BLOCS_SSE2
+    using namespace bloc_pixels;
+    const Bloc motifSurface = Motif(surface);
+    ConversionFichier conversion(surface);
+    for (; x + PixelsParBloc <= largeurFond; x += PixelsParBloc) {
+        const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
+        Precharger(traits + i, ecartTraits);
+        Precharger(fond + i, ecartFond);
+        const Bloc trait = Charger(traits + i);
+        const std::uint64_t surfaces = PixelsEgaux(trait, motifSurface);
+        if (surfaces != TousLesPixels) {
+            Poser(ecrit + i, trait);
+            PourChaquePixel(surfaces, [&](std::size_t j) { std::memcpy(ecrit + i + j, fond + i + j, OctetsParPixel); });
+        }
+        Poser(ecrit + i, conversion(Charger(surfaces == TousLesPixels ? fond + i : ecrit + i)));
+    }
+#endif
+    for (; x < largeur; ++x) {
+        const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
+        const std::uint32_t v = Lire(traits + j);
+        Ecrire(ecrit + j, EnFichier(v == surface && x < largeurFond ? Lire(fond + j) : v, surface));
+    }
+}
+
+// A row turned, in place, into the bytes the file stores.
+void EnOrdreFichier(uchar *ligne, int largeur, std::uint32_t surface)
+{
+    int x = 0;
+#ifdef VELKORA_BLOCS_SSE2
+    using namespace bloc_pixels;
+    ConversionFichier conversion(surface);
+    for (; x + PixelsParBloc <= largeur; x += PixelsParBloc) {
+        uchar *p = ligne + std::size_t(OctetsParPixel) * std::size_t(x);
+        Poser(p, conversion(Charger(p)));
+    }
+#endif
+    for (; x < largeur; ++x) {
+        uchar *p = ligne + std::size_t(OctetsParPixel) * std::size_t(x);
+        Ecrire(p, EnFichier(Lire(p), surface));
+    }
+}
+
+// A row of a symbol over a row of the file: the pixels of lu that are not the transparent colour,
+// taken from the same row already in the file's order.
+void PoserSymbole(const uchar *lu, const uchar *enFichier, uchar *ecrit, int largeur, std::uint32_t transparente)
+{
+    int x = 0;
+#ifdef VELKORA_BLOCS_SSE2
+    using namespace bloc_pixels;
+    const Bloc motifTransparent = Motif(transparente);
+    for (; x + PixelsParBloc <= largeur; x += PixelsParBloc) {
+        const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
+        const std::uint64_t visibles = ~PixelsEgaux(Charger(lu + i), motifTransparent) & TousLesPixels;
+        if (visibles == TousLesPixels)
+            Poser(ecrit + i, Charger(enFichier + i));
+        else
+            PourChaquePixel(visibles, [&](std::size_t j) { std::memcpy(ecrit + i + j, enFichier + i + j, OctetsParPixel); });
+    }
+#endif
+    for (; x < largeur; ++x) {
+        const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
+        if (Lire(lu + j) != transparente)
+            std::memcpy(ecrit + j, enFichier + j, OctetsParPixel);
+    }
+}
+
+#ifdef VELKORA_BLOCS_SSE2
+// The whole blocks of a row of the drawing background; returns the pixels done. Drawings are flat:
+// most blocks lie in one zone of the trame over white or black pixels of the plan, and take results
+// worked out once; the other pixels each go through pixel(zone colour, line colour).
+template <typename Pixel>
+int ConstruireBlocsFond(const uchar *lt, const uchar *lp, uchar *ecrit, int largeur, const Pixel &pixel)
+{
+    using namespace bloc_pixels;
+    const Bloc blanc = Motif(Blanc);
+    const Bloc noir = Motif(0);
+    // A black pixel of the plan blackens whatever zone lies under it.
+    const std::uint32_t resultatNoir = pixel(Blanc, 0);
+    const Bloc motifNoir = Motif(resultatNoir);
+    std::uint32_t zone = Lire(lt);
+    Bloc motifZone = Motif(zone);
+    Bloc motifResultat = Motif(pixel(zone, Blanc));
+    int x = 0;
+    for (; x + PixelsParBloc <= largeur; x += PixelsParBloc) {
+        const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
+        const Bloc lignes = Charger(lp + i);
+        const std::uint64_t dansZone = PixelsEgaux(Charger(lt + i), motifZone) & PixelsEgaux(lignes, blanc);
+        if (dansZone == TousLesPixels) {
+            Poser(ecrit + i, motifResultat);
+            continue;
+        }
+        const std::uint64_t noirs = PixelsEgaux(lignes, noir);
+        Poser(ecrit + i, noirs == TousLesPixels ? motifNoir : motifResultat);
+        if (noirs == TousLesPixels)
+            continue;
+        PourChaquePixel(noirs, [&](std::size_t j) { Ecrire(ecrit + i + j, resultatNoir); });
+        PourChaquePixel(TousLesPixels & ~(dansZone | noirs), [&](std::size_t j) {
+            Ecrire(ecrit + i + j, pixel(Lire(lt + i + j), Lire(lp + i + j)));
+        });
+        // The zone of the block's last pixel is the one the next blocks are likely to lie in.
+        if (const std::uint32_t derniere = Lire(lt + i + OctetsParBloc - OctetsParPixel); derniere != zone) {
+            zone = derniere;
+            motifZone = Motif(zone);
+            motifResultat = Motif(pixel(zone, Blanc));
+        }
+    }
+    return x;
+}
+#endif
 
 } // namespace
 
@@ -173,38 +303,14 @@ bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::ve
         return case_.resultat;
     };
 
-    // Drawings are flat: eight pixels of one zone colour over white in the plan take a result already
-    // worked out.
-    constexpr std::uint32_t Blanc = 0x00FFFFFF;
-    const Motif8 planBlanc = MotifDe(Blanc);
-    std::uint32_t zone = Blanc;
-    std::uint32_t resultatZone = pixel(zone, Blanc);
-    Motif8 motifZone = MotifDe(zone);
-    Motif8 motifResultat = MotifDe(resultatZone);
     for (int y = 0; y < h; ++y) {
         const uchar *lt = t.constScanLine(y);
         const uchar *lp = p.constScanLine(y);
         uchar *ecrit = fond.scanLine(y);
         int x = 0;
-        for (; x + 8 <= w; x += 8) {
-            const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
-            if (Egal8(lt + i, motifZone) && Egal8(lp + i, planBlanc)) {
-                Poser8(ecrit + i, motifResultat);
-                continue;
-            }
-            const Pixels8 tv = Extraire8(lt + i);
-            const Pixels8 pv = Extraire8(lp + i);
-            Pixels8 sortie;
-            for (std::size_t k = 0; k < 8; ++k)
-                sortie[k] = pixel(tv[k], pv[k]);
-            Assembler8(ecrit + i, sortie);
-            if (const std::uint32_t dernier = tv[7]; dernier != zone) {
-                zone = dernier;
-                resultatZone = pixel(zone, Blanc);
-                motifZone = MotifDe(zone);
-                motifResultat = MotifDe(resultatZone);
-            }
-        }
+#ifdef VELKORA_BLOCS_SSE2
+        x = ConstruireBlocsFond(lt, lp, ecrit, w, pixel);
+#endif
         for (; x < w; ++x) {
             const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
             Ecrire(ecrit + j, pixel(Lire(lt + j), Lire(lp + j)));
@@ -226,14 +332,12 @@ void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QI
     if (affichage.isNull() || z.isEmpty())
         return;
     const std::uint32_t valeurSurface = Valeur(surface);
-    const Motif8 motifSurface = MotifDe(valeurSurface);
     const std::size_t debut = std::size_t(OctetsParPixel) * std::size_t(z.left());
     const int largeurFond = std::clamp(f.width() - z.left(), 0, z.width());
     for (int y = z.top(); y <= z.bottom(); ++y) {
         const bool avecFond = y < f.height() && largeurFond > 0;
         ComposerLigne(avecFond ? f.constScanLine(y) + debut : nullptr, avecFond ? largeurFond : 0,
-                      lus.constScanLine(y) + debut, affichage.scanLine(y) + debut, z.width(), valeurSurface,
-                      motifSurface);
+                      lus.constScanLine(y) + debut, affichage.scanLine(y) + debut, z.width(), valeurSurface);
     }
 }
 
@@ -270,28 +374,24 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
     if (sortie.write(reinterpret_cast<const char *>(entete.data()), TailleEntete) != TailleEntete)
         return false;
 
-    // A pixel as the file stores it, blue first; the surface colour saved white.
     const std::uint32_t valeurSurface = Valeur(surface);
-    constexpr std::uint32_t Blanc = 0x00FFFFFF;
-    const auto enFichier = [valeurSurface](std::uint32_t v) {
-        return v == valeurSurface ? Blanc : ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
-    };
-    const Motif8 motifSurface = MotifDe(valeurSurface);
-    std::uint32_t zone = valeurSurface;
-    Motif8 motifZone = motifSurface;
-    Motif8 motifZoneFichier = MotifDe(Blanc);
     struct Symbole {
         QImage image;
+        QImage enFichier; // its pixels as the file stores them
         QPoint position;
-        QRect zone; // within the picture
+        QRect zone;       // within the picture
         std::uint32_t transparente;
     };
     std::vector<Symbole> places;
     for (const SymbolePlace &symbole : symboles) {
-        QImage image = En24Bits(symbole.image);
-        if (!image.isNull())
-            places.push_back({image, symbole.position, QRect(symbole.position, image.size()).intersected(t.rect()),
-                              Lire(image.constScanLine(image.height() - 1))});
+        const QImage image = En24Bits(symbole.image);
+        if (image.isNull())
+            continue;
+        QImage enFichier = image.copy();
+        for (int y = 0; y < enFichier.height(); ++y)
+            EnOrdreFichier(enFichier.scanLine(y), enFichier.width(), valeurSurface);
+        places.push_back({image, enFichier, symbole.position, QRect(symbole.position, image.size()).intersected(t.rect()),
+                          Lire(image.constScanLine(image.height() - 1))});
     }
 
     // Rows are written a few at a time, straight from where they are made.
@@ -300,49 +400,18 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
     qsizetype enAttente = 0;
     for (int y = h - 1; y >= 0; --y) {
         uchar *ecrit = lignes.data() + octetsLigne * enAttente;
-        const uchar *lt = t.constScanLine(y);
-        const uchar *lf = y < f.height() ? f.constScanLine(y) : nullptr;
-        const int largeur = lf != nullptr ? largeurFond : 0;
-        int x = 0;
-        for (; x + 8 <= largeur; x += 8) {
-            const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
-            const bool sansTrait = Egal8(lt + i, motifSurface);
-            if (sansTrait && Egal8(lf + i, motifZone)) {
-                Poser8(ecrit + i, motifZoneFichier);
-                continue;
-            }
-            Pixels8 v = Extraire8(sansTrait ? lf + i : lt + i);
-            if (!sansTrait) {
-                const Pixels8 sous = Extraire8(lf + i);
-                for (std::size_t k = 0; k < 8; ++k)
-                    v[k] = v[k] == valeurSurface ? sous[k] : v[k];
-            } else if (v[7] != zone) {
-                // Eight pixels of the background alike are written at once from here on.
-                zone = v[7];
-                motifZone = MotifDe(zone);
-                motifZoneFichier = MotifDe(enFichier(zone));
-            }
-            for (std::uint32_t &pixel : v)
-                pixel = enFichier(pixel);
-            Assembler8(ecrit + i, v);
-        }
-        for (; x < w; ++x) {
-            const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
-            std::uint32_t v = Lire(lt + j);
-            if (v == valeurSurface && x < largeur)
-                v = Lire(lf + j);
-            Ecrire(ecrit + j, enFichier(v));
-        }
+        const bool avecLigneFond = y < f.height() && largeurFond > 0;
+        ComposerLigneFichier(avecLigneFond ? f.constScanLine(y) : nullptr, avecLigneFond ? largeurFond : 0,
+                             t.constScanLine(y), ecrit, w, valeurSurface, -f.bytesPerLine(), -t.bytesPerLine());
         // The symbols over it in order, each leaving out the colour of its bottom-left pixel.
         for (const Symbole &symbole : places) {
             if (y < symbole.zone.top() || y > symbole.zone.bottom())
                 continue;
-            const uchar *lu = symbole.image.constScanLine(y - symbole.position.y());
-            for (int xs = symbole.zone.left(); xs <= symbole.zone.right(); ++xs) {
-                const std::uint32_t v = Lire(lu + OctetsParPixel * (xs - symbole.position.x()));
-                if (v != symbole.transparente)
-                    Ecrire(ecrit + OctetsParPixel * xs, enFichier(v));
-            }
+            const int ys = y - symbole.position.y();
+            const std::size_t debut = std::size_t(OctetsParPixel) * std::size_t(symbole.zone.left() - symbole.position.x());
+            PoserSymbole(symbole.image.constScanLine(ys) + debut, symbole.enFichier.constScanLine(ys) + debut,
+                         ecrit + std::size_t(OctetsParPixel) * std::size_t(symbole.zone.left()), symbole.zone.width(),
+                         symbole.transparente);
         }
         ++enAttente;
         if (enAttente == lignesParEcriture || y == 0) {

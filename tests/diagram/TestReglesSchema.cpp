@@ -32,6 +32,20 @@ class TestReglesSchema : public QObject {
         return EcrireBmpSchema(tampon, fond, traits, avecFond, symboles, RvbSurface()) ? tampon.data() : QByteArray();
     }
 
+    // The background made by the raster helpers one step after the other.
+    static QImage FondPasAPas(const QImage &trame, const QImage &plan, const std::vector<TeinteClasse> &teintes,
+                              int transparence)
+    {
+        QImage attendu = trame.convertToFormat(QImage::Format_RGB888);
+        for (const TeinteClasse &t : teintes)
+            CopierColorBmpToColorImage(attendu, attendu, t.marque, t.couleur);
+        CopierBmp(plan, attendu, OperationRaster::EtSource);
+        TransparenceBmp(attendu, transparence);
+        const QColor sol = attendu.pixelColor(0, attendu.height() - 1);
+        CopierColorBmpToColorImage(attendu, attendu, QColorVersCouleur(sol), clBtnFace);
+        return attendu;
+    }
+
 private slots:
     void accrochagePoint_data()
     {
@@ -140,13 +154,7 @@ private slots:
                                           {0x0000FFFF, 0x000000FF},
                                           {0x00FF0000, clBtnFace},
                                           {0x0000FF00, 0x00123456}};
-        QImage attendu = trame.convertToFormat(QImage::Format_RGB888);
-        for (const TeinteClasse &t : teintes)
-            CopierColorBmpToColorImage(attendu, attendu, t.marque, t.couleur);
-        CopierBmp(plan, attendu, OperationRaster::EtSource);
-        TransparenceBmp(attendu, transparence);
-        const QColor sol = attendu.pixelColor(0, attendu.height() - 1);
-        CopierColorBmpToColorImage(attendu, attendu, QColorVersCouleur(sol), clBtnFace);
+        const QImage attendu = FondPasAPas(trame, plan, teintes, transparence);
 
         QImage fond;
         QVERIFY(ConstruireFondDessin(trame, plan, teintes, transparence, RvbSurface(), fond));
@@ -375,6 +383,79 @@ private slots:
         s.batis = {};
         EcrireSchema(arbre, "meca", s);
         QCOMPARE(LireSchema(arbre.chemin("meca/schema_cinematique/correction.gdl")).schema.Liaison[0].Ce2, 0);
+    }
+    // The passes work on blocks of sixteen pixels where the processor allows it, and pixel by pixel on
+    // the rest of a row: on flat zones, noise, black and coloured lines, and widths around the block,
+    // the pictures are those the plain pixel rules give.
+    void calquesSurBlocs_data()
+    {
+        QTest::addColumn<int>("largeur");
+        for (int largeur : {1, 15, 16, 17, 32, 33, 47, 48, 49, 100, 131})
+            QTest::addRow("%d", largeur) << largeur;
+    }
+    void calquesSurBlocs()
+    {
+        QFETCH(int, largeur);
+        std::mt19937 hasard{std::uint32_t(largeur)};
+        const auto auHasard = [&hasard] { return QColor(int(hasard() % 256), int(hasard() % 256), int(hasard() % 256)); };
+        const int hauteur = 9;
+        const QColor surface = Surface();
+        const QList<QColor> marques{QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), surface};
+        QImage trame = ImageUnie(largeur, hauteur, Qt::white);
+        QImage plan = ImageUnie(largeur, hauteur, Qt::white);
+        QImage traits(largeur + 7, hauteur + 1, QImage::Format_RGB888); // beyond the background on two sides
+        traits.fill(surface);
+        for (int y = 0; y < hauteur; ++y) {
+            for (int x = 0; x < largeur; ++x) {
+                const int zone = (x / (y < 4 ? 50 : 6) + y / 3) % 5;
+                trame.setPixelColor(x, y, hasard() % 23 == 0 ? auHasard() : zone < 4 ? marques[zone] : QColor(Qt::white));
+                if (hasard() % 9 == 0)
+                    plan.setPixelColor(x, y, hasard() % 3 == 0 ? auHasard() : QColor(Qt::black));
+            }
+        }
+        for (int y = 0; y < traits.height(); ++y) {
+            for (int x = 0; x < traits.width(); ++x) {
+                if (hasard() % 13 == 0)
+                    traits.setPixelColor(x, y, auHasard());
+            }
+        }
+        const std::vector<TeinteClasse> teintes{
+            {0x000000FF, 0x0000FF00}, {0x0000FF00, 0x00336699}, {0x00FF0000, clBtnFace}, {clBtnFace, 0x00FFFFFF}};
+
+        QImage fond;
+        QVERIFY(ConstruireFondDessin(trame, plan, teintes, -40, RvbSurface(), fond));
+        QCOMPARE(fond, FondPasAPas(trame, plan, teintes, -40));
+
+        QImage affichage;
+        ComposerAffichage(fond, traits, RvbSurface(), affichage);
+        QImage attendu = traits.copy();
+        for (int y = 0; y < attendu.height(); ++y) {
+            for (int x = 0; x < attendu.width(); ++x) {
+                if (attendu.pixelColor(x, y) == surface && fond.rect().contains(x, y))
+                    attendu.setPixelColor(x, y, fond.pixelColor(x, y));
+            }
+        }
+        QCOMPARE(affichage, attendu);
+
+        // The export: the same picture with a symbol over it, the surface saved white.
+        QImage symbole = ImageUnie(20, 3, Qt::white);
+        symbole.setPixelColor(2, 1, Qt::red);
+        symbole.setPixelColor(19, 0, surface);
+        const QPoint coin(largeur / 3, 2);
+        for (int y = 0; y < symbole.height(); ++y) {
+            for (int x = 0; x < symbole.width(); ++x) {
+                if (symbole.pixelColor(x, y) != QColor(Qt::white) && attendu.rect().contains(coin + QPoint(x, y)))
+                    attendu.setPixelColor(coin + QPoint(x, y), symbole.pixelColor(x, y));
+            }
+        }
+        for (int y = 0; y < attendu.height(); ++y) {
+            for (int x = 0; x < attendu.width(); ++x) {
+                if (attendu.pixelColor(x, y) == surface)
+                    attendu.setPixelColor(x, y, Qt::white);
+            }
+        }
+        const QImage relu = QImage::fromData(FichierBmp(fond, traits, true, {{symbole, coin}}), "BMP");
+        QCOMPARE(relu.convertToFormat(QImage::Format_RGB888), attendu);
     }
 };
 
