@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include "commun/ReleveCopie.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -30,10 +32,6 @@ constexpr const char *NomReconstruction = "Reconstruction apres un trait";
 constexpr const char *NomFond = "Construction du fond";
 constexpr const char *NomExport = "Export";
 
-struct Cible {
-    const char *nom;
-    double rapportMax;
-};
 constexpr Cible Cibles[] = {{NomReconstruction, 3}, {NomFond, 6}, {NomExport, 6}};
 
 QColor Marque(int n) { return QColor(40 + 20 * n, 255 - 25 * n, (70 * n) % 256); }
@@ -113,42 +111,6 @@ std::vector<SymbolePlace> Symboles()
     return symboles;
 }
 
-class Releve : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const double secondes = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            const auto [entree, nouveau] = meilleurs_.try_emplace(run.run_name.function_name, secondes);
-            if (!nouveau)
-                entree->second = std::min(entree->second, secondes);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void AfficherRapports() const
-    {
-        const auto copie = meilleurs_.find(NomCopie);
-        if (copie == meilleurs_.end())
-            return;
-        std::printf("\nRapports au memcpy de %.1f Mo (%.2f ms) :\n", double(Largeur) * Hauteur * 3 / 1e6,
-                    copie->second * 1e3);
-        for (const Cible &cible : Cibles) {
-            const auto mesure = meilleurs_.find(cible.nom);
-            if (mesure == meilleurs_.end())
-                continue;
-            const double rapport = mesure->second / copie->second;
-            std::printf("%s: %.1f x memcpy (cible <= %g)%s\n", cible.nom, rapport, cible.rapportMax,
-                        rapport <= cible.rapportMax ? "" : "  ** cible manquee **");
-        }
-    }
-
-private:
-    std::map<std::string, double> meilleurs_;
-};
-
 benchmark::internal::Benchmark *Reglages(benchmark::internal::Benchmark *b)
 {
     return b->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(Repetitions);
@@ -217,7 +179,7 @@ int main(int argc, char **argv)
         etat.SetBytesProcessed(etat.iterations() * octets);
     }));
 
-    Releve releve;
+    ReleveCopie releve(NomCopie, double(Largeur) * Hauteur * 3, {std::begin(Cibles), std::end(Cibles)});
     benchmark::RunSpecifiedBenchmarks(&releve);
     benchmark::Shutdown();
     releve.AfficherRapports();
