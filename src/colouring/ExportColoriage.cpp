@@ -1,5 +1,7 @@
 #include "colouring/ExportColoriage.h"
 
+#include "common/Pixels24Bits.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -20,17 +22,7 @@ QImage combiner(const QImage &zone, const QImage &plan, QImage image)
         const uchar *a = zone.constScanLine(y);
         const uchar *b = plan.constScanLine(y);
         uchar *sortie = image.scanLine(y);
-        qsizetype i = 0;
-        for (; i + 8 <= octets; i += 8) {
-            std::uint64_t ma;
-            std::uint64_t mb;
-            std::memcpy(&ma, a + i, 8);
-            std::memcpy(&mb, b + i, 8);
-            ma &= mb;
-            std::memcpy(sortie + i, &ma, 8);
-        }
-        for (; i < octets; ++i)
-            sortie[i] = a[i] & b[i];
+        fpti::EtOctets(a, b, sortie, octets);
     }
     return image;
 }

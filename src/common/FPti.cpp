@@ -115,21 +115,6 @@ void AppliquerTable(QImage &image, const std::array<uchar, 256> &table)
     }
 }
 
-// destination &= source over n bytes; the two never overlap.
-void EtLigne(const uchar *__restrict source, uchar *__restrict destination, qsizetype n)
-{
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t s;
-        std::uint64_t d;
-        std::memcpy(&s, source + i, 8);
-        std::memcpy(&d, destination + i, 8);
-        d &= s;
-        std::memcpy(destination + i, &d, 8);
-    }
-    for (; i < n; ++i)
-        destination[i] &= source[i];
-}
 
 
 } // namespace
@@ -203,6 +188,6 @@ void CopierBmp(const QImage &source, QImage &destination, OperationRaster operat
     const qsizetype octetsUtiles = qsizetype(lu.width()) * OctetsParPixel;
     for (int y = 0; y < lu.height(); ++y) {
         uchar *ecrit = destination.scanLine(y); // detaches first when the two share their pixels
-        EtLigne(lu.constScanLine(y), ecrit, octetsUtiles);
+        EtOctets(lu.constScanLine(y), ecrit, ecrit, octetsUtiles);
     }
 }

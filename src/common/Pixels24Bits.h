@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <cstdint>
+#include <cstring>
 
 namespace fpti {
 
@@ -41,6 +42,22 @@ inline void Precharger(const uchar *base, std::int64_t decalage)
 inline bool Reutilisable(const QImage &image, QSize taille)
 {
     return image.format() == Format24Bits && image.size() == taille && image.isDetached();
+}
+
+// sortie = a AND b over n bytes, eight at a time; sortie may be a or b.
+inline void EtOctets(const uchar *a, const uchar *b, uchar *sortie, qsizetype n)
+{
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t ma;
+        std::uint64_t mb;
+        std::memcpy(&ma, a + i, 8);
+        std::memcpy(&mb, b + i, 8);
+        ma &= mb;
+        std::memcpy(sortie + i, &ma, 8);
+    }
+    for (; i < n; ++i)
+        sortie[i] = uchar(a[i] & b[i]);
 }
 
 } // namespace fpti
