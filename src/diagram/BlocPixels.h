@@ -1,8 +1,8 @@
 #pragma once
 
 // Sixteen pixels of a 24-bit row, 48 bytes, in three SSE2 registers: the block the diagram's
-// full-picture passes compare and write at once. SSE2 is there on every x86-64; elsewhere the
-// passes go pixel by pixel.
+// background and the symbols of its export compare and write at once. SSE2 is there on every x86-64;
+// elsewhere those passes go pixel by pixel.
 
 #if defined(__SSE2__)
 #define VELKORA_BLOCS_SSE2 1
@@ -10,7 +10,6 @@
 #include <QtGlobal>
 #include <emmintrin.h>
 
-#include <array>
 #include <cstdint>
 
 namespace bloc_pixels {
@@ -61,34 +60,6 @@ inline std::uint64_t PixelsEgaux(const Bloc &a, const Bloc &b)
     return m & (m >> 1) & (m >> 2) & TousLesPixels;
 }
 
-// The bytes that are the n-th of their pixel (n = 0, 1, 2) in each of the three registers.
-template <std::size_t N>
-inline constexpr std::array<std::uint8_t, OctetsParBloc> OctetsDeRang = [] {
-    std::array<std::uint8_t, OctetsParBloc> m{};
-    for (std::size_t i = N; i < m.size(); i += 3)
-        m[i] = 0xFF;
-    return m;
-}();
-
-template <std::size_t N>
-inline __m128i MasqueDeRang(std::size_t k)
-{
-    return _mm_loadu_si128(reinterpret_cast<const __m128i *>(OctetsDeRang<N>.data() + 16 * k));
-}
-
-// Each byte takes the one N places further on (N > 0) or back (N < 0), across the three registers;
-// bytes from beyond the block are zero.
-template <int N>
-inline Bloc Decaler(const Bloc &b)
-{
-    if constexpr (N > 0)
-        return {{_mm_or_si128(_mm_srli_si128(b.v[0], N), _mm_slli_si128(b.v[1], 16 - N)),
-                 _mm_or_si128(_mm_srli_si128(b.v[1], N), _mm_slli_si128(b.v[2], 16 - N)), _mm_srli_si128(b.v[2], N)}};
-    else
-        return {{_mm_slli_si128(b.v[0], -N), _mm_or_si128(_mm_slli_si128(b.v[1], -N), _mm_srli_si128(b.v[0], 16 + N)),
-                 _mm_or_si128(_mm_slli_si128(b.v[2], -N), _mm_srli_si128(b.v[1], 16 + N))}};
-}
-
 inline Bloc Et(const Bloc &a, const Bloc &b)
 {
     return {{_mm_and_si128(a.v[0], b.v[0]), _mm_and_si128(a.v[1], b.v[1]), _mm_and_si128(a.v[2], b.v[2])}};
@@ -99,34 +70,19 @@ inline Bloc Ou(const Bloc &a, const Bloc &b)
     return {{_mm_or_si128(a.v[0], b.v[0]), _mm_or_si128(a.v[1], b.v[1]), _mm_or_si128(a.v[2], b.v[2])}};
 }
 
-// The bytes that are the N-th of their pixel, all ones.
-template <std::size_t N>
-inline Bloc Rang()
+// The bits of b where a has none.
+inline Bloc EtNon(const Bloc &a, const Bloc &b)
 {
-    return {{MasqueDeRang<N>(0), MasqueDeRang<N>(1), MasqueDeRang<N>(2)}};
+    return {{_mm_andnot_si128(a.v[0], b.v[0]), _mm_andnot_si128(a.v[1], b.v[1]), _mm_andnot_si128(a.v[2], b.v[2])}};
 }
 
-// All ones over the three bytes of each pixel of a equal to that of b.
-inline Bloc MasquePixelsEgaux(const Bloc &a, const Bloc &b)
+// Whether a holds the same 48 bytes as ma, and b as mb: the two tests in one.
+inline bool Identiques(const Bloc &a, const Bloc &ma, const Bloc &b, const Bloc &mb)
 {
-    const Bloc octets{{_mm_cmpeq_epi8(a.v[0], b.v[0]), _mm_cmpeq_epi8(a.v[1], b.v[1]), _mm_cmpeq_epi8(a.v[2], b.v[2])}};
-    const Bloc premiers = Et(Et(octets, Et(Decaler<1>(octets), Decaler<2>(octets))), Rang<0>());
-    return Ou(premiers, Ou(Decaler<-1>(premiers), Decaler<-2>(premiers)));
-}
-
-// Whether the two blocks hold the same 48 bytes.
-inline bool Identiques(const Bloc &a, const Bloc &b)
-{
-    const __m128i egaux = _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi8(a.v[0], b.v[0]), _mm_cmpeq_epi8(a.v[1], b.v[1])),
-                                        _mm_cmpeq_epi8(a.v[2], b.v[2]));
+    __m128i egaux = _mm_and_si128(_mm_cmpeq_epi8(a.v[0], ma.v[0]), _mm_cmpeq_epi8(b.v[0], mb.v[0]));
+    for (std::size_t k = 1; k < 3; ++k)
+        egaux = _mm_and_si128(egaux, _mm_and_si128(_mm_cmpeq_epi8(a.v[k], ma.v[k]), _mm_cmpeq_epi8(b.v[k], mb.v[k])));
     return _mm_movemask_epi8(egaux) == 0xFFFF;
-}
-
-// Red and blue swapped in every pixel: the first byte of a pixel takes its third, the third its
-// first, the middle one stays.
-inline Bloc EchangerRougeBleu(const Bloc &b)
-{
-    return Ou(Et(b, Rang<1>()), Ou(Et(Decaler<2>(b), Rang<0>()), Et(Decaler<-2>(b), Rang<2>())));
 }
 
 } // namespace bloc_pixels

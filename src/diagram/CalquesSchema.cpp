@@ -2,6 +2,7 @@
 
 #include "common/Pixels24Bits.h"
 #include "diagram/BlocPixels.h"
+#include "diagram/PixelsSchema.h"
 #include "joint_graph/FichierGdl.h"
 
 #include <QSaveFile>
@@ -29,12 +30,6 @@ inline std::uint32_t Valeur(Rvb c) { return c.rouge | (std::uint32_t(c.vert) << 
 
 constexpr std::uint32_t Blanc = 0x00FFFFFF;
 
-// A pixel as the file stores it, blue first; the surface colour saved white.
-inline std::uint32_t EnFichier(std::uint32_t v, std::uint32_t surface)
-{
-    return v == surface ? Blanc : ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
-}
-
 // Calls faire(j) for the byte offset j of each pixel whose bit is set (see PixelsEgaux).
 template <typename Faire>
 inline void PourChaquePixel(std::uint64_t pixels, Faire faire)
@@ -43,131 +38,16 @@ inline void PourChaquePixel(std::uint64_t pixels, Faire faire)
         faire(std::size_t(std::countr_zero(pixels)));
 }
 
-// Eight pixels of one colour, 24 bytes, as three machine words.
-std::array<std::uint64_t, 3> Motif8(std::uint32_t v)
-{
-    std::array<uchar, 24> octets{};
-    for (std::size_t i = 0; i < octets.size(); i += OctetsParPixel)
-        Ecrire(octets.data() + i, v);
-    std::array<std::uint64_t, 3> mots{};
-    std::memcpy(mots.data(), octets.data(), octets.size());
-    return mots;
-}
+inline std::size_t Octets(int pixels) { return std::size_t(OctetsParPixel) * std::size_t(pixels); }
 
-inline bool Egal8(const uchar *p, const std::array<std::uint64_t, 3> &m)
-{
-    std::uint64_t a;
-    std::uint64_t b;
-    std::uint64_t c;
-    std::memcpy(&a, p, 8);
-    std::memcpy(&b, p + 8, 8);
-    std::memcpy(&c, p + 16, 8);
-    return ((a ^ m[0]) | (b ^ m[1]) | (c ^ m[2])) == 0;
-}
-
-// A row of the display: each stroke pixel that is not the surface colour, else the background's
-// pixel, else (beyond the background) the surface. Eight pixels at a time in machine words: the row
-// waits on memory, and sixteen at a time in SSE2 registers measured no faster.
-void ComposerLigne(const uchar *fond, int largeurFond, const uchar *traits, uchar *ecrit, int largeur,
-                   std::uint32_t surface)
-{
-    const std::array<std::uint64_t, 3> motifSurface = Motif8(surface);
-    int x = 0;
-    for (; x + 8 <= largeurFond; x += 8) {
-        const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
-        if (Egal8(traits + i, motifSurface)) {
-            std::memcpy(ecrit + i, fond + i, 24);
-            continue;
-        }
-        for (std::size_t j = i; j < i + 24; j += OctetsParPixel)
-            std::memcpy(ecrit + j, Lire(traits + j) == surface ? fond + j : traits + j, OctetsParPixel);
-    }
-    for (; x < largeur; ++x) {
-        const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
-        if (Lire(traits + j) != surface)
-            std::memcpy(ecrit + j, traits + j, OctetsParPixel);
-        else if (x < largeurFond)
-            std::memcpy(ecrit + j, fond + j, OctetsParPixel);
-        else
-            Ecrire(ecrit + j, surface);
-    }
-}
-
-#ifdef VELKORA_BLOCS_SSE2
-// Turns blocks into the bytes the file stores: red and blue swapped, the surface colour white. A flat
-// background repeats the same block, which is converted once.
-class ConversionFichier {
-public:
-    explicit ConversionFichier(std::uint32_t surface)
-        : motifSurface_(bloc_pixels::Motif(surface)), lu_(motifSurface_), converti_(bloc_pixels::Motif(Blanc))
-    {
-    }
-
-    // Inlined: a call would pass the three registers through memory.
-    [[gnu::always_inline]] const bloc_pixels::Bloc &operator()(const bloc_pixels::Bloc &b)
-    {
-        using namespace bloc_pixels;
-        if (!Identiques(b, lu_)) {
-            lu_ = b;
-            converti_ = Ou(EchangerRougeBleu(b), MasquePixelsEgaux(b, motifSurface_));
-        }
-        return converti_;
-    }
-
-private:
-    bloc_pixels::Bloc motifSurface_;
-    bloc_pixels::Bloc lu_;
-    bloc_pixels::Bloc converti_;
-};
-#endif
-
-// A row of the file: the row of the display, made in the file's order. Nothing is left for the row
-// to go through again. The file is written from the bottom row up, which the cache does not foresee:
-// the rows that come next, ecartFond and ecartTraits bytes away, are asked for ahead.
+// A row of the file: the display's row made in the file's order, beyond the background the strokes
+// layer alone.
 void ComposerLigneFichier(const uchar *fond, int largeurFond, const uchar *traits, uchar *ecrit, int largeur,
-                          std::uint32_t surface, std::int64_t ecartFond, std::int64_t ecartTraits)
+                          std::uint32_t surface)
 {
-    int x = 0;
-#ifdef VELKORA_BLOCS_SSE2
-    using namespace bloc_pixels;
-    const Bloc motifSurface = Motif(surface);
-    ConversionFichier conversion(surface);
-    for (; x + PixelsParBloc <= largeurFond; x += PixelsParBloc) {
-        const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
-        Precharger(traits + i, ecartTraits);
-        Precharger(fond + i, ecartFond);
-        const Bloc trait = Charger(traits + i);
-        const std::uint64_t surfaces = PixelsEgaux(trait, motifSurface);
-        if (surfaces != TousLesPixels) {
-            Poser(ecrit + i, trait);
-            PourChaquePixel(surfaces, [&](std::size_t j) { std::memcpy(ecrit + i + j, fond + i + j, OctetsParPixel); });
-        }
-        Poser(ecrit + i, conversion(Charger(surfaces == TousLesPixels ? fond + i : ecrit + i)));
-    }
-#endif
-    for (; x < largeur; ++x) {
-        const std::size_t j = std::size_t(OctetsParPixel) * std::size_t(x);
-        const std::uint32_t v = Lire(traits + j);
-        Ecrire(ecrit + j, EnFichier(v == surface && x < largeurFond ? Lire(fond + j) : v, surface));
-    }
-}
-
-// A row turned, in place, into the bytes the file stores.
-void EnOrdreFichier(uchar *ligne, int largeur, std::uint32_t surface)
-{
-    int x = 0;
-#ifdef VELKORA_BLOCS_SSE2
-    using namespace bloc_pixels;
-    ConversionFichier conversion(surface);
-    for (; x + PixelsParBloc <= largeur; x += PixelsParBloc) {
-        uchar *p = ligne + std::size_t(OctetsParPixel) * std::size_t(x);
-        Poser(p, conversion(Charger(p)));
-    }
-#endif
-    for (; x < largeur; ++x) {
-        uchar *p = ligne + std::size_t(OctetsParPixel) * std::size_t(x);
-        Ecrire(p, EnFichier(Lire(p), surface));
-    }
+    ComposerPixelsFichier(fond, traits, ecrit, largeurFond, surface);
+    ComposerPixelsFichier(traits + Octets(largeurFond), traits + Octets(largeurFond), ecrit + Octets(largeurFond),
+                          largeur - largeurFond, surface);
 }
 
 // A row of a symbol over a row of the file: the pixels of lu that are not the transparent colour,
@@ -214,12 +94,20 @@ int ConstruireBlocsFond(const uchar *lt, const uchar *lp, uchar *ecrit, int larg
     for (; x + PixelsParBloc <= largeur; x += PixelsParBloc) {
         const std::size_t i = std::size_t(OctetsParPixel) * std::size_t(x);
         const Bloc lignes = Charger(lp + i);
-        const std::uint64_t dansZone = PixelsEgaux(Charger(lt + i), motifZone) & PixelsEgaux(lignes, blanc);
-        if (dansZone == TousLesPixels) {
+        const Bloc zones = Charger(lt + i);
+        if (Identiques(zones, motifZone, lignes, blanc)) {
             Poser(ecrit + i, motifResultat);
             continue;
         }
         const std::uint64_t noirs = PixelsEgaux(lignes, noir);
+        const std::uint64_t blancs = PixelsEgaux(lignes, blanc);
+        const std::uint64_t memeZone = PixelsEgaux(zones, motifZone);
+        if ((noirs | blancs) == TousLesPixels && memeZone == TousLesPixels) {
+            // Black and white lines over one zone: each byte of the plan, 00 or FF, picks its result's byte.
+            Poser(ecrit + i, Ou(Et(lignes, motifResultat), EtNon(lignes, motifNoir)));
+            continue;
+        }
+        const std::uint64_t dansZone = memeZone & blancs;
         Poser(ecrit + i, noirs == TousLesPixels ? motifNoir : motifResultat);
         if (noirs == TousLesPixels)
             continue;
@@ -332,12 +220,16 @@ void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QI
     if (affichage.isNull() || z.isEmpty())
         return;
     const std::uint32_t valeurSurface = Valeur(surface);
-    const std::size_t debut = std::size_t(OctetsParPixel) * std::size_t(z.left());
+    const std::size_t debut = Octets(z.left());
     const int largeurFond = std::clamp(f.width() - z.left(), 0, z.width());
     for (int y = z.top(); y <= z.bottom(); ++y) {
-        const bool avecFond = y < f.height() && largeurFond > 0;
-        ComposerLigne(avecFond ? f.constScanLine(y) + debut : nullptr, avecFond ? largeurFond : 0,
-                      lus.constScanLine(y) + debut, affichage.scanLine(y) + debut, z.width(), valeurSurface);
+        const int avecFond = y < f.height() ? largeurFond : 0;
+        const uchar *traitsLigne = lus.constScanLine(y) + debut;
+        uchar *ecrit = affichage.scanLine(y) + debut;
+        if (avecFond > 0)
+            ComposerPixels(f.constScanLine(y) + debut, traitsLigne, ecrit, avecFond, valeurSurface);
+        // Beyond the background the strokes layer, surface included, is what shows.
+        std::memcpy(ecrit + Octets(avecFond), traitsLigne + Octets(avecFond), Octets(z.width() - avecFond));
     }
 }
 
@@ -387,39 +279,41 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
         const QImage image = En24Bits(symbole.image);
         if (image.isNull())
             continue;
-        QImage enFichier = image.copy();
-        for (int y = 0; y < enFichier.height(); ++y)
-            EnOrdreFichier(enFichier.scanLine(y), enFichier.width(), valeurSurface);
+        QImage enFichier(image.size(), Format24Bits);
+        if (enFichier.isNull())
+            return false;
+        for (int y = 0; y < image.height(); ++y)
+            ComposerPixelsFichier(image.constScanLine(y), image.constScanLine(y), enFichier.scanLine(y), image.width(),
+                                  valeurSurface);
         places.push_back({image, enFichier, symbole.position, QRect(symbole.position, image.size()).intersected(t.rect()),
                           Lire(image.constScanLine(image.height() - 1))});
     }
 
-    // Rows are written a few at a time, straight from where they are made.
-    const qsizetype lignesParEcriture = std::max<qsizetype>(1, (qsizetype(1) << 18) / octetsLigne);
-    std::vector<uchar> lignes(std::size_t(octetsLigne * lignesParEcriture), 0);
-    qsizetype enAttente = 0;
-    for (int y = h - 1; y >= 0; --y) {
-        uchar *ecrit = lignes.data() + octetsLigne * enAttente;
-        const bool avecLigneFond = y < f.height() && largeurFond > 0;
-        ComposerLigneFichier(avecLigneFond ? f.constScanLine(y) : nullptr, avecLigneFond ? largeurFond : 0,
-                             t.constScanLine(y), ecrit, w, valeurSurface, -f.bytesPerLine(), -t.bytesPerLine());
-        // The symbols over it in order, each leaving out the colour of its bottom-left pixel.
-        for (const Symbole &symbole : places) {
-            if (y < symbole.zone.top() || y > symbole.zone.bottom())
-                continue;
-            const int ys = y - symbole.position.y();
-            const std::size_t debut = std::size_t(OctetsParPixel) * std::size_t(symbole.zone.left() - symbole.position.x());
-            PoserSymbole(symbole.image.constScanLine(ys) + debut, symbole.enFichier.constScanLine(ys) + debut,
-                         ecrit + std::size_t(OctetsParPixel) * std::size_t(symbole.zone.left()), symbole.zone.width(),
-                         symbole.transparente);
+    // Rows are written a few at a time, straight from where they are made. The file stores them from the
+    // bottom up; each group is made from the top down, the way the cache reads ahead, each row at its
+    // place in the file.
+    const int lignesParEcriture = int(std::clamp<qsizetype>((qsizetype(1) << 18) / octetsLigne, 1, h));
+    std::vector<uchar> lignes(std::size_t(octetsLigne) * std::size_t(lignesParEcriture), 0);
+    for (int bas = h - 1; bas >= 0; bas -= lignesParEcriture) {
+        const int haut = std::max(0, bas - lignesParEcriture + 1);
+        for (int y = haut; y <= bas; ++y) {
+            uchar *ecrit = lignes.data() + std::size_t(octetsLigne) * std::size_t(bas - y);
+            const bool avecLigneFond = y < f.height() && largeurFond > 0;
+            ComposerLigneFichier(avecLigneFond ? f.constScanLine(y) : nullptr, avecLigneFond ? largeurFond : 0,
+                                 t.constScanLine(y), ecrit, w, valeurSurface);
+            // The symbols over it in order, each leaving out the colour of its bottom-left pixel.
+            for (const Symbole &symbole : places) {
+                if (y < symbole.zone.top() || y > symbole.zone.bottom())
+                    continue;
+                const int ys = y - symbole.position.y();
+                const std::size_t debut = Octets(symbole.zone.left() - symbole.position.x());
+                PoserSymbole(symbole.image.constScanLine(ys) + debut, symbole.enFichier.constScanLine(ys) + debut,
+                             ecrit + Octets(symbole.zone.left()), symbole.zone.width(), symbole.transparente);
+            }
         }
-        ++enAttente;
-        if (enAttente == lignesParEcriture || y == 0) {
-            const qsizetype taille = octetsLigne * enAttente;
-            if (sortie.write(reinterpret_cast<const char *>(lignes.data()), taille) != taille)
-                return false;
-            enAttente = 0;
-        }
+        const qsizetype taille = octetsLigne * (bas - haut + 1);
+        if (sortie.write(reinterpret_cast<const char *>(lignes.data()), taille) != taille)
+            return false;
     }
     return true;
 }
