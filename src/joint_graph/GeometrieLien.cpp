@@ -69,7 +69,7 @@ QRect RectangleLien(const GeometrieLien &lien, int epaisseur)
 QList<QRect> MaillonsLien(const std::optional<GeometrieLien> &avant, const std::optional<GeometrieLien> &apres,
                           int marge)
 {
-    constexpr int Maillon = 64; // pixels of link along its main direction per rectangle
+    constexpr int Maillon = 128; // pixels of link along its main direction per rectangle
     const auto longueur = [](const std::optional<GeometrieLien> &l) {
         return l ? qMax(std::abs(l->entree.x() - l->sortie.x()), std::abs(l->entree.y() - l->sortie.y())) : 0;
     };

@@ -64,6 +64,7 @@ void TFormGrapheDesLiaisons::CeCreation()
         image->OnMouseMove = [this](TImageMouse *s, Qt::MouseButton, const QPoint &p) { CeImageMouseMove(s, p); };
         image->OnMouseUp = [this](TImageMouse *s, Qt::MouseButton, const QPoint &) { CeImageMouseUp(s); };
         image->hide();
+        ImageFond->Suivre(image);
         ImagesCe[static_cast<std::size_t>(n - 1)] = image;
     }
 }
@@ -157,6 +158,8 @@ void TFormGrapheDesLiaisons::CeImageMouseMove(TImageMouse *sender, const QPoint 
     if (decalage.isNull())
         return;
     Graphe_.Ce(n).Position += decalage;
+    // The node, its links and their symbols overlap: drawn again together.
+    const TFondGraphe::Lot lot(*ImageFond);
     sender->move(Graphe_.Ce(n).Position);
     LiaisonLiensDuNoeudDessiner(n);
 }
@@ -171,6 +174,7 @@ void TFormGrapheDesLiaisons::CeImageMouseUp(TImageMouse *sender)
     const QPoint dansLaZone = PositionDansLaZone(position);
     if (dansLaZone != position) {
         position = dansLaZone;
+        const TFondGraphe::Lot lot(*ImageFond);
         sender->move(position);
         LiaisonLiensDuNoeudDessiner(n);
     }

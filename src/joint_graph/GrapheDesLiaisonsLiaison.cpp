@@ -71,6 +71,7 @@ void TFormGrapheDesLiaisons::LiaisonCreation()
         symbole->Tag = i;
         symbole->DefinirImage(Catalogue.Symbole(0, 1));
         symbole->hide();
+        ImageFond->Suivre(symbole);
         ImagesLiaison[static_cast<std::size_t>(i - 1)] = symbole;
     }
 }

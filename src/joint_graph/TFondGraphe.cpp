@@ -1,10 +1,12 @@
 #include "joint_graph/TFondGraphe.h"
 
+#include <QChildEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -86,6 +88,34 @@ void tracer(QImage &image, const QRect &zone, QPoint a, QPoint b, QRgb couleur)
     }
 }
 
+// The rectangles inside the picture, those that overlap much put together: each pixel is drawn
+// once, and the fewer rectangles the less each pass over them costs.
+QList<QRect> Regrouper(const QList<QRect> &rectangles, const QRect &image)
+{
+    QList<QRect> zones;
+    zones.reserve(rectangles.size());
+    for (const QRect &rectangle : rectangles) {
+        QRect zone = rectangle & image;
+        if (zone.isEmpty())
+            continue;
+        // Two rectangles become one when their union is no larger than the two of them.
+        for (qsizetype i = 0; i < zones.size();) {
+            const QRect uni = zone | zones[i];
+            const qint64 aire = qint64(uni.width()) * uni.height();
+            if (zone.intersects(zones[i]) && aire <= qint64(zone.width()) * zone.height() +
+                                                         qint64(zones[i].width()) * zones[i].height()) {
+                zone = uni;
+                zones.removeAt(i);
+                i = 0;
+            } else {
+                ++i;
+            }
+        }
+        zones.append(zone);
+    }
+    return zones;
+}
+
 } // namespace
 
 TFondGraphe::TFondGraphe(QWidget *parent) : QWidget(parent)
@@ -106,11 +136,7 @@ void TFondGraphe::DefinirLien(int liaison, const std::optional<Lien> &lien)
     };
     const QList<QRect> maillons = MaillonsLien(geometrie(actuel), geometrie(lien), EpaisseurLien + 1);
     actuel = lien;
-    Retracer(maillons);
-    QRegion change;
-    for (const QRect &maillon : maillons)
-        change += maillon;
-    update(change);
+    Rafraichir(maillons);
 }
 
 const std::optional<TFondGraphe::Lien> &TFondGraphe::LienDe(int liaison) const
@@ -121,15 +147,94 @@ const std::optional<TFondGraphe::Lien> &TFondGraphe::LienDe(int liaison) const
     return liens_[static_cast<std::size_t>(liaison - 1)];
 }
 
-void TFondGraphe::Retracer(const QList<QRect> &rectangles)
+void TFondGraphe::Suivre(TImageMouse *image)
 {
-    QList<QRect> zones;
-    zones.reserve(rectangles.size());
-    for (const QRect &rectangle : rectangles) {
-        const QRect zone = rectangle & image_.rect();
-        if (!zone.isEmpty())
-            zones.append(zone);
+    if (image == nullptr || image->parentWidget() != this)
+        return;
+    image->DefinirDessineeParLeParent(true);
+    image->setUpdatesEnabled(false);
+    image->installEventFilter(this);
+    suivis_.push_back({image, {}, image->pos(), false});
+    connect(image, &TImageMouse::imageDefinie, this, [this, image] {
+        for (Suivi &suivi : suivis_) {
+            if (suivi.image == image)
+                Actualiser(suivi, image->Image().convertToFormat(QImage::Format_RGB32), image->pos(), !image->isHidden());
+        }
+    });
+    Actualiser(suivis_.back(), image->Image().convertToFormat(QImage::Format_RGB32), image->pos(), !image->isHidden());
+}
+
+bool TFondGraphe::eventFilter(QObject *objet, QEvent *evenement)
+{
+    const QEvent::Type type = evenement->type();
+    if (type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide) {
+        for (Suivi &suivi : suivis_) {
+            // Shown or hidden with the window, a control keeps its state: only its own counts.
+            if (suivi.image == objet) {
+                const auto *image = static_cast<const QWidget *>(objet);
+                Actualiser(suivi, suivi.pixels, image->pos(), !image->isHidden());
+            }
+        }
     }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+void TFondGraphe::childEvent(QChildEvent *evenement)
+{
+    if (evenement->removed()) {
+        for (auto i = suivis_.begin(); i != suivis_.end(); ++i) {
+            if (i->image == evenement->child()) {
+                const QRect place = i->montre ? QRect(i->coin, i->pixels.size()) : QRect();
+                suivis_.erase(i);
+                Rafraichir({place});
+                break;
+            }
+        }
+    }
+    QWidget::childEvent(evenement);
+}
+
+void TFondGraphe::Actualiser(Suivi &suivi, const QImage &pixels, QPoint coin, bool montre)
+{
+    const bool memeImage = pixels.cacheKey() == suivi.pixels.cacheKey();
+    if (memeImage && coin == suivi.coin && montre == suivi.montre)
+        return;
+    const QRect avant = suivi.montre ? QRect(suivi.coin, suivi.pixels.size()) : QRect();
+    suivi.pixels = pixels;
+    suivi.coin = coin;
+    suivi.montre = montre;
+    const QRect apres = montre ? QRect(coin, pixels.size()) : QRect();
+    // A picture moved by a few pixels: one rectangle, not two that overlap.
+    if (avant.intersects(apres))
+        Rafraichir({avant | apres});
+    else
+        Rafraichir({avant, apres});
+}
+
+TFondGraphe::Lot::Lot(TFondGraphe &fond) : fond_(fond) { ++fond_.lots_; }
+
+TFondGraphe::Lot::~Lot()
+{
+    if (--fond_.lots_ == 0)
+        fond_.Rafraichir(std::exchange(fond_.enAttente_, {}));
+}
+
+void TFondGraphe::Rafraichir(const QList<QRect> &rectangles)
+{
+    if (lots_ > 0) {
+        enAttente_ += rectangles;
+        return;
+    }
+    const QList<QRect> zones = Regrouper(rectangles, image_.rect());
+    Retracer(zones);
+    QRegion change;
+    for (const QRect &zone : zones)
+        change += zone;
+    update(change);
+}
+
+void TFondGraphe::Retracer(const QList<QRect> &zones)
+{
     for (const QRect &zone : zones)
         remplir(image_, zone, ligneFond_);
     // Link by link, so that a later link stays over an earlier one where rectangles overlap.
@@ -145,6 +250,19 @@ void TFondGraphe::Retracer(const QList<QRect> &rectangles)
                 continue;
             tracer(image_, zone, g.sortie, g.milieu, couleur1);
             tracer(image_, zone, g.entree, g.milieu, couleur2);
+        }
+    }
+    for (const Suivi &suivi : suivis_) {
+        if (!suivi.montre)
+            continue;
+        const QRect place(suivi.coin, suivi.pixels.size());
+        for (const QRect &zone : zones) {
+            const QRect r = place & zone;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::memcpy(reinterpret_cast<QRgb *>(image_.scanLine(y)) + r.left(),
+                            reinterpret_cast<const QRgb *>(suivi.pixels.constScanLine(y - place.top())) +
+                                (r.left() - place.left()),
+                            std::size_t(r.width()) * sizeof(QRgb));
         }
     }
 }

@@ -22,10 +22,13 @@ void TImageMouse::DefinirImage(const QImage &image, bool transparente)
     }
     setPixmap(pixmap);
     resize(image.size());
+    emit imageDefinie();
 }
 
 void TImageMouse::paintEvent(QPaintEvent *)
 {
+    if (dessineeParLeParent_)
+        return;
     QPainter peintre(this);
     peintre.drawPixmap(0, 0, pixmap());
 }

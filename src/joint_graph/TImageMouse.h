@@ -26,12 +26,19 @@ public:
     void DefinirImage(const QImage &image, bool transparente = false);
     const QImage &Image() const { return image_; }
 
+    // The picture is drawn by the parent instead (see TFondGraphe::Suivre); the control still takes the
+    // mouse and names the picture for screen readers.
+    void DefinirDessineeParLeParent(bool oui) { dessineeParLeParent_ = oui; }
+
     // The action of a click, with the hand cursor while there is one.
     void DefinirClic(Evenement action);
     // Runs the click action once, as a click would.
     void Cliquer();
     // The release of the press under way runs no click action (it already ran at the press).
     void AnnulerClicEnCours() { clicAnnule_ = true; }
+
+signals:
+    void imageDefinie();
 
 protected:
     void enterEvent(QEnterEvent *evenement) override;
@@ -46,4 +53,5 @@ private:
     QImage image_;
     Evenement clic_;
     bool clicAnnule_ = false;
+    bool dessineeParLeParent_ = false;
 };

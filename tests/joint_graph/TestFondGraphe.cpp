@@ -1,4 +1,5 @@
 #include "joint_graph/TFondGraphe.h"
+#include "support/ArbreMecanismes.h"
 #include "support/Enregistrement.h"
 
 #include <QSet>
@@ -88,6 +89,58 @@ private slots:
                     QVERIFY2(attendus.contains(QPoint(x, y)), qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
             }
         }
+    }
+
+    // The nodes and symbols the area follows: drawn by it over the links, a later one over an earlier
+    // one, following their controls as they move, hide or change picture, and gone with them.
+    void imagesSuivies()
+    {
+        TFondGraphe fond;
+        fond.resize(200, 120);
+        auto *noeud = new TImageMouse(&fond);
+        auto *symbole = new TImageMouse(&fond);
+        noeud->DefinirImage(ImageUnie(40, 30, Qt::yellow));
+        symbole->DefinirImage(ImageUnie(20, 20, Qt::blue));
+        noeud->move(10, 10);
+        symbole->move(40, 30); // over the node's bottom-right corner
+        fond.Suivre(noeud);
+        fond.Suivre(symbole);
+        fond.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fond));
+        fond.DefinirLien(1, TFondGraphe::Lien{geometrie({0, 20}, {199, 20}), clRed, clRed});
+        const QColor face = CouleurVersQColor(clBtnFace);
+        const auto pixel = [&fond](int x, int y) { return fond.grab().toImage().pixelColor(x, y); };
+        QCOMPARE(pixel(20, 20), QColor(Qt::yellow)); // the node over the link
+        QCOMPARE(pixel(5, 20), QColor(Qt::red));
+        QCOMPARE(pixel(45, 35), QColor(Qt::blue));   // the later one over the earlier
+        QCOMPARE(pixel(45, 25), QColor(Qt::yellow));
+
+        // Moved three pixels at a time, as in a drag: no trail, and the link shows again.
+        for (int pas = 1; pas <= 20; ++pas)
+            noeud->move(10 + 3 * pas, 10);
+        QCOMPARE(pixel(20, 20), QColor(Qt::red));
+        QCOMPARE(pixel(20, 30), face);
+        QCOMPARE(pixel(75, 25), QColor(Qt::yellow));
+        QCOMPARE(pixel(95, 35), QColor(Qt::yellow));
+
+        // Inside a batch nothing is drawn until its end.
+        {
+            const TFondGraphe::Lot lot(fond);
+            symbole->move(150, 80);
+            QCOMPARE(pixel(45, 35), QColor(Qt::blue));
+        }
+        QCOMPARE(pixel(45, 35), face);
+        QCOMPARE(pixel(155, 85), QColor(Qt::blue));
+
+        symbole->DefinirImage(ImageUnie(20, 20, Qt::green));
+        QCOMPARE(pixel(155, 85), QColor(Qt::green));
+        symbole->hide();
+        QCOMPARE(pixel(155, 85), face);
+        symbole->show();
+        QCOMPARE(pixel(155, 85), QColor(Qt::green));
+        delete symbole;
+        QCOMPARE(pixel(155, 85), face);
+        QCOMPARE(pixel(75, 25), QColor(Qt::yellow));
     }
 };
 

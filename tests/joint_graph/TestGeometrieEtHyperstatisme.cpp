@@ -98,7 +98,7 @@ private slots:
         const auto avant = CalculerLien(QRect(0, 0, 40, 40), QRect(600, 380, 40, 40));
         const auto apres = CalculerLien(QRect(0, 0, 40, 40), QRect(603, 377, 40, 40));
         const QList<QRect> maillons = MaillonsLien(avant, apres, 3);
-        QVERIFY(maillons.size() > 5);
+        QVERIFY(maillons.size() > 1);
         long aire = 0;
         for (const QRect &m : maillons)
             aire += long(m.width()) * m.height();
