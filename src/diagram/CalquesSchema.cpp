@@ -223,13 +223,14 @@ void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QI
     const std::size_t debut = Octets(z.left());
     const int largeurFond = std::clamp(f.width() - z.left(), 0, z.width());
     for (int y = z.top(); y <= z.bottom(); ++y) {
-        const int avecFond = y < f.height() ? largeurFond : 0;
+        const int largeurSurFond = y < f.height() ? largeurFond : 0;
         const uchar *traitsLigne = lus.constScanLine(y) + debut;
         uchar *ecrit = affichage.scanLine(y) + debut;
-        if (avecFond > 0)
-            ComposerPixels(f.constScanLine(y) + debut, traitsLigne, ecrit, avecFond, valeurSurface);
+        if (largeurSurFond > 0)
+            ComposerPixels(f.constScanLine(y) + debut, traitsLigne, ecrit, largeurSurFond, valeurSurface);
         // Beyond the background the strokes layer, surface included, is what shows.
-        std::memcpy(ecrit + Octets(avecFond), traitsLigne + Octets(avecFond), Octets(z.width() - avecFond));
+        std::memcpy(ecrit + Octets(largeurSurFond), traitsLigne + Octets(largeurSurFond),
+                    Octets(z.width() - largeurSurFond));
     }
 }
 

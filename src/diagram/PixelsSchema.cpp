@@ -123,12 +123,6 @@ inline Registre Ou(Registre a, Registre b) { return _mm_or_si128(a, b); }
 
 namespace {
 
-template <bool EnFichier>
-void ComposerPartout(const uchar *fond, const uchar *traits, uchar *ecrit, int n, std::uint32_t surface)
-{
-    Composer<EnFichier>(fond, traits, ecrit, n, surface);
-}
-
 #ifdef VELKORA_VERSIONS_X86
 bool AvecAvx2()
 {
@@ -148,7 +142,7 @@ constexpr std::array Versions{
     VersionPixels{"AVX2", AvecAvx2, avx2::ComposerParLanes<false>, avx2::ComposerParLanes<true>},
     VersionPixels{"SSSE3", AvecSsse3, ssse3::ComposerParLanes<false>, ssse3::ComposerParLanes<true>},
 #endif
-    VersionPixels{"générique", Partout, ComposerPartout<false>, ComposerPartout<true>},
+    VersionPixels{"générique", Partout, Composer<false>, Composer<true>},
 };
 
 const VersionPixels &VersionChoisie()

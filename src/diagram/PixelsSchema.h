@@ -1,8 +1,8 @@
 #pragma once
 
-// The per-pixel rules of the diagram's whole-picture passes, over a run of 24-bit pixels. They are
-// written without branches so that the compiler turns them into vector code, in a version for each
-// kind of processor; the fastest one the machine has is chosen at the first call.
+// The per-pixel rules of the diagram's display and export, over a run of 24-bit pixels: in vector
+// registers with AVX2 or SSSE3, else pixel by pixel; the fastest version the machine has is chosen
+// at the first call.
 
 #include <QtGlobal>
 #include <cstdint>

@@ -394,6 +394,7 @@ void TFormGrapheDesLiaisons::FinModification(const QString &texte, int cleFusion
 
 void TFormGrapheDesLiaisons::AppliquerGraphe(const GrapheLiaisons &graphe)
 {
+    const TFondGraphe::Lot lot(*ImageFond);
     Graphe_ = graphe;
     Deplacement = false;
     for (int n = 1; n <= NbrCeMax; ++n) {

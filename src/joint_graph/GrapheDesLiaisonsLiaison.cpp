@@ -439,6 +439,7 @@ void TFormGrapheDesLiaisons::LiaisonLiensDuNoeudDessiner(int ce)
 
 void TFormGrapheDesLiaisons::DessinerToutLeGraphe()
 {
+    const TFondGraphe::Lot lot(*ImageFond);
     LiaisonLiensDessiner();
     for (int a = 1; a <= NbrLiaisonMax; ++a)
         LiaisonImageRotationDessiner(a);
