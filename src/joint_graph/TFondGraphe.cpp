@@ -88,8 +88,8 @@ void tracer(QImage &image, const QRect &zone, QPoint a, QPoint b, QRgb couleur)
     }
 }
 
-// The rectangles inside the picture, those that overlap much put together: each pixel is drawn
-// once, and the fewer rectangles the less each pass over them costs.
+// The rectangles clipped to the picture, two that overlap joined when their union is no larger than
+// the two of them: a pass over them costs by the rectangle as much as by the pixel.
 QList<QRect> Regrouper(const QList<QRect> &rectangles, const QRect &image)
 {
     QList<QRect> zones;
