@@ -149,31 +149,34 @@ const std::optional<TFondGraphe::Lien> &TFondGraphe::LienDe(int liaison) const
 
 void TFondGraphe::Suivre(TImageMouse *image)
 {
-    if (image == nullptr || image->parentWidget() != this)
+    if (image == nullptr || image->parentWidget() != this || SuiviDe(image) != nullptr)
         return;
     image->DefinirDessineeParLeParent(true);
     image->setUpdatesEnabled(false);
     image->installEventFilter(this);
     suivis_.push_back({image, {}, image->pos(), false});
-    connect(image, &TImageMouse::imageDefinie, this, [this, image] {
-        for (Suivi &suivi : suivis_) {
-            if (suivi.image == image)
-                Actualiser(suivi, image->Image().convertToFormat(QImage::Format_RGB32), image->pos(), !image->isHidden());
-        }
-    });
-    Actualiser(suivis_.back(), image->Image().convertToFormat(QImage::Format_RGB32), image->pos(), !image->isHidden());
+    const auto nouvelleImage = [this, image] {
+        if (Suivi *suivi = SuiviDe(image))
+            Actualiser(*suivi, image->Image().convertToFormat(QImage::Format_RGB32), image->pos(), !image->isHidden());
+    };
+    connect(image, &TImageMouse::imageDefinie, this, nouvelleImage);
+    nouvelleImage();
+}
+
+TFondGraphe::Suivi *TFondGraphe::SuiviDe(const QObject *image)
+{
+    const auto i = std::find_if(suivis_.begin(), suivis_.end(), [image](const Suivi &s) { return s.image == image; });
+    return i == suivis_.end() ? nullptr : &*i;
 }
 
 bool TFondGraphe::eventFilter(QObject *objet, QEvent *evenement)
 {
     const QEvent::Type type = evenement->type();
     if (type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide) {
-        for (Suivi &suivi : suivis_) {
-            // Shown or hidden with the window, a control keeps its state: only its own counts.
-            if (suivi.image == objet) {
-                const auto *image = static_cast<const QWidget *>(objet);
-                Actualiser(suivi, suivi.pixels, image->pos(), !image->isHidden());
-            }
+        // Shown or hidden with the window, a control keeps its state: only its own counts.
+        if (Suivi *suivi = SuiviDe(objet)) {
+            const auto *image = static_cast<const QWidget *>(objet);
+            Actualiser(*suivi, suivi->pixels, image->pos(), !image->isHidden());
         }
     }
     return QWidget::eventFilter(objet, evenement);
@@ -182,13 +185,10 @@ bool TFondGraphe::eventFilter(QObject *objet, QEvent *evenement)
 void TFondGraphe::childEvent(QChildEvent *evenement)
 {
     if (evenement->removed()) {
-        for (auto i = suivis_.begin(); i != suivis_.end(); ++i) {
-            if (i->image == evenement->child()) {
-                const QRect place = i->montre ? QRect(i->coin, i->pixels.size()) : QRect();
-                suivis_.erase(i);
-                Rafraichir({place});
-                break;
-            }
+        if (const Suivi *suivi = SuiviDe(evenement->child())) {
+            const QRect place = suivi->montre ? QRect(suivi->coin, suivi->pixels.size()) : QRect();
+            suivis_.erase(suivis_.begin() + (suivi - suivis_.data()));
+            Rafraichir({place});
         }
     }
     QWidget::childEvent(evenement);

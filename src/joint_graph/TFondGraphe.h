@@ -65,6 +65,7 @@ private:
         QPoint coin;
         bool montre;
     };
+    Suivi *SuiviDe(const QObject *image);
     // A followed picture changed: what it covered and covers is drawn again.
     void Actualiser(Suivi &suivi, const QImage &pixels, QPoint coin, bool montre);
     // Draws the rectangles again and shows them.
