@@ -104,7 +104,7 @@ std::optional<FichierIni> ContexteVerification::lireIni(const QString &relatif)
     return ini;
 }
 
-std::int32_t ContexteVerification::entier(const FichierIni &ini, const QString &relatif, const QString &section,
+std::optional<std::int32_t> ContexteVerification::entier(const FichierIni &ini, const QString &relatif, const QString &section,
                                           const QString &cle, std::int32_t defaut)
 {
     const qsizetype ligne = ini.ligne(section, cle);
@@ -114,9 +114,9 @@ std::int32_t ContexteVerification::entier(const FichierIni &ini, const QString &
     const auto valeur = LireEntierTexte(texte);
     if (!valeur) {
         rapport_.erreur(relatif, ligne, TexteEntier.arg(texte, cle, section));
-        return defaut;
+        return std::nullopt;
     }
-    return *valeur;
+    return valeur;
 }
 
 std::optional<TColor> ContexteVerification::couleurExigee(const FichierIni &ini, const QString &relatif,

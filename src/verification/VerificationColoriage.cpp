@@ -56,7 +56,10 @@ ZonesColoriage VerifierColoriage(ContexteVerification &contexte, const QString &
         return z;
 
     auto compte = [&](const QString &section, int maximum) {
-        const int n = contexte.entier(*condition, relatifCondition, section, CleCombien, 0);
+        const auto lu = contexte.entier(*condition, relatifCondition, section, CleCombien, 0);
+        if (!lu)
+            return 0;
+        const int n = *lu;
         if (n >= 1 && n <= maximum)
             return n;
         rapport.erreur(relatifCondition, condition->ligne(section, CleCombien),
@@ -68,10 +71,10 @@ ZonesColoriage VerifierColoriage(ContexteVerification &contexte, const QString &
     z.couleurs = contexte.couleursCles(*condition, relatifCondition, QStringLiteral("COULEUR"),
                                        QStringLiteral("Zone"), zones, z.trame, dossier + FichierTrameColoriage,
                                        QStringLiteral("la zone"));
-    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0))
+    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0).value_or(0))
         contexte.exiger(dossier + FichierPdfColoriage);
     const QString sectionAide = QStringLiteral("MENU AIDE");
-    if (contexte.entier(*condition, relatifCondition, sectionAide, QStringLiteral("Erreur"), -1) != -1) {
+    if (contexte.entier(*condition, relatifCondition, sectionAide, QStringLiteral("Erreur"), -1).value_or(-1) != -1) {
         const QString adresse = condition->lireTexte(sectionAide, QStringLiteral("Adresse"));
         if (adresse.isEmpty())
             rapport.erreur(relatifCondition, condition->ligne(sectionAide), TexteAideSansAdresse);

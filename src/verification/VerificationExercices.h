@@ -26,4 +26,6 @@ void VerifierClassesUnionsDePieces(ContexteVerification &contexte, const ZonesCo
 // Both give the number of classes they found, or nothing.
 std::optional<int> VerifierGrapheDesLiaisons(ContexteVerification &contexte);
 std::optional<int> VerifierCorrection(ContexteVerification &contexte);
-void VerifierSchema(ContexteVerification &contexte, std::optional<int> nbrCeCorrection);
+// correctionSaine: the correction graph gave no error, so the window's own reading of the diagram can be
+// asked what else it refuses.
+void VerifierSchema(ContexteVerification &contexte, std::optional<int> nbrCeCorrection, bool correctionSaine);

@@ -49,7 +49,10 @@ std::optional<int> VerifierGrapheDesLiaisons(ContexteVerification &contexte)
     if (!condition)
         return std::nullopt;
     const QString section = QStringLiteral("NOMBRE DE CLASSES D EQUIVALENCE");
-    const int nbrCe = contexte.entier(*condition, relatifCondition, section, CleCombien, 0);
+    const auto lu = contexte.entier(*condition, relatifCondition, section, CleCombien, 0);
+    if (!lu)
+        return std::nullopt;
+    const int nbrCe = *lu;
     if (nbrCe < 2 || nbrCe > NbrCeMax) {
         rapport.erreur(relatifCondition, condition->ligne(section, CleCombien),
                        TexteNombreClasses.arg(QStringLiteral("La section [%1]").arg(section)).arg(nbrCe).arg(NbrCeMax));
@@ -57,7 +60,7 @@ std::optional<int> VerifierGrapheDesLiaisons(ContexteVerification &contexte)
     }
     for (int n = 1; n <= nbrCe; ++n)
         contexte.image(dossier + QStringLiteral("%1.bmp").arg(n));
-    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0))
+    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0).value_or(0))
         contexte.exiger(dossier + FichierPlanPdf);
 
     if (rapport.nombreErreurs() == erreursAvant) {
@@ -94,14 +97,20 @@ std::optional<int> VerifierCorrection(ContexteVerification &contexte)
         rapport.avertissement(relatif, ligneMecanisme, TexteCasseMecanisme.arg(mecanisme, contexte.radical()));
 
     const QString cleNbrCe = QStringLiteral("NbrCe");
-    const int nbrCe = contexte.entier(*gdl, relatif, SectionMecanisme, cleNbrCe, 0);
+    const auto luCe = contexte.entier(*gdl, relatif, SectionMecanisme, cleNbrCe, 0);
+    if (!luCe)
+        return std::nullopt;
+    const int nbrCe = *luCe;
     if (nbrCe < 2 || nbrCe > NbrCeMax) {
         rapport.erreur(relatif, gdl->ligne(SectionMecanisme, cleNbrCe),
                        TexteNombreClasses.arg(QStringLiteral("« NbrCe »")).arg(nbrCe).arg(NbrCeMax));
         return std::nullopt;
     }
     const QString cleNbrLiaison = QStringLiteral("NbrLiaison");
-    const int nbrLiaison = contexte.entier(*gdl, relatif, SectionMecanisme, cleNbrLiaison, 0);
+    const auto luLiaison = contexte.entier(*gdl, relatif, SectionMecanisme, cleNbrLiaison, 0);
+    if (!luLiaison)
+        return nbrCe;
+    const int nbrLiaison = *luLiaison;
     if (nbrLiaison < 1 || nbrLiaison > NbrLiaisonMax) {
         rapport.erreur(relatif, gdl->ligne(SectionMecanisme, cleNbrLiaison),
                        TexteNombreLiaisons.arg(nbrLiaison).arg(NbrLiaisonMax));
@@ -112,7 +121,7 @@ std::optional<int> VerifierCorrection(ContexteVerification &contexte)
     for (int n = 1; n <= nbrCe; ++n) {
         const QString section = QStringLiteral("Ce%1").arg(n);
         contexte.couleurExigee(*gdl, relatif, section, QStringLiteral("Couleur"));
-        if (contexte.entier(*gdl, relatif, section, QStringLiteral("Bati"), 0) != 0)
+        if (contexte.entier(*gdl, relatif, section, QStringLiteral("Bati"), 0).value_or(0) != 0)
             ++batis;
     }
     if (batis == 0)
@@ -122,7 +131,7 @@ std::optional<int> VerifierCorrection(ContexteVerification &contexte)
 
     for (int n = 1; n <= nbrLiaison; ++n) {
         const QString section = QStringLiteral("Liaison%1").arg(n);
-        auto lire = [&](const char *cle) { return contexte.entier(*gdl, relatif, section, QLatin1String(cle), 0); };
+        auto lire = [&](const char *cle) { return contexte.entier(*gdl, relatif, section, QLatin1String(cle), 0).value_or(0); };
         const TLiaison l{lire("Ce1"), lire("Ce2"), lire("Liaison3D"), lire("Liaison2D"), lire("Inclineaison")};
         const qsizetype ligne = gdl->ligne(section);
         if (const auto erreur = LiaisonHorsTables(l, n, nbrCe, NomCorrectionSchema))
@@ -143,7 +152,7 @@ std::optional<int> VerifierCorrection(ContexteVerification &contexte)
     return nbrCe;
 }
 
-void VerifierSchema(ContexteVerification &contexte, std::optional<int> nbrCeCorrection)
+void VerifierSchema(ContexteVerification &contexte, std::optional<int> nbrCeCorrection, bool correctionSaine)
 {
     RapportVerification &rapport = contexte.rapport();
     const int erreursAvant = rapport.nombreErreurs();
@@ -152,15 +161,17 @@ void VerifierSchema(ContexteVerification &contexte, std::optional<int> nbrCeCorr
     const auto condition = contexte.lireIni(relatif);
     if (!condition)
         return;
-    const int type = contexte.entier(*condition, relatif, SectionTrame, QStringLiteral("Type"), TrameAucune);
+    const int type =
+        contexte.entier(*condition, relatif, SectionTrame, QStringLiteral("Type"), TrameAucune).value_or(TrameAucune);
     if (type < TrameAucune || type > TrameQuadrillage)
         rapport.avertissement(relatif, condition->ligne(SectionTrame, QStringLiteral("Type")),
                               TexteTypeTrame.arg(type));
-    const int transparence = contexte.entier(*condition, relatif, SectionTrame, QStringLiteral("Transparence"), -100);
+    const int transparence =
+        contexte.entier(*condition, relatif, SectionTrame, QStringLiteral("Transparence"), -100).value_or(-100);
     if (transparence < -100 || transparence > 0)
         rapport.avertissement(relatif, condition->ligne(SectionTrame, QStringLiteral("Transparence")),
                               TexteTransparence.arg(transparence));
-    if (contexte.entier(*condition, relatif, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0))
+    if (contexte.entier(*condition, relatif, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0).value_or(0))
         contexte.exiger(dossier + NomPdfSchema);
 
     const int nbrCe = nbrCeCorrection.value_or(0);
@@ -180,7 +191,7 @@ void VerifierSchema(ContexteVerification &contexte, std::optional<int> nbrCeCorr
     // The window finds the mechanism by its name beside the program: it can only be asked when the
     // mechanism lies there.
     const auto correction = contexte.trouver(dossier + NomCorrectionSchema);
-    if (rapport.nombreErreurs() == erreursAvant && correction && nbrCeCorrection &&
+    if (rapport.nombreErreurs() == erreursAvant && correctionSaine && correction && nbrCeCorrection &&
         contexte.trouver(contexte.radical()).value_or(QString()) == DossierProgramme() + contexte.radical()) {
         const LectureSchema lecture = LireSchema(*correction);
         if (!lecture.reussie())

@@ -46,7 +46,10 @@ void VerifierPresentation(ContexteVerification &contexte)
         return;
 
     const QString section = QStringLiteral("NOMBRE DE PIECES");
-    const int nombre = contexte.entier(*condition, relatifCondition, section, QStringLiteral("Combien"), 0);
+    const auto lu = contexte.entier(*condition, relatifCondition, section, QStringLiteral("Combien"), 0);
+    if (!lu)
+        return;
+    const int nombre = *lu;
     if (nombre < 1 || nombre > MaxZones) {
         contexte.rapport().erreur(relatifCondition, condition->ligne(section, QStringLiteral("Combien")),
                                   TexteNombre.arg(section).arg(nombre).arg(MaxZones));
@@ -54,7 +57,8 @@ void VerifierPresentation(ContexteVerification &contexte)
     }
     contexte.couleursCles(*condition, relatifCondition, QStringLiteral("COULEUR"), QStringLiteral("Piece"), nombre,
                           trame, dossier + FichierTrame, QStringLiteral("la pièce"));
-    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0))
+    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0)
+            .value_or(0))
         contexte.exiger(dossier + FichierPdf);
     if (nomenclature) {
         for (int n = 1; n <= nombre; ++n) {
@@ -88,9 +92,9 @@ RapportVerification VerifierMecanisme(const QString &cheminDescripteur)
     ContexteVerification contexte(cheminDescripteur, rapport);
     std::array<bool, 5> offerts{};
     for (int n = 1; n <= 5; ++n)
-        offerts[std::size_t(n - 1)] = contexte.entier(descripteur, nom, SectionExercice, CleExercice(n), 0) != 0;
-    const int validite = contexte.entier(descripteur, nom, SectionExercice, QStringLiteral("Validite"), 0);
-    const int difficulte = contexte.entier(descripteur, nom, SectionMenu, QStringLiteral("Difficulte"), 0);
+        offerts[std::size_t(n - 1)] = contexte.entier(descripteur, nom, SectionExercice, CleExercice(n), 0).value_or(0) != 0;
+    const int validite = contexte.entier(descripteur, nom, SectionExercice, QStringLiteral("Validite"), 0).value_or(0);
+    const int difficulte = contexte.entier(descripteur, nom, SectionMenu, QStringLiteral("Difficulte"), 0).value_or(0);
     if (descripteur.lireTexte(SectionExercice, QStringLiteral("Nom")).isEmpty())
         rapport.avertissement(nom, descripteur.ligne(SectionExercice, QStringLiteral("Nom")), TexteSansNom);
     if (validite == 0)
@@ -115,6 +119,7 @@ RapportVerification VerifierMecanisme(const QString &cheminDescripteur)
     const std::optional<int> nbrCeGraphe = offerts[3] ? VerifierGrapheDesLiaisons(contexte) : std::nullopt;
     const bool avecCorrection =
         offerts[4] || contexte.trouver(contexte.radical() + QStringLiteral("/schema_cinematique/correction.gdl"));
+    const int erreursAvantCorrection = rapport.nombreErreurs();
     const std::optional<int> nbrCeCorrection = avecCorrection ? VerifierCorrection(contexte) : std::nullopt;
     if (nbrCeGraphe && nbrCeCorrection && *nbrCeGraphe != *nbrCeCorrection)
         rapport.erreur(contexte.radical() + QStringLiteral("/schema_cinematique/correction.gdl"), 0,
@@ -124,6 +129,6 @@ RapportVerification VerifierMecanisme(const QString &cheminDescripteur)
                            .arg(*nbrCeCorrection)
                            .arg(*nbrCeGraphe));
     if (offerts[4])
-        VerifierSchema(contexte, nbrCeCorrection);
+        VerifierSchema(contexte, nbrCeCorrection, rapport.nombreErreurs() == erreursAvantCorrection);
     return rapport;
 }
