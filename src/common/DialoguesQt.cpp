@@ -65,7 +65,7 @@ void DialoguesQt::Rapport(const QString &titre, const QString &texte)
     auto *zone = new QPlainTextEdit(texte, &fenetre);
     zone->setReadOnly(true);
     zone->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    zone->setLineWrapMode(QPlainTextEdit::NoWrap);
+    zone->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     zone->setAccessibleName(titre);
     auto *boutons = new QDialogButtonBox(&fenetre);
     QPushButton *copier = boutons->addButton(QStringLiteral("&Copier"), QDialogButtonBox::ActionRole);

@@ -11,14 +11,22 @@ const QString TexteJuste = QStringLiteral("Votre graphe des liaisons est juste."
 const QString TexteClassesDifferentes = QStringLiteral(
     "Votre graphe a %1 classes d'équivalence et la correction %2 : ils ne peuvent pas être comparés.");
 const QString TexteJustes = QStringLiteral("Liaisons justes : %1.");
-const QString TexteManquantes = QStringLiteral(
-    "Il manque %1 liaison(s) entre des classes d'équivalence que vous n'avez pas reliées.");
-const QString TexteParallele = QStringLiteral(
-    "Il manque %1 liaison(s) entre les classes d'équivalence %2 et %3 (liaisons en parallèle).");
-const QString TexteEnTrop = QStringLiteral("%1 liaison(s) en trop entre les classes d'équivalence %2 et %3.");
-const QString TexteMauvaisType =
-    QStringLiteral("%1 liaison(s) entre les classes d'équivalence %2 et %3 n'ont pas le bon type.");
-const QString TexteIncompletes = QStringLiteral("%1 liaison(s) n'ont pas leurs deux classes d'équivalence.");
+// Each text in the singular, then the plural.
+const std::pair<QString, QString> TexteManquantes{
+    QStringLiteral("Il manque une liaison entre des classes d'équivalence que vous n'avez pas reliées."),
+    QStringLiteral("Il manque %1 liaisons entre des classes d'équivalence que vous n'avez pas reliées.")};
+const std::pair<QString, QString> TexteParallele{
+    QStringLiteral("Il manque une liaison entre les classes d'équivalence %2 et %3 (liaisons en parallèle)."),
+    QStringLiteral("Il manque %1 liaisons entre les classes d'équivalence %2 et %3 (liaisons en parallèle).")};
+const std::pair<QString, QString> TexteEnTrop{
+    QStringLiteral("La liaison entre les classes d'équivalence %2 et %3 est en trop."),
+    QStringLiteral("%1 liaisons entre les classes d'équivalence %2 et %3 sont en trop.")};
+const std::pair<QString, QString> TexteMauvaisType{
+    QStringLiteral("Une liaison entre les classes d'équivalence %2 et %3 n'a pas le bon type."),
+    QStringLiteral("%1 liaisons entre les classes d'équivalence %2 et %3 n'ont pas le bon type.")};
+const std::pair<QString, QString> TexteIncompletes{
+    QStringLiteral("Une liaison n'a pas ses deux classes d'équivalence."),
+    QStringLiteral("%1 liaisons n'ont pas leurs deux classes d'équivalence.")};
 const QString TexteBatiJuste = QStringLiteral("Le bâti est juste.");
 const QString TexteBatiFaux = QStringLiteral("Le bâti n'est pas la bonne classe d'équivalence.");
 const QString TexteBatiAbsent = QStringLiteral("Vous n'avez pas défini le bâti.");
@@ -53,6 +61,15 @@ int bati(const GrapheLiaisons &g)
             b = n;
     }
     return b;
+}
+
+// The singular text when there is one, else the plural with the count; %2 and %3 are the classes.
+QString accorde(const std::pair<QString, QString> &texte, int nombre, int ce1 = 0, int ce2 = 0)
+{
+    QString t = nombre == 1 ? texte.first : texte.second;
+    t.replace(QStringLiteral("%1"), QString::number(nombre));
+    t.replace(QStringLiteral("%2"), QString::number(ce1));
+    return t.replace(QStringLiteral("%3"), QString::number(ce2));
 }
 
 } // namespace
@@ -114,15 +131,15 @@ QString VerdictGraphe::texte() const
         lignes << TexteJuste;
     lignes << TexteJustes.arg(justes);
     if (manquantes > 0)
-        lignes << TexteManquantes.arg(manquantes);
+        lignes << accorde(TexteManquantes, manquantes);
     for (const Paire &p : paralleleManquante)
-        lignes << TexteParallele.arg(p.nombre).arg(p.ce1).arg(p.ce2);
+        lignes << accorde(TexteParallele, p.nombre, p.ce1, p.ce2);
     for (const Paire &p : enTrop)
-        lignes << TexteEnTrop.arg(p.nombre).arg(p.ce1).arg(p.ce2);
+        lignes << accorde(TexteEnTrop, p.nombre, p.ce1, p.ce2);
     for (const Paire &p : mauvaisType)
-        lignes << TexteMauvaisType.arg(p.nombre).arg(p.ce1).arg(p.ce2);
+        lignes << accorde(TexteMauvaisType, p.nombre, p.ce1, p.ce2);
     if (incompletes > 0)
-        lignes << TexteIncompletes.arg(incompletes);
+        lignes << accorde(TexteIncompletes, incompletes);
     if (bati == Bati::Juste)
         lignes << TexteBatiJuste;
     else if (bati == Bati::Faux)
