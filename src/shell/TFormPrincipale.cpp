@@ -137,6 +137,9 @@ void TFormPrincipale::CreerMenus()
 
     QMenu *MenuFichier = barre->addMenu(QStringLiteral("Fichier"));
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
+    action(MenuFichier, QStringLiteral("MenuVerifier"), QStringLiteral("Vérifier un mécanisme…"),
+           &TFormPrincipale::MenuVerifierClick);
+    MenuFichier->addSeparator();
     action(MenuFichier, QStringLiteral("MenuQuitter"), QStringLiteral("Quitter"), &TFormPrincipale::MenuQuitterClick);
 
     QMenu *MenuMecanismes = barre->addMenu(QStringLiteral("Mécanismes"));
