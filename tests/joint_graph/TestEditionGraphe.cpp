@@ -370,7 +370,7 @@ private slots:
         f.creerLiaison({1, 2}, 7, 0);
         f.creerLiaison({2, 3}, 8, 0);
         dialoguesFactices().oublier();
-        dialoguesFactices().reponsesSaisie = {QStringLiteral("abc"), std::nullopt, QStringLiteral("0")};
+        dialoguesFactices().reponsesSaisie = {QStringLiteral("abc"), std::nullopt, QStringLiteral("2")};
         f.bouton("BoutonHyperstatisme")->click();
         const auto &boites = dialoguesFactices().boites;
         QCOMPARE(boites.size(), std::size_t(4));
@@ -379,17 +379,17 @@ private slots:
         QCOMPARE(boites[1].titre, QStringLiteral("Mobilité externe"));
         QCOMPARE(boites[2].titre, QStringLiteral("Mobilité interne"));
         QCOMPARE(boites[3].texte, QStringLiteral("Hyperstatisme spatiale :\nh = me + mi + is - 6*n\n\n"
-                                                 "me = 1\nmi = 0\nis = 15\nn = 2\n\nh = 4\n\n"
-                                                 "Le système est hyperstatique d'ordre 4."));
+                                                 "me = 1\nmi = 2\nis = 15\nn = 2\n\nh = 6\n\n"
+                                                 "Le système est hyperstatique d'ordre 6."));
         // The frame not joined: its notice comes first, and every class with a joint counts.
         f.bouton("BoutonBati")->click();
         f.cliquer(f.noeud(4));
         dialoguesFactices().oublier();
-        dialoguesFactices().reponsesSaisie = {QStringLiteral("1"), QStringLiteral("0")};
+        dialoguesFactices().reponsesSaisie = {QStringLiteral("1"), QStringLiteral("-1")};
         f.bouton("BoutonHyperstatisme")->click();
         QCOMPARE(dialoguesFactices().textes().size(), 2);
         QVERIFY(dialoguesFactices().textes()[0].startsWith("Vous n'avez pas défini de bâti"));
-        QVERIFY(dialoguesFactices().textes()[1].contains("n = 3\n\nh = -2\n"));
+        QVERIFY(dialoguesFactices().textes()[1].contains("mi = -1\nis = 15\nn = 3\n\nh = -3\n"));
     }
 
     void annulerEtRetablir()

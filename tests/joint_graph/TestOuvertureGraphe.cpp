@@ -168,9 +168,6 @@ private slots:
         const QString tete = "[Liaison1]\r\nCe1=1\r\nCe2=2\r\nLiaison3D=1\r\n[Liaison2]\r\n";
         QTest::newRow("boucle") << tete + "Ce1=3\r\nCe2=3\r\nLiaison3D=1\r\n"
                                 << "La liaison 2 du fichier \"g.gdl\" relie la classe d'équivalence 3 à elle-même.";
-        QTest::newRow("paire répétée") << tete + "Ce1=2\r\nCe2=1\r\nLiaison3D=1\r\n"
-                                       << "La liaison 2 du fichier \"g.gdl\" relie les mêmes classes d'équivalence "
-                                          "que la liaison 1.";
         QTest::newRow("rotation") << tete + "Ce1=2\r\nCe2=3\r\nLiaison3D=1\r\nLiaison2D=1\r\nInclineaison=190\r\n"
                                   << "La liaison 2 du fichier \"g.gdl\" est tournée de 190°, hors de -180° à 180°.";
         QTest::newRow("classe 4") << tete + "Ce1=4\r\nCe2=3\r\n"
@@ -192,6 +189,40 @@ private slots:
         QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
         QCOMPARE(f.fenetre.Graphe().NbrLiaison(), 0);
         QVERIFY(!f.noeud(1)->isVisible());
+    }
+
+    // A teacher's graph of a shaft on two bearings: both joints open, the hyperstatism counts both, and
+    // the editor still refuses a third joint between the same classes.
+    void liaisonsEnParallele()
+    {
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        EcrireMecanismeGraphe(arbre, "meca", 2);
+        const QString chemin = arbre.ecrireTexte(
+            "paliers.gdl", "[MECANISME]\r\nMecanisme=meca\r\nNbrCe=2\r\nNbrLiaison=2\r\n"
+                           "[Ce1]\r\nCouleur=clRed\r\nBati=1\r\n[Ce2]\r\nCouleur=clBlue\r\nLeft=300\r\n"
+                           "[Liaison1]\r\nCe1=1\r\nCe2=2\r\nLiaison3D=4\r\n"
+                           "[Liaison2]\r\nCe1=2\r\nCe2=1\r\nLiaison3D=7\r\n");
+        FenetreGraphe f;
+        f.fenetre.OuvrirGDL(chemin);
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QCOMPARE(f.fenetre.Graphe().NbrLiaison(), 2);
+        QVERIFY(f.symbole(1)->isVisible());
+        QVERIFY(f.symbole(2)->isVisible());
+
+        dialoguesFactices().reponsesSaisie = {QStringLiteral("1"), QStringLiteral("1")};
+        f.bouton("BoutonHyperstatisme")->click();
+        QCOMPARE(dialoguesFactices().textes().size(), 1);
+        QVERIFY(dialoguesFactices().textes()[0].endsWith(
+            "is = 11\nn = 1\n\nh = 7\n\nLe système est hyperstatique d'ordre 7."));
+
+        dialoguesFactices().oublier();
+        f.creerLiaison({1, 2}, 1, 1);
+        const QString dejaLiees = QStringLiteral(
+            "Une liaison existe déjà entre ces deux classes d'équivalence.\n\n"
+            "Pour un schéma cinématique minimale, il est donc impossible de créer cette nouvelle liaison.");
+        QCOMPARE(dialoguesFactices().textes().mid(0, 2), (QStringList{dejaLiees, dejaLiees}));
+        QCOMPARE(f.fenetre.Graphe().NbrLiaison(), 2);
     }
 
     // Positions far outside any screen are brought back instead of growing the area beyond memory.
