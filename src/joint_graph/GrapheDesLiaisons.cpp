@@ -144,10 +144,9 @@ void TFormGrapheDesLiaisons::MenuCreation()
     MenuRetablir =
         item(MenuEdition, "MenuRetablir", QStringLiteral("Rétablir"), &TFormGrapheDesLiaisons::RetablirClick);
     MenuRetablir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    MenuAnnuler->setEnabled(false);
-    MenuRetablir->setEnabled(false);
-    connect(Annulation, &QUndoStack::canUndoChanged, MenuAnnuler, &QAction::setEnabled);
-    connect(Annulation, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
+    connect(Annulation, &QUndoStack::canUndoChanged, this, &TFormGrapheDesLiaisons::ActiverAnnulation);
+    connect(Annulation, &QUndoStack::canRedoChanged, this, &TFormGrapheDesLiaisons::ActiverAnnulation);
+    ActiverAnnulation();
 
     MenuOutils = menuBar()->addMenu(QStringLiteral("Outils"));
     MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
@@ -202,9 +201,21 @@ void TFormGrapheDesLiaisons::StatusBarCreation()
 
 void TFormGrapheDesLiaisons::Reinitialiser()
 {
+    // What was under way (a joint being edited, a joint or frame to choose, a drag) belonged to the
+    // graph that goes, and nothing done to it can be undone on the next one.
+    ModificationEnCours = false;
     CeInitialisation();
     LiaisonInitialisation();
+    LiaisonEdition();
     Annulation->clear();
+}
+
+void TFormGrapheDesLiaisons::AucunGraphe()
+{
+    Reinitialiser();
+    Graphe_ = GrapheLiaisons{};
+    LiaisonEdition();
+    AjusterFond();
 }
 
 bool TFormGrapheDesLiaisons::GrapheOuvert()
@@ -254,23 +265,24 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
         return;
     }
     LectureGdl lecture = LireGdl(TrouverChemin(cheminGdl));
-    Reinitialiser();
-    LiaisonEdition();
+    // A graph that cannot be shown whole leaves the window with none: nothing to save or hand on.
     if (!lecture.enteteLue()) {
+        AucunGraphe();
         dialogues().Message(lecture.erreur);
         return;
     }
-    // A graph that cannot be shown whole leaves the window empty, on the folder the file names.
-    Graphe_.DossierExercice = lecture.graphe.DossierExercice;
-    auto images = ChargerImagesClasses(Graphe_.DossierExercice, lecture.graphe.NbrCe());
+    auto images = ChargerImagesClasses(lecture.graphe.DossierExercice, lecture.graphe.NbrCe());
     if (const QString *refus = std::get_if<QString>(&images)) {
+        AucunGraphe();
         dialogues().Message(*refus);
         return;
     }
     if (!lecture.reussie()) {
+        AucunGraphe();
         dialogues().Message(lecture.erreur);
         return;
     }
+    Reinitialiser();
     Graphe_ = std::move(lecture.graphe);
     for (int n = 1; n <= Graphe_.NbrCe(); ++n)
         Graphe_.Ce(n).Position = PositionDansLaZone(Graphe_.Ce(n).Position);
@@ -381,7 +393,7 @@ void TFormGrapheDesLiaisons::DebutModification()
     ModificationEnCours = true;
 }
 
-void TFormGrapheDesLiaisons::FinModification(const QString &texte, int cleFusion)
+void TFormGrapheDesLiaisons::FinModification(const QString &texte)
 {
     if (!ModificationEnCours)
         return;
@@ -389,7 +401,7 @@ void TFormGrapheDesLiaisons::FinModification(const QString &texte, int cleFusion
     if (GrapheAvant == Graphe_)
         return;
     Annulation->push(new CommandeGraphe(texte, GrapheAvant, Graphe_,
-                                        [this](const GrapheLiaisons &g) { AppliquerGraphe(g); }, cleFusion));
+                                        [this](const GrapheLiaisons &g) { AppliquerGraphe(g); }));
 }
 
 void TFormGrapheDesLiaisons::AppliquerGraphe(const GrapheLiaisons &graphe)
@@ -402,10 +414,7 @@ void TFormGrapheDesLiaisons::AppliquerGraphe(const GrapheLiaisons &graphe)
             CeConvertirBmpToImage(n);
     }
     DessinerToutLeGraphe();
-    if (Etat_ == Etat::EditionLiaison && LiaisonEditee_ >= 1 && LiaisonEditee_ <= Graphe_.NbrLiaison())
-        LiaisonImageDessiner(LiaisonEditee_);
-    else
-        LiaisonEdition();
+    LiaisonEdition();
 }
 
 void TFormGrapheDesLiaisons::QuitterChoixEnCours()
@@ -416,18 +425,34 @@ void TFormGrapheDesLiaisons::QuitterChoixEnCours()
         AppliquerGraphe(GrapheAvant);
     }
     ModificationEnCours = false;
-    if (Etat_ != Etat::EditionLiaison)
-        LiaisonEdition();
+    LiaisonEdition();
 }
 
 void TFormGrapheDesLiaisons::AnnulerClick()
 {
+    // The joint being edited is the change under way: undo takes it back whole, panel and all.
+    if (Etat_ == Etat::EditionLiaison && ModificationEnCours && GrapheAvant != Graphe_) {
+        ModificationEnCours = false;
+        AppliquerGraphe(GrapheAvant);
+        return;
+    }
     QuitterChoixEnCours();
     Annulation->undo();
 }
 
 void TFormGrapheDesLiaisons::RetablirClick()
 {
+    if (Etat_ == Etat::EditionLiaison)
+        return;
     QuitterChoixEnCours();
     Annulation->redo();
+}
+
+void TFormGrapheDesLiaisons::ActiverAnnulation()
+{
+    // While a joint is edited, undo takes it back and redo has nothing to give: a redone change
+    // would land in the middle of the joint's editing.
+    const bool edition = Etat_ == Etat::EditionLiaison;
+    MenuAnnuler->setEnabled(edition || Annulation->canUndo());
+    MenuRetablir->setEnabled(!edition && Annulation->canRedo());
 }

@@ -54,6 +54,7 @@ private:
     void PanelCreation();
     void StatusBarCreation();
     void Reinitialiser();
+    void AucunGraphe();
     void MenuOuvrirClick();
     void MenuEnregistrerClick();
     void MenuFermerClick();
@@ -64,11 +65,12 @@ private:
 
     // Undo: every change is made between a start and an end, which push it as one command.
     void DebutModification();
-    void FinModification(const QString &texte, int cleFusion = -1);
+    void FinModification(const QString &texte);
     void AppliquerGraphe(const GrapheLiaisons &graphe);
     void AnnulerClick();
     void RetablirClick();
     void QuitterChoixEnCours();
+    void ActiverAnnulation();
 
     // Class nodes (GrapheDesLiaisonsCe.cpp).
     void CeCreation();
@@ -133,6 +135,7 @@ private:
     QUndoStack *Annulation = nullptr;
     GrapheLiaisons GrapheAvant;
     bool ModificationEnCours = false;
+    QString LibelleEdition; // the name of the joint's editing in the history, %1 its number
 
     QScrollArea *ScrollBox = nullptr;
     TFondGraphe *ImageFond = nullptr;

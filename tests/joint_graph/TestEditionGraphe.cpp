@@ -81,19 +81,20 @@ private slots:
         f.relacher(f.noeud(2), {10, 10});
         f.creerLiaison({1, 3}, 3, 1);
         TImageMouse *noeud = f.noeud(3);
+        const QPoint origine = noeud->pos();
         const QPoint avant = f.symbole(1)->geometry().center();
-        // Node 1 at left 8 and node 3 at left 224: the red half of the link (class 1) runs in between.
+        // Node 1 at left 8 and node 3 further right: the red half of the link (class 1) runs in between.
         const auto ancienLien = CalculerLien(f.noeud(1)->geometry(), noeud->geometry());
         const QPoint surLAncienLien = (ancienLien->sortie + ancienLien->milieu) / 2;
         QCOMPARE(f.pixelGraphe(surLAncienLien), QColor(255, 0, 0));
         f.appuyer(noeud, {10, 10});
         f.deplacer(noeud, {10 + 40, 10 + 100});
-        QCOMPARE(noeud->pos(), QPoint(264, 108));
+        QCOMPARE(noeud->pos(), origine + QPoint(40, 100));
         // The link follows while the node moves, and leaves its old place without a trail.
         QVERIFY(f.symbole(1)->geometry().center() != avant);
         QCOMPARE(f.pixelGraphe(surLAncienLien), CouleurVersQColor(clBtnFace));
         f.deplacer(noeud, {10 - 400, 10 - 300});
-        QCOMPARE(noeud->pos(), QPoint(-136, -192));
+        QCOMPARE(noeud->pos(), origine + QPoint(40 - 400, 100 - 300));
         f.relacher(noeud, {10, 10});
         QCOMPARE(noeud->pos(), QPoint(0, 0));
         QCOMPARE(f.fenetre.Graphe().Ce(3).Position, QPoint(0, 0));
@@ -415,28 +416,25 @@ private slots:
         f.bouton("BoutonBati")->click();
         f.cliquer(f.noeud(2));
         etape();
+        // A joint, from "Créer liaison" to "Fermer", is one step.
         f.bouton("BoutonCreer")->click();
-        etape();
         f.cliquer(f.noeud(1));
-        etape();
         f.cliquer(f.noeud(2));
-        etape();
         f.cliquer(f.imageLiaison3d(4));
-        etape();
         f.cliquer(f.imageLiaison2D(1));
-        etape();
-        auto *barre = f.fenetre.findChild<QSlider *>("TrackBarInclineaison");
-        for (int angle = 15; angle <= 60; angle += 15)
-            barre->setValue(angle); // one turn of the bar, one change
-        etape();
+        f.fenetre.findChild<QSlider *>("TrackBarInclineaison")->setValue(60);
         f.bouton("BoutonPermuter")->click();
-        etape();
+        QVERIFY(!retablir->isEnabled());
         f.bouton("BoutonFermer")->click();
+        etape();
+        // A joint that "Fermer" destroys leaves no step.
+        f.creerLiaison({1}, 3, 0);
+        QCOMPARE(f.fenetre.Graphe(), etats.last());
         f.bouton("BoutonDetruire")->click();
         f.cliquer(f.symbole(1));
         etape();
-        QCOMPARE(etats.size(), 13);
-        QCOMPARE(etats[10].Liaison(1).Inclineaison, 60);
+        QCOMPARE(etats.size(), 7);
+        QCOMPARE(etats[5].Liaison(1), (TLiaison{1, 2, 4, 1, 60}));
 
         for (int i = etats.size() - 2; i >= 0; --i) {
             annuler->trigger();
@@ -457,10 +455,51 @@ private slots:
         QCOMPARE(f.symbole(1)->geometry().center(),
                  CalculerLien(f.noeud(1)->geometry(), f.noeud(2)->geometry())->milieu);
 
-        // Opening another graph empties the history.
+        // Undo in the middle of a joint's editing takes the whole joint back and closes the panel.
+        f.bouton("BoutonCreer")->click();
+        dialoguesFactices().reponsesCouleur.push_back(Bleu);
+        f.cliquer(f.noeud(3));
+        f.cliquer(f.noeud(1));
+        f.cliquer(f.imageLiaison3d(2));
+        annuler->trigger();
+        QCOMPARE(f.fenetre.Graphe(), etats[5]);
+        QCOMPARE(f.fenetre.EtatEdition(), TFormGrapheDesLiaisons::Etat::Normal);
+        QVERIFY(!f.panelLiaison()->isVisible());
+        QCOMPARE(boutonsActifs(f), (QList<int>{1, 1, 1, 1, 1}));
+    }
+
+    // Opening a graph ends whatever was under way on the one before, and its history: nothing
+    // done before can be undone after.
+    void ouvrirTermineLesChoixEtLHistorique_data()
+    {
+        QTest::addColumn<QString>("enCours");
+        QTest::newRow("choix du bâti") << "BoutonBati";
+        QTest::newRow("liaison en édition") << "BoutonCreer";
+    }
+    void ouvrirTermineLesChoixEtLHistorique()
+    {
+        QFETCH(QString, enCours);
+        FenetreGraphe f;
+        ouvrir(f);
+        f.creerLiaison({1, 2}, 4, 1);
+        f.bouton(qPrintable(enCours))->click();
         f.fenetre.OuvrirSCH(descripteur);
-        QVERIFY(!annuler->isEnabled());
-        QVERIFY(!retablir->isEnabled());
+        const GrapheLiaisons ouvert = f.fenetre.Graphe();
+        QCOMPARE(f.fenetre.EtatEdition(), TFormGrapheDesLiaisons::Etat::Normal);
+        QVERIFY(!f.panelLiaison()->isVisible());
+        QCOMPARE(boutonsActifs(f), (QList<int>{1, 1, 1, 1, 1}));
+        QVERIFY(!f.action("MenuAnnuler")->isEnabled());
+        QVERIFY(!f.action("MenuRetablir")->isEnabled());
+
+        f.colorer({Bleu, Jaune, Rouge});
+        f.appuyer(f.noeud(1), {5, 5});
+        f.deplacer(f.noeud(1), {5, 205});
+        f.relacher(f.noeud(1), {5, 5});
+        f.creerLiaison({3, 2}, 5, 2);
+        for (int pas = 0; pas < 10 && f.action("MenuAnnuler")->isEnabled(); ++pas)
+            f.action("MenuAnnuler")->trigger();
+        QVERIFY(!f.action("MenuAnnuler")->isEnabled());
+        QCOMPARE(f.fenetre.Graphe(), ouvert);
     }
 
     void annulerPendantUnChoix()

@@ -2,6 +2,7 @@
 #include "joint_graph/DessinGraphe.h"
 #include "joint_graph/GeometrieLien.h"
 #include "joint_graph/Hyperstatisme.h"
+#include "joint_graph/RangeeNoeuds.h"
 #include "support/Enregistrement.h"
 
 #include <QtTest>
@@ -113,6 +114,39 @@ private slots:
             }
         }
         QCOMPARE(MaillonsLien(std::nullopt, avant, 0).size(), MaillonsLien(avant, std::nullopt, 0).size());
+    }
+
+    // The first row of nodes: a symbol on the link between two neighbours keeps 4 pixels away from
+    // both, and one pixel nearer it would not.
+    void rangeeDeNoeuds_data()
+    {
+        QTest::addColumn<QList<QSize>>("tailles");
+        QTest::addColumn<QSize>("symbole");
+        QTest::newRow("noeuds égaux") << QList<QSize>{{100, 60}, {100, 60}, {100, 60}} << QSize(75, 75);
+        QTest::newRow("hauteurs différentes") << QList<QSize>{{100, 60}, {40, 200}, {150, 20}, {60, 60}} << QSize(75, 75);
+        QTest::newRow("symbole large et bas") << QList<QSize>{{30, 30}, {80, 120}, {30, 30}} << QSize(90, 40);
+        QTest::newRow("un seul noeud") << QList<QSize>{{100, 60}} << QSize(75, 75);
+    }
+    void rangeeDeNoeuds()
+    {
+        QFETCH(QList<QSize>, tailles);
+        QFETCH(QSize, symbole);
+        const QList<int> gauches = GauchesRangeeNoeuds(tailles, symbole, 8);
+        QCOMPARE(gauches.size(), tailles.size());
+        QCOMPARE(gauches.front(), 8);
+        const auto symboleAuMilieu = [&](const QRect &a, const QRect &b) {
+            const QPoint milieu = CalculerLien(a, b)->milieu;
+            return QRect(milieu - QPoint(symbole.width() / 2, symbole.height() / 2), symbole).adjusted(-4, -4, 4, 4);
+        };
+        for (qsizetype i = 1; i < tailles.size(); ++i) {
+            const QRect a(QPoint(gauches[i - 1], 8), tailles[i - 1]);
+            const QRect b(QPoint(gauches[i], 8), tailles[i]);
+            QVERIFY(b.left() >= a.right() + 1 + 8);
+            QVERIFY(!symboleAuMilieu(a, b).intersects(a));
+            QVERIFY(!symboleAuMilieu(a, b).intersects(b));
+            const QRect plusPres = b.translated(-1, 0);
+            QVERIFY(symboleAuMilieu(a, plusPres).intersects(a) || symboleAuMilieu(a, plusPres).intersects(plusPres));
+        }
     }
 
     void imageDuNoeud()
