@@ -26,6 +26,7 @@ const QString MessageIncorrecte =
 const QString CheminAide = QStringLiteral("Ostrial/Ostrial.exe");
 const QStringList NomsVues{QStringLiteral("Face"), QStringLiteral("Droite"), QStringLiteral("Dessus")};
 constexpr int CoteImagePanel = 75;
+constexpr int EcartSymboles = 4; // between the symbols of joints that join the same two classes
 
 QString MessageLimiteLiaisons()
 {
@@ -399,7 +400,7 @@ void TFormGrapheDesLiaisons::LiaisonImageRotationDessiner(int a)
     symbole->DefinirImage(image);
     symbole->setAccessibleName(QStringLiteral("Liaison %1 : classes %2 et %3").arg(a).arg(l.Ce1).arg(l.Ce2));
     if (const auto &lien = ImageFond->LienDe(a))
-        symbole->move(lien->geometrie.milieu - QPoint(symbole->width() / 2, symbole->height() / 2));
+        PlacerSymbole(a, lien->geometrie);
     symbole->show();
 }
 
@@ -416,10 +417,15 @@ void TFormGrapheDesLiaisons::LiaisonLienDessiner(int a)
         }
     }
     ImageFond->DefinirLien(a, lien);
-    if (lien) {
-        TImageMouse *symbole = ImagesLiaison[static_cast<std::size_t>(a - 1)];
-        symbole->move(lien->geometrie.milieu - QPoint(symbole->width() / 2, symbole->height() / 2));
-    }
+    if (lien)
+        PlacerSymbole(a, lien->geometrie);
+}
+
+void TFormGrapheDesLiaisons::PlacerSymbole(int a, const GeometrieLien &lien)
+{
+    TImageMouse *symbole = ImagesLiaison[static_cast<std::size_t>(a - 1)];
+    const int pas = qMax(symbole->width(), symbole->height()) + EcartSymboles;
+    symbole->move(CentreSymbole(Graphe_, a, lien, pas) - QPoint(symbole->width() / 2, symbole->height() / 2));
 }
 
 void TFormGrapheDesLiaisons::LiaisonLiensDessiner()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "joint_graph/ExerciceGraphe.h"
+#include "joint_graph/GeometrieLien.h"
 #include "joint_graph/GrapheLiaisons.h"
 #include "joint_graph/LiaisonNormalisee.h"
 #include "joint_graph/OuvertureSchema.h"
@@ -112,6 +113,7 @@ private:
     void LiaisonImageDessiner(int a);
     void LiaisonImageRotationDessiner(int a);
     void LiaisonLienDessiner(int a);
+    void PlacerSymbole(int a, const GeometrieLien &lien);
     void LiaisonLiensDessiner();
     void LiaisonLiensDuNoeudDessiner(int ce);
     void DessinerToutLeGraphe();

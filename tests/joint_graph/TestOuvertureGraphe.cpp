@@ -1,5 +1,6 @@
 #include "MecanismeGraphe.h"
 #include "joint_graph/FichierGdl.h"
+#include "joint_graph/GeometrieLien.h"
 #include "joint_graph/TImageMouse.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
@@ -250,8 +251,13 @@ private slots:
         f.fenetre.OuvrirGDL(chemin);
         QCOMPARE(dialoguesFactices().textes(), QStringList());
         QCOMPARE(f.fenetre.Graphe().NbrLiaison(), 2);
+        // Both symbols show, side by side along the link, one on each side of its middle.
         QVERIFY(f.symbole(1)->isVisible());
         QVERIFY(f.symbole(2)->isVisible());
+        QVERIFY(!f.symbole(1)->geometry().intersects(f.symbole(2)->geometry()));
+        const QPoint milieu = CalculerLien(f.noeud(1)->geometry(), f.noeud(2)->geometry())->milieu;
+        const QPoint ecart = f.symbole(1)->geometry().center() + f.symbole(2)->geometry().center() - 2 * milieu;
+        QVERIFY(ecart.manhattanLength() <= 2);
 
         dialoguesFactices().reponsesSaisie = {QStringLiteral("1"), QStringLiteral("1")};
         f.bouton("BoutonHyperstatisme")->click();
