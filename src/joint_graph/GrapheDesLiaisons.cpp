@@ -123,38 +123,48 @@ void TFormGrapheDesLiaisons::FormCreate()
 
 void TFormGrapheDesLiaisons::MenuCreation()
 {
-    auto item = [this](QMenu *menu, const char *nom, const QString &texte, auto commande) {
+    auto item = [this](QMenu *menu, const char *nom, const QString &texte, auto commande,
+                       const QList<QKeySequence> &raccourcis = {}) {
         QAction *action = menu->addAction(texte, this, commande);
         action->setObjectName(QString::fromLatin1(nom));
+        action->setShortcuts(raccourcis);
         return action;
     };
-    QMenu *MenuFichier = menuBar()->addMenu(QStringLiteral("Fichier"));
+    const auto ctrl = [](int touche) { return QKeySequence(Qt::CTRL | touche); };
+    QMenu *MenuFichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
-    MenuNouveau = item(MenuFichier, "MenuNouveau", QStringLiteral("Nouveau"), &TFormGrapheDesLiaisons::MenuNouveauClick);
-    MenuOuvrir = item(MenuFichier, "MenuOuvrir", QStringLiteral("Ouvrir"), &TFormGrapheDesLiaisons::MenuOuvrirClick);
-    MenuEnregistrer = item(MenuFichier, "MenuEnregistrer", QStringLiteral("Enregistrer"),
-                           &TFormGrapheDesLiaisons::MenuEnregistrerClick);
+    MenuNouveau = item(MenuFichier, "MenuNouveau", QStringLiteral("&Nouveau"), &TFormGrapheDesLiaisons::MenuNouveauClick,
+                       {ctrl(Qt::Key_N)});
+    MenuOuvrir = item(MenuFichier, "MenuOuvrir", QStringLiteral("&Ouvrir"), &TFormGrapheDesLiaisons::MenuOuvrirClick,
+                      {ctrl(Qt::Key_O)});
+    MenuEnregistrer = item(MenuFichier, "MenuEnregistrer", QStringLiteral("&Enregistrer"),
+                           &TFormGrapheDesLiaisons::MenuEnregistrerClick, {ctrl(Qt::Key_S)});
     MenuFichier->addSeparator();
-    MenuFermer = item(MenuFichier, "MenuFermer", QStringLiteral("Fermer"), &TFormGrapheDesLiaisons::MenuFermerClick);
+    MenuFermer = item(MenuFichier, "MenuFermer", QStringLiteral("&Fermer"), &TFormGrapheDesLiaisons::MenuFermerClick,
+                      {ctrl(Qt::Key_W)});
 
-    QMenu *MenuEdition = menuBar()->addMenu(QStringLiteral("Édition"));
+    QMenu *MenuEdition = menuBar()->addMenu(QStringLiteral("É&dition"));
     MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
-    MenuAnnuler = item(MenuEdition, "MenuAnnuler", QStringLiteral("Annuler"), &TFormGrapheDesLiaisons::AnnulerClick);
-    MenuAnnuler->setShortcut(QKeySequence::Undo);
-    MenuRetablir =
-        item(MenuEdition, "MenuRetablir", QStringLiteral("Rétablir"), &TFormGrapheDesLiaisons::RetablirClick);
-    MenuRetablir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    MenuAnnuler = item(MenuEdition, "MenuAnnuler", QStringLiteral("&Annuler"), &TFormGrapheDesLiaisons::AnnulerClick,
+                       {ctrl(Qt::Key_Z)});
+    MenuRetablir = item(MenuEdition, "MenuRetablir", QStringLiteral("&Rétablir"), &TFormGrapheDesLiaisons::RetablirClick,
+                        {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(Annulation, &QUndoStack::canUndoChanged, this, &TFormGrapheDesLiaisons::ActiverAnnulation);
     connect(Annulation, &QUndoStack::canRedoChanged, this, &TFormGrapheDesLiaisons::ActiverAnnulation);
     ActiverAnnulation();
 
-    MenuOutils = menuBar()->addMenu(QStringLiteral("Outils"));
+    MenuOutils = menuBar()->addMenu(QStringLiteral("&Outils"));
     MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
-    MenuPdf = item(MenuOutils, "MenuPdf", QStringLiteral("Afficher le plan au format pdf"),
+    MenuPdf = item(MenuOutils, "MenuPdf", QStringLiteral("Afficher le plan au format &pdf"),
                    &TFormGrapheDesLiaisons::MenuPdfClick);
-    MenuSchema = menuBar()->addAction(QStringLiteral("Faire le schema cinematique à partir de ce graphe des liaisons"),
+    MenuSchema = menuBar()->addAction(QStringLiteral("Faire le &schema cinematique à partir de ce graphe des liaisons"),
                                       this, &TFormGrapheDesLiaisons::MenuSchemaClick);
     MenuSchema->setObjectName(QStringLiteral("MenuSchema"));
+
+    // F10 opens the menu bar on its first menu, as Alt+F does.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this,
+            [this, MenuFichier] { menuBar()->setActiveAction(MenuFichier->menuAction()); });
 }
 
 void TFormGrapheDesLiaisons::PanelCreation()
