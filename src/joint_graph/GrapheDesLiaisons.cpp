@@ -7,6 +7,9 @@
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/FPfichier.h"
+#include "common/GeometrieFenetre.h"
+#include "common/TitreFenetre.h"
+#include "common/TravailNonEnregistre.h"
 #include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
 #include "joint_graph/CommandeGraphe.h"
@@ -16,6 +19,7 @@
 #include "joint_graph/NomMecanisme.h"
 #include "joint_graph/TFondGraphe.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +28,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QUndoCommand>
 #include <QUndoStack>
 
 namespace {
@@ -33,6 +38,9 @@ const QString FiltreOuvrir = QStringLiteral(
     "Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
 constexpr int FiltreTous = 3;
 const QString FiltreEnregistrer = QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl");
+const QString TitreOuvrir = QStringLiteral("Ouvrir un graphe des liaisons");
+const QString TitreEnregistrer = QStringLiteral("Enregistrer le graphe des liaisons");
+const QString NomModeLibre = QStringLiteral("Sans mécanisme");
 const QString TitreNouveau = QStringLiteral("Boîte de saisie");
 const QString InviteNouveau = QStringLiteral("Combien de classes d'équivalence y a t'il ?");
 const QString MessageSansGraphe = QStringLiteral("Ouvrez ou créez d'abord un graphe des liaisons.");
@@ -42,6 +50,18 @@ constexpr QSize TailleConception(874, 738);
 constexpr TColor CouleurInitialeDialogue = 0x00808080; // clGray
 constexpr int LargeurPanel = 282;
 constexpr int LargeursStatut[] = {19, 350, 350};
+
+// The name the student knows the mechanism by: its descriptor's, else its folder's.
+QString NomDuMecanisme(const QString &dossierExercice)
+{
+    if (dossierExercice.isEmpty())
+        return {};
+    const QString mecanisme = NomMecanismeDuDossier(dossierExercice);
+    if (mecanisme == NomSansMecanisme)
+        return NomModeLibre;
+    const QString nom = LireDescripteur(CheminDescripteur(mecanisme)).nom;
+    return nom.isEmpty() ? mecanisme : nom;
+}
 
 QString MessageNombreClasses()
 {
@@ -66,14 +86,14 @@ TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema 
     : QMainWindow(parent), ouvertureSchema_(std::move(ouvertureSchema)), DerniereCouleur(CouleurInitialeDialogue)
 {
     setObjectName(QStringLiteral("FormGrapheDesLiaisons"));
-    setWindowTitle(TitreFenetre);
     setAccessibleName(TitreFenetre);
     QFont police = font();
     police.setPointSize(8);
     setFont(police);
-    resize(TailleConception);
+    PreparerGeometrieRestauree(*this, TailleConception);
     setWindowState(Qt::WindowMaximized);
     Annulation = new QUndoStack(this);
+    connect(Annulation, &QUndoStack::cleanChanged, this, [this](bool propre) { setWindowModified(!propre); });
 
     auto *centre = new QWidget(this);
     auto *disposition = new QHBoxLayout(centre);
@@ -99,6 +119,7 @@ TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema 
     PanelCreation();
     StatusBarCreation();
     FormCreate();
+    ActualiserTitre();
 
     // A choice of joint or frame is left by clicking, or by Escape when the student changes their mind.
     auto *echappement = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -139,6 +160,9 @@ void TFormGrapheDesLiaisons::MenuCreation()
                       {ctrl(Qt::Key_O)});
     MenuEnregistrer = item(MenuFichier, "MenuEnregistrer", QStringLiteral("&Enregistrer"),
                            &TFormGrapheDesLiaisons::MenuEnregistrerClick, {ctrl(Qt::Key_S)});
+    MenuEnregistrerSous = item(MenuFichier, "MenuEnregistrerSous", QStringLiteral("Enregistrer &sous…"),
+                               &TFormGrapheDesLiaisons::MenuEnregistrerSousClick,
+                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     MenuFichier->addSeparator();
     MenuFermer = item(MenuFichier, "MenuFermer", QStringLiteral("&Fermer"), &TFormGrapheDesLiaisons::MenuFermerClick,
                       {ctrl(Qt::Key_W)});
@@ -218,6 +242,7 @@ void TFormGrapheDesLiaisons::Reinitialiser()
     LiaisonInitialisation();
     LiaisonEdition();
     Annulation->clear();
+    CheminEnregistre.clear();
 }
 
 void TFormGrapheDesLiaisons::AucunGraphe()
@@ -226,6 +251,7 @@ void TFormGrapheDesLiaisons::AucunGraphe()
     Graphe_ = GrapheLiaisons{};
     LiaisonEdition();
     AjusterFond();
+    ActualiserTitre();
 }
 
 bool TFormGrapheDesLiaisons::GrapheOuvert()
@@ -266,6 +292,7 @@ void TFormGrapheDesLiaisons::OuvrirSCH(const QString &cheminDescripteur)
     Bmp = std::move(std::get<ImagesClasses>(images));
     CeEdition(true);
     LiaisonEdition();
+    ActualiserTitre();
 }
 
 void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
@@ -301,10 +328,13 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
     DessinerToutLeGraphe();
     LiaisonEdition();
     MenuOutils->menuAction()->setVisible(LireOutilsVisibles(Graphe_.DossierExercice));
+    ActualiserTitre();
 }
 
 void TFormGrapheDesLiaisons::MenuNouveauClick()
 {
+    if (!PeutAbandonnerGraphe())
+        return;
     const auto reponse = dialogues().Saisie(TitreNouveau, InviteNouveau, QString());
     const auto nombre = reponse ? LireNombreEntier(*reponse) : std::nullopt;
     if (!nombre)
@@ -325,11 +355,14 @@ void TFormGrapheDesLiaisons::MenuNouveauClick()
     Bmp = std::move(std::get<ImagesClasses>(images));
     CeEdition(true);
     LiaisonEdition();
+    ActualiserTitre();
 }
 
 void TFormGrapheDesLiaisons::MenuOuvrirClick()
 {
-    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous);
+    if (!PeutAbandonnerGraphe())
+        return;
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous, TitreOuvrir);
     const QString extension = ExtensionMinuscule(chemin);
     if (extension == ExtensionDescripteur)
         OuvrirSCH(chemin);
@@ -337,21 +370,78 @@ void TFormGrapheDesLiaisons::MenuOuvrirClick()
         OuvrirGDL(chemin);
 }
 
-void TFormGrapheDesLiaisons::MenuEnregistrerClick()
+void TFormGrapheDesLiaisons::MenuEnregistrerClick() { Enregistrer(); }
+
+void TFormGrapheDesLiaisons::MenuEnregistrerSousClick() { EnregistrerSous(); }
+
+bool TFormGrapheDesLiaisons::Enregistrer()
+{
+    if (CheminEnregistre.isEmpty())
+        return EnregistrerSous();
+    if (const auto erreur = EnregistrerGdl(Graphe_, CheminEnregistre)) {
+        dialogues().Erreur(*erreur);
+        return false;
+    }
+    Annulation->setClean();
+    return true;
+}
+
+bool TFormGrapheDesLiaisons::EnregistrerSous()
 {
     if (const auto refus = VerifierEnregistrable(Graphe_)) {
         dialogues().Message(*refus);
-        return;
+        return false;
     }
     const QString chemin = dialogues().FichierAEnregistrer(DossierSpecial(DossierDocumentsUtilisateur),
-                                                           FiltreEnregistrer, QStringLiteral("gdl"), true);
+                                                           FiltreEnregistrer, QStringLiteral("gdl"), true,
+                                                           TitreEnregistrer);
     if (chemin.isEmpty())
-        return;
-    if (const auto erreur = EnregistrerGdl(Graphe_, chemin))
+        return false;
+    if (const auto erreur = EnregistrerGdl(Graphe_, chemin)) {
         dialogues().Erreur(*erreur);
+        return false;
+    }
+    CheminEnregistre = chemin;
+    Annulation->setClean();
+    ActualiserTitre();
+    return true;
+}
+
+bool TFormGrapheDesLiaisons::PeutAbandonnerGraphe()
+{
+    // A joint being edited is not in the history until « Fermer »: its changes count as unsaved work
+    // all the same, so the question is put about a history that holds them.
+    if (Etat_ == Etat::EditionLiaison && ModificationEnCours && GrapheAvant != Graphe_ && Annulation->isClean()) {
+        QUndoStack avecLaLiaison;
+        avecLaLiaison.push(new QUndoCommand);
+        return PeutAbandonnerTravail(avecLaLiaison, NomGraphe(), [this] { return Enregistrer(); });
+    }
+    return PeutAbandonnerTravail(*Annulation, NomGraphe(), [this] { return Enregistrer(); });
+}
+
+QString TFormGrapheDesLiaisons::NomGraphe() const
+{
+    return CheminEnregistre.isEmpty() ? NomDuMecanisme(Graphe_.DossierExercice) : NomFichier(CheminEnregistre);
+}
+
+void TFormGrapheDesLiaisons::ActualiserTitre()
+{
+    QStringList precisions;
+    if (!Graphe_.DossierExercice.isEmpty())
+        precisions << NomDuMecanisme(Graphe_.DossierExercice) << NomFichier(CheminEnregistre);
+    setWindowTitle(TitreExercice(TitreFenetre, precisions));
+    setWindowModified(!Annulation->isClean());
 }
 
 void TFormGrapheDesLiaisons::MenuFermerClick() { close(); }
+
+void TFormGrapheDesLiaisons::closeEvent(QCloseEvent *evenement)
+{
+    if (PeutAbandonnerGraphe())
+        evenement->accept();
+    else
+        evenement->ignore();
+}
 
 void TFormGrapheDesLiaisons::MenuPdfClick()
 {

@@ -10,6 +10,7 @@
 #include <array>
 
 class QAction;
+class QCloseEvent;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -47,6 +48,7 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void closeEvent(QCloseEvent *evenement) override;
 
 private:
     // Window and files (GrapheDesLiaisons.cpp).
@@ -58,6 +60,14 @@ private:
     void AucunGraphe();
     void MenuOuvrirClick();
     void MenuEnregistrerClick();
+    void MenuEnregistrerSousClick();
+    // Writes the graph where it was last saved, or where the student says; true once it is written.
+    bool Enregistrer();
+    bool EnregistrerSous();
+    // Asks before the graph's unsaved changes are thrown away; true when the caller may go on.
+    bool PeutAbandonnerGraphe();
+    QString NomGraphe() const;
+    void ActualiserTitre();
     void MenuFermerClick();
     void MenuPdfClick();
     void MenuSchemaClick();
@@ -138,6 +148,7 @@ private:
     GrapheLiaisons GrapheAvant;
     bool ModificationEnCours = false;
     QString LibelleEdition; // the name of the joint's editing in the history, %1 its number
+    QString CheminEnregistre; // the file the graph was last saved to; empty until then
 
     QScrollArea *ScrollBox = nullptr;
     TFondGraphe *ImageFond = nullptr;
@@ -168,6 +179,7 @@ private:
     QAction *MenuNouveau = nullptr;
     QAction *MenuOuvrir = nullptr;
     QAction *MenuEnregistrer = nullptr;
+    QAction *MenuEnregistrerSous = nullptr;
     QAction *MenuFermer = nullptr;
     QAction *MenuAnnuler = nullptr;
     QAction *MenuRetablir = nullptr;
