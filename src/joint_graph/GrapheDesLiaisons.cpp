@@ -129,7 +129,11 @@ TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema 
     });
 }
 
-TFormGrapheDesLiaisons::~TFormGrapheDesLiaisons() = default;
+TFormGrapheDesLiaisons::~TFormGrapheDesLiaisons()
+{
+    // The history, a child, empties itself as it goes and tells so: nothing of this window may hear it then.
+    disconnect(Annulation, nullptr, this, nullptr);
+}
 
 void TFormGrapheDesLiaisons::FormCreate()
 {
