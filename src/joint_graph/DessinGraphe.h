@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Couleur.h"
+#include "joint_graph/GeometrieLien.h"
 #include "joint_graph/LiaisonNormalisee.h"
 
 #include <QImage>
@@ -24,3 +25,8 @@ QImage SymboleColore(const QImage &symbole, TColor couleurCe1, TColor couleurCe2
 // The symbol of a joint in the graph area: its row and view recoloured, then turned by its angle
 // on white. Null when the joint has no standard joint.
 QImage SymboleLiaison(const LiaisonNormalisee &catalogue, const GrapheLiaisons &graphe, int liaison);
+
+// Where the centre of joint a's symbol goes on its link: the middle, or, when other joints join the
+// same two classes (a shaft on two bearings), spread along the link `pas` pixels apart, so that each
+// symbol can be seen and clicked.
+QPoint CentreSymbole(const GrapheLiaisons &graphe, int a, const GeometrieLien &lien, int pas);

@@ -41,8 +41,6 @@ const QString TexteVueInconnue =
     QStringLiteral("La liaison %1 du fichier \"%2\" désigne la vue plane %3, qui n'existe pas.");
 const QString TexteBoucle =
     QStringLiteral("La liaison %1 du fichier \"%2\" relie la classe d'équivalence %3 à elle-même.");
-const QString TexteDoublon = QStringLiteral(
-    "La liaison %1 du fichier \"%2\" relie les mêmes classes d'équivalence que la liaison %3.");
 const QString TexteRotation =
     QStringLiteral("La liaison %1 du fichier \"%2\" est tournée de %3°, hors de -180° à 180°.");
 const QString TexteSansGraphe =
@@ -71,20 +69,6 @@ LectureGdl arret(LectureGdl lecture, LectureGdl::Arret ou, int numero, const QSt
     lecture.numeroArret = numero;
     lecture.erreur = erreur;
     return lecture;
-}
-
-// The first joint before n that joins the same two classes as joint n, in either order, or 0.
-int liaisonDeMemePaire(const GrapheLiaisons &graphe, int n)
-{
-    const TLiaison &l = graphe.Liaison(n);
-    if (l.Ce1 == 0 || l.Ce2 == 0)
-        return 0;
-    for (int i = 1; i < n; ++i) {
-        const TLiaison &autre = graphe.Liaison(i);
-        if ((autre.Ce1 == l.Ce1 && autre.Ce2 == l.Ce2) || (autre.Ce1 == l.Ce2 && autre.Ce2 == l.Ce1))
-            return i;
-    }
-    return 0;
 }
 
 // The mechanism name is read back as a trimmed text of one line, without surrounding quotes.
@@ -165,12 +149,9 @@ LectureGdl LireGdl(const QString &chemin)
                                ini.lireEntier(section, CleInclineaison, 0)};
         if (const auto erreur = LiaisonHorsTables(liaison, n, nbrCe, nomFichier))
             return arret(std::move(lecture), LectureGdl::Arret::Liaison, n, *erreur);
+        // Two joints may join the same two classes (a shaft on two bearings): only the editor
+        // keeps the student from making the second one.
         graphe.Liaison(n) = liaison;
-        if (const int autre = liaisonDeMemePaire(graphe, n)) {
-            graphe.LiaisonInitialisationUnitaire(n);
-            return arret(std::move(lecture), LectureGdl::Arret::Liaison, n,
-                         TexteDoublon.arg(QString::number(n), nomFichier, QString::number(autre)));
-        }
     }
     return lecture;
 }

@@ -5,8 +5,11 @@
 #include "common/Bureau.h"
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
+#include "common/MenusClavier.h"
 #include "common/DossierProgramme.h"
 #include "common/FPfichier.h"
+#include "common/TitreFenetre.h"
+#include "common/TravailNonEnregistre.h"
 #include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
 #include "joint_graph/CommandeGraphe.h"
@@ -16,6 +19,7 @@
 #include "joint_graph/NomMecanisme.h"
 #include "joint_graph/TFondGraphe.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +28,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QUndoCommand>
 #include <QUndoStack>
 
 namespace {
@@ -33,6 +38,9 @@ const QString FiltreOuvrir = QStringLiteral(
     "Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
 constexpr int FiltreTous = 3;
 const QString FiltreEnregistrer = QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl");
+const QString TitreOuvrir = QStringLiteral("Ouvrir un graphe des liaisons");
+const QString TitreEnregistrer = QStringLiteral("Enregistrer le graphe des liaisons");
+const QString NomModeLibre = QStringLiteral("Sans mécanisme");
 const QString TitreNouveau = QStringLiteral("Boîte de saisie");
 const QString InviteNouveau = QStringLiteral("Combien de classes d'équivalence y a t'il ?");
 const QString MessageSansGraphe = QStringLiteral("Ouvrez ou créez d'abord un graphe des liaisons.");
@@ -42,6 +50,18 @@ constexpr QSize TailleConception(874, 738);
 constexpr TColor CouleurInitialeDialogue = 0x00808080; // clGray
 constexpr int LargeurPanel = 282;
 constexpr int LargeursStatut[] = {19, 350, 350};
+
+// The name the student knows the mechanism by: its descriptor's, else its folder's.
+QString NomDuMecanisme(const QString &dossierExercice)
+{
+    if (dossierExercice.isEmpty())
+        return {};
+    const QString mecanisme = NomMecanismeDuDossier(dossierExercice);
+    if (mecanisme == NomSansMecanisme)
+        return NomModeLibre;
+    const QString nom = LireDescripteur(CheminDescripteur(mecanisme)).nom;
+    return nom.isEmpty() ? mecanisme : nom;
+}
 
 QString MessageNombreClasses()
 {
@@ -66,14 +86,15 @@ TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema 
     : QMainWindow(parent), ouvertureSchema_(std::move(ouvertureSchema)), DerniereCouleur(CouleurInitialeDialogue)
 {
     setObjectName(QStringLiteral("FormGrapheDesLiaisons"));
-    setWindowTitle(TitreFenetre);
     setAccessibleName(TitreFenetre);
     QFont police = font();
     police.setPointSize(8);
     setFont(police);
     resize(TailleConception);
     setWindowState(Qt::WindowMaximized);
+    OuvrirMenusParF10(*this);
     Annulation = new QUndoStack(this);
+    connect(Annulation, &QUndoStack::cleanChanged, this, [this](bool propre) { setWindowModified(!propre); });
 
     auto *centre = new QWidget(this);
     auto *disposition = new QHBoxLayout(centre);
@@ -99,6 +120,7 @@ TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema 
     PanelCreation();
     StatusBarCreation();
     FormCreate();
+    ActualiserTitre();
 
     // A choice of joint or frame is left by clicking, or by Escape when the student changes their mind.
     auto *echappement = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -108,7 +130,11 @@ TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema 
     });
 }
 
-TFormGrapheDesLiaisons::~TFormGrapheDesLiaisons() = default;
+TFormGrapheDesLiaisons::~TFormGrapheDesLiaisons()
+{
+    // The history, a child, empties itself as it goes and tells so: nothing of this window may hear it then.
+    disconnect(Annulation, nullptr, this, nullptr);
+}
 
 void TFormGrapheDesLiaisons::FormCreate()
 {
@@ -123,38 +149,45 @@ void TFormGrapheDesLiaisons::FormCreate()
 
 void TFormGrapheDesLiaisons::MenuCreation()
 {
-    auto item = [this](QMenu *menu, const char *nom, const QString &texte, auto commande) {
+    auto item = [this](QMenu *menu, const char *nom, const QString &texte, auto commande,
+                       const QList<QKeySequence> &raccourcis = {}) {
         QAction *action = menu->addAction(texte, this, commande);
         action->setObjectName(QString::fromLatin1(nom));
+        action->setShortcuts(raccourcis);
         return action;
     };
-    QMenu *MenuFichier = menuBar()->addMenu(QStringLiteral("Fichier"));
+    const auto ctrl = [](int touche) { return QKeySequence(Qt::CTRL | touche); };
+    QMenu *MenuFichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
-    MenuNouveau = item(MenuFichier, "MenuNouveau", QStringLiteral("Nouveau"), &TFormGrapheDesLiaisons::MenuNouveauClick);
-    MenuOuvrir = item(MenuFichier, "MenuOuvrir", QStringLiteral("Ouvrir"), &TFormGrapheDesLiaisons::MenuOuvrirClick);
-    MenuEnregistrer = item(MenuFichier, "MenuEnregistrer", QStringLiteral("Enregistrer"),
-                           &TFormGrapheDesLiaisons::MenuEnregistrerClick);
+    MenuNouveau = item(MenuFichier, "MenuNouveau", QStringLiteral("&Nouveau"), &TFormGrapheDesLiaisons::MenuNouveauClick,
+                       {ctrl(Qt::Key_N)});
+    MenuOuvrir = item(MenuFichier, "MenuOuvrir", QStringLiteral("&Ouvrir"), &TFormGrapheDesLiaisons::MenuOuvrirClick,
+                      {ctrl(Qt::Key_O)});
+    MenuEnregistrer = item(MenuFichier, "MenuEnregistrer", QStringLiteral("&Enregistrer"),
+                           &TFormGrapheDesLiaisons::MenuEnregistrerClick, {ctrl(Qt::Key_S)});
+    MenuEnregistrerSous = item(MenuFichier, "MenuEnregistrerSous", QStringLiteral("Enregistrer &sous…"),
+                               &TFormGrapheDesLiaisons::MenuEnregistrerSousClick,
+                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     MenuFichier->addSeparator();
-    MenuFermer = item(MenuFichier, "MenuFermer", QStringLiteral("Fermer"), &TFormGrapheDesLiaisons::MenuFermerClick);
+    MenuFermer = item(MenuFichier, "MenuFermer", QStringLiteral("&Fermer"), &TFormGrapheDesLiaisons::MenuFermerClick,
+                      {ctrl(Qt::Key_W)});
 
-    QMenu *MenuEdition = menuBar()->addMenu(QStringLiteral("Édition"));
+    QMenu *MenuEdition = menuBar()->addMenu(QStringLiteral("É&dition"));
     MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
-    MenuAnnuler = item(MenuEdition, "MenuAnnuler", QStringLiteral("Annuler"), &TFormGrapheDesLiaisons::AnnulerClick);
-    MenuAnnuler->setShortcut(QKeySequence::Undo);
-    MenuRetablir =
-        item(MenuEdition, "MenuRetablir", QStringLiteral("Rétablir"), &TFormGrapheDesLiaisons::RetablirClick);
-    MenuRetablir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    MenuAnnuler->setEnabled(false);
-    MenuRetablir->setEnabled(false);
-    connect(Annulation, &QUndoStack::canUndoChanged, MenuAnnuler, &QAction::setEnabled);
-    connect(Annulation, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
+    MenuAnnuler = item(MenuEdition, "MenuAnnuler", QStringLiteral("&Annuler"), &TFormGrapheDesLiaisons::AnnulerClick,
+                       {ctrl(Qt::Key_Z)});
+    MenuRetablir = item(MenuEdition, "MenuRetablir", QStringLiteral("&Rétablir"), &TFormGrapheDesLiaisons::RetablirClick,
+                        {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(Annulation, &QUndoStack::canUndoChanged, this, &TFormGrapheDesLiaisons::ActiverAnnulation);
+    connect(Annulation, &QUndoStack::canRedoChanged, this, &TFormGrapheDesLiaisons::ActiverAnnulation);
+    ActiverAnnulation();
 
-    MenuOutils = menuBar()->addMenu(QStringLiteral("Outils"));
+    MenuOutils = menuBar()->addMenu(QStringLiteral("&Outils"));
     MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
-    MenuPdf = item(MenuOutils, "MenuPdf", QStringLiteral("Afficher le plan au format pdf"),
+    MenuPdf = item(MenuOutils, "MenuPdf", QStringLiteral("Afficher le plan au format &pdf"),
                    &TFormGrapheDesLiaisons::MenuPdfClick);
     MenuVerifierCreation();
-    MenuSchema = menuBar()->addAction(QStringLiteral("Faire le schema cinematique à partir de ce graphe des liaisons"),
+    MenuSchema = menuBar()->addAction(QStringLiteral("Faire le &schema cinematique à partir de ce graphe des liaisons"),
                                       this, &TFormGrapheDesLiaisons::MenuSchemaClick);
     MenuSchema->setObjectName(QStringLiteral("MenuSchema"));
 }
@@ -203,9 +236,23 @@ void TFormGrapheDesLiaisons::StatusBarCreation()
 
 void TFormGrapheDesLiaisons::Reinitialiser()
 {
+    // What was under way (a joint being edited, a joint or frame to choose, a drag) belonged to the
+    // graph that goes, and nothing done to it can be undone on the next one.
+    ModificationEnCours = false;
     CeInitialisation();
     LiaisonInitialisation();
+    LiaisonEdition();
     Annulation->clear();
+    CheminEnregistre.clear();
+}
+
+void TFormGrapheDesLiaisons::AucunGraphe()
+{
+    Reinitialiser();
+    Graphe_ = GrapheLiaisons{};
+    LiaisonEdition();
+    AjusterFond();
+    ActualiserTitre();
 }
 
 bool TFormGrapheDesLiaisons::GrapheOuvert()
@@ -246,6 +293,7 @@ void TFormGrapheDesLiaisons::OuvrirSCH(const QString &cheminDescripteur)
     Bmp = std::move(std::get<ImagesClasses>(images));
     CeEdition(true);
     LiaisonEdition();
+    ActualiserTitre();
 }
 
 void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
@@ -255,23 +303,24 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
         return;
     }
     LectureGdl lecture = LireGdl(TrouverChemin(cheminGdl));
-    Reinitialiser();
-    LiaisonEdition();
+    // A graph that cannot be shown whole leaves the window with none: nothing to save or hand on.
     if (!lecture.enteteLue()) {
+        AucunGraphe();
         dialogues().Message(lecture.erreur);
         return;
     }
-    // A graph that cannot be shown whole leaves the window empty, on the folder the file names.
-    Graphe_.DossierExercice = lecture.graphe.DossierExercice;
-    auto images = ChargerImagesClasses(Graphe_.DossierExercice, lecture.graphe.NbrCe());
+    auto images = ChargerImagesClasses(lecture.graphe.DossierExercice, lecture.graphe.NbrCe());
     if (const QString *refus = std::get_if<QString>(&images)) {
+        AucunGraphe();
         dialogues().Message(*refus);
         return;
     }
     if (!lecture.reussie()) {
+        AucunGraphe();
         dialogues().Message(lecture.erreur);
         return;
     }
+    Reinitialiser();
     Graphe_ = std::move(lecture.graphe);
     for (int n = 1; n <= Graphe_.NbrCe(); ++n)
         Graphe_.Ce(n).Position = PositionDansLaZone(Graphe_.Ce(n).Position);
@@ -280,10 +329,13 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
     DessinerToutLeGraphe();
     LiaisonEdition();
     OutilsEdition(LireOutilsVisibles(Graphe_.DossierExercice));
+    ActualiserTitre();
 }
 
 void TFormGrapheDesLiaisons::MenuNouveauClick()
 {
+    if (!PeutAbandonnerGraphe())
+        return;
     const auto reponse = dialogues().Saisie(TitreNouveau, InviteNouveau, QString());
     const auto nombre = reponse ? LireNombreEntier(*reponse) : std::nullopt;
     if (!nombre)
@@ -305,11 +357,14 @@ void TFormGrapheDesLiaisons::MenuNouveauClick()
     Bmp = std::move(std::get<ImagesClasses>(images));
     CeEdition(true);
     LiaisonEdition();
+    ActualiserTitre();
 }
 
 void TFormGrapheDesLiaisons::MenuOuvrirClick()
 {
-    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous);
+    if (!PeutAbandonnerGraphe())
+        return;
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous, TitreOuvrir);
     const QString extension = ExtensionMinuscule(chemin);
     if (extension == ExtensionDescripteur)
         OuvrirSCH(chemin);
@@ -317,21 +372,78 @@ void TFormGrapheDesLiaisons::MenuOuvrirClick()
         OuvrirGDL(chemin);
 }
 
-void TFormGrapheDesLiaisons::MenuEnregistrerClick()
+void TFormGrapheDesLiaisons::MenuEnregistrerClick() { Enregistrer(); }
+
+void TFormGrapheDesLiaisons::MenuEnregistrerSousClick() { EnregistrerSous(); }
+
+bool TFormGrapheDesLiaisons::Enregistrer()
+{
+    if (CheminEnregistre.isEmpty())
+        return EnregistrerSous();
+    if (const auto erreur = EnregistrerGdl(Graphe_, CheminEnregistre)) {
+        dialogues().Erreur(*erreur);
+        return false;
+    }
+    Annulation->setClean();
+    return true;
+}
+
+bool TFormGrapheDesLiaisons::EnregistrerSous()
 {
     if (const auto refus = VerifierEnregistrable(Graphe_)) {
         dialogues().Message(*refus);
-        return;
+        return false;
     }
     const QString chemin = dialogues().FichierAEnregistrer(DossierSpecial(DossierDocumentsUtilisateur),
-                                                           FiltreEnregistrer, QStringLiteral("gdl"), true);
+                                                           FiltreEnregistrer, QStringLiteral("gdl"), true,
+                                                           TitreEnregistrer);
     if (chemin.isEmpty())
-        return;
-    if (const auto erreur = EnregistrerGdl(Graphe_, chemin))
+        return false;
+    if (const auto erreur = EnregistrerGdl(Graphe_, chemin)) {
         dialogues().Erreur(*erreur);
+        return false;
+    }
+    CheminEnregistre = chemin;
+    Annulation->setClean();
+    ActualiserTitre();
+    return true;
+}
+
+bool TFormGrapheDesLiaisons::PeutAbandonnerGraphe()
+{
+    // A joint being edited is not in the history until « Fermer »: its changes count as unsaved work
+    // all the same, so the question is put about a history that holds them.
+    if (Etat_ == Etat::EditionLiaison && ModificationEnCours && GrapheAvant != Graphe_ && Annulation->isClean()) {
+        QUndoStack avecLaLiaison;
+        avecLaLiaison.push(new QUndoCommand);
+        return PeutAbandonnerTravail(avecLaLiaison, NomGraphe(), [this] { return Enregistrer(); });
+    }
+    return PeutAbandonnerTravail(*Annulation, NomGraphe(), [this] { return Enregistrer(); });
+}
+
+QString TFormGrapheDesLiaisons::NomGraphe() const
+{
+    return CheminEnregistre.isEmpty() ? NomDuMecanisme(Graphe_.DossierExercice) : NomFichier(CheminEnregistre);
+}
+
+void TFormGrapheDesLiaisons::ActualiserTitre()
+{
+    QStringList precisions;
+    if (!Graphe_.DossierExercice.isEmpty())
+        precisions << NomDuMecanisme(Graphe_.DossierExercice) << NomFichier(CheminEnregistre);
+    setWindowTitle(TitreExercice(TitreFenetre, precisions));
+    setWindowModified(!Annulation->isClean());
 }
 
 void TFormGrapheDesLiaisons::MenuFermerClick() { close(); }
+
+void TFormGrapheDesLiaisons::closeEvent(QCloseEvent *evenement)
+{
+    if (PeutAbandonnerGraphe())
+        evenement->accept();
+    else
+        evenement->ignore();
+}
 
 void TFormGrapheDesLiaisons::MenuPdfClick()
 {
@@ -383,7 +495,7 @@ void TFormGrapheDesLiaisons::DebutModification()
     ModificationEnCours = true;
 }
 
-void TFormGrapheDesLiaisons::FinModification(const QString &texte, int cleFusion)
+void TFormGrapheDesLiaisons::FinModification(const QString &texte)
 {
     if (!ModificationEnCours)
         return;
@@ -391,7 +503,7 @@ void TFormGrapheDesLiaisons::FinModification(const QString &texte, int cleFusion
     if (GrapheAvant == Graphe_)
         return;
     Annulation->push(new CommandeGraphe(texte, GrapheAvant, Graphe_,
-                                        [this](const GrapheLiaisons &g) { AppliquerGraphe(g); }, cleFusion));
+                                        [this](const GrapheLiaisons &g) { AppliquerGraphe(g); }));
 }
 
 void TFormGrapheDesLiaisons::AppliquerGraphe(const GrapheLiaisons &graphe)
@@ -404,10 +516,7 @@ void TFormGrapheDesLiaisons::AppliquerGraphe(const GrapheLiaisons &graphe)
             CeConvertirBmpToImage(n);
     }
     DessinerToutLeGraphe();
-    if (Etat_ == Etat::EditionLiaison && LiaisonEditee_ >= 1 && LiaisonEditee_ <= Graphe_.NbrLiaison())
-        LiaisonImageDessiner(LiaisonEditee_);
-    else
-        LiaisonEdition();
+    LiaisonEdition();
 }
 
 void TFormGrapheDesLiaisons::QuitterChoixEnCours()
@@ -418,18 +527,34 @@ void TFormGrapheDesLiaisons::QuitterChoixEnCours()
         AppliquerGraphe(GrapheAvant);
     }
     ModificationEnCours = false;
-    if (Etat_ != Etat::EditionLiaison)
-        LiaisonEdition();
+    LiaisonEdition();
 }
 
 void TFormGrapheDesLiaisons::AnnulerClick()
 {
+    // The joint being edited is the change under way: undo takes it back whole, panel and all.
+    if (Etat_ == Etat::EditionLiaison && ModificationEnCours && GrapheAvant != Graphe_) {
+        ModificationEnCours = false;
+        AppliquerGraphe(GrapheAvant);
+        return;
+    }
     QuitterChoixEnCours();
     Annulation->undo();
 }
 
 void TFormGrapheDesLiaisons::RetablirClick()
 {
+    if (Etat_ == Etat::EditionLiaison)
+        return;
     QuitterChoixEnCours();
     Annulation->redo();
+}
+
+void TFormGrapheDesLiaisons::ActiverAnnulation()
+{
+    // While a joint is edited, undo takes it back and redo has nothing to give: a redone change
+    // would land in the middle of the joint's editing.
+    const bool edition = Etat_ == Etat::EditionLiaison;
+    MenuAnnuler->setEnabled(edition || Annulation->canUndo());
+    MenuRetablir->setEnabled(!edition && Annulation->canRedo());
 }

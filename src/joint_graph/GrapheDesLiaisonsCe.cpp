@@ -3,6 +3,7 @@
 
 #include "common/Dialogues.h"
 #include "joint_graph/DessinGraphe.h"
+#include "joint_graph/RangeeNoeuds.h"
 #include "joint_graph/TFondGraphe.h"
 #include "joint_graph/TImageMouse.h"
 
@@ -82,14 +83,19 @@ void TFormGrapheDesLiaisons::CeInitialisation()
 
 void TFormGrapheDesLiaisons::CeEdition(bool placer)
 {
-    int gauche = EcartNoeuds;
+    QList<QSize> tailles;
     for (int n = 1; n <= Graphe_.NbrCe(); ++n) {
         CeConvertirBmpToImage(n);
+        tailles << ImagesCe[static_cast<std::size_t>(n - 1)]->size();
+    }
+    if (placer) {
+        // Far enough apart for the symbol of a joint between two neighbours to cover neither.
+        const QList<int> gauches = GauchesRangeeNoeuds(tailles, Catalogue.TailleMaxSymboles(), EcartNoeuds);
+        for (int n = 1; n <= Graphe_.NbrCe(); ++n)
+            Graphe_.Ce(n).Position = QPoint(gauches[n - 1], EcartNoeuds);
+    }
+    for (int n = 1; n <= Graphe_.NbrCe(); ++n) {
         TImageMouse *image = ImagesCe[static_cast<std::size_t>(n - 1)];
-        if (placer) {
-            Graphe_.Ce(n).Position = QPoint(gauche, EcartNoeuds);
-            gauche += image->width() + EcartNoeuds;
-        }
         image->move(Graphe_.Ce(n).Position);
         image->show();
     }

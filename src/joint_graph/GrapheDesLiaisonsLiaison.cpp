@@ -26,6 +26,7 @@ const QString MessageIncorrecte =
 const QString CheminAide = QStringLiteral("Ostrial/Ostrial.exe");
 const QStringList NomsVues{QStringLiteral("Face"), QStringLiteral("Droite"), QStringLiteral("Dessus")};
 constexpr int CoteImagePanel = 75;
+constexpr int EcartSymboles = 4; // between the symbols of joints that join the same two classes
 
 QString MessageLimiteLiaisons()
 {
@@ -164,11 +165,13 @@ void TFormGrapheDesLiaisons::LiaisonInitialisation()
 
 void TFormGrapheDesLiaisons::ActiverBoutons(bool actifs)
 {
-    // Without its catalogue the window cannot show or count a joint.
-    const bool liaisons = actifs && Catalogue.estComplet();
+    // Without a graph there is nothing to work on; without its catalogue the window cannot show or
+    // count a joint.
+    const bool graphe = actifs && !Graphe_.DossierExercice.isEmpty();
+    const bool liaisons = graphe && Catalogue.estComplet();
     for (QPushButton *b : {BoutonCreer, BoutonEditer, BoutonDetruire, BoutonHyperstatisme})
         b->setEnabled(liaisons);
-    BoutonBati->setEnabled(actifs);
+    BoutonBati->setEnabled(graphe);
 }
 
 void TFormGrapheDesLiaisons::LiaisonEdition()
@@ -181,6 +184,7 @@ void TFormGrapheDesLiaisons::LiaisonEdition()
     PanelLiaison->hide();
     Etat_ = Etat::Normal;
     LiaisonEditee_ = 0;
+    ActiverAnnulation();
 }
 
 void TFormGrapheDesLiaisons::BoutonCreerClick()
@@ -190,9 +194,10 @@ void TFormGrapheDesLiaisons::BoutonCreerClick()
         return;
     }
     ActiverBoutons(false);
+    // From here to "Fermer" the new joint is one change, undone as a whole.
     DebutModification();
     const int a = Graphe_.AjouterLiaison();
-    FinModification(QStringLiteral("Créer la liaison %1").arg(a));
+    LibelleEdition = QStringLiteral("Créer la liaison %1");
     InitialisationEditerLiaison(a);
 }
 
@@ -228,9 +233,15 @@ void TFormGrapheDesLiaisons::InitialisationEditerLiaison(int a)
     LiaisonEditee_ = a;
     LiaisonImageDessiner(a);
     PanelLiaison->show();
+    ActiverAnnulation();
 }
 
-void TFormGrapheDesLiaisons::ImageLiaisonEditerOnClick(TImageMouse *sender) { InitialisationEditerLiaison(sender->Tag); }
+void TFormGrapheDesLiaisons::ImageLiaisonEditerOnClick(TImageMouse *sender)
+{
+    DebutModification();
+    LibelleEdition = QStringLiteral("Modifier la liaison %1");
+    InitialisationEditerLiaison(sender->Tag);
+}
 
 void TFormGrapheDesLiaisons::LiaisonImageDetruireOnClick(TImageMouse *sender)
 {
@@ -269,12 +280,10 @@ void TFormGrapheDesLiaisons::CeImageClick(TImageMouse *sender)
     }
     if (bloque)
         return;
-    DebutModification();
     Graphe_.Liaison(a).Ce2 = c;
     Graphe_.Liaison(a).Ce1 = t;
     LiaisonLiensDessiner();
     LiaisonImageDessiner(a);
-    FinModification(QStringLiteral("Choisir les classes de la liaison %1").arg(a));
 }
 
 void TFormGrapheDesLiaisons::BoutonPermuterClick()
@@ -282,11 +291,9 @@ void TFormGrapheDesLiaisons::BoutonPermuterClick()
     const int a = LiaisonEditee_;
     if (a < 1 || a > Graphe_.NbrLiaison())
         return;
-    DebutModification();
     TLiaison &l = Graphe_.Liaison(a);
     std::swap(l.Ce1, l.Ce2);
     LiaisonImageDessiner(a);
-    FinModification(QStringLiteral("Permuter la liaison %1").arg(a));
 }
 
 void TFormGrapheDesLiaisons::ImageLiaison3dClick(TImageMouse *sender)
@@ -294,13 +301,11 @@ void TFormGrapheDesLiaisons::ImageLiaison3dClick(TImageMouse *sender)
     const int a = LiaisonEditee_;
     if (a < 1 || a > Graphe_.NbrLiaison())
         return;
-    DebutModification();
     TLiaison &l = Graphe_.Liaison(a);
     l.Liaison3D = sender->Tag;
     l.Liaison2D = 0;
     l.Inclineaison = 0;
     LiaisonImageDessiner(a);
-    FinModification(QStringLiteral("Type de la liaison %1").arg(a));
 }
 
 void TFormGrapheDesLiaisons::ImageLiaison2dClick(TImageMouse *sender)
@@ -308,12 +313,10 @@ void TFormGrapheDesLiaisons::ImageLiaison2dClick(TImageMouse *sender)
     const int a = LiaisonEditee_;
     if (a < 1 || a > Graphe_.NbrLiaison() || Graphe_.Liaison(a).Liaison3D == 0)
         return;
-    DebutModification();
     TLiaison &l = Graphe_.Liaison(a);
     l.Liaison2D = sender->Tag;
     l.Inclineaison = 0;
     LiaisonImageDessiner(a);
-    FinModification(QStringLiteral("Vue de la liaison %1").arg(a));
 }
 
 void TFormGrapheDesLiaisons::TrackBarInclineaisonChange(int position)
@@ -321,7 +324,6 @@ void TFormGrapheDesLiaisons::TrackBarInclineaisonChange(int position)
     const int a = LiaisonEditee_;
     if (Etat_ != Etat::EditionLiaison || a < 1 || a > Graphe_.NbrLiaison())
         return;
-    DebutModification();
     TLiaison &l = Graphe_.Liaison(a);
     l.Inclineaison = l.Liaison2D == 0 ? 0 : position;
     if (l.Inclineaison != position) {
@@ -330,7 +332,6 @@ void TFormGrapheDesLiaisons::TrackBarInclineaisonChange(int position)
         TrackBarInclineaison->setValue(l.Inclineaison);
     }
     LiaisonImageRotationDessiner(a);
-    FinModification(QStringLiteral("Tourner la liaison %1").arg(a), a);
 }
 
 void TFormGrapheDesLiaisons::BoutonAideClick()
@@ -348,12 +349,12 @@ void TFormGrapheDesLiaisons::BoutonFermerClick()
                 dialogues().BoiteErreur(MessageIncomplete);
         } else {
             dialogues().BoiteErreur(MessageIncorrecte);
-            DebutModification();
             LiaisonImageDetruire(a);
-            FinModification(QStringLiteral("Détruire la liaison %1").arg(a));
         }
     }
     LiaisonEdition();
+    // The joint as it leaves the panel, whole or destroyed, is the one change of its editing.
+    FinModification(LibelleEdition.arg(a));
 }
 
 void TFormGrapheDesLiaisons::LiaisonImageDessiner(int a)
@@ -399,7 +400,7 @@ void TFormGrapheDesLiaisons::LiaisonImageRotationDessiner(int a)
     symbole->DefinirImage(image);
     symbole->setAccessibleName(QStringLiteral("Liaison %1 : classes %2 et %3").arg(a).arg(l.Ce1).arg(l.Ce2));
     if (const auto &lien = ImageFond->LienDe(a))
-        symbole->move(lien->geometrie.milieu - QPoint(symbole->width() / 2, symbole->height() / 2));
+        PlacerSymbole(a, lien->geometrie);
     symbole->show();
 }
 
@@ -416,10 +417,15 @@ void TFormGrapheDesLiaisons::LiaisonLienDessiner(int a)
         }
     }
     ImageFond->DefinirLien(a, lien);
-    if (lien) {
-        TImageMouse *symbole = ImagesLiaison[static_cast<std::size_t>(a - 1)];
-        symbole->move(lien->geometrie.milieu - QPoint(symbole->width() / 2, symbole->height() / 2));
-    }
+    if (lien)
+        PlacerSymbole(a, lien->geometrie);
+}
+
+void TFormGrapheDesLiaisons::PlacerSymbole(int a, const GeometrieLien &lien)
+{
+    TImageMouse *symbole = ImagesLiaison[static_cast<std::size_t>(a - 1)];
+    const int pas = qMax(symbole->width(), symbole->height()) + EcartSymboles;
+    symbole->move(CentreSymbole(Graphe_, a, lien, pas) - QPoint(symbole->width() / 2, symbole->height() / 2));
 }
 
 void TFormGrapheDesLiaisons::LiaisonLiensDessiner()

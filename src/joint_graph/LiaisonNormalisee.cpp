@@ -54,3 +54,13 @@ std::optional<std::int32_t> LiaisonNormalisee::Inconnues(int ligne, int colonne)
         return std::nullopt;
     return inconnues_[indice(ligne)][indice(colonne)];
 }
+
+QSize LiaisonNormalisee::TailleMaxSymboles() const
+{
+    QSize taille;
+    for (int ligne = 1; ligne < NbrLignes; ++ligne) {
+        for (int colonne = 0; colonne < NbrColonnes; ++colonne)
+            taille = taille.expandedTo(Symbole(ligne, colonne).size());
+    }
+    return taille;
+}

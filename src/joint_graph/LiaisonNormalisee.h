@@ -31,6 +31,8 @@ public:
     // A null picture, or no count, when the table is not loaded or the cell lies outside it.
     const QImage &Symbole(int ligne, int colonne) const;
     std::optional<std::int32_t> Inconnues(int ligne, int colonne) const;
+    // The width and height of the largest symbol of the standard joints; empty when not loaded.
+    QSize TailleMaxSymboles() const;
 
 private:
     static bool celluleValide(int ligne, int colonne);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "joint_graph/ExerciceGraphe.h"
+#include "joint_graph/GeometrieLien.h"
 #include "joint_graph/GrapheLiaisons.h"
 #include "joint_graph/LiaisonNormalisee.h"
 #include "joint_graph/OuvertureSchema.h"
@@ -9,6 +10,7 @@
 #include <array>
 
 class QAction;
+class QCloseEvent;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -46,6 +48,7 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void closeEvent(QCloseEvent *evenement) override;
 
 private:
     // Window and files (GrapheDesLiaisons.cpp).
@@ -54,8 +57,17 @@ private:
     void PanelCreation();
     void StatusBarCreation();
     void Reinitialiser();
+    void AucunGraphe();
     void MenuOuvrirClick();
     void MenuEnregistrerClick();
+    void MenuEnregistrerSousClick();
+    // Writes the graph where it was last saved, or where the student says; true once it is written.
+    bool Enregistrer();
+    bool EnregistrerSous();
+    // Asks before the graph's unsaved changes are thrown away; true when the caller may go on.
+    bool PeutAbandonnerGraphe();
+    QString NomGraphe() const;
+    void ActualiserTitre();
     void MenuFermerClick();
     void MenuPdfClick();
     void MenuSchemaClick();
@@ -64,11 +76,12 @@ private:
 
     // Undo: every change is made between a start and an end, which push it as one command.
     void DebutModification();
-    void FinModification(const QString &texte, int cleFusion = -1);
+    void FinModification(const QString &texte);
     void AppliquerGraphe(const GrapheLiaisons &graphe);
     void AnnulerClick();
     void RetablirClick();
     void QuitterChoixEnCours();
+    void ActiverAnnulation();
 
     // Class nodes (GrapheDesLiaisonsCe.cpp).
     void CeCreation();
@@ -110,6 +123,7 @@ private:
     void LiaisonImageDessiner(int a);
     void LiaisonImageRotationDessiner(int a);
     void LiaisonLienDessiner(int a);
+    void PlacerSymbole(int a, const GeometrieLien &lien);
     void LiaisonLiensDessiner();
     void LiaisonLiensDuNoeudDessiner(int ce);
     void DessinerToutLeGraphe();
@@ -140,6 +154,8 @@ private:
     QUndoStack *Annulation = nullptr;
     GrapheLiaisons GrapheAvant;
     bool ModificationEnCours = false;
+    QString LibelleEdition; // the name of the joint's editing in the history, %1 its number
+    QString CheminEnregistre; // the file the graph was last saved to; empty until then
 
     QScrollArea *ScrollBox = nullptr;
     TFondGraphe *ImageFond = nullptr;
@@ -170,6 +186,7 @@ private:
     QAction *MenuNouveau = nullptr;
     QAction *MenuOuvrir = nullptr;
     QAction *MenuEnregistrer = nullptr;
+    QAction *MenuEnregistrerSous = nullptr;
     QAction *MenuFermer = nullptr;
     QAction *MenuAnnuler = nullptr;
     QAction *MenuRetablir = nullptr;

@@ -250,6 +250,31 @@ private slots:
         QVERIFY(seconde.graphe == premiere.graphe);
     }
 
+    // Joints the editor never makes but a teacher's file may hold (two joints between the same two
+    // classes, a shaft on two bearings), and the rotation at both ends of its range, read back as saved.
+    void liaisonsRelues_data()
+    {
+        QTest::addColumn<QList<int>>("premiere");
+        QTest::addColumn<QList<int>>("seconde");
+        QTest::newRow("paliers en parallèle") << QList<int>{1, 2, 4, 0, 0} << QList<int>{2, 1, 7, 0, 0};
+        QTest::newRow("même paire dans le même ordre") << QList<int>{3, 1, 4, 1, 15} << QList<int>{3, 1, 9, 2, 0};
+        QTest::newRow("demi-tour") << QList<int>{1, 2, 4, 1, 180} << QList<int>{2, 3, 5, 3, -180};
+    }
+    void liaisonsRelues()
+    {
+        QFETCH(QList<int>, premiere);
+        QFETCH(QList<int>, seconde);
+        ArbreMecanismes arbre;
+        const QString chemin = arbre.chemin(QStringLiteral("g.gdl"));
+        GrapheLiaisons graphe = grapheNumerote(3, 2, 1);
+        graphe.Liaison(1) = {premiere[0], premiere[1], premiere[2], premiere[3], premiere[4]};
+        graphe.Liaison(2) = {seconde[0], seconde[1], seconde[2], seconde[3], seconde[4]};
+        QCOMPARE(EnregistrerGdl(graphe, chemin), std::nullopt);
+        const LectureGdl lecture = LireGdl(chemin);
+        QVERIFY2(lecture.reussie(), qPrintable(lecture.erreur));
+        QVERIFY(lecture.graphe == graphe);
+    }
+
     void nomAvecCaractereDeControle()
     {
         ArbreMecanismes arbre;

@@ -2,6 +2,7 @@
 #include "joint_graph/DessinGraphe.h"
 #include "joint_graph/GeometrieLien.h"
 #include "joint_graph/Hyperstatisme.h"
+#include "joint_graph/RangeeNoeuds.h"
 #include "support/Enregistrement.h"
 
 #include <QtTest>
@@ -115,6 +116,39 @@ private slots:
         QCOMPARE(MaillonsLien(std::nullopt, avant, 0).size(), MaillonsLien(avant, std::nullopt, 0).size());
     }
 
+    // The first row of nodes: a symbol on the link between two neighbours keeps 4 pixels away from
+    // both, and one pixel nearer it would not.
+    void rangeeDeNoeuds_data()
+    {
+        QTest::addColumn<QList<QSize>>("tailles");
+        QTest::addColumn<QSize>("symbole");
+        QTest::newRow("noeuds égaux") << QList<QSize>{{100, 60}, {100, 60}, {100, 60}} << QSize(75, 75);
+        QTest::newRow("hauteurs différentes") << QList<QSize>{{100, 60}, {40, 200}, {150, 20}, {60, 60}} << QSize(75, 75);
+        QTest::newRow("symbole large et bas") << QList<QSize>{{30, 30}, {80, 120}, {30, 30}} << QSize(90, 40);
+        QTest::newRow("un seul noeud") << QList<QSize>{{100, 60}} << QSize(75, 75);
+    }
+    void rangeeDeNoeuds()
+    {
+        QFETCH(QList<QSize>, tailles);
+        QFETCH(QSize, symbole);
+        const QList<int> gauches = GauchesRangeeNoeuds(tailles, symbole, 8);
+        QCOMPARE(gauches.size(), tailles.size());
+        QCOMPARE(gauches.front(), 8);
+        const auto symboleAuMilieu = [&](const QRect &a, const QRect &b) {
+            const QPoint milieu = CalculerLien(a, b)->milieu;
+            return QRect(milieu - QPoint(symbole.width() / 2, symbole.height() / 2), symbole).adjusted(-4, -4, 4, 4);
+        };
+        for (qsizetype i = 1; i < tailles.size(); ++i) {
+            const QRect a(QPoint(gauches[i - 1], 8), tailles[i - 1]);
+            const QRect b(QPoint(gauches[i], 8), tailles[i]);
+            QVERIFY(b.left() >= a.right() + 1 + 8);
+            QVERIFY(!symboleAuMilieu(a, b).intersects(a));
+            QVERIFY(!symboleAuMilieu(a, b).intersects(b));
+            const QRect plusPres = b.translated(-1, 0);
+            QVERIFY(symboleAuMilieu(a, plusPres).intersects(a) || symboleAuMilieu(a, plusPres).intersects(plusPres));
+        }
+    }
+
     void imageDuNoeud()
     {
         const QImage classe = ImageUnie(60, 40, QColor(200, 220, 240));
@@ -169,19 +203,32 @@ private slots:
         QVERIFY(SymboleLiaison(catalogue, g, 1).isNull());
     }
 
+    // h = me + mi + is - 6n with is = 15 and n = 2, for mobilities of either sign.
+    void hyperstatismeSpatial_data()
+    {
+        QTest::addColumn<int>("me");
+        QTest::addColumn<int>("mi");
+        QTest::addColumn<QString>("fin");
+        QTest::newRow("me 1, mi 0") << 1 << 0 << "me = 1\nmi = 0\nis = 15\nn = 2\n\nh = 4\n\n"
+                                                "Le système est hyperstatique d'ordre 4.";
+        QTest::newRow("me 1, mi 2") << 1 << 2 << "me = 1\nmi = 2\nis = 15\nn = 2\n\nh = 6\n\n"
+                                                "Le système est hyperstatique d'ordre 6.";
+        QTest::newRow("me 0, mi -3") << 0 << -3 << "me = 0\nmi = -3\nis = 15\nn = 2\n\nh = 0\n\n"
+                                                  "Le système est isostatique.";
+        QTest::newRow("me -2, mi -2") << -2 << -2 << "me = -2\nmi = -2\nis = 15\nn = 2\n\nh = -1\n\n"
+                                                    "Le système est hypostatique. Oups...";
+    }
     void hyperstatismeSpatial()
     {
+        QFETCH(int, me);
+        QFETCH(int, mi);
+        QFETCH(QString, fin);
         const GrapheLiaisons g = graphe(3, {{1, 2, 7, 0, 0}, {2, 3, 8, 0, 0}});
         const auto donnees = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(g, catalogue));
         QCOMPARE(donnees.k, 6);
-        QCOMPARE(donnees.is, 15);
-        QCOMPARE(donnees.n, 2);
         QVERIFY(donnees.batiRelie);
-        QCOMPARE(MessageHyperstatisme(donnees, 1, 0), QStringLiteral("Hyperstatisme spatiale :\n"
-                                                                     "h = me + mi + is - 6*n\n\n"
-                                                                     "me = 1\nmi = 0\nis = 15\nn = 2\n\n"
-                                                                     "h = 4\n\n"
-                                                                     "Le système est hyperstatique d'ordre 4."));
+        QCOMPARE(MessageHyperstatisme(donnees, me, mi),
+                 QStringLiteral("Hyperstatisme spatiale :\nh = me + mi + is - 6*n\n\n") + fin);
     }
 
     void hyperstatismePlan()

@@ -276,7 +276,7 @@ private slots:
         f.DefinirAffichageModal([&](QWidget &fenetre) { fenetres << fenetre.windowTitle(); });
         // The free mode asks for the number of classes before the window shows.
         item(f, "MenuSpecial")->trigger();
-        QCOMPARE(fenetres, QStringList{QStringLiteral("Graphe Des Liaisons")});
+        QCOMPARE(fenetres, QStringList{QStringLiteral("Graphe Des Liaisons[*]")});
         QCOMPARE(dialoguesFactices().boites.back().titre, QStringLiteral("Boîte de saisie"));
         items(f, "MenuFacile").first()->trigger();
         dialoguesFactices().oublier();
