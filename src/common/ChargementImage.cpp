@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QtEndian>
 #include <climits>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -15,9 +16,13 @@ constexpr int TailleEnteteMaxLue = TailleEnteteFichierBmp + 40;
 
 enum Compression : quint32 { SansCompression = 0, Rle8 = 1, Rle4 = 2, Masques = 3, MasquesAlpha = 6 };
 
+// Callers check the header's length before reading a field of it.
 template <typename T> T lu(const QByteArray &octets, int position)
 {
-    return qFromLittleEndian<T>(octets.constData() + position);
+    T valeur{};
+    if (position >= 0 && position + qsizetype(sizeof(T)) <= octets.size())
+        std::memcpy(&valeur, octets.constData() + position, sizeof(T));
+    return qFromLittleEndian(valeur);
 }
 
 bool tailleAcceptee(QSize taille)

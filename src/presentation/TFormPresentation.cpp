@@ -5,6 +5,7 @@
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/InfobullesQt.h"
+#include "common/MenusClavier.h"
 #include "common/OuvertureExercice.h"
 #include "common/TitreFenetre.h"
 #include "common/TrouverChemin.h"
@@ -47,6 +48,7 @@ TFormPresentation::TFormPresentation(QWidget *parent) : QMainWindow(parent)
     connect(PageControl1, &QTabWidget::currentChanged, this, &TFormPresentation::PageControl1Change);
 
     MenuCreation();
+    OuvrirMenusParF10(*this);
     FormCreate();
 }
 

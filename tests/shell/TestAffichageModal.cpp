@@ -1,4 +1,5 @@
 #include "common/AffichageModal.h"
+#include "common/MenusClavier.h"
 #include "shell/InstanceUnique.h"
 #include "support/ArbreMecanismes.h"
 #include "support/Enregistrement.h"
@@ -70,18 +71,16 @@ private slots:
     void f10OuvreLesMenus()
     {
         QMainWindow fenetre;
+        QMenu *cache = fenetre.menuBar()->addMenu(QStringLiteral("&Caché"));
+        cache->menuAction()->setVisible(false);
         fenetre.menuBar()->addMenu(QStringLiteral("&Fichier"))->addAction(QStringLiteral("&Fermer"));
-        QAction *active = nullptr;
-        QTimer::singleShot(0, &fenetre, [&] {
-            fenetre.activateWindow();
-            if (QTest::qWaitForWindowActive(&fenetre))
-                QTest::keyClick(&fenetre, Qt::Key_F10);
-            active = fenetre.menuBar()->activeAction();
-            fenetre.close();
-        });
-        AfficherModal(fenetre);
-        QVERIFY(active);
-        QCOMPARE(active->text(), QStringLiteral("&Fichier"));
+        OuvrirMenusParF10(fenetre);
+        fenetre.show();
+        fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        QTest::keyClick(&fenetre, Qt::Key_F10);
+        QVERIFY(fenetre.menuBar()->activeAction());
+        QCOMPARE(fenetre.menuBar()->activeAction()->text(), QStringLiteral("&Fichier"));
     }
 
     void uneSeuleCopie()
