@@ -47,6 +47,8 @@ constexpr int LargeurListe = 177;
 
 TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(parent), Loupe(loupe)
 {
+    if (Loupe)
+        connect(Loupe, &TFormZoom::FermeeParEleve, this, [this] { LoupeDemandee = false; });
     setObjectName(QStringLiteral("FormColoriage"));
     // The caption names the exercise once one is loaded; until then a screen reader still names the window.
     const auto nommer = [this](const QString &titre) { setAccessibleName(titre.isEmpty() ? NomSansExercice : titre); };
@@ -101,6 +103,9 @@ void TFormColoriage::MenuCreation()
     MenuVerification->setObjectName(QStringLiteral("MenuVerification"));
     MenuAide = menuBar()->addAction(TitreMenuAide, this, &TFormColoriage::MenuAideClick);
     MenuAide->setObjectName(QStringLiteral("MenuAide"));
+    // Until an exercise is open there is no drawing and no help to show.
+    MenuPdf->setEnabled(false);
+    MenuAide->setEnabled(false);
 }
 
 void TFormColoriage::PanelCreation()
@@ -118,6 +123,7 @@ void TFormColoriage::PanelCreation()
     CouleurListBox->setObjectName(QStringLiteral("CouleurListBox"));
     CouleurListBox->setGeometry(QRect(PositionListe, QSize(LargeurListe, 100)));
     connect(CouleurListBox, &TCouleurListBox::SourisRelachee, this, &TFormColoriage::CouleurListBoxMouseUp);
+    connect(CouleurListBox, &TCouleurListBox::SelectionChangeeAuClavier, this, &TFormColoriage::ImposerCouleur);
     connect(CouleurListBox, &TCouleurListBox::CouleurChange, this, &TFormColoriage::CouleurListBoxCouleurChange);
     CouleurListBox->viewport()->installEventFilter(this);
     Panel->installEventFilter(this);
@@ -211,6 +217,7 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     CheminAide = DossierExercice + DossierAideColoriage + e.AdresseAide;
     SeuilAide = e.SeuilAide;
     MenuPdf->setVisible(e.PdfVisible);
+    MenuPdf->setEnabled(true);
     MenuAide->setVisible(SeuilAide != -1);
     MenuAide->setEnabled(SeuilAide == 0);
     Coloriage_.Reinitialiser(NombreZones);
@@ -233,7 +240,7 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     }
     ListeEdition(mode);
     setWindowTitle(mode == ModeDecodage ? TitreDecodage : TitreClasses);
-    if (Loupe && !Loupe->isVisible())
+    if (Loupe && !Loupe->Montree())
         MenuZoomClick();
 }
 
@@ -263,14 +270,14 @@ void TFormColoriage::MenuFermerClick() { close(); }
 void TFormColoriage::showEvent(QShowEvent *evenement)
 {
     QMainWindow::showEvent(evenement);
-    if (Loupe && !Loupe->isVisible())
-        MenuZoomClick();
+    if (Loupe && !Loupe->Montree())
+        MontrerLoupe();
 }
 
 void TFormColoriage::closeEvent(QCloseEvent *evenement)
 {
     if (Loupe && Loupe->isVisible())
-        MenuZoomClick();
+        Loupe->Cacher();
     QMainWindow::closeEvent(evenement);
 }
 
@@ -279,14 +286,13 @@ void TFormColoriage::changeEvent(QEvent *evenement)
     QMainWindow::changeEvent(evenement);
     if (evenement->type() != QEvent::WindowStateChange || !Loupe)
         return;
-    // The loupe goes with the window when it is minimised and comes back when it is restored.
-    if (isMinimized() && Loupe->isVisible()) {
-        MenuZoomClick();
-        LoupeCacheeParReduction = true;
-    } else if (!isMinimized() && LoupeCacheeParReduction) {
-        LoupeCacheeParReduction = false;
-        if (!Loupe->isVisible())
-            MenuZoomClick();
+    // The loupe goes with the window when it is minimised, and comes back with it only if the
+    // student had not hidden it.
+    if (isMinimized()) {
+        if (Loupe->isVisible())
+            Loupe->Cacher();
+    } else if (!Loupe->Montree()) {
+        MontrerLoupe();
     }
 }
 
@@ -294,8 +300,23 @@ void TFormColoriage::MenuZoomClick()
 {
     if (!Loupe)
         return;
-    if (Loupe->isVisible())
+    if (Loupe->Montree()) {
+        CacherLoupe();
+        return;
+    }
+    LoupeDemandee = true;
+    MontrerLoupe();
+}
+
+void TFormColoriage::CacherLoupe()
+{
+    LoupeDemandee = false;
+    if (Loupe && Loupe->isVisible())
         Loupe->Cacher();
-    else if (isVisible() && !isMinimized())
+}
+
+void TFormColoriage::MontrerLoupe()
+{
+    if (Loupe && LoupeDemandee && isVisible() && !isMinimized())
         Loupe->Montrer(this);
 }

@@ -61,6 +61,8 @@ private:
     void ImagePlanMouseMove(QPoint position);
     void ScrollBoxMouseDown(Qt::MouseButton bouton);
     void CouleurListBoxMouseUp();
+    // The rule every change of the selected item goes through, by mouse, wheel or keyboard.
+    void ImposerCouleur();
     void CouleurListBoxCouleurChange();
     void FormMouseWheel(int delta);
     void MenuPrevisualisationClick();
@@ -75,6 +77,8 @@ private:
     void MenuPdfClick();
     void MenuAideClick();
     void MenuZoomClick();
+    void MontrerLoupe();
+    void CacherLoupe();
     ModeColoriage Mode() const;
     std::vector<bool> Actifs() const;
 
@@ -99,7 +103,9 @@ private:
     IndexZones Index;
     int ZoneSurbrillance = -1;
     bool PeintureEnCours = false;
-    bool LoupeCacheeParReduction = false;
+    // Whether the loupe goes with this window: false once the student hid it or the exercise ended,
+    // true again when an exercise is opened or the student asks for it.
+    bool LoupeDemandee = true;
 
     QPointer<TFormZoom> Loupe;
     QWidget *Panel = nullptr;

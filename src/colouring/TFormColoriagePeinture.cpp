@@ -35,6 +35,15 @@ void TFormColoriage::ImagePlanMouseDown(Qt::MouseButton bouton, QPoint position)
     PeintureEnCours = true;
     const int z = ZoneSous(position);
     const int s = CouleurListBox->currentRow();
+    // However the item came to be selected, it never paints white: it gets its colour first, and a
+    // cancelled choice paints nothing.
+    if (s > 0 && CouleurListBox->Couleur(s) == clWhite) {
+        ImposerCouleur();
+        if (CouleurListBox->currentRow() != s) {
+            PeintureEnCours = false;
+            return;
+        }
+    }
     if (z != -1 && s >= 0 && s <= NombreCouleurs && CouleurListBox->Actif(s)) {
         const TColor actuelle = CouleurListBox->Couleur(Coloriage_.Rangee(z));
         const TColor nouvelle = CouleurListBox->Couleur(s);
@@ -54,14 +63,21 @@ void TFormColoriage::ScrollBoxMouseDown(Qt::MouseButton bouton)
         MenuVerificationClick();
 }
 
-void TFormColoriage::CouleurListBoxMouseUp()
+void TFormColoriage::CouleurListBoxMouseUp() { ImposerCouleur(); }
+
+void TFormColoriage::ImposerCouleur()
 {
     const int s = CouleurListBox->currentRow();
     if (s <= 0)
         return;
-    // An item is not used before it has a colour of its own; the dialog comes back until it has.
-    while (CouleurListBox->Couleur(s) == clWhite && isVisible())
-        CouleurListBox->ChoisirCouleur(s);
+    // An item is not used before it has a colour of its own: the dialog comes back until it has one,
+    // unless the student cancels it, which selects "Effacer" again.
+    while (CouleurListBox->Couleur(s) == clWhite) {
+        if (!CouleurListBox->ChoisirCouleur(s)) {
+            CouleurListBox->setCurrentRow(0);
+            return;
+        }
+    }
 }
 
 void TFormColoriage::CouleurListBoxCouleurChange()
@@ -99,7 +115,7 @@ void TFormColoriage::FormMouseWheel(int delta)
     const int courant = CouleurListBox->currentRow();
     const int suivant = delta < 0 ? (courant + 1 >= nombre ? 0 : courant + 1) : (courant <= 0 ? nombre - 1 : courant - 1);
     CouleurListBox->setCurrentRow(suivant);
-    CouleurListBoxMouseUp();
+    ImposerCouleur();
 }
 
 void TFormColoriage::ImagePlanMouseMove(QPoint position)

@@ -57,8 +57,8 @@ void TFormColoriage::MenuVerificationClick()
 
     auto *notification = new TFormNotification(this, EnteteNotification(Tentatives_),
                                                resultat.ligne1 + QStringLiteral("\n\n") + resultat.ligne2);
-    if (resultat.fini && Loupe && Loupe->isVisible())
-        MenuZoomClick();
+    if (resultat.fini)
+        CacherLoupe();
     notification->Montrer();
 }
 

@@ -3,6 +3,7 @@
 #include "colouring/TZoom.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -25,7 +26,9 @@ constexpr std::array<Grossissement, 5> Grossissements{{
 constexpr int GrossissementInitial = 2;
 constexpr int DelaiCadre = 100;
 constexpr int EssaisCadre = 20;
-const Qt::WindowFlags FenetreOutil = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+// A title bar and a close button, nothing else: without CustomizeWindowHint some window managers
+// add the buttons of an ordinary window.
+const Qt::WindowFlags FenetreOutil = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 } // namespace
 
 TFormZoom::TFormZoom(QWidget *parent) : QWidget(parent, FenetreOutil)
@@ -85,6 +88,7 @@ void TFormZoom::Montrer(QWidget *pour)
     winId();
     if (pour && pour->window()->windowHandle())
         windowHandle()->setTransientParent(pour->window()->windowHandle());
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
 }
 
@@ -94,6 +98,13 @@ void TFormZoom::Cacher()
     setWindowFlags(FenetreOutil);
     if (windowHandle())
         windowHandle()->setTransientParent(nullptr);
+}
+
+void TFormZoom::closeEvent(QCloseEvent *evenement)
+{
+    QWidget::closeEvent(evenement);
+    // The program itself only ever hides it.
+    emit FermeeParEleve();
 }
 
 void TFormZoom::showEvent(QShowEvent *evenement)
