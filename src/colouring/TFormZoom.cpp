@@ -26,9 +26,9 @@ constexpr std::array<Grossissement, 5> Grossissements{{
 constexpr int GrossissementInitial = 2;
 constexpr int DelaiCadre = 100;
 constexpr int EssaisCadre = 20;
-// A title bar and a close button, nothing else: without CustomizeWindowHint some window managers
-// add the buttons of an ordinary window.
-const Qt::WindowFlags FenetreOutil = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+// A title bar and a close button. Some window managers (Openbox) add a minimise button whatever the
+// window asks: Montrer brings a minimised loupe back.
+const Qt::WindowFlags FenetreOutil = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 } // namespace
 
 TFormZoom::TFormZoom(QWidget *parent) : QWidget(parent, FenetreOutil)
