@@ -17,12 +17,16 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QUndoStack>
 
 namespace {
 const QString NomSansExercice = QStringLiteral("Coloriage du plan, aucun exercice ouvert");
 const QString TitreMenuFichier = QStringLiteral("Fichier");
 const QString TitreMenuOuvrir = QStringLiteral("Ouvrir un exercice");
 const QString TitreMenuFermer = QStringLiteral("Fermer");
+const QString TitreMenuEdition = QStringLiteral("Édition");
+const QString TitreMenuAnnuler = QStringLiteral("Annuler");
+const QString TitreMenuRetablir = QStringLiteral("Rétablir");
 const QString TitreMenuOutils = QStringLiteral("Outils");
 const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format pdf");
 const QString TitreMenuZoom = QStringLiteral("Afficher/Masquer la fenetre de Zoom");
@@ -43,6 +47,8 @@ constexpr int LargeurPanneau = 150;
 constexpr int LargeurPanneauZone = 50;
 constexpr QPoint PositionListe(8, 24);
 constexpr int LargeurListe = 177;
+// Each step holds a few numbers: a thousand of them are a few tens of kilobytes.
+constexpr int LimiteHistorique = 1000;
 } // namespace
 
 TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(parent), Loupe(loupe)
@@ -56,6 +62,8 @@ TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(
     nommer(windowTitle());
     resize(TailleParDefaut);
     setWindowState(Qt::WindowMaximized);
+    Historique_ = new QUndoStack(this);
+    Historique_->setUndoLimit(LimiteHistorique);
 
     auto *centre = new QWidget(this);
     auto *disposition = new QHBoxLayout(centre);
@@ -89,6 +97,15 @@ void TFormColoriage::MenuCreation()
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
     MenuOuvrir = action(MenuFichier, QStringLiteral("MenuOuvrir"), TitreMenuOuvrir, &TFormColoriage::MenuOuvrirClick);
     MenuFermer = action(MenuFichier, QStringLiteral("MenuFermer"), TitreMenuFermer, &TFormColoriage::MenuFermerClick);
+    QMenu *MenuEdition = menuBar()->addMenu(TitreMenuEdition);
+    MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
+    MenuAnnuler = action(MenuEdition, QStringLiteral("MenuAnnuler"), TitreMenuAnnuler, &TFormColoriage::MenuAnnulerClick);
+    MenuRetablir =
+        action(MenuEdition, QStringLiteral("MenuRetablir"), TitreMenuRetablir, &TFormColoriage::MenuRetablirClick);
+    MenuAnnuler->setEnabled(false);
+    MenuRetablir->setEnabled(false);
+    connect(Historique_, &QUndoStack::canUndoChanged, MenuAnnuler, &QAction::setEnabled);
+    connect(Historique_, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
     QMenu *MenuOutils = menuBar()->addMenu(TitreMenuOutils);
     MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
     MenuPdf = action(MenuOutils, QStringLiteral("MenuPdf"), TitreMenuPdf, &TFormColoriage::MenuPdfClick);
@@ -234,10 +251,13 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     MenuPrevisualisation->setChecked(true);
     MenuPrevisualisationClick();
 
+    HistoriqueSuspendu = true;
     for (int i = 0; i < TCouleurListBox::NombreCases; ++i) {
         CouleurListBox->DefinirCouleur(i, clWhite);
         CouleurListBox->DefinirActif(i, true);
     }
+    HistoriqueSuspendu = false;
+    Historique_->clear();
     ListeEdition(mode);
     setWindowTitle(mode == ModeDecodage ? TitreDecodage : TitreClasses);
     if (Loupe && !Loupe->Montree())

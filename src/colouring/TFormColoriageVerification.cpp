@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QUndoStack>
 
 namespace {
 const QString FiltreJpeg = QStringLiteral("Fichier image JPEG (*.jpg)|*.jpg");
@@ -74,8 +75,12 @@ void TFormColoriage::MenuEnregistrerImageClick()
     const QString chemin = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltreJpeg, ExtensionJpeg, true);
     if (chemin.isEmpty())
         return;
-    if (const auto erreur = EcrireJpeg(ImageExport, QualiteJpegColoriage, chemin))
+    if (const auto erreur = EcrireJpeg(ImageExport, QualiteJpegColoriage, chemin)) {
         dialogues().Erreur(*erreur);
+        return;
+    }
+    // The paint is kept in the saved drawing: closing now loses nothing.
+    Historique_->setClean();
 }
 
 void TFormColoriage::MenuPdfClick()

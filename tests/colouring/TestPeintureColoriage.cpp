@@ -3,6 +3,7 @@
 #include "support/Factices.h"
 
 #include <QPainter>
+#include <QUndoStack>
 #include <QtTest>
 
 // Painting zones, the forced colour choice, colour changes, the wheel and the highlight, through the
@@ -197,6 +198,61 @@ private slots:
         // The check compares zone sets, not colours.
         f.cliquer(PixelBlanc, Qt::RightButton);
         QCOMPARE(f.derniereNotification()->Message().section('\n', 0, 0), premier.section('\n', 0, 0));
+    }
+
+    void annulerEtRetablir()
+    {
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        const QString chemin = EcrireColoriage(arbre, "etau", "p", ColoriageSixZones());
+        f.fenetre.Ouvrir(chemin, "p");
+        deuxCouleurs(f);
+        QVERIFY(!f.action("MenuAnnuler")->isEnabled());
+        // Zone 2 goes to part 1, then to part 2.
+        f.choisirItem(1);
+        f.cliquer(CentreZone(1));
+        f.cliquer(CentreZone(2));
+        f.choisirItem(2);
+        f.cliquer(CentreZone(2));
+        f.action("MenuAnnuler")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(2)), rouge);
+        f.action("MenuAnnuler")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(2)), QColor(Qt::white));
+        QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
+        f.action("MenuRetablir")->trigger();
+        f.action("MenuRetablir")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(2)), vert);
+        QVERIFY(!f.action("MenuRetablir")->isEnabled());
+        // A recolouring is a step; an item's first colour is not.
+        dialoguesFactices().reponsesCouleur = {0x00FF0000};
+        f.cliquerCarre(1);
+        QCOMPARE(f.pixelVu(CentreZone(1)), bleu);
+        f.action("MenuAnnuler")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
+        QCOMPARE(f.liste->Couleur(1), TColor(0x000000FF));
+        f.action("MenuRetablir")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(1)), bleu);
+
+        // Parts 1 and 2 found: undoing every step changes their colours but never their zones.
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        while (f.action("MenuAnnuler")->isEnabled())
+            f.action("MenuAnnuler")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
+        QCOMPARE(f.pixelVu(CentreZone(2)), vert);
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QCOMPARE(f.derniereNotification()->Message().section('\n', 0, 0), QStringLiteral("Pièces trouvées : 1-2"));
+
+        // Bounded, and emptied by an opening.
+        dialoguesFactices().reponsesCouleur = {0x0000FFFF};
+        f.choisirItem(3);
+        for (int i = 0; i < 1100; ++i) {
+            f.liste->setCurrentRow(i % 2 == 0 ? 3 : 0);
+            f.cliquer(CentreZone(3));
+        }
+        QVERIFY(f.fenetre.Historique().count() <= 1000);
+        f.fenetre.Ouvrir(chemin, "p");
+        QVERIFY(!f.action("MenuAnnuler")->isEnabled());
+        QVERIFY(f.fenetre.Historique().isClean());
     }
 
     void molette()
