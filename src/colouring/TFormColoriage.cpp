@@ -16,24 +16,25 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QUndoStack>
 
 namespace {
 const QString NomSansExercice = QStringLiteral("Coloriage du plan, aucun exercice ouvert");
-const QString TitreMenuFichier = QStringLiteral("Fichier");
+const QString TitreMenuFichier = QStringLiteral("&Fichier");
 const QString TitreMenuOuvrir = QStringLiteral("Ouvrir un exercice");
 const QString TitreMenuFermer = QStringLiteral("Fermer");
-const QString TitreMenuEdition = QStringLiteral("Édition");
+const QString TitreMenuEdition = QStringLiteral("É&dition");
 const QString TitreMenuAnnuler = QStringLiteral("Annuler");
 const QString TitreMenuRetablir = QStringLiteral("Rétablir");
-const QString TitreMenuOutils = QStringLiteral("Outils");
+const QString TitreMenuOutils = QStringLiteral("&Outils");
 const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format pdf");
 const QString TitreMenuZoom = QStringLiteral("Afficher/Masquer la fenetre de Zoom");
 const QString TitreMenuPrevisualisation = QStringLiteral("Prévisualisation");
 const QString TitreMenuEnregistrerImage = QStringLiteral("Enregistrer le plan colorié");
-const QString TitreMenuVerification = QStringLiteral("Vérifier le coloriage");
-const QString TitreMenuAide = QStringLiteral("Aide");
+const QString TitreMenuVerification = QStringLiteral("&Vérifier le coloriage");
+const QString TitreMenuAide = QStringLiteral("&Aide");
 const QString FiltreOuvrir = QStringLiteral("Fichier Velkora (*.sch)|*.sch");
 const QString TexteEffacer = QStringLiteral("Effacer");
 const QString PrefixePiece = QStringLiteral("Pièce ");
@@ -123,6 +124,16 @@ void TFormColoriage::MenuCreation()
     // Until an exercise is open there is no drawing and no help to show.
     MenuPdf->setEnabled(false);
     MenuAide->setEnabled(false);
+
+    MenuOuvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    MenuFermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    MenuAnnuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MenuRetablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    MenuEnregistrerImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuAide->setShortcut(QKeySequence(Qt::Key_F1));
+    // F10 opens the menus, as on other desktops.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
 }
 
 void TFormColoriage::PanelCreation()
