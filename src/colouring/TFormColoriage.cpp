@@ -7,7 +7,10 @@
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
+#include "common/GeometrieFenetre.h"
 #include "common/OuvertureExercice.h"
+#include "common/TitreFenetre.h"
+#include "common/TravailNonEnregistre.h"
 #include "common/TrouverChemin.h"
 
 #include <QAction>
@@ -22,6 +25,7 @@
 
 namespace {
 const QString NomSansExercice = QStringLiteral("Coloriage du plan, aucun exercice ouvert");
+const QString TitreDialogueOuvrir = QStringLiteral("Ouvrir un exercice de coloriage");
 const QString TitreMenuFichier = QStringLiteral("&Fichier");
 const QString TitreMenuOuvrir = QStringLiteral("Ouvrir un exercice");
 const QString TitreMenuFermer = QStringLiteral("Fermer");
@@ -58,13 +62,17 @@ TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(
         connect(Loupe, &TFormZoom::FermeeParEleve, this, [this] { LoupeDemandee = false; });
     setObjectName(QStringLiteral("FormColoriage"));
     // The caption names the exercise once one is loaded; until then a screen reader still names the window.
-    const auto nommer = [this](const QString &titre) { setAccessibleName(titre.isEmpty() ? NomSansExercice : titre); };
+    const auto nommer = [this](QString titre) {
+        titre.remove(QStringLiteral("[*]"));
+        setAccessibleName(titre.isEmpty() ? NomSansExercice : titre);
+    };
     connect(this, &QWidget::windowTitleChanged, this, nommer);
     nommer(windowTitle());
-    resize(TailleParDefaut);
+    PreparerGeometrieRestauree(*this, TailleParDefaut);
     setWindowState(Qt::WindowMaximized);
     Historique_ = new QUndoStack(this);
     Historique_->setUndoLimit(LimiteHistorique);
+    connect(Historique_, &QUndoStack::cleanChanged, this, [this](bool propre) { setWindowModified(!propre); });
 
     auto *centre = new QWidget(this);
     auto *disposition = new QHBoxLayout(centre);
@@ -205,6 +213,9 @@ void TFormColoriage::Ouvrir(const QString &cheminDescripteur, const QString &mod
         dialogues().Message(MessageTypeInconnu);
         return;
     }
+    // A window with no exercise yet names the one asked for, even if it cannot be opened.
+    if (ModeOuvert.isEmpty())
+        setWindowTitle(TitreExercice(mode == ModeDecodage ? TitreDecodage : TitreClasses, {}));
     const int exercice = mode == ModeDecodage ? NumeroExerciceDecodage : NumeroExerciceClasses;
     if (const auto refus = VerifierAcces(cheminDescripteur, exercice)) {
         dialogues().Message(*refus);
@@ -225,7 +236,11 @@ void TFormColoriage::Ouvrir(const QString &cheminDescripteur, const QString &mod
             dialogues().Message(lecture.message);
         return;
     }
+    if (!PeutAbandonnerColoriage())
+        return;
     DossierExercice = dossier;
+    const QString nom = LireDescripteur(cheminDescripteur).nom;
+    NomMecanisme = nom.isEmpty() ? NomFichier(RadicalDescripteur(cheminDescripteur)) : nom;
     ExerciceEdition(std::move(lecture), mode);
 }
 
@@ -270,7 +285,8 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     HistoriqueSuspendu = false;
     Historique_->clear();
     ListeEdition(mode);
-    setWindowTitle(mode == ModeDecodage ? TitreDecodage : TitreClasses);
+    ModeOuvert = mode;
+    setWindowTitle(TitreExercice(mode == ModeDecodage ? TitreDecodage : TitreClasses, {NomMecanisme}));
     if (Loupe && !Loupe->Montree())
         MenuZoomClick();
 }
@@ -289,7 +305,7 @@ void TFormColoriage::ListeEdition(const QString &mode)
 
 void TFormColoriage::MenuOuvrirClick()
 {
-    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, 1);
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, 1, TitreDialogueOuvrir);
     if (chemin.isEmpty())
         return;
     const QString mode = dialogues().ChoisirTypeExercice();
@@ -305,8 +321,17 @@ void TFormColoriage::showEvent(QShowEvent *evenement)
         MontrerLoupe();
 }
 
+bool TFormColoriage::PeutAbandonnerColoriage()
+{
+    return PeutAbandonnerTravail(*Historique_, NomMecanisme, [this] { return EnregistrerPlanColorie(); });
+}
+
 void TFormColoriage::closeEvent(QCloseEvent *evenement)
 {
+    if (!PeutAbandonnerColoriage()) {
+        evenement->ignore();
+        return;
+    }
     if (Loupe && Loupe->isVisible())
         Loupe->Cacher();
     QMainWindow::closeEvent(evenement);

@@ -87,12 +87,18 @@ private:
     void MontrerLoupe();
     void CacherLoupe();
     ModeColoriage Mode() const;
+    // Writes the coloured drawing where the student chooses; false when nothing was written.
+    bool EnregistrerPlanColorie();
+    // Asks, when paint would be lost, whether to save it first; false when the student cancels.
+    bool PeutAbandonnerColoriage();
     std::vector<bool> Actifs() const;
 
     void MenuOuvrirClick();
     void MenuFermerClick();
 
     QString DossierExercice;
+    QString ModeOuvert; // "p" or "ce" once an exercise is open
+    QString NomMecanisme;
     std::int32_t NombreZones = 0;
     std::int32_t NombreCouleurs = 0;
     std::vector<TColor> CouleurZone = std::vector<TColor>(MaxZonesColoriage + 1, clWhite);

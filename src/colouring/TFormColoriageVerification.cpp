@@ -19,13 +19,14 @@
 namespace {
 const QString FiltreJpeg = QStringLiteral("Fichier image JPEG (*.jpg)|*.jpg");
 const QString ExtensionJpeg = QStringLiteral("jpg");
+const QString TitreDialogueEnregistrer = QStringLiteral("Enregistrer le plan colorié");
 const QString MessageRienAEnregistrer =
     QStringLiteral("Aucun exercice n'est ouvert : il n'y a pas de plan colorié à enregistrer.");
 } // namespace
 
 ModeColoriage TFormColoriage::Mode() const
 {
-    return windowTitle() == TitreClasses ? ModeColoriage::Classes : ModeColoriage::Pieces;
+    return ModeOuvert == ModeClasses ? ModeColoriage::Classes : ModeColoriage::Pieces;
 }
 
 std::vector<bool> TFormColoriage::Actifs() const
@@ -63,24 +64,28 @@ void TFormColoriage::MenuVerificationClick()
     notification->Montrer();
 }
 
-void TFormColoriage::MenuEnregistrerImageClick()
+void TFormColoriage::MenuEnregistrerImageClick() { EnregistrerPlanColorie(); }
+
+bool TFormColoriage::EnregistrerPlanColorie()
 {
     if (ImagePlan.isNull()) {
         dialogues().Message(MessageRienAEnregistrer);
-        return;
+        return false;
     }
     const std::vector<bool> actifs = Actifs();
     ImageExport = ImageExportee(ImageZone, ImagePlan, ExerciceFini(actifs, NombreCouleurs), Mode(),
                                 ItemsTrouves(actifs, NombreCouleurs), std::move(ImageExport));
-    const QString chemin = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltreJpeg, ExtensionJpeg, true);
+    const QString chemin = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltreJpeg, ExtensionJpeg, true,
+                                                           TitreDialogueEnregistrer);
     if (chemin.isEmpty())
-        return;
+        return false;
     if (const auto erreur = EcrireJpeg(ImageExport, QualiteJpegColoriage, chemin)) {
         dialogues().Erreur(*erreur);
-        return;
+        return false;
     }
     // The paint is kept in the saved drawing: closing now loses nothing.
     Historique_->setClean();
+    return true;
 }
 
 void TFormColoriage::MenuPdfClick()

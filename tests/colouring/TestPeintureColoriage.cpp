@@ -250,6 +250,7 @@ private slots:
             f.cliquer(CentreZone(3));
         }
         QVERIFY(f.fenetre.Historique().count() <= 1000);
+        dialoguesFactices().reponsesEnregistrement = {ReponseEnregistrement::NePasEnregistrer};
         f.fenetre.Ouvrir(chemin, "p");
         QVERIFY(!f.action("MenuAnnuler")->isEnabled());
         QVERIFY(f.fenetre.Historique().isClean());
