@@ -4,6 +4,7 @@
 #include "common/Dialogues.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -135,11 +136,12 @@ void TCouleurListBox::DefinirActif(int i, bool b)
     viewport()->update();
 }
 
-void TCouleurListBox::ChoisirCouleur(int i)
+bool TCouleurListBox::ChoisirCouleur(int i)
 {
     const std::optional<TColor> choisie = dialogues().ChoisirCouleur(clWhite, personnalisees_);
     if (choisie && *choisie != Couleur(i))
         DefinirCouleur(i, *choisie);
+    return choisie.has_value();
 }
 
 void TCouleurListBox::nommer(int i)
@@ -160,7 +162,7 @@ bool TCouleurListBox::selectionActive() const { return Actif(currentRow()); }
 void TCouleurListBox::mousePressEvent(QMouseEvent *evenement)
 {
     const int x = evenement->position().toPoint().x();
-        QListWidget::mousePressEvent(evenement);
+    QListWidget::mousePressEvent(evenement);
     if (x > 0 && x < hauteurItem_) {
         emit CouleurClick();
         if (currentRow() >= 0)
@@ -190,4 +192,12 @@ void TCouleurListBox::mouseDoubleClickEvent(QMouseEvent *evenement)
     QListWidget::mouseDoubleClickEvent(evenement);
     if (selectionActive())
         emit DoubleClic(evenement->position().toPoint());
+}
+
+void TCouleurListBox::keyPressEvent(QKeyEvent *evenement)
+{
+    const int avant = currentRow();
+    QListWidget::keyPressEvent(evenement);
+    if (currentRow() != avant)
+        emit SelectionChangeeAuClavier();
 }

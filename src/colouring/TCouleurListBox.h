@@ -30,8 +30,9 @@ public:
     // True outside 0 to 1000.
     bool Actif(int i) const;
     void DefinirActif(int i, bool b);
-    // The colour dialog for slot i; a confirmed colour goes through the checked setter.
-    void ChoisirCouleur(int i);
+    // The colour dialog for slot i; a confirmed colour goes through the checked setter. False when
+    // the student cancelled it.
+    bool ChoisirCouleur(int i);
 
     TColor AncienneCouleur() const { return ancienne_; }
     TColor NouvelleCouleur() const { return nouvelle_; }
@@ -47,12 +48,15 @@ signals:
     void SourisRelachee(Qt::MouseButton bouton, QPoint position);
     void SourisDeplacee(QPoint position);
     void DoubleClic(QPoint position);
+    // The selected item was changed with the keyboard (arrows, page keys, a typed letter).
+    void SelectionChangeeAuClavier();
 
 protected:
     void mousePressEvent(QMouseEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
     void mouseMoveEvent(QMouseEvent *evenement) override;
     void mouseDoubleClickEvent(QMouseEvent *evenement) override;
+    void keyPressEvent(QKeyEvent *evenement) override;
     void changeEvent(QEvent *evenement) override;
 
 private:

@@ -7,7 +7,10 @@
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
+#include "common/GeometrieFenetre.h"
 #include "common/OuvertureExercice.h"
+#include "common/TitreFenetre.h"
+#include "common/TravailNonEnregistre.h"
 #include "common/TrouverChemin.h"
 
 #include <QAction>
@@ -16,20 +19,26 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QUndoStack>
 
 namespace {
 const QString NomSansExercice = QStringLiteral("Coloriage du plan, aucun exercice ouvert");
-const QString TitreMenuFichier = QStringLiteral("Fichier");
+const QString TitreDialogueOuvrir = QStringLiteral("Ouvrir un exercice de coloriage");
+const QString TitreMenuFichier = QStringLiteral("&Fichier");
 const QString TitreMenuOuvrir = QStringLiteral("Ouvrir un exercice");
 const QString TitreMenuFermer = QStringLiteral("Fermer");
-const QString TitreMenuOutils = QStringLiteral("Outils");
+const QString TitreMenuEdition = QStringLiteral("É&dition");
+const QString TitreMenuAnnuler = QStringLiteral("Annuler");
+const QString TitreMenuRetablir = QStringLiteral("Rétablir");
+const QString TitreMenuOutils = QStringLiteral("&Outils");
 const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format pdf");
 const QString TitreMenuZoom = QStringLiteral("Afficher/Masquer la fenetre de Zoom");
 const QString TitreMenuPrevisualisation = QStringLiteral("Prévisualisation");
 const QString TitreMenuEnregistrerImage = QStringLiteral("Enregistrer le plan colorié");
-const QString TitreMenuVerification = QStringLiteral("Vérifier le coloriage");
-const QString TitreMenuAide = QStringLiteral("Aide");
+const QString TitreMenuVerification = QStringLiteral("&Vérifier le coloriage");
+const QString TitreMenuAide = QStringLiteral("&Aide");
 const QString FiltreOuvrir = QStringLiteral("Fichier Velkora (*.sch)|*.sch");
 const QString TexteEffacer = QStringLiteral("Effacer");
 const QString PrefixePiece = QStringLiteral("Pièce ");
@@ -43,17 +52,27 @@ constexpr int LargeurPanneau = 150;
 constexpr int LargeurPanneauZone = 50;
 constexpr QPoint PositionListe(8, 24);
 constexpr int LargeurListe = 177;
+// Each step holds a few numbers: a thousand of them are a few tens of kilobytes.
+constexpr int LimiteHistorique = 1000;
 } // namespace
 
 TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(parent), Loupe(loupe)
 {
+    if (Loupe)
+        connect(Loupe, &TFormZoom::FermeeParEleve, this, [this] { LoupeDemandee = false; });
     setObjectName(QStringLiteral("FormColoriage"));
     // The caption names the exercise once one is loaded; until then a screen reader still names the window.
-    const auto nommer = [this](const QString &titre) { setAccessibleName(titre.isEmpty() ? NomSansExercice : titre); };
+    const auto nommer = [this](QString titre) {
+        titre.remove(QStringLiteral("[*]"));
+        setAccessibleName(titre.isEmpty() ? NomSansExercice : titre);
+    };
     connect(this, &QWidget::windowTitleChanged, this, nommer);
     nommer(windowTitle());
-    resize(TailleParDefaut);
+    PreparerGeometrieRestauree(*this, TailleParDefaut);
     setWindowState(Qt::WindowMaximized);
+    Historique_ = new QUndoStack(this);
+    Historique_->setUndoLimit(LimiteHistorique);
+    connect(Historique_, &QUndoStack::cleanChanged, this, [this](bool propre) { setWindowModified(!propre); });
 
     auto *centre = new QWidget(this);
     auto *disposition = new QHBoxLayout(centre);
@@ -87,6 +106,15 @@ void TFormColoriage::MenuCreation()
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
     MenuOuvrir = action(MenuFichier, QStringLiteral("MenuOuvrir"), TitreMenuOuvrir, &TFormColoriage::MenuOuvrirClick);
     MenuFermer = action(MenuFichier, QStringLiteral("MenuFermer"), TitreMenuFermer, &TFormColoriage::MenuFermerClick);
+    QMenu *MenuEdition = menuBar()->addMenu(TitreMenuEdition);
+    MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
+    MenuAnnuler = action(MenuEdition, QStringLiteral("MenuAnnuler"), TitreMenuAnnuler, &TFormColoriage::MenuAnnulerClick);
+    MenuRetablir =
+        action(MenuEdition, QStringLiteral("MenuRetablir"), TitreMenuRetablir, &TFormColoriage::MenuRetablirClick);
+    MenuAnnuler->setEnabled(false);
+    MenuRetablir->setEnabled(false);
+    connect(Historique_, &QUndoStack::canUndoChanged, MenuAnnuler, &QAction::setEnabled);
+    connect(Historique_, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
     QMenu *MenuOutils = menuBar()->addMenu(TitreMenuOutils);
     MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
     MenuPdf = action(MenuOutils, QStringLiteral("MenuPdf"), TitreMenuPdf, &TFormColoriage::MenuPdfClick);
@@ -101,6 +129,19 @@ void TFormColoriage::MenuCreation()
     MenuVerification->setObjectName(QStringLiteral("MenuVerification"));
     MenuAide = menuBar()->addAction(TitreMenuAide, this, &TFormColoriage::MenuAideClick);
     MenuAide->setObjectName(QStringLiteral("MenuAide"));
+    // Until an exercise is open there is no drawing and no help to show.
+    MenuPdf->setEnabled(false);
+    MenuAide->setEnabled(false);
+
+    MenuOuvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    MenuFermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    MenuAnnuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MenuRetablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    MenuEnregistrerImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuAide->setShortcut(QKeySequence(Qt::Key_F1));
+    // F10 opens the menus, as on other desktops.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
 }
 
 void TFormColoriage::PanelCreation()
@@ -118,6 +159,7 @@ void TFormColoriage::PanelCreation()
     CouleurListBox->setObjectName(QStringLiteral("CouleurListBox"));
     CouleurListBox->setGeometry(QRect(PositionListe, QSize(LargeurListe, 100)));
     connect(CouleurListBox, &TCouleurListBox::SourisRelachee, this, &TFormColoriage::CouleurListBoxMouseUp);
+    connect(CouleurListBox, &TCouleurListBox::SelectionChangeeAuClavier, this, &TFormColoriage::ImposerCouleur);
     connect(CouleurListBox, &TCouleurListBox::CouleurChange, this, &TFormColoriage::CouleurListBoxCouleurChange);
     CouleurListBox->viewport()->installEventFilter(this);
     Panel->installEventFilter(this);
@@ -171,6 +213,9 @@ void TFormColoriage::Ouvrir(const QString &cheminDescripteur, const QString &mod
         dialogues().Message(MessageTypeInconnu);
         return;
     }
+    // A window with no exercise yet names the one asked for, even if it cannot be opened.
+    if (ModeOuvert.isEmpty())
+        setWindowTitle(TitreExercice(mode == ModeDecodage ? TitreDecodage : TitreClasses, {}));
     const int exercice = mode == ModeDecodage ? NumeroExerciceDecodage : NumeroExerciceClasses;
     if (const auto refus = VerifierAcces(cheminDescripteur, exercice)) {
         dialogues().Message(*refus);
@@ -191,7 +236,11 @@ void TFormColoriage::Ouvrir(const QString &cheminDescripteur, const QString &mod
             dialogues().Message(lecture.message);
         return;
     }
+    if (!PeutAbandonnerColoriage())
+        return;
     DossierExercice = dossier;
+    const QString nom = LireDescripteur(cheminDescripteur).nom;
+    NomMecanisme = nom.isEmpty() ? NomFichier(RadicalDescripteur(cheminDescripteur)) : nom;
     ExerciceEdition(std::move(lecture), mode);
 }
 
@@ -211,6 +260,7 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     CheminAide = DossierExercice + DossierAideColoriage + e.AdresseAide;
     SeuilAide = e.SeuilAide;
     MenuPdf->setVisible(e.PdfVisible);
+    MenuPdf->setEnabled(true);
     MenuAide->setVisible(SeuilAide != -1);
     MenuAide->setEnabled(SeuilAide == 0);
     Coloriage_.Reinitialiser(NombreZones);
@@ -227,13 +277,17 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     MenuPrevisualisation->setChecked(true);
     MenuPrevisualisationClick();
 
+    HistoriqueSuspendu = true;
     for (int i = 0; i < TCouleurListBox::NombreCases; ++i) {
         CouleurListBox->DefinirCouleur(i, clWhite);
         CouleurListBox->DefinirActif(i, true);
     }
+    HistoriqueSuspendu = false;
+    Historique_->clear();
     ListeEdition(mode);
-    setWindowTitle(mode == ModeDecodage ? TitreDecodage : TitreClasses);
-    if (Loupe && !Loupe->isVisible())
+    ModeOuvert = mode;
+    setWindowTitle(TitreExercice(mode == ModeDecodage ? TitreDecodage : TitreClasses, {NomMecanisme}));
+    if (Loupe && !Loupe->Montree())
         MenuZoomClick();
 }
 
@@ -251,7 +305,7 @@ void TFormColoriage::ListeEdition(const QString &mode)
 
 void TFormColoriage::MenuOuvrirClick()
 {
-    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, 1);
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, 1, TitreDialogueOuvrir);
     if (chemin.isEmpty())
         return;
     const QString mode = dialogues().ChoisirTypeExercice();
@@ -263,14 +317,23 @@ void TFormColoriage::MenuFermerClick() { close(); }
 void TFormColoriage::showEvent(QShowEvent *evenement)
 {
     QMainWindow::showEvent(evenement);
-    if (Loupe && !Loupe->isVisible())
-        MenuZoomClick();
+    if (Loupe && !Loupe->Montree())
+        MontrerLoupe();
+}
+
+bool TFormColoriage::PeutAbandonnerColoriage()
+{
+    return PeutAbandonnerTravail(*Historique_, NomMecanisme, [this] { return EnregistrerPlanColorie(); });
 }
 
 void TFormColoriage::closeEvent(QCloseEvent *evenement)
 {
+    if (!PeutAbandonnerColoriage()) {
+        evenement->ignore();
+        return;
+    }
     if (Loupe && Loupe->isVisible())
-        MenuZoomClick();
+        Loupe->Cacher();
     QMainWindow::closeEvent(evenement);
 }
 
@@ -279,14 +342,13 @@ void TFormColoriage::changeEvent(QEvent *evenement)
     QMainWindow::changeEvent(evenement);
     if (evenement->type() != QEvent::WindowStateChange || !Loupe)
         return;
-    // The loupe goes with the window when it is minimised and comes back when it is restored.
-    if (isMinimized() && Loupe->isVisible()) {
-        MenuZoomClick();
-        LoupeCacheeParReduction = true;
-    } else if (!isMinimized() && LoupeCacheeParReduction) {
-        LoupeCacheeParReduction = false;
-        if (!Loupe->isVisible())
-            MenuZoomClick();
+    // The loupe goes with the window when it is minimised, and comes back with it only if the
+    // student had not hidden it.
+    if (isMinimized()) {
+        if (Loupe->isVisible())
+            Loupe->Cacher();
+    } else if (!Loupe->Montree()) {
+        MontrerLoupe();
     }
 }
 
@@ -294,8 +356,23 @@ void TFormColoriage::MenuZoomClick()
 {
     if (!Loupe)
         return;
-    if (Loupe->isVisible())
+    if (Loupe->Montree()) {
+        CacherLoupe();
+        return;
+    }
+    LoupeDemandee = true;
+    MontrerLoupe();
+}
+
+void TFormColoriage::CacherLoupe()
+{
+    LoupeDemandee = false;
+    if (Loupe && Loupe->isVisible())
         Loupe->Cacher();
-    else if (isVisible() && !isMinimized())
+}
+
+void TFormColoriage::MontrerLoupe()
+{
+    if (Loupe && LoupeDemandee && isVisible() && !isMinimized())
         Loupe->Montrer(this);
 }

@@ -12,6 +12,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QUndoStack;
 class TCouleurListBox;
 class TFormZoom;
 class VueColoriage;
@@ -35,6 +36,7 @@ public:
     const QImage &CoucheZone() const { return ImageZone; }
     int Tentatives() const { return Tentatives_; }
     const std::vector<TColor> &CouleursZones() const { return CouleurZone; }
+    const QUndoStack &Historique() const { return *Historique_; }
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -61,6 +63,8 @@ private:
     void ImagePlanMouseMove(QPoint position);
     void ScrollBoxMouseDown(Qt::MouseButton bouton);
     void CouleurListBoxMouseUp();
+    // The rule every change of the selected item goes through, by mouse, wheel or keyboard.
+    void ImposerCouleur();
     void CouleurListBoxCouleurChange();
     void FormMouseWheel(int delta);
     void MenuPrevisualisationClick();
@@ -68,6 +72,11 @@ private:
     int ZoneSous(QPoint position) const;
     void AnnoncerZone(int zone);
     void Recolorier(std::int32_t item, TColor couleur);
+    // What a step of the history applies, again or backwards.
+    void PeindreZone(std::int32_t zone, std::int32_t item);
+    void ColorerItem(std::int32_t item, TColor couleur);
+    void MenuAnnulerClick();
+    void MenuRetablirClick();
 
     // Checking and export (TFormColoriageVerification.cpp).
     void MenuVerificationClick();
@@ -75,13 +84,21 @@ private:
     void MenuPdfClick();
     void MenuAideClick();
     void MenuZoomClick();
+    void MontrerLoupe();
+    void CacherLoupe();
     ModeColoriage Mode() const;
+    // Writes the coloured drawing where the student chooses; false when nothing was written.
+    bool EnregistrerPlanColorie();
+    // Asks, when paint would be lost, whether to save it first; false when the student cancels.
+    bool PeutAbandonnerColoriage();
     std::vector<bool> Actifs() const;
 
     void MenuOuvrirClick();
     void MenuFermerClick();
 
     QString DossierExercice;
+    QString ModeOuvert; // "p" or "ce" once an exercise is open
+    QString NomMecanisme;
     std::int32_t NombreZones = 0;
     std::int32_t NombreCouleurs = 0;
     std::vector<TColor> CouleurZone = std::vector<TColor>(MaxZonesColoriage + 1, clWhite);
@@ -99,7 +116,13 @@ private:
     IndexZones Index;
     int ZoneSurbrillance = -1;
     bool PeintureEnCours = false;
-    bool LoupeCacheeParReduction = false;
+    // Paint and recolourings since the opening, in the order they were made; a colour change made by
+    // the history itself or by the opening is not one more step.
+    QUndoStack *Historique_ = nullptr;
+    bool HistoriqueSuspendu = false;
+    // Whether the loupe goes with this window: false once the student hid it or the exercise ended,
+    // true again when an exercise is opened or the student asks for it.
+    bool LoupeDemandee = true;
 
     QPointer<TFormZoom> Loupe;
     QWidget *Panel = nullptr;
@@ -111,6 +134,8 @@ private:
     QLabel *LabelZone = nullptr;
     QAction *MenuOuvrir = nullptr;
     QAction *MenuFermer = nullptr;
+    QAction *MenuAnnuler = nullptr;
+    QAction *MenuRetablir = nullptr;
     QAction *MenuPdf = nullptr;
     QAction *MenuZoom = nullptr;
     QAction *MenuPrevisualisation = nullptr;

@@ -2,6 +2,7 @@
 // wheel, the highlight of the zone under the pointer and the placement of the drawing.
 #include "colouring/TFormColoriage.h"
 
+#include "colouring/CommandesColoriage.h"
 #include "colouring/TCouleurListBox.h"
 #include "colouring/VueColoriage.h"
 
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QUndoStack>
 #include <QWheelEvent>
 
 namespace {
@@ -35,18 +37,55 @@ void TFormColoriage::ImagePlanMouseDown(Qt::MouseButton bouton, QPoint position)
     PeintureEnCours = true;
     const int z = ZoneSous(position);
     const int s = CouleurListBox->currentRow();
+    // However the item came to be selected, it never paints white: it gets its colour first, and a
+    // cancelled choice paints nothing.
+    if (s > 0 && CouleurListBox->Couleur(s) == clWhite) {
+        ImposerCouleur();
+        if (CouleurListBox->currentRow() != s) {
+            PeintureEnCours = false;
+            return;
+        }
+    }
     if (z != -1 && s >= 0 && s <= NombreCouleurs && CouleurListBox->Actif(s)) {
-        const TColor actuelle = CouleurListBox->Couleur(Coloriage_.Rangee(z));
-        const TColor nouvelle = CouleurListBox->Couleur(s);
-        if (nouvelle != actuelle) {
-            Index.Peindre(ImageZone, z, nouvelle);
-            Coloriage_.Colorier(z, s);
-            ImageVue->update(Index.Cadre(z));
-            AnnoncerZone(z);
+        const std::int32_t avant = Coloriage_.Rangee(z);
+        if (CouleurListBox->Couleur(s) != CouleurListBox->Couleur(avant)) {
+            Historique_->push(new CommandePeinture(
+                [this](std::int32_t zone, std::int32_t item) { PeindreZone(zone, item); }, z, avant, s));
         }
     }
     PeintureEnCours = false;
 }
+
+void TFormColoriage::PeindreZone(std::int32_t zone, std::int32_t item)
+{
+    // A check since the step was made may have locked the zone (its key colour is white now) or
+    // found the item: what it decided stays.
+    if (zone < 1 || zone > NombreZones || item < 0 || item > NombreCouleurs ||
+        CouleurZone[std::size_t(zone)] == clWhite || !CouleurListBox->Actif(item))
+        return;
+    Index.Peindre(ImageZone, zone, CouleurListBox->Couleur(item));
+    Coloriage_.Colorier(zone, item);
+    ImageVue->update(Index.Cadre(zone));
+    AnnoncerZone(zone);
+}
+
+void TFormColoriage::ColorerItem(std::int32_t item, TColor couleur)
+{
+    if (CouleurListBox->Couleur(item) == couleur)
+        return;
+    // Two listed items never share a colour, even when a step comes back.
+    for (int i = 0; i < CouleurListBox->count(); ++i) {
+        if (CouleurListBox->Couleur(i) == couleur)
+            return;
+    }
+    HistoriqueSuspendu = true;
+    CouleurListBox->ChangerCouleur(item, couleur);
+    HistoriqueSuspendu = false;
+}
+
+void TFormColoriage::MenuAnnulerClick() { Historique_->undo(); }
+
+void TFormColoriage::MenuRetablirClick() { Historique_->redo(); }
 
 void TFormColoriage::ScrollBoxMouseDown(Qt::MouseButton bouton)
 {
@@ -54,14 +93,21 @@ void TFormColoriage::ScrollBoxMouseDown(Qt::MouseButton bouton)
         MenuVerificationClick();
 }
 
-void TFormColoriage::CouleurListBoxMouseUp()
+void TFormColoriage::CouleurListBoxMouseUp() { ImposerCouleur(); }
+
+void TFormColoriage::ImposerCouleur()
 {
     const int s = CouleurListBox->currentRow();
     if (s <= 0)
         return;
-    // An item is not used before it has a colour of its own; the dialog comes back until it has.
-    while (CouleurListBox->Couleur(s) == clWhite && isVisible())
-        CouleurListBox->ChoisirCouleur(s);
+    // An item is not used before it has a colour of its own: the dialog comes back until it has one,
+    // unless the student cancels it, which selects "Effacer" again.
+    while (CouleurListBox->Couleur(s) == clWhite) {
+        if (!CouleurListBox->ChoisirCouleur(s)) {
+            CouleurListBox->setCurrentRow(0);
+            return;
+        }
+    }
 }
 
 void TFormColoriage::CouleurListBoxCouleurChange()
@@ -76,7 +122,13 @@ void TFormColoriage::CouleurListBoxCouleurChange()
         CouleurListBox->ChangerCouleur(item, CouleurListBox->AncienneCouleur());
         return;
     }
-    Recolorier(item, CouleurListBox->NouvelleCouleur());
+    const TColor ancienne = CouleurListBox->AncienneCouleur();
+    const TColor nouvelle = CouleurListBox->NouvelleCouleur();
+    Recolorier(item, nouvelle);
+    // An item's first colour, and the colour it gets back after black, are no steps of their own.
+    if (!HistoriqueSuspendu && item >= 1 && item <= NombreCouleurs && ancienne != clWhite && ancienne != clBlack)
+        Historique_->push(new CommandeCouleur([this](std::int32_t i, TColor c) { ColorerItem(i, c); }, item, ancienne,
+                                              nouvelle));
 }
 
 void TFormColoriage::Recolorier(std::int32_t item, TColor couleur)
@@ -99,7 +151,7 @@ void TFormColoriage::FormMouseWheel(int delta)
     const int courant = CouleurListBox->currentRow();
     const int suivant = delta < 0 ? (courant + 1 >= nombre ? 0 : courant + 1) : (courant <= 0 ? nombre - 1 : courant - 1);
     CouleurListBox->setCurrentRow(suivant);
-    CouleurListBoxMouseUp();
+    ImposerCouleur();
 }
 
 void TFormColoriage::ImagePlanMouseMove(QPoint position)

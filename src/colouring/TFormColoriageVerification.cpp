@@ -14,17 +14,19 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QUndoStack>
 
 namespace {
 const QString FiltreJpeg = QStringLiteral("Fichier image JPEG (*.jpg)|*.jpg");
 const QString ExtensionJpeg = QStringLiteral("jpg");
+const QString TitreDialogueEnregistrer = QStringLiteral("Enregistrer le plan colorié");
 const QString MessageRienAEnregistrer =
     QStringLiteral("Aucun exercice n'est ouvert : il n'y a pas de plan colorié à enregistrer.");
 } // namespace
 
 ModeColoriage TFormColoriage::Mode() const
 {
-    return windowTitle() == TitreClasses ? ModeColoriage::Classes : ModeColoriage::Pieces;
+    return ModeOuvert == ModeClasses ? ModeColoriage::Classes : ModeColoriage::Pieces;
 }
 
 std::vector<bool> TFormColoriage::Actifs() const
@@ -57,25 +59,33 @@ void TFormColoriage::MenuVerificationClick()
 
     auto *notification = new TFormNotification(this, EnteteNotification(Tentatives_),
                                                resultat.ligne1 + QStringLiteral("\n\n") + resultat.ligne2);
-    if (resultat.fini && Loupe && Loupe->isVisible())
-        MenuZoomClick();
+    if (resultat.fini)
+        CacherLoupe();
     notification->Montrer();
 }
 
-void TFormColoriage::MenuEnregistrerImageClick()
+void TFormColoriage::MenuEnregistrerImageClick() { EnregistrerPlanColorie(); }
+
+bool TFormColoriage::EnregistrerPlanColorie()
 {
     if (ImagePlan.isNull()) {
         dialogues().Message(MessageRienAEnregistrer);
-        return;
+        return false;
     }
     const std::vector<bool> actifs = Actifs();
     ImageExport = ImageExportee(ImageZone, ImagePlan, ExerciceFini(actifs, NombreCouleurs), Mode(),
                                 ItemsTrouves(actifs, NombreCouleurs), std::move(ImageExport));
-    const QString chemin = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltreJpeg, ExtensionJpeg, true);
+    const QString chemin = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltreJpeg, ExtensionJpeg, true,
+                                                           TitreDialogueEnregistrer);
     if (chemin.isEmpty())
-        return;
-    if (const auto erreur = EcrireJpeg(ImageExport, QualiteJpegColoriage, chemin))
+        return false;
+    if (const auto erreur = EcrireJpeg(ImageExport, QualiteJpegColoriage, chemin)) {
         dialogues().Erreur(*erreur);
+        return false;
+    }
+    // The paint is kept in the saved drawing: closing now loses nothing.
+    Historique_->setClean();
+    return true;
 }
 
 void TFormColoriage::MenuPdfClick()

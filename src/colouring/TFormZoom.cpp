@@ -3,6 +3,7 @@
 #include "colouring/TZoom.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -25,6 +26,8 @@ constexpr std::array<Grossissement, 5> Grossissements{{
 constexpr int GrossissementInitial = 2;
 constexpr int DelaiCadre = 100;
 constexpr int EssaisCadre = 20;
+// A title bar and a close button. Some window managers (Openbox) add a minimise button whatever the
+// window asks: Montrer brings a minimised loupe back.
 const Qt::WindowFlags FenetreOutil = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 } // namespace
 
@@ -85,6 +88,7 @@ void TFormZoom::Montrer(QWidget *pour)
     winId();
     if (pour && pour->window()->windowHandle())
         windowHandle()->setTransientParent(pour->window()->windowHandle());
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
 }
 
@@ -94,6 +98,13 @@ void TFormZoom::Cacher()
     setWindowFlags(FenetreOutil);
     if (windowHandle())
         windowHandle()->setTransientParent(nullptr);
+}
+
+void TFormZoom::closeEvent(QCloseEvent *evenement)
+{
+    QWidget::closeEvent(evenement);
+    // The program itself only ever hides it.
+    emit FermeeParEleve();
 }
 
 void TFormZoom::showEvent(QShowEvent *evenement)

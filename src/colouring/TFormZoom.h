@@ -23,9 +23,16 @@ public:
     // window it shows for keeps working with it while that window is modal.
     void Montrer(QWidget *pour);
     void Cacher();
+    // Shown and not minimised: what the student can see.
+    bool Montree() const { return isVisible() && !isMinimized(); }
+
+signals:
+    // The student closed it with its title bar's button (or Alt+F4).
+    void FermeeParEleve();
 
 protected:
     void showEvent(QShowEvent *evenement) override;
+    void closeEvent(QCloseEvent *evenement) override;
 
 private:
     void FormShow();

@@ -17,9 +17,6 @@ void VueColoriage::DefinirImages(const QImage *zone, const QImage *plan)
     zone_ = zone;
     plan_ = plan;
     surbrillance_ = {};
-    // The drawing's background is the colour of its bottom-left pixel.
-    const auto fond = plan && !plan->isNull() ? CouleurPixel(*plan, QPoint(0, plan->height() - 1)) : std::nullopt;
-    transparent_ = fond.value_or(clWhite);
     resize(plan ? plan->size() : QSize(0, 0));
     update();
 }
@@ -65,7 +62,7 @@ void VueColoriage::paintEvent(QPaintEvent *evenement)
     }
     const std::span<const Trait> traits = surbrillanceVisible_ ? surbrillance_ : std::span<const Trait>();
     for (const QRect &r : evenement->region())
-        peintre.drawImage(r.topLeft(), ComposerAffichage(*zone_, *plan_, transparent_, traits, r));
+        peintre.drawImage(r.topLeft(), ComposerAffichage(*zone_, *plan_, FondDuPlan, traits, r));
 }
 
 void VueColoriage::mousePressEvent(QMouseEvent *evenement)
@@ -75,7 +72,10 @@ void VueColoriage::mousePressEvent(QMouseEvent *evenement)
 
 void VueColoriage::mouseDoubleClickEvent(QMouseEvent *evenement)
 {
-    emit Enfoncee(evenement->button(), evenement->position().toPoint());
+    // The second press of a double click paints like any press; on the right button it would
+    // count a second check the student did not mean.
+    if (evenement->button() != Qt::RightButton)
+        emit Enfoncee(evenement->button(), evenement->position().toPoint());
 }
 
 void VueColoriage::mouseMoveEvent(QMouseEvent *evenement) { emit Deplacee(evenement->position().toPoint()); }

@@ -7,11 +7,15 @@
 #include <span>
 
 // The drawing of a colouring exercise as the student sees it, at its natural size: the coloured
-// layer, the highlighted zone in grey above it, and the line drawing on top, its background colour
-// left out. Only the rectangles that change are drawn again.
+// layer, the highlighted zone in grey above it, and the line drawing on top, its white ground left
+// out. Only the rectangles that change are drawn again.
 class VueColoriage : public QWidget {
     Q_OBJECT
 public:
+    // A drawing is black lines on white, whatever its corners hold: a frame line or a scan border
+    // touching a corner does not make the lines' colour the ground.
+    static constexpr TColor FondDuPlan = clWhite;
+
     explicit VueColoriage(QWidget *parent = nullptr);
 
     // The pictures belong to the window and stay alive while they are shown.
@@ -35,7 +39,6 @@ private:
 
     const QImage *zone_ = nullptr;
     const QImage *plan_ = nullptr;
-    TColor transparent_ = clWhite;
     std::span<const Trait> surbrillance_;
     bool surbrillanceVisible_ = false;
 };

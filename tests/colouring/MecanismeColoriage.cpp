@@ -1,6 +1,7 @@
 #include "MecanismeColoriage.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QPainter>
 #include <QTest>
 #include <QWheelEvent>
@@ -59,6 +60,8 @@ QString EcrireColoriage(const ArbreMecanismes &arbre, const QString &radical, co
 
 FenetreColoriage::FenetreColoriage() : fenetre(nullptr, &loupe)
 {
+    // A pointer moved to where the last test left it sends no move: each test starts it elsewhere.
+    QCursor::setPos(QPoint(0, 0));
     fenetre.setWindowState(Qt::WindowNoState);
     fenetre.resize(700, 500);
     fenetre.show();

@@ -1,9 +1,10 @@
-#include "colouring/TFormZoom.h"
+#include "MecanismeColoriage.h"
 #include "colouring/TZoom.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -41,12 +42,22 @@ private slots:
         QTest::addColumn<QPoint>("coinCapture");
         QTest::addColumn<int>("cote");
         QTest::addColumn<QPoint>("croix");
+        const QSize ecran = tailleEcran();
         // x 4: 103 × 25 / 100 = 25 on each side of the pointer.
         QTest::newRow("x 4") << "x 4" << QPoint(200, 150) << QPoint(175, 125) << 50 << QPoint(103, 103);
         QTest::newRow("x 3") << "x 3" << QPoint(200, 150) << QPoint(167, 117) << 66 << QPoint(103, 103);
-        // At the left edge the capture starts at the screen's edge and the crosshair leaves the
-        // centre by (0 - 25 - 1) × 100 / 25 = -104.
+        // At an edge the capture stops at the screen's edge and the crosshair leaves the centre: on
+        // the left by (0 - 25 - 1) × 100 / 25 = -104, on the right by (w - 1 + 25 - w + 1) × 100 / 25.
         QTest::newRow("bord gauche") << "x 4" << QPoint(0, 150) << QPoint(0, 125) << 50 << QPoint(-1, 103);
+        QTest::newRow("bord droit") << "x 4" << QPoint(ecran.width() - 1, 150) << QPoint(ecran.width() - 50, 125)
+                                    << 50 << QPoint(203, 103);
+        QTest::newRow("bord bas") << "x 4" << QPoint(200, ecran.height() - 1) << QPoint(175, ecran.height() - 50)
+                                  << 50 << QPoint(103, 203);
+        // Half a capture from the edge, the capture just fits: nothing moves.
+        QTest::newRow("contre le bord droit") << "x 4" << QPoint(ecran.width() - 25, 150)
+                                              << QPoint(ecran.width() - 50, 125) << 50 << QPoint(103, 103);
+        QTest::newRow("contre le bord bas") << "x 4" << QPoint(200, ecran.height() - 25)
+                                            << QPoint(175, ecran.height() - 50) << 50 << QPoint(103, 103);
     }
     void capture()
     {
@@ -66,14 +77,18 @@ private slots:
         const QImage vue = loupe.Zoom->Contenu();
         QCOMPARE(vue.size(), QSize(207, 207));
         // The view's first pixel shows the capture's first one; its last pixel the capture's last.
-        QCOMPARE(vue.pixelColor(0, 0), QColor(coinCapture.x(), coinCapture.y(), 77));
-        QCOMPARE(vue.pixelColor(206, 0), QColor(coinCapture.x() + cote - 1, coinCapture.y(), 77));
-        // The crosshair: a red vertical line through croix.x (when on the view) and horizontal through croix.y.
-        QCOMPARE(vue.pixelColor(croix.x() + 6, croix.y()), QColor(255, 0, 0));
-        if (croix.x() >= 0)
-            QCOMPARE(vue.pixelColor(croix.x(), croix.y() - 10), QColor(255, 0, 0));
-        else
-            QVERIFY(vue.pixelColor(0, croix.y() - 10) != QColor(255, 0, 0));
+        const auto repere = [](int x, int y) { return QColor(x % 256, y % 256, 77); };
+        QCOMPARE(vue.pixelColor(0, 0), repere(coinCapture.x(), coinCapture.y()));
+        QCOMPARE(vue.pixelColor(206, 206), repere(coinCapture.x() + cote - 1, coinCapture.y() + cote - 1));
+        // The crosshair, the only red of the view: 21-pixel lines crossing at croix, cut by the view's edges.
+        for (int y = 0; y < vue.height(); ++y) {
+            for (int x = 0; x < vue.width(); ++x) {
+                const bool surCroix = (x == croix.x() && qAbs(y - croix.y()) <= 10) ||
+                                      (y == croix.y() && qAbs(x - croix.x()) <= 10);
+                if ((vue.pixelColor(x, y) == QColor(255, 0, 0)) != surCroix)
+                    QFAIL(qPrintable(QStringLiteral("pixel %1, %2").arg(x).arg(y)));
+            }
+        }
     }
 
     void pointeurImmobile()
@@ -135,6 +150,62 @@ private slots:
         loupe.Cacher();
         QVERIFY(!loupe.isVisible());
         QVERIFY(!(loupe.windowFlags() & Qt::WindowStaysOnTopHint));
+    }
+
+    void resteCacheeQuandLaFenetreRevient_data()
+    {
+        QTest::addColumn<QString>("maniere");
+        QTest::newRow("menu") << "menu";
+        QTest::newRow("fin de l'exercice") << "fin";
+        QTest::newRow("bouton de fermeture") << "fermeture";
+    }
+    void resteCacheeQuandLaFenetreRevient()
+    {
+        QFETCH(QString, maniere);
+        dialoguesFactices().oublier();
+        ArbreMecanismes arbre;
+        ColoriageTest c = ColoriageSixZones();
+        c.condition = ConditionSixZones({}, 1);
+        c.solution = QStringLiteral("[SOLUTIONS]\r\nSolution1=100000\r\n");
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", c), "p");
+        QVERIFY(f.loupe.isVisible());
+        if (maniere == "menu") {
+            f.action("MenuZoom")->trigger();
+        } else if (maniere == "fermeture") {
+            f.loupe.close();
+        } else {
+            dialoguesFactices().reponsesCouleur = {0x000000FF};
+            f.choisirItem(1);
+            f.cliquer(CentreZone(1));
+            f.cliquer(PixelBlanc, Qt::RightButton);
+        }
+        QVERIFY(!f.loupe.isVisible());
+        // Minimised and restored; the window system shows the window again as it comes back.
+        f.fenetre.setWindowState(Qt::WindowMinimized);
+        f.fenetre.setWindowState(Qt::WindowNoState);
+        QShowEvent retour;
+        QApplication::sendEvent(&f.fenetre, &retour);
+        QVERIFY(!f.loupe.isVisible());
+        // Asked for, it comes back, and follows the window again.
+        f.action("MenuZoom")->trigger();
+        QVERIFY(f.loupe.isVisible());
+        f.fenetre.setWindowState(Qt::WindowMinimized);
+        QVERIFY(!f.loupe.isVisible());
+        f.fenetre.setWindowState(Qt::WindowNoState);
+        QVERIFY(f.loupe.isVisible());
+    }
+
+    void reduiteRevientEnUnClic()
+    {
+        dialoguesFactices().oublier();
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        f.loupe.setWindowState(Qt::WindowMinimized);
+        f.action("MenuZoom")->trigger();
+        QVERIFY(f.loupe.isVisible());
+        QVERIFY(!f.loupe.isMinimized());
     }
 };
 

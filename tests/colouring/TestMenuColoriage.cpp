@@ -3,6 +3,8 @@
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
 
+#include "common/TitreFenetre.h"
+
 #include <QtTest>
 
 // The main window opens the colouring window in both modes, with the loupe of the run.
@@ -45,7 +47,7 @@ private slots:
         QVERIFY(exercice->isEnabled());
         exercice->trigger();
         QCOMPARE(dialoguesFactices().textes(), QStringList());
-        QCOMPARE(titreVu, titre);
+        QCOMPARE(titreVu, TitreExercice(titre, {"etau"}));
         QVERIFY(loupeVue);
         QVERIFY(!loupe.isVisible());
     }

@@ -2,6 +2,8 @@
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
 
+#include "common/TitreFenetre.h"
+
 #include <QFile>
 #include <QStatusBar>
 #include <QDir>
@@ -111,7 +113,7 @@ private slots:
         QCOMPARE(dialoguesFactices().boites[0].genre, genre);
         QCOMPARE(dialoguesFactices().boites[0].texte, attendu);
         // The exercise open before is left whole.
-        QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Décodage de plan"));
+        QCOMPARE(f.fenetre.windowTitle(), TitreExercice("Décodage de plan", {"ancien"}));
         QCOMPARE(f.liste->count(), 6);
         QCOMPARE(f.pixelVu(CentreZone(1)), QColor(255, 0, 0));
         QCOMPARE(f.liste->Couleur(1), TColor(0x000000FF));
@@ -140,7 +142,7 @@ private slots:
         f.fenetre.Ouvrir(chemin, mode);
 
         QCOMPARE(dialoguesFactices().textes(), QStringList());
-        QCOMPARE(f.fenetre.windowTitle(), titre);
+        QCOMPARE(f.fenetre.windowTitle(), TitreExercice(titre, {"etau"}));
         QCOMPARE(f.liste->count(), 6);
         QCOMPARE(f.liste->item(0)->text(), QStringLiteral("Effacer"));
         QCOMPARE(f.liste->item(5)->text(), item);
@@ -232,10 +234,11 @@ private slots:
 
         dialoguesFactices().fichiersAOuvrir = {chemin};
         dialoguesFactices().typesExercice = {reponse};
+        dialoguesFactices().reponsesEnregistrement = {ReponseEnregistrement::NePasEnregistrer};
         f.action("MenuOuvrir")->trigger();
         QCOMPARE(dialoguesFactices().dernierFiltre, QStringLiteral("Fichier Velkora (*.sch)|*.sch"));
         QCOMPARE(dialoguesFactices().dernierDossierInitial, arbre.dossier());
-        QCOMPARE(f.fenetre.windowTitle(), titre);
+        QCOMPARE(f.fenetre.windowTitle(), TitreExercice(titre, {"etau"}));
         QCOMPARE(f.bilan->text(), QStringLiteral("Correction : 0"));
         QCOMPARE(f.pixelVu(CentreZone(1)), QColor(Qt::white));
         QCOMPARE(f.liste->Couleur(1), clWhite);

@@ -3,6 +3,7 @@
 #include "support/Factices.h"
 
 #include <QPainter>
+#include <QUndoStack>
 #include <QtTest>
 
 // Painting zones, the forced colour choice, colour changes, the wheel and the highlight, through the
@@ -54,6 +55,27 @@ private slots:
         QCOMPARE(dialoguesFactices().textes(), QStringList());
     }
 
+    void cadreJusquAuCoin()
+    {
+        // A frame line through the drawing's corners: the paint and the highlight still show.
+        ArbreMecanismes arbre;
+        ColoriageTest c = ColoriageSixZones();
+        QPainter cadre(&c.plan);
+        cadre.setPen(Qt::black);
+        cadre.drawRect(c.plan.rect().adjusted(0, 0, -1, -1));
+        cadre.end();
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", c), "p");
+        dialoguesFactices().reponsesCouleur = {0x000000FF};
+        f.choisirItem(1);
+        f.cliquer(CentreZone(1));
+        QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
+        QCOMPARE(f.pixelVu(QPoint(0, 99)), QColor(Qt::black));
+        f.action("MenuPrevisualisation")->trigger();
+        QTest::mouseMove(f.vue, CentreZone(2));
+        QCOMPARE(f.pixelVu(CentreZone(2)), QColor(128, 128, 128));
+    }
+
     void deuxZonesDUneCouleur()
     {
         ArbreMecanismes arbre;
@@ -84,20 +106,56 @@ private slots:
         dialoguesFactices().reponsesCouleur = {0x000000FF};
         f.choisirItem(1);
         dialoguesFactices().oublier();
-        // Cancel, the colour of part 1, white and black all bring the dialog back.
-        dialoguesFactices().reponsesCouleur = {std::nullopt, 0x000000FF, 0x00FFFFFF, 0x00000000, 0x00FF0000};
+        // The colour of part 1, white and black all bring the dialog back.
+        dialoguesFactices().reponsesCouleur = {0x000000FF, 0x00FFFFFF, 0x00000000, 0x00FF0000};
         f.choisirItem(2);
         QCOMPARE(f.liste->Couleur(2), TColor(0x00FF0000));
-        int dialogues = 0;
-        for (const auto &b : dialoguesFactices().boites)
-            dialogues += b.genre == u"Couleur";
-        QCOMPARE(dialogues, 5);
+        const auto nombreDialogues = [] {
+            int n = 0;
+            for (const auto &b : dialoguesFactices().boites)
+                n += b.genre == u"Couleur";
+            return n;
+        };
+        QCOMPARE(nombreDialogues(), 4);
         QCOMPARE(dialoguesFactices().textes(), QStringList{"Cette couleur est déjà utilisée."});
+        // A cancel, even after a refused colour, goes back to "Effacer".
+        dialoguesFactices().oublier();
+        dialoguesFactices().reponsesCouleur = {0x000000FF, std::nullopt, 0x0000FFFF};
+        f.choisirItem(3);
+        QCOMPARE(f.liste->currentRow(), 0);
+        QCOMPARE(f.liste->Couleur(3), clWhite);
+        QCOMPARE(nombreDialogues(), 2);
         // An item with its colour opens nothing; "Effacer" never asks.
         dialoguesFactices().oublier();
         f.choisirItem(2);
         f.choisirItem(0);
         QVERIFY(dialoguesFactices().boites.empty());
+    }
+
+    void choixAuClavier()
+    {
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        f.liste->setFocus();
+        dialoguesFactices().reponsesCouleur = {0x000000FF};
+        QTest::keyClick(f.liste, Qt::Key_Down);
+        QCOMPARE(f.liste->Couleur(1), TColor(0x000000FF));
+        f.cliquer(CentreZone(1));
+        QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
+        // Cancelled from the keyboard too: back to "Effacer".
+        QTest::keyClick(f.liste, Qt::Key_Down);
+        QCOMPARE(f.liste->currentRow(), 0);
+        // An item selected by none of the three (by a screen reader) still asks before painting, and
+        // a cancel paints nothing.
+        f.liste->setCurrentRow(2);
+        f.cliquer(CentreZone(1));
+        QCOMPARE(f.liste->currentRow(), 0);
+        QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
+        dialoguesFactices().reponsesCouleur = {0x00008000};
+        f.liste->setCurrentRow(2);
+        f.cliquer(CentreZone(1));
+        QCOMPARE(f.pixelVu(CentreZone(1)), vert);
     }
 
     void effacerResteBlanc()
@@ -140,6 +198,62 @@ private slots:
         // The check compares zone sets, not colours.
         f.cliquer(PixelBlanc, Qt::RightButton);
         QCOMPARE(f.derniereNotification()->Message().section('\n', 0, 0), premier.section('\n', 0, 0));
+    }
+
+    void annulerEtRetablir()
+    {
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        const QString chemin = EcrireColoriage(arbre, "etau", "p", ColoriageSixZones());
+        f.fenetre.Ouvrir(chemin, "p");
+        deuxCouleurs(f);
+        QVERIFY(!f.action("MenuAnnuler")->isEnabled());
+        // Zone 2 goes to part 1, then to part 2.
+        f.choisirItem(1);
+        f.cliquer(CentreZone(1));
+        f.cliquer(CentreZone(2));
+        f.choisirItem(2);
+        f.cliquer(CentreZone(2));
+        f.action("MenuAnnuler")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(2)), rouge);
+        f.action("MenuAnnuler")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(2)), QColor(Qt::white));
+        QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
+        f.action("MenuRetablir")->trigger();
+        f.action("MenuRetablir")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(2)), vert);
+        QVERIFY(!f.action("MenuRetablir")->isEnabled());
+        // A recolouring is a step; an item's first colour is not.
+        dialoguesFactices().reponsesCouleur = {0x00FF0000};
+        f.cliquerCarre(1);
+        QCOMPARE(f.pixelVu(CentreZone(1)), bleu);
+        f.action("MenuAnnuler")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
+        QCOMPARE(f.liste->Couleur(1), TColor(0x000000FF));
+        f.action("MenuRetablir")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(1)), bleu);
+
+        // Parts 1 and 2 found: undoing every step changes their colours but never their zones.
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        while (f.action("MenuAnnuler")->isEnabled())
+            f.action("MenuAnnuler")->trigger();
+        QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
+        QCOMPARE(f.pixelVu(CentreZone(2)), vert);
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QCOMPARE(f.derniereNotification()->Message().section('\n', 0, 0), QStringLiteral("Pièces trouvées : 1-2"));
+
+        // Bounded, and emptied by an opening.
+        dialoguesFactices().reponsesCouleur = {0x0000FFFF};
+        f.choisirItem(3);
+        for (int i = 0; i < 1100; ++i) {
+            f.liste->setCurrentRow(i % 2 == 0 ? 3 : 0);
+            f.cliquer(CentreZone(3));
+        }
+        QVERIFY(f.fenetre.Historique().count() <= 1000);
+        dialoguesFactices().reponsesEnregistrement = {ReponseEnregistrement::NePasEnregistrer};
+        f.fenetre.Ouvrir(chemin, "p");
+        QVERIFY(!f.action("MenuAnnuler")->isEnabled());
+        QVERIFY(f.fenetre.Historique().isClean());
     }
 
     void molette()

@@ -7,6 +7,7 @@
 #include "common/Jpeg.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QtTest>
 
 // Checking the colouring through the window: the counter, the texts of both modes, locking, the
@@ -39,7 +40,10 @@ private slots:
         ArbreMecanismes arbre;
         FenetreColoriage f;
         f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
-        f.action("MenuVerification")->trigger();
+        // A right double click, as the window system delivers it, is one check.
+        QTest::mouseClick(f.vue, Qt::RightButton, {}, PixelBlanc);
+        QTest::mouseDClick(f.vue, Qt::RightButton, {}, PixelBlanc);
+        QTest::mouseRelease(f.vue, Qt::RightButton, {}, PixelBlanc);
         QCOMPARE(f.bilan->text(), QStringLiteral("Correction : 1"));
         QCOMPARE(f.nombreNotifications(), 1);
         QCOMPARE(f.derniereNotification()->Entete(), QStringLiteral("Tentative de validation : 1"));
@@ -159,6 +163,9 @@ private slots:
     void avantToutExercice()
     {
         FenetreColoriage f;
+        // No drawing nor help to open before an exercise is.
+        QVERIFY(!f.action("MenuPdf")->isEnabled());
+        QVERIFY(!f.action("MenuAide")->isEnabled());
         f.action("MenuVerification")->trigger();
         QCOMPARE(f.nombreNotifications(), 0);
         QCOMPARE(f.bilan->text(), QStringLiteral("Correction : 0"));
@@ -177,12 +184,15 @@ private slots:
     {
         QFETCH(bool, fini);
         ArbreMecanismes arbre;
+        // Zone 1 also covers the top of the drawing, where the text goes.
+        ColoriageTest c = ColoriageSixZones();
+        QPainter(&c.trame).fillRect(QRect(0, 0, 240, 36), QColor(255, 0, 0));
         FenetreColoriage f;
-        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", c), "p");
         if (fini)
             peindre(f, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {5, 6}});
         else
-            peindre(f, {{3, 3}});
+            peindre(f, {{3, 3}, {1, 1}});
         f.cliquer(PixelBlanc, Qt::RightButton);
         const QString chemin = arbre.chemin("export.jpg");
         dialoguesFactices().fichiersAEnregistrer = {chemin};
@@ -198,15 +208,23 @@ private slots:
         };
         QVERIFY(proche(lue.image.pixelColor(CentreZone(3) + QPoint(0, 5)), QColor(0, 0, 255)));
         QVERIFY(proche(lue.image.pixelColor(QPoint(130, 40)), QColor(Qt::black)));
-        // Text at the top left while the exercise is not finished: dark pixels in the white band.
+        QVERIFY(proche(lue.image.pixelColor(QPoint(2, 2)), QColor(Qt::red)));
+        // Text at the top left while the exercise is not finished, black on white over the paint.
         int sombres = 0;
-        for (int y = 4; y < 34; ++y)
-            for (int x = 4; x < 240; ++x)
-                sombres += qGray(lue.image.pixel(x, y)) < 100;
-        if (fini)
+        int rouges = 0;
+        for (int y = 4; y < 34; ++y) {
+            for (int x = 4; x < 60; ++x) {
+                const QColor p = lue.image.pixelColor(x, y);
+                sombres += std::max({p.red(), p.green(), p.blue()}) < 100;
+                rouges += (y % 16 > 4 && y % 16 < 14) && proche(p, Qt::red);
+            }
+        }
+        if (fini) {
             QCOMPARE(sombres, 0);
-        else
+        } else {
             QVERIFY(sombres > 20);
+            QCOMPARE(rouges, 0);
+        }
     }
 
     void exportImpossible()
