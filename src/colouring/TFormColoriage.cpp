@@ -7,7 +7,7 @@
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
-#include "common/GeometrieFenetre.h"
+#include "common/MenusClavier.h"
 #include "common/OuvertureExercice.h"
 #include "common/TitreFenetre.h"
 #include "common/TravailNonEnregistre.h"
@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -68,7 +67,7 @@ TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(
     };
     connect(this, &QWidget::windowTitleChanged, this, nommer);
     nommer(windowTitle());
-    PreparerGeometrieRestauree(*this, TailleParDefaut);
+    resize(TailleParDefaut);
     setWindowState(Qt::WindowMaximized);
     Historique_ = new QUndoStack(this);
     Historique_->setUndoLimit(LimiteHistorique);
@@ -139,9 +138,7 @@ void TFormColoriage::MenuCreation()
     MenuRetablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     MenuEnregistrerImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuAide->setShortcut(QKeySequence(Qt::Key_F1));
-    // F10 opens the menus, as on other desktops.
-    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
+    OuvrirMenusParF10(*this);
 }
 
 void TFormColoriage::PanelCreation()

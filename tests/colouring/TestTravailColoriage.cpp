@@ -116,21 +116,6 @@ private slots:
         f.action("MenuEnregistrerImage")->trigger();
         QVERIFY(!f.fenetre.isWindowModified());
     }
-
-    void geometrieRestauree()
-    {
-        TFormColoriage fenetre;
-        fenetre.show();
-        QVERIFY(fenetre.isMaximized());
-        fenetre.setWindowState(Qt::WindowNoState);
-        const QRect disponible = fenetre.screen()->availableGeometry();
-        QVERIFY2(disponible.contains(fenetre.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3×%4")
-                                                                              .arg(fenetre.x())
-                                                                              .arg(fenetre.y())
-                                                                              .arg(fenetre.width())
-                                                                              .arg(fenetre.height())));
-        QVERIFY((fenetre.geometry().center() - disponible.center()).manhattanLength() <= 40);
-    }
 };
 
 VELKORA_TEST(TestTravailColoriage)
