@@ -20,7 +20,7 @@ const QString TexteCaractere =
 const QString TexteZoneOrpheline = QStringLiteral("La zone %1 n'appartient à aucune %2.");
 const QString TexteZoneDouble = QStringLiteral("La zone %1 appartient à la fois à la %2 %3 et à la %2 %4.");
 const QString TexteClasseNonUnion = QStringLiteral(
-    "La pièce %1 du décodage de plan est partagée entre les classes d'équivalence %2 et %3 : une classe "
+    "La zone %1 du décodage de plan (pièce %2) est partagée entre les classes d'équivalence %3 et %4 : une classe "
     "d'équivalence réunit des pièces entières.");
 const QString TexteRefus = QStringLiteral("La fenêtre de l'exercice refuse de l'ouvrir : %1");
 
@@ -142,14 +142,20 @@ void VerifierClassesUnionsDePieces(ContexteVerification &contexte, const ZonesCo
 {
     if (pieces.trame.isNull() || classes.trame.isNull() || pieces.trame.size() != classes.trame.size())
         return;
-    const QHash<TColor, int> pieceDe = proprietaires(pieces);
+    // A part drawn more than once (two jaws, two screws) may have its copies in different classes: what
+    // must lie in one class is each zone of the plan decoding.
+    QHash<TColor, int> zoneDe;
+    for (std::size_t k = 1; k < pieces.couleurs.size(); ++k) {
+        if (pieces.couleurs[k] && pieces.proprietaire[k] > 0)
+            zoneDe.insert(*pieces.couleurs[k], int(k));
+    }
     const QHash<TColor, int> classeDe = proprietaires(classes);
-    std::vector<int> classeDeLaPiece(std::size_t(pieces.nombre) + 1, 0);
-    std::vector<bool> signalee(std::size_t(pieces.nombre) + 1, false);
+    std::vector<int> classeDeLaZone(pieces.couleurs.size(), 0);
+    std::vector<bool> signalee(pieces.couleurs.size(), false);
     const QString relatif =
         contexte.radical() + u'/' + PrefixeDossierColoriage + ModeClasses + u'/' + FichierSolutionColoriage;
 
-    // A pixel that is a zone in both maps ties its part to its class; runs of one pair are looked at once.
+    // A pixel that is a zone in both maps ties its zone to its class; runs of one pair are looked at once.
     TColor precedenteP = 0xFFFFFFFF;
     TColor precedenteCe = 0xFFFFFFFF;
     for (int y = 0; y < pieces.trame.height(); ++y) {
@@ -162,18 +168,20 @@ void VerifierClassesUnionsDePieces(ContexteVerification &contexte, const ZonesCo
                 continue;
             precedenteP = cp;
             precedenteCe = cc;
-            const int piece = pieceDe.value(cp, 0);
+            const int zone = zoneDe.value(cp, 0);
             const int classe = classeDe.value(cc, 0);
-            if (piece <= 0 || classe <= 0 || piece > pieces.nombre)
+            if (zone <= 0 || classe <= 0)
                 continue;
-            int &connue = classeDeLaPiece[std::size_t(piece)];
+            int &connue = classeDeLaZone[std::size_t(zone)];
             if (connue == 0) {
                 connue = classe;
-            } else if (connue != classe && !signalee[std::size_t(piece)]) {
-                signalee[std::size_t(piece)] = true;
+            } else if (connue != classe && !signalee[std::size_t(zone)]) {
+                signalee[std::size_t(zone)] = true;
                 contexte.rapport().erreur(relatif, 0,
-                                          TexteClasseNonUnion.arg(piece).arg(std::min(connue, classe)).arg(
-                                              std::max(connue, classe)));
+                                          TexteClasseNonUnion.arg(zone)
+                                              .arg(pieces.proprietaire[std::size_t(zone)])
+                                              .arg(std::min(connue, classe))
+                                              .arg(std::max(connue, classe)));
             }
         }
     }

@@ -19,7 +19,7 @@ struct ZonesColoriage {
     bool complet = false;                        // every zone belongs to one part or class
 };
 ZonesColoriage VerifierColoriage(ContexteVerification &contexte, const QString &mode);
-// Every part of the drawing lies in one equivalence class.
+// Every zone of the plan decoding lies in one equivalence class.
 void VerifierClassesUnionsDePieces(ContexteVerification &contexte, const ZonesColoriage &pieces,
                                    const ZonesColoriage &classes);
 

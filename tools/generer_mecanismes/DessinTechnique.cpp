@@ -110,37 +110,6 @@ void Fleche(QPainter &p, QPointF queue, QPointF pointe)
     p.restore();
 }
 
-void DessinerVisCHc(QPainter &p, QPointF faceTete, double angleDegres, const VisCHc &vis)
-{
-    p.save();
-    p.translate(faceTete);
-    p.rotate(angleDegres);
-    const double rk = vis.dk / 2;
-    const double r = vis.d / 2;
-    const double bout = vis.k + vis.longueur;
-    const double c = 2; // chamfers
-    const QPainterPath tete = Polygone({{0, -rk + c}, {c, -rk}, {vis.k, -rk}, {vis.k, rk}, {c, rk}, {0, rk - c}});
-    const QPainterPath tige = Polygone({{vis.k, -r}, {bout - c, -r}, {bout, -r + c}, {bout, r - c}, {bout - c, r}, {vis.k, r}});
-    PieceVue(p, tete);
-    PieceVue(p, tige);
-    // The hexagon socket, hidden inside the head.
-    const double s = vis.dk * 0.25;
-    p.setPen(TraitCache());
-    p.drawLine(QPointF(0, -s), QPointF(vis.k * 0.6, -s));
-    p.drawLine(QPointF(0, s), QPointF(vis.k * 0.6, s));
-    p.drawLine(QPointF(vis.k * 0.6, -s), QPointF(vis.k * 0.75, 0));
-    p.drawLine(QPointF(vis.k * 0.6, s), QPointF(vis.k * 0.75, 0));
-    // Thread: roots in thin lines, limit in a thick one.
-    const double racine = r * 0.8;
-    const double debut = bout - vis.filetage;
-    p.setPen(TraitFin());
-    p.drawLine(QPointF(debut, -racine), QPointF(bout, -racine));
-    p.drawLine(QPointF(debut, racine), QPointF(bout, racine));
-    p.setPen(TraitFort());
-    p.drawLine(QPointF(debut, -r), QPointF(debut, r));
-    p.restore();
-}
-
 QPainterPath Rectangle(double x1, double y1, double x2, double y2)
 {
     QPainterPath chemin;
@@ -165,6 +134,8 @@ QPainterPath Disque(QPointF centre, double rayon)
 
 void DessinerRepere(QPainter &p, const Repere &repere, Calque calque, const QColor &cle)
 {
+    if (calque != Calque::Plan && calque != Calque::Reperes)
+        return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);

@@ -1,34 +1,8 @@
 #include "PagesEtau.h"
 
-namespace {
+#include "PagesHtml.h"
 
-// Every character outside ASCII becomes a numeric entity, so the pages read the same whatever
-// character set a viewer assumes.
-QByteArray EnHtmlAscii(const QString &texte)
-{
-    QByteArray sortie;
-    for (const char32_t c : texte.toUcs4()) {
-        if (c < 0x80)
-            sortie.append(static_cast<char>(c));
-        else
-            sortie.append("&#" + QByteArray::number(static_cast<uint>(c)) + ';');
-    }
-    return sortie;
-}
-
-QString Page(const QString &titre, const QString &corps)
-{
-    return QStringLiteral(
-               "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
-               "<style>\nbody { font-family: 'DejaVu Sans', Verdana, sans-serif; margin: 16px; color: #1b2733; }\n"
-               "h1 { color: #1f4e79; }\nh2 { color: #1f4e79; margin-top: 18px; }\n"
-               "p.legende { font-style: italic; color: #4a5a6a; }\n</style>\n</head>\n<body>\n%2</body>\n</html>\n")
-        .arg(titre, corps);
-}
-
-} // namespace
-
-QByteArray PageExplication()
+QString CorpsExplicationEtau()
 {
     const QString corps = QStringLiteral(R"(<h1>Étau de serrage</h1>
 <p><img src="%1" width="460" height="300" alt="Vue de l'étau de serrage"></p>
@@ -53,10 +27,10 @@ et les vis qui assemblent le tout. Dans l'onglet « Dessin technique », cliquez
 connaître sa désignation, sa matière et le nombre d'exemplaires.</p>
 )")
                               .arg(NomImageVue, NomPageFonctionnement);
-    return EnHtmlAscii(Page(QStringLiteral("Étau de serrage"), corps));
+    return corps;
 }
 
-QByteArray PageFonctionnement()
+std::vector<AnnexePage> AnnexesEtau()
 {
     const QString corps = QStringLiteral(R"(<h1>Fonctionnement de l'étau</h1>
 <p><img src="%1" width="480" height="240" alt="Rotation du levier, translation du mors mobile"></p>
@@ -78,5 +52,7 @@ les glissières, reprennent l'effort qui tend à soulever le mors quand on serre
 <p><a href="explication.htm">Retour à la présentation de l'étau</a></p>
 )")
                               .arg(NomImageMouvement);
-    return EnHtmlAscii(Page(QStringLiteral("Fonctionnement de l'étau"), corps));
+    return {{NomPageFonctionnement, PageHtml(QStringLiteral("Fonctionnement de l'étau"), corps)},
+            {NomImageVue, OctetsPng(ImageVueEtau())},
+            {NomImageMouvement, OctetsPng(ImageMouvementEtau())}};
 }

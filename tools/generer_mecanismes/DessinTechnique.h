@@ -12,8 +12,10 @@
 // anti-aliasing, so the drawing is pure black and white and its labels meet the zone map pixel
 // for pixel.
 
-// The drawing itself, or the zone map in which only the part labels appear, filled with their key colours.
-enum class Calque { Plan, Trame };
+// The drawing itself; the presentation's zone map, where only the part labels appear in their key
+// colours; the colouring exercises' zone map, every zone of the drawing in its own key colour; the
+// diagram's background, every zone in the marking colour of its equivalence class.
+enum class Calque { Plan, Reperes, Zones, Classes };
 
 QPen TraitFort();
 QPen TraitFin();
@@ -41,7 +43,6 @@ struct VisCHc {
     double longueur;   // under the head
     double filetage;   // threaded length, measured from the tip
 };
-void DessinerVisCHc(QPainter &p, QPointF faceTete, double angleDegres, const VisCHc &vis);
 
 QPainterPath Rectangle(double x1, double y1, double x2, double y2);
 QPainterPath Polygone(std::initializer_list<QPointF> sommets);
@@ -54,4 +55,5 @@ struct Repere {
     QPoint cible;
 };
 inline constexpr int RayonRepere = 15;
+// Drawn on the drawing and, in its key colour, on the presentation's zone map; absent elsewhere.
 void DessinerRepere(QPainter &p, const Repere &repere, Calque calque, const QColor &cle);

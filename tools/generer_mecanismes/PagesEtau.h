@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
-#include <QString>
+#include "Mecanisme.h"
 
-// The description pages of the bench vice and the pictures they show.
-QByteArray PageExplication();
-QByteArray PageFonctionnement();
+// The bench vice's description page, the page on how it works and the pictures they show.
+QString CorpsExplicationEtau();
+std::vector<AnnexePage> AnnexesEtau();
+
 // A shaded oblique view of the vice with a workpiece between its jaws.
 QImage ImageVueEtau();
 // How a turn of the lever becomes a stroke of the mobile jaw.

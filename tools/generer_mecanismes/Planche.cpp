@@ -1,0 +1,153 @@
+#include "Planche.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// European projection symbol: the cone seen from the side and from its end.
+void SymboleProjection(QPainter &p, QPointF centre)
+{
+    p.save();
+    p.setPen(TraitFin());
+    p.setBrush(Qt::NoBrush);
+    const double x = centre.x();
+    const double y = centre.y();
+    p.drawPolygon(QPolygonF({QPointF(x - 30, y - 7), QPointF(x - 6, y - 13), QPointF(x - 6, y + 13),
+                             QPointF(x - 30, y + 7)}));
+    p.drawEllipse(QPointF(x + 18, y), 13, 13);
+    p.drawEllipse(QPointF(x + 18, y), 7, 7);
+    p.restore();
+}
+
+void Cartouche(QPainter &p, const Mecanisme &m)
+{
+    const double x = m.zoneDessin.width() - 410;
+    const double y = m.zoneDessin.height() - 130;
+    const QRectF cadre(x, y, 400, 120);
+    p.save();
+    p.fillRect(cadre, Qt::white);
+    p.setPen(TraitFort());
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(cadre);
+    p.drawLine(QPointF(x, y + 60), QPointF(x + 400, y + 60));
+    p.setPen(TraitFin());
+    for (const double dx : {110.0, 210.0, 300.0})
+        p.drawLine(QPointF(x + dx, y + 60), QPointF(x + dx, y + 120));
+    p.restore();
+    Texte(p, QRectF(x, y + 2, 400, 36), 26, true, m.nom);
+    Texte(p, QRectF(x, y + 36, 400, 22), 13, false, QStringLiteral("Dessin d'ensemble"));
+    Texte(p, QRectF(x + 4, y + 64, 102, 18), 11, false, QStringLiteral("Échelle"), Qt::AlignLeft | Qt::AlignTop);
+    Texte(p, QRectF(x, y + 82, 110, 34), 18, true, m.echelle);
+    SymboleProjection(p, QPointF(x + 160, y + 90));
+    Texte(p, QRectF(x + 214, y + 64, 82, 18), 11, false, QStringLiteral("Format"), Qt::AlignLeft | Qt::AlignTop);
+    Texte(p, QRectF(x + 210, y + 82, 90, 34), 18, true, QStringLiteral("A3"));
+    Texte(p, QRectF(x + 304, y + 64, 92, 18), 11, false, QStringLiteral("Velkora"), Qt::AlignLeft | Qt::AlignTop);
+    Texte(p, QRectF(x + 300, y + 82, 100, 34), 18, true, m.reference);
+}
+
+void Cadre(QPainter &p, QSize zone)
+{
+    const double l = zone.width();
+    const double h = zone.height();
+    p.save();
+    p.setPen(TraitFort());
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(12, 12, l - 24, h - 24));
+    // Centring marks in the middle of each side.
+    p.drawLine(QPointF(l / 2, 2), QPointF(l / 2, 12));
+    p.drawLine(QPointF(l / 2, h - 12), QPointF(l / 2, h - 2));
+    p.drawLine(QPointF(2, h / 2), QPointF(12, h / 2));
+    p.drawLine(QPointF(l - 12, h / 2), QPointF(l - 2, h / 2));
+    p.restore();
+}
+
+} // namespace
+
+TColor CouleurClasse(int n)
+{
+    static constexpr std::array<TColor, 9> couleurs{0x000000FF, 0x00FF0000, 0x00008000, 0x000080FF, 0x00800080,
+                                                    0x00808000, 0x00004080, 0x00FF0080, 0x00408000};
+    return couleurs[static_cast<std::size_t>(std::clamp(n, 1, 9) - 1)];
+}
+
+TColor MarqueClasse(int n)
+{
+    static constexpr std::array<TColor, 9> marques{0x0000FFFF, 0x00FFFF00, 0x00FF00FF, 0x0000FF00, 0x008080FF,
+                                                   0x00FFC080, 0x0080FFFF, 0x00C0FFC0, 0x00FF80C0};
+    return marques[static_cast<std::size_t>(std::clamp(n, 1, 9) - 1)];
+}
+
+void Texte(QPainter &p, const QRectF &boite, int taille, bool gras, const QString &texte, Qt::Alignment alignement)
+{
+    p.save();
+    p.setFont(PoliceDessin(taille, gras));
+    p.setPen(Qt::black);
+    p.drawText(boite, alignement, texte);
+    p.restore();
+}
+
+void TraceCoupe(QPainter &p, double x, double haut, double bas, double sens, const QString &lettre)
+{
+    p.save();
+    p.setPen(TraitFort());
+    p.drawLine(QPointF(x, haut - 22), QPointF(x, haut));
+    p.drawLine(QPointF(x, bas), QPointF(x, bas + 22));
+    Fleche(p, QPointF(x, haut - 18), QPointF(x + sens * 28, haut - 18));
+    Fleche(p, QPointF(x, bas + 18), QPointF(x + sens * 28, bas + 18));
+    const double xl = x + sens * 30 + (sens < 0 ? -16 : 2);
+    Texte(p, QRectF(xl, haut - 44, 14, 20), 16, true, lettre);
+    Texte(p, QRectF(xl, bas + 24, 14, 20), 16, true, lettre);
+    p.restore();
+}
+
+QTransform TransformationPlanche(const Mecanisme &m, QSize page)
+{
+    const double echelle = std::min(page.width() / double(m.zoneDessin.width()),
+                                    page.height() / double(m.zoneDessin.height()));
+    return QTransform()
+        .translate((page.width() - m.zoneDessin.width() * echelle) / 2, (page.height() - m.zoneDessin.height() * echelle) / 2)
+        .scale(echelle, echelle);
+}
+
+std::vector<ZoneDessin> DessinerPlanche(QPainter &p, const Mecanisme &m, Calque calque)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.fillRect(QRect(QPoint(0, 0), m.zoneDessin), Qt::white);
+    std::vector<QColor> marques;
+    for (int n = 1; n <= static_cast<int>(m.classes.size()); ++n)
+        marques.push_back(CouleurVersQColor(MarqueClasse(n)));
+    Feuille feuille(p, calque, marques);
+    if (calque != Calque::Reperes)
+        m.dessinerVues(feuille);
+    if (calque == Calque::Plan) {
+        Cadre(p, m.zoneDessin);
+        Cartouche(p, m);
+    }
+    for (const Repere &repere : m.reperes) {
+        const auto piece = std::find_if(m.pieces.begin(), m.pieces.end(),
+                                        [&](const PieceMecanisme &x) { return x.repere == repere.numero; });
+        DessinerRepere(p, repere, calque, piece == m.pieces.end() ? QColor(Qt::white) : CouleurVersQColor(piece->couleurCle));
+    }
+    p.restore();
+    return feuille.zones();
+}
+
+QImage ImagePlanche(const Mecanisme &m, Calque calque)
+{
+    QImage image(TaillePlanche, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setTransform(TransformationPlanche(m));
+    DessinerPlanche(p, m, calque);
+    return image;
+}
+
+std::vector<ZoneDessin> ZonesPlanche(const Mecanisme &m)
+{
+    QImage rien(1, 1, QImage::Format_RGB888);
+    QPainter p(&rien);
+    return DessinerPlanche(p, m, Calque::Classes);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Mecanisme.h"
+
+#include <QImage>
+#include <QTransform>
+
+// The sheet as a scanner gives it: A3 at 150 dpi.
+inline constexpr QSize TaillePlanche(2480, 1754);
+
+// The colour of class n in the correction graph, and the colour that marks its zones in the diagram's
+// background; neither is white nor black, and no two classes share one.
+TColor CouleurClasse(int n);
+TColor MarqueClasse(int n);
+
+// From the mechanism's drawing area to the pixels of the sheet, centred.
+QTransform TransformationPlanche(const Mecanisme &m, QSize page = TaillePlanche);
+
+// The frame, the views, the part labels and the title block, on a painter whose logical area is the
+// mechanism's drawing area. Gives the zones in the order they were opened.
+std::vector<ZoneDessin> DessinerPlanche(QPainter &p, const Mecanisme &m, Calque calque);
+
+// One layer at the sheet's size, 24 bits, white ground, drawn without anti-aliasing.
+QImage ImagePlanche(const Mecanisme &m, Calque calque);
+
+// The zones in the order their key colours are numbered.
+std::vector<ZoneDessin> ZonesPlanche(const Mecanisme &m);
+
+void Texte(QPainter &p, const QRectF &boite, int taille, bool gras, const QString &texte,
+           Qt::Alignment alignement = Qt::AlignCenter);
+// Trace of a section plane: thick ends outside the view, arrows showing where one looks from.
+void TraceCoupe(QPainter &p, double x, double haut, double bas, double sens, const QString &lettre);
