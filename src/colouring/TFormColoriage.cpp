@@ -236,8 +236,7 @@ void TFormColoriage::Ouvrir(const QString &cheminDescripteur, const QString &mod
     if (!PeutAbandonnerColoriage())
         return;
     DossierExercice = dossier;
-    const QString nom = LireDescripteur(cheminDescripteur).nom;
-    NomMecanisme = nom.isEmpty() ? NomFichier(RadicalDescripteur(cheminDescripteur)) : nom;
+    NomMecanisme = NomMecanismeAffiche(cheminDescripteur);
     ExerciceEdition(std::move(lecture), mode);
 }
 
@@ -320,7 +319,8 @@ void TFormColoriage::showEvent(QShowEvent *evenement)
 
 bool TFormColoriage::PeutAbandonnerColoriage()
 {
-    return PeutAbandonnerTravail(*Historique_, NomMecanisme, [this] { return EnregistrerPlanColorie(); });
+    return PeutAbandonnerTravail(*Historique_, QStringLiteral("ce coloriage (« %1 »)").arg(NomMecanisme),
+                                 [this] { return EnregistrerPlanColorie(); });
 }
 
 void TFormColoriage::closeEvent(QCloseEvent *evenement)

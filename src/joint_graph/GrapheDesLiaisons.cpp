@@ -59,8 +59,7 @@ QString NomDuMecanisme(const QString &dossierExercice)
     const QString mecanisme = NomMecanismeDuDossier(dossierExercice);
     if (mecanisme == NomSansMecanisme)
         return NomModeLibre;
-    const QString nom = LireDescripteur(CheminDescripteur(mecanisme)).nom;
-    return nom.isEmpty() ? mecanisme : nom;
+    return NomMecanismeAffiche(CheminDescripteur(mecanisme));
 }
 
 QString MessageNombreClasses()
@@ -423,7 +422,8 @@ bool TFormGrapheDesLiaisons::PeutAbandonnerGraphe()
 
 QString TFormGrapheDesLiaisons::NomGraphe() const
 {
-    return CheminEnregistre.isEmpty() ? NomDuMecanisme(Graphe_.DossierExercice) : NomFichier(CheminEnregistre);
+    return QStringLiteral("ce graphe des liaisons (« %1 »)")
+        .arg(CheminEnregistre.isEmpty() ? NomDuMecanisme(Graphe_.DossierExercice) : NomFichier(CheminEnregistre));
 }
 
 void TFormGrapheDesLiaisons::ActualiserTitre()

@@ -73,7 +73,7 @@ private slots:
         for (const auto &b : dialoguesFactices().boites) {
             boites << b.genre;
             if (b.genre == u"Enregistrement")
-                QCOMPARE(b.texte, QStringLiteral("Enregistrer les modifications de etau ?"));
+                QCOMPARE(b.texte, QStringLiteral("Enregistrer les modifications de ce coloriage (« etau ») ?"));
             if (b.genre == u"Enregistrer")
                 QCOMPARE(b.titre, QStringLiteral("Enregistrer le plan colorié"));
             if (b.genre == u"Ouvrir")
