@@ -111,7 +111,9 @@ void TFormSchemaCinematique::MenuCreation()
     MenuRetablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     MenuAnnuler->setEnabled(false);
     MenuRetablir->setEnabled(false);
-    connect(Historique, &QUndoStack::canUndoChanged, MenuAnnuler, &QAction::setEnabled);
+    // A step the history forgot to keep within its bytes cannot be undone.
+    connect(Historique, &QUndoStack::indexChanged, this,
+            [this] { MenuAnnuler->setEnabled(PeutAnnuler(*Historique)); });
     connect(Historique, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
 
     MenuOutils = menuBar()->addMenu(TitreMenuOutils);
@@ -130,6 +132,7 @@ void TFormSchemaCinematique::MenuCreation()
 void TFormSchemaCinematique::InitialisationGenerale()
 {
     Schema = SchemaCinematique{};
+    SchemaOuvert = false;
     CeInitialisation();
     LiaisonInitialisation();
     TrameInitialisation();
@@ -176,6 +179,7 @@ void TFormSchemaCinematique::OuvrirGDL(const QString &cheminGdl)
     }
     MenuPdf->setVisible(Schema.PdfVisible);
     EditionGenerale();
+    SchemaOuvert = true;
 }
 
 void TFormSchemaCinematique::showEvent(QShowEvent *evenement)
@@ -196,12 +200,17 @@ void TFormSchemaCinematique::FormShow()
     DessinEdition();
 }
 
-// The scroll box's contents cover its view and the background.
+// The scroll box's contents cover its view, the background and the symbols.
 void TFormSchemaCinematique::AjusterContenu()
 {
     QSize taille = ScrollBox->viewport()->size();
+    const auto couvrir = [&taille](const QRect &r) { taille = taille.expandedTo(QSize(r.right() + 1, r.bottom() + 1)); };
     if (ImageFond->isVisibleTo(Contenu))
-        taille = taille.expandedTo(QSize(ImageFond->geometry().right() + 1, ImageFond->geometry().bottom() + 1));
+        couvrir(ImageFond->geometry());
+    for (const QLabel *symbole : ImageLiaison) {
+        if (symbole->isVisibleTo(Contenu))
+            couvrir(symbole->geometry());
+    }
     Contenu->resize(taille);
 }
 
@@ -210,7 +219,7 @@ QRect TFormSchemaCinematique::ZoneVisible() const
     return QRect(-Contenu->pos(), ScrollBox->viewport()->size());
 }
 
-void TFormSchemaCinematique::ScrollBoxResize(bool symbolesSuivent)
+void TFormSchemaCinematique::ScrollBoxResize()
 {
     if (Schema.TypeTrame == TrameDessin) {
         const QSize vue = ScrollBox->viewport()->size();
@@ -219,14 +228,9 @@ void TFormSchemaCinematique::ScrollBoxResize(bool symbolesSuivent)
         const QPoint centre(vue.width() > image.width() ? (vue.width() - image.width()) / 2 : 0,
                             vue.height() > image.height() ? (vue.height() - image.height()) / 2 : 0);
         ImageFond->move(centre);
-        // Once the student sees the drawing, the symbols placed on it follow it; all stay in sight.
-        if (symbolesSuivent && FenetreMontree && centre != avant) {
-            const QRect dessin(avant, image);
-            for (QLabel *symbole : ImageLiaison) {
-                const QPoint place = symbole->geometry().intersects(dessin) ? symbole->pos() + centre - avant
-                                                                            : symbole->pos();
-                symbole->move(PositionRelachee(place, symbole->size(), ZoneVisible(), false));
-            }
+        for (int k = 0; k < NbrSymboles; ++k) {
+            if (SymbolePose[std::size_t(k)])
+                ImageLiaison[std::size_t(k)]->move(ImageLiaison[std::size_t(k)]->pos() + centre - avant);
         }
     } else if (Schema.TypeTrame == TrameQuadrillage) {
         TrameAjuster();
@@ -237,7 +241,7 @@ void TFormSchemaCinematique::ScrollBoxResize(bool symbolesSuivent)
 bool TFormSchemaCinematique::eventFilter(QObject *objet, QEvent *evenement)
 {
     if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize)
-        ScrollBoxResize(true);
+        ScrollBoxResize();
     else if (objet == ImageFond)
         return ImageFondEvenement(evenement, QPoint()) || QMainWindow::eventFilter(objet, evenement);
     else {

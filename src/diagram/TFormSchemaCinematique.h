@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagram/CommandesSchema.h"
 #include "diagram/SchemaCinematique.h"
 
 #include <QImage>
@@ -49,8 +50,8 @@ private:
     void InitialisationGenerale();
     void EditionGenerale();
     void FormShow();
-    // Centres a drawing background; symbolesSuivent when the area was resized under the student's eyes.
-    void ScrollBoxResize(bool symbolesSuivent);
+    // Centres a drawing background; the symbols the student placed move with it.
+    void ScrollBoxResize();
     void AjusterContenu();
     QRect ZoneVisible() const;
     void MenuOuvrirClick();
@@ -74,7 +75,8 @@ private:
     void LiaisonMouseUp(int k, bool parEtudiant);
     bool LiaisonEvenement(int k, QEvent *evenement);
     QPoint OrigineImageFond() const;
-    void PlacerSymbole(int k, QPoint depuisImageFond);
+    PlaceSymbole PlaceDe(int k) const;
+    void PlacerSymbole(int k, const PlaceSymbole &place);
 
     // The background.
     void TrameCreation();
@@ -97,14 +99,15 @@ private:
     void ImageFondMouseUp(QPoint position);
     bool ImageFondEvenement(QEvent *evenement, QPoint decalage);
     void TracerLigne(QPoint depuis, QPoint vers, bool surCalque);
-    void HistoriqueTraits(const QRect &zone, const QImage &avant, const QImage &apres);
-    void RemplacerTraits(const QRect &zone, const QImage &pixels);
+    void HistoriqueTraits(ZoneTraits avant, ZoneTraits apres);
+    void RemplacerTraits(const ZoneTraits &pixels);
     void MenuEnregistrerClick();
     void MenuAnnulerClick();
     void MenuRetablirClick();
     QToolButton *OutilEnfonce() const;
 
     SchemaCinematique Schema;
+    bool SchemaOuvert = false; // a diagram was opened and is shown
 
     // Palette.
     std::array<QToolButton *, NbrCeMax + 1> BoutonCe{}; // 1 to 9
@@ -115,8 +118,9 @@ private:
     std::array<QImage, NbrSymboles> PictureLiaison; // as drawn, 24 bits, for the export
     QLabel *ImageSelection = nullptr;
     bool SymbolesVersImageFond = false;
+    std::array<bool, NbrSymboles> SymbolePose{}; // placed by the student: it keeps its place on the drawing
     int SymboleDeplace = -1; // the symbol the student is dragging, or -1
-    QPoint PlaceAvantDeplacement;
+    PlaceSymbole PlaceAvantDeplacement;
     bool PlacementInitialAttendu = false;
 
     // Background.

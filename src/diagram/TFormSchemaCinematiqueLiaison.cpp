@@ -48,6 +48,7 @@ void TFormSchemaCinematique::LiaisonInitialisation()
         PictureLiaison[std::size_t(k)] = QImage();
     }
     ImageSelection->hide();
+    SymbolePose.fill(false);
     SymboleDeplace = -1;
     PlacementInitialAttendu = false;
 }
@@ -94,6 +95,7 @@ void TFormSchemaCinematique::LiaisonPlacementInitial()
         QLabel *image = ImageLiaison[std::size_t(k)];
         if (PictureLiaison[std::size_t(k)].isNull())
             continue;
+        SymbolePose[std::size_t(k)] = false;
         image->move(k * image->width(), 0);
         LiaisonMouseDown(k, QPoint(0, 0));
         LiaisonMouseUp(k, false);
@@ -109,9 +111,17 @@ void TFormSchemaCinematique::LiaisonOnMouse(bool versImageFond)
 
 QPoint TFormSchemaCinematique::OrigineImageFond() const { return ImageFond->pos(); }
 
-void TFormSchemaCinematique::PlacerSymbole(int k, QPoint depuisImageFond)
+PlaceSymbole TFormSchemaCinematique::PlaceDe(int k) const
 {
-    ImageLiaison[std::size_t(k)]->move(OrigineImageFond() + depuisImageFond);
+    const bool surDessin = SymbolePose[std::size_t(k)];
+    return {surDessin, ImageLiaison[std::size_t(k)]->pos() - (surDessin ? OrigineImageFond() : QPoint())};
+}
+
+void TFormSchemaCinematique::PlacerSymbole(int k, const PlaceSymbole &place)
+{
+    SymbolePose[std::size_t(k)] = place.surDessin;
+    ImageLiaison[std::size_t(k)]->move(place.position + (place.surDessin ? OrigineImageFond() : QPoint()));
+    AjusterContenu();
 }
 
 bool TFormSchemaCinematique::LiaisonEvenement(int k, QEvent *evenement)
@@ -125,7 +135,7 @@ bool TFormSchemaCinematique::LiaisonEvenement(int k, QEvent *evenement)
         // A second button pressed during a drag changes nothing.
         if (SymboleDeplace != k) {
             SymboleDeplace = k;
-            PlaceAvantDeplacement = image->pos() - OrigineImageFond();
+            PlaceAvantDeplacement = PlaceDe(k);
             LiaisonMouseDown(k, static_cast<QMouseEvent *>(evenement)->position().toPoint());
         }
         return true;
@@ -171,8 +181,11 @@ void TFormSchemaCinematique::LiaisonMouseUp(int k, bool parEtudiant)
     if (!parEtudiant || SymboleDeplace != k)
         return;
     SymboleDeplace = -1;
-    const QPoint place = image->pos() - OrigineImageFond();
-    if (place != PlaceAvantDeplacement)
-        Historique->push(new CommandeDeplacement([this, k](QPoint p) { PlacerSymbole(k, p); }, PlaceAvantDeplacement,
-                                                 place));
+    const PlaceSymbole &avant = PlaceAvantDeplacement;
+    if (image->pos() == avant.position + (avant.surDessin ? OrigineImageFond() : QPoint()))
+        return; // a click without a move leaves a symbol of the row in its row
+    SymbolePose[std::size_t(k)] = true;
+    const PlaceSymbole place = PlaceDe(k);
+    Historique->push(new CommandeDeplacement([this, k](const PlaceSymbole &p) { PlacerSymbole(k, p); },
+                                                 PlaceAvantDeplacement, place));
 }

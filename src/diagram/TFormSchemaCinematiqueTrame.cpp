@@ -95,7 +95,7 @@ void TFormSchemaCinematique::TrameEdition()
     case TrameDessin:
         ImageFond->resize(BitmapTrame.size());
         ImageFond->show();
-        ScrollBoxResize(false);
+        ScrollBoxResize();
         break;
     case TrameQuadrillage: {
         ImageFond->move(0, 0);

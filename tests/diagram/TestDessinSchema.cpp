@@ -266,6 +266,37 @@ private slots:
         QCOMPARE(image.pixelColor(20, 15), bati ? bleu : QColor(Qt::white));
     }
 
+    // Over a centred drawing the symbols and strokes are placed relative to the drawing: a stroke
+    // started on a symbol starts at the point under the pointer, and the export puts each symbol where
+    // it stands on the drawing.
+    void surLeDessinCentre()
+    {
+        ArbreMecanismes arbre;
+        QTemporaryDir documents;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaDeuxClasses());
+        QVERIFY(f.fond->pos().x() > 100 && f.fond->pos().y() > 100);
+        f.glisser(1, f.fond->pos() + QPoint(150, 140));
+        f.trait->click();
+        f.presser(f.symbole(1), QPoint(10, 10)); // (160, 150) on the drawing
+        f.relacher(f.fond, QPoint(260, 150));
+        QCOMPARE(f.affichage().pixelColor(210, 150), rouge);
+        QCOMPARE(f.affichage().pixelColor(150, 150), Surface());
+
+        const QString chemin = documents.filePath("schema.bmp");
+        dialoguesFactices().fichiersAEnregistrer = {chemin};
+        dialoguesFactices().reponsesQuestion = {true};
+        f.menuEnregistrer->trigger();
+        const QImage image(chemin);
+        QCOMPARE(image.size(), QSize(300, 200));
+        QCOMPARE(image.pixelColor(150 + 5, 140 + 15), rouge);
+        QCOMPARE(image.pixelColor(150 + 14, 140 + 15), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(150 + 20, 140 + 15), bleu);
+        QCOMPARE(image.pixelColor(210, 150), rouge);
+        QCOMPARE(image.pixelColor(PixelsSchema::ZoneCe2), bleu);
+        QCOMPARE(image.pixelColor(PixelsSchema::Fond), QColor(Qt::white));
+    }
+
     void exportImpossible()
     {
         ArbreMecanismes arbre;

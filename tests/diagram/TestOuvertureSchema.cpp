@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -56,7 +57,8 @@ private slots:
         QVERIFY(bureauFactice().documents.back().etat == EtatFenetre::Maximisee);
     }
 
-    // Resizing the window centres the drawing again: a symbol placed on it follows, the others stay.
+    // Resizing the window centres the drawing again: a symbol placed on it keeps its place on the
+    // drawing, even where the small window cannot show it; the symbols of the row stay in the row.
     void symbolesSuiventLeDessin()
     {
         ArbreMecanismes arbre;
@@ -64,14 +66,20 @@ private slots:
         f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", SchemaDeuxClasses()));
         f.fenetre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
-        const QPoint dessin = f.fond->pos();
-        f.glisser(1, dessin + QPoint(100, 50));
-        f.fenetre.resize(700, 600);
-        QTRY_VERIFY(f.fond->pos() != dessin);
-        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + QPoint(100, 50));
-        QCOMPARE(f.symbole(0)->pos(), QPoint(0, 0));
-        f.menuAnnuler->trigger(); // the move is undone where the row now stands
-        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + QPoint(30, 0) - dessin);
+        const QPoint surDessin(250, 120);
+        f.glisser(1, f.fond->pos() + surDessin);
+        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + surDessin);
+        for (const int largeur : {260, 900}) {
+            f.fenetre.resize(largeur, largeur);
+            QTRY_COMPARE(f.defilement->viewport()->width() < 300, largeur < 300);
+            QCOMPARE(f.fond->pos().isNull(), largeur < 300);
+            QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + surDessin);
+            QCOMPARE(f.symbole(0)->pos(), QPoint(0, 0));
+        }
+        f.menuAnnuler->trigger(); // back in the row
+        QCOMPARE(f.symbole(1)->pos(), QPoint(30, 0));
+        f.menuRetablir->trigger();
+        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + surDessin);
     }
 
     void refus_data()
@@ -172,6 +180,17 @@ private slots:
             QVERIFY(f.menuPdf->isVisible());
             QVERIFY(f.menuAnnuler->isEnabled());
         }
+        // An emptied window has nothing to save and writes nothing; the diagram left open saves.
+        QTemporaryDir documents;
+        const QString sortie = documents.filePath("schema.bmp");
+        dialoguesFactices().oublier();
+        dialoguesFactices().fichiersAEnregistrer = {sortie};
+        dialoguesFactices().reponsesQuestion = {true};
+        f.menuEnregistrer->trigger();
+        QCOMPARE(QFile::exists(sortie), !vide);
+        QCOMPARE(dialoguesFactices().textes(),
+                 vide ? QStringList{"Aucun schéma cinématique n'est ouvert : il n'y a rien à enregistrer."}
+                      : QStringList());
     }
 
     // A second graph replaces the first whole, and one saved anywhere finds its mechanism by name.
@@ -253,6 +272,32 @@ private slots:
         QCOMPARE(f.affichage().pixelColor(PixelsSchema::Trait), QColor(Qt::black));
         // The bottom-left pixel is now blue: that colour is the ground and becomes the surface.
         QCOMPARE(f.affichage().pixelColor(PixelsSchema::Fond), Surface());
+    }
+
+    void classeSansCouleur_data()
+    {
+        QTest::addColumn<QString>("couleur");
+        QTest::addColumn<bool>("sansCouleur");
+        QTest::newRow("blanche, comme le graphe laisse une classe") << "clWhite" << true;
+        QTest::newRow("couleur de la surface") << "clBtnFace" << true;
+        QTest::newRow("rouge") << "clRed" << false;
+    }
+    // A class the graph left without a colour still shows its button: outlined, and saying why.
+    void classeSansCouleur()
+    {
+        QFETCH(QString, couleur);
+        QFETCH(bool, sansCouleur);
+        ArbreMecanismes arbre;
+        SchemaTest s = SchemaDeuxClasses();
+        s.couleursCe[0] = couleur;
+        FenetreSchema f;
+        f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", s));
+        const QImage glyphe = f.boutonCe(1)->icon().pixmap(QSize(20, 20)).toImage();
+        const QColor bord = glyphe.pixelColor(10, 0);
+        QCOMPARE(bord.alpha(), 255);
+        QCOMPARE(bord, sansCouleur ? QColor(64, 64, 64) : QColor(Qt::red));
+        QCOMPARE(f.boutonCe(1)->toolTip().contains("n'a pas de couleur dans le graphe des liaisons"), sansCouleur);
+        QCOMPARE(f.boutonCe(2)->toolTip(), QStringLiteral("Classe 2"));
     }
 
     // The main window's item opens the diagram of the chosen stem, shown whatever the opening said.
