@@ -17,20 +17,25 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QShowEvent>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
 const QString TitreFenetre = QStringLiteral("Schéma Cinématique");
-const QString TitreMenuFichier = QStringLiteral("Fichier");
-const QString TitreMenuOuvrir = QStringLiteral("Ouvrir");
-const QString TitreMenuFermer = QStringLiteral("Fermer");
-const QString TitreMenuOutils = QStringLiteral("Outils");
-const QString TitreMenuTrame = QStringLiteral("Afficher/Masquer la trame");
-const QString TitreMenuEnregistrer = QStringLiteral("Enregistrer le schema cinématique");
-const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format Pdf");
+const QString TitreMenuFichier = QStringLiteral("&Fichier");
+const QString TitreMenuOuvrir = QStringLiteral("&Ouvrir");
+const QString TitreMenuFermer = QStringLiteral("&Fermer");
+const QString TitreMenuEdition = QStringLiteral("É&dition");
+const QString TitreMenuAnnuler = QStringLiteral("&Annuler");
+const QString TitreMenuRetablir = QStringLiteral("&Rétablir");
+const QString TitreMenuOutils = QStringLiteral("&Outils");
+const QString TitreMenuTrame = QStringLiteral("Afficher/Masquer la &trame");
+const QString TitreMenuEnregistrer = QStringLiteral("&Enregistrer le schema cinématique");
+const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format &Pdf");
 const QString NomPanel = QStringLiteral("Outils de dessin et classes d'équivalence");
 const QString NomZoneDessin = QStringLiteral("Zone de dessin du schéma cinématique");
+const QString NomOuvrirMenus = QStringLiteral("Ouvrir les menus");
 const QString FiltreOuvrir =
     QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
 constexpr int FiltreTous = 3;
@@ -83,6 +88,19 @@ void TFormSchemaCinematique::FormCreate()
     TrameCreation();
     LiaisonCreation();
     DessinCreation();
+    // Tab goes through the drawing tools, the classes, then the symbols in record order.
+    QWidget *precedent = SpeedBoutonTrait;
+    const auto suivant = [&precedent](QWidget *controle) {
+        setTabOrder(precedent, controle);
+        precedent = controle;
+    };
+    for (QWidget *outil : {SpeedBoutonSpline, SpeedBoutonGomme, SpeedBoutonEffacer})
+        suivant(outil);
+    for (int n = 1; n <= NbrCeMax; ++n)
+        suivant(BoutonCe[std::size_t(n)]);
+    suivant(ScrollBox);
+    for (QLabel *symbole : ImageLiaison)
+        suivant(symbole);
 }
 
 void TFormSchemaCinematique::MenuCreation()
@@ -95,17 +113,19 @@ void TFormSchemaCinematique::MenuCreation()
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
     MenuOuvrir = nommer(MenuFichier->addAction(TitreMenuOuvrir, this, &TFormSchemaCinematique::MenuOuvrirClick),
                         "MenuOuvrir");
+    MenuOuvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     MenuFichier->addSeparator();
     MenuFermer = nommer(MenuFichier->addAction(TitreMenuFermer, this, &TFormSchemaCinematique::MenuFermerClick),
                         "MenuFermer");
+    MenuFermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
-    MenuEdition = menuBar()->addMenu(QStringLiteral("Édition"));
+    MenuEdition = menuBar()->addMenu(TitreMenuEdition);
     MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
-    MenuAnnuler = nommer(MenuEdition->addAction(QStringLiteral("Annuler"), this,
+    MenuAnnuler = nommer(MenuEdition->addAction(TitreMenuAnnuler, this,
                                                 &TFormSchemaCinematique::MenuAnnulerClick),
                          "MenuAnnuler");
-    MenuAnnuler->setShortcut(QKeySequence::Undo);
-    MenuRetablir = nommer(MenuEdition->addAction(QStringLiteral("Rétablir"), this,
+    MenuAnnuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MenuRetablir = nommer(MenuEdition->addAction(TitreMenuRetablir, this,
                                                  &TFormSchemaCinematique::MenuRetablirClick),
                           "MenuRetablir");
     MenuRetablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -126,7 +146,14 @@ void TFormSchemaCinematique::MenuCreation()
     MenuEnregistrer = nommer(
         MenuOutils->addAction(TitreMenuEnregistrer, this, &TFormSchemaCinematique::MenuEnregistrerClick),
         "MenuEnregistrer");
+    MenuEnregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuPdf = nommer(MenuOutils->addAction(TitreMenuPdf, this, &TFormSchemaCinematique::MenuPdfClick), "MenuPdf");
+
+    // F10 opens the menus, as Alt and a menu's letter do.
+    auto *menus = nommer(new QAction(NomOuvrirMenus, this), "MenuClavier");
+    menus->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menus, &QAction::triggered, this, [this] { menuBar()->setActiveAction(MenuFichier->menuAction()); });
+    addAction(menus);
 }
 
 void TFormSchemaCinematique::InitialisationGenerale()

@@ -12,6 +12,7 @@
 
 class ImageSchema;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -74,6 +75,7 @@ private:
     void LiaisonMouseMove(int k, QPoint position);
     void LiaisonMouseUp(int k, bool parEtudiant);
     bool LiaisonEvenement(int k, QEvent *evenement);
+    bool LiaisonKeyDown(int k, const QKeyEvent *touche);
     QPoint OrigineImageFond() const;
     PlaceSymbole PlaceDe(int k) const;
     void PlacerSymbole(int k, const PlaceSymbole &place);

@@ -7,11 +7,14 @@
 #include "common/TrouverChemin.h"
 #include "diagram/CommandesSchema.h"
 #include "diagram/GlyphesSchema.h"
+#include "diagram/ImageLiaisonSchema.h"
 #include "diagram/ImageSchema.h"
 #include "diagram/Quadrillage.h"
 #include "diagram/SymboleSchema.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QMouseEvent>
 #include <QUndoStack>
 
@@ -30,10 +33,9 @@ void TFormSchemaCinematique::LiaisonCreation()
     ImageSelection->resize(CoteCadreSelection, CoteCadreSelection);
     ImageSelection->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (int k = 0; k < NbrSymboles; ++k) {
-        auto *image = new QLabel(Contenu);
+        auto *image = new ImageLiaisonSchema(Contenu);
         image->setObjectName(QStringLiteral("ImageLiaison%1").arg(k));
         image->setAccessibleName(k == 0 ? NomSymboleBati : NomSymboleLiaison.arg(k));
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         image->installEventFilter(this);
         image->hide();
         ImageLiaison[std::size_t(k)] = image;
@@ -127,6 +129,8 @@ void TFormSchemaCinematique::PlacerSymbole(int k, const PlaceSymbole &place)
 bool TFormSchemaCinematique::LiaisonEvenement(int k, QEvent *evenement)
 {
     QLabel *image = ImageLiaison[std::size_t(k)];
+    if (evenement->type() == QEvent::KeyPress)
+        return LiaisonKeyDown(k, static_cast<QKeyEvent *>(evenement));
     if (SymbolesVersImageFond)
         return ImageFondEvenement(evenement, image->pos() - OrigineImageFond());
     switch (evenement->type()) {
@@ -149,6 +153,35 @@ bool TFormSchemaCinematique::LiaisonEvenement(int k, QEvent *evenement)
     default:
         return false;
     }
+}
+
+// The arrow keys move the focused symbol by one grid step on a grid, one pixel otherwise, inside the
+// drawing area; each press is a step of the history, as a drag is.
+bool TFormSchemaCinematique::LiaisonKeyDown(int k, const QKeyEvent *touche)
+{
+    const int pas = SurQuadrillage() ? PasQuadrillage : 1;
+    QPoint decalage;
+    switch (touche->key()) {
+    case Qt::Key_Left: decalage = QPoint(-pas, 0); break;
+    case Qt::Key_Right: decalage = QPoint(pas, 0); break;
+    case Qt::Key_Up: decalage = QPoint(0, -pas); break;
+    case Qt::Key_Down: decalage = QPoint(0, pas); break;
+    default: return false;
+    }
+    if (SymboleDeplace >= 0 || TraitEnCours)
+        return true;
+    QLabel *image = ImageLiaison[std::size_t(k)];
+    const PlaceSymbole avant = PlaceDe(k);
+    const QRect zone(QPoint(0, 0), Contenu->size().expandedTo(ScrollBox->viewport()->size()));
+    const QPoint arrivee = PositionRelachee(image->pos() + decalage, image->size(), zone, SurQuadrillage());
+    if (arrivee == image->pos())
+        return true;
+    image->move(arrivee);
+    SymbolePose[std::size_t(k)] = true;
+    Historique->push(new CommandeDeplacement([this, k](const PlaceSymbole &p) { PlacerSymbole(k, p); }, avant,
+                                             PlaceDe(k)));
+    ScrollBox->ensureWidgetVisible(image, 0, 0);
+    return true;
 }
 
 void TFormSchemaCinematique::LiaisonMouseDown(int k, QPoint position)

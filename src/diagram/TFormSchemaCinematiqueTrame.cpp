@@ -18,7 +18,7 @@
 #include <cstring>
 
 namespace {
-const QString NomImageFond = QStringLiteral("Zone de dessin du schéma cinématique");
+const QString NomImageFond = QStringLiteral("Fond et traits du schéma cinématique");
 constexpr TColor GrisPoints = 0x00808080;
 
 QString MessageImageSchemaIllisible(const QString &nomFichier)

@@ -4,6 +4,7 @@
 #include "support/Factices.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -213,6 +214,52 @@ private slots:
         QCOMPARE(symbole->pos(), QPoint(0, 45));
         QCOMPARE(f.affichage().pixelColor(60, 66), rouge);
         QCOMPARE(f.affichage().pixelColor(21, 66), rouge); // under the symbol, on the picture
+    }
+
+    void clavier_data()
+    {
+        QTest::addColumn<bool>("grille");
+        QTest::newRow("sur la grille, un pas de la grille") << true;
+        QTest::newRow("sur le dessin, un pixel") << false;
+    }
+    // Without a mouse: Tab goes through the tools, the classes shown, the drawing area, then each
+    // symbol, its focus drawn; the arrow keys move the focused symbol, each press a step of the history.
+    void clavier()
+    {
+        QFETCH(bool, grille);
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, grille ? SchemaGrille() : SchemaDeuxClasses());
+        f.fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
+        f.trait->setFocus();
+        const QList<QWidget *> ordre{f.spline, f.gomme, f.effacer, f.boutonCe(1), f.boutonCe(2), f.defilement,
+                                     f.symbole(0), f.symbole(1)};
+        for (QWidget *attendu : ordre) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), attendu);
+        }
+        QLabel *symbole = f.symbole(1);
+        const QImage avecFocus = symbole->grab().toImage();
+        const int pas = grille ? 15 : 1;
+        const QPoint depart = symbole->pos();
+        QTest::keyClick(symbole, Qt::Key_Right);
+        QTest::keyClick(symbole, Qt::Key_Down);
+        QCOMPARE(symbole->pos(), depart + QPoint(pas, pas));
+        QTest::keyClick(symbole, Qt::Key_Up);
+        QCOMPARE(symbole->pos(), depart + QPoint(pas, 0));
+        QTest::keyClick(symbole, Qt::Key_Up); // stopped at the top edge
+        QCOMPARE(symbole->pos(), depart + QPoint(pas, 0));
+        QTest::keyClick(symbole, Qt::Key_Left);
+        QCOMPARE(symbole->pos(), depart);
+        f.menuAnnuler->trigger();
+        QCOMPARE(symbole->pos(), depart + QPoint(pas, 0));
+        for (int i = 0; i < 3; ++i)
+            f.menuAnnuler->trigger();
+        QCOMPARE(symbole->pos(), depart);
+        QVERIFY(!f.menuAnnuler->isEnabled());
+        symbole->clearFocus();
+        QVERIFY(symbole->grab().toImage() != avecFocus);
     }
 
     void exporter_data()

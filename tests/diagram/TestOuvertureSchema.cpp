@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -329,14 +330,59 @@ private slots:
         QCOMPARE(f.effacer->accessibleName(), QStringLiteral("Tout effacer"));
         for (int n = 1; n <= 9; ++n)
             QCOMPARE(f.boutonCe(n)->accessibleName(), QStringLiteral("Classe %1").arg(n));
+        // Each control is named, and no two alike, so that a screen reader tells them apart.
+        QMap<QString, QString> noms;
+        for (QWidget *controle : f.fenetre.findChildren<QWidget *>()) {
+            const QString nom = controle->accessibleName();
+            if (nom.isEmpty())
+                continue;
+            QVERIFY2(!noms.contains(nom), qPrintable(nom + " : " + noms.value(nom) + ", " + controle->objectName()));
+            noms.insert(nom, controle->objectName());
+        }
         QVERIFY(!f.fond->accessibleName().isEmpty());
+        QVERIFY(!f.defilement->accessibleName().isEmpty());
         QVERIFY(!f.symbole(0)->accessibleName().isEmpty());
         for (QAction *action : f.fenetre.findChildren<QAction *>()) {
             if (!action->isSeparator() && action->objectName().startsWith("Menu"))
                 QVERIFY2(!action->text().isEmpty(), qPrintable(action->objectName()));
         }
-        QCOMPARE(f.menuAnnuler->text(), QStringLiteral("Annuler"));
-        QCOMPARE(f.menuRetablir->text(), QStringLiteral("Rétablir"));
+    }
+
+    void raccourcis_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("touches");
+        QTest::newRow("menu Fichier") << "MenuFichier" << "&Fichier" << "";
+        QTest::newRow("Ouvrir") << "MenuOuvrir" << "&Ouvrir" << "Ctrl+O";
+        QTest::newRow("Fermer") << "MenuFermer" << "&Fermer" << "Ctrl+W";
+        QTest::newRow("menu Édition") << "MenuEdition" << "É&dition" << "";
+        QTest::newRow("Annuler") << "MenuAnnuler" << "&Annuler" << "Ctrl+Z";
+        QTest::newRow("Rétablir") << "MenuRetablir" << "&Rétablir" << "Ctrl+Y, Ctrl+Shift+Z";
+        QTest::newRow("menu Outils") << "MenuOutils" << "&Outils" << "";
+        QTest::newRow("trame") << "MenuTrame" << "Afficher/Masquer la &trame" << "";
+        QTest::newRow("Enregistrer") << "MenuEnregistrer" << "&Enregistrer le schema cinématique" << "Ctrl+S";
+        QTest::newRow("Pdf") << "MenuPdf" << "Afficher le plan au format &Pdf" << "";
+        QTest::newRow("les menus") << "MenuClavier" << "Ouvrir les menus" << "F10";
+    }
+    // Every menu and item has its letter, and the usual keys where the item exists.
+    void raccourcis()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, texte);
+        QFETCH(QString, touches);
+        FenetreSchema f;
+        if (QMenu *menu = f.fenetre.findChild<QMenu *>(action)) {
+            QCOMPARE(menu->title(), texte);
+            return;
+        }
+        QAction *trouvee = f.fenetre.findChild<QAction *>(action);
+        QVERIFY(trouvee != nullptr);
+        QCOMPARE(trouvee->text(), texte);
+        QStringList liste;
+        for (const QKeySequence &sequence : trouvee->shortcuts())
+            liste << sequence.toString();
+        QCOMPARE(liste.join(", "), touches);
     }
 };
 
