@@ -1,5 +1,6 @@
 #include "colouring/ExerciceColoriage.h"
 
+#include "common/ChargementImage.h"
 #include "common/FichierIni.h"
 #include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
@@ -30,15 +31,9 @@ LectureColoriage echec(const QString &message, bool erreurGenerale)
     return lecture;
 }
 
-QImage lireImage(const QString &chemin)
-{
-    const QImage image(chemin);
-    return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB888);
-}
-
 } // namespace
 
-QString MessageTropDeZones(std::int64_t combien)
+QString MessageTropDeZones(const QString &combien)
 {
     return QStringLiteral("Le fichier \"%1\" annonce %2 zones, alors qu'un exercice de coloriage en compte au plus "
                           "%3.\n\n%4")
@@ -48,7 +43,7 @@ QString MessageTropDeZones(std::int64_t combien)
         .arg(PhraseColoriage);
 }
 
-QString MessageTropDeCouleurs(std::int64_t combien)
+QString MessageTropDeCouleurs(const QString &combien)
 {
     return QStringLiteral("Le fichier \"%1\" annonce %2 pièces ou classes d'équivalence, alors qu'un exercice de "
                           "coloriage en compte au plus %3.\n\n%4")
@@ -66,14 +61,14 @@ LectureColoriage LireColoriage(const QString &dossierExercice)
     const FichierIni condition(FichierDuDossier(dossierExercice, FichierConditionColoriage));
     if (condition.illisible())
         return echec(MessageFichierIllisible(FichierConditionColoriage, PhraseColoriage), false);
-    const std::int32_t zones = condition.lireEntier(SectionZones, CleCombien, 0);
-    if (zones > MaxZonesColoriage)
-        return echec(MessageTropDeZones(zones), false);
-    const std::int32_t couleurs = condition.lireEntier(SectionCouleurs, CleCombien, 0);
-    if (couleurs > MaxCouleursColoriage)
-        return echec(MessageTropDeCouleurs(couleurs), false);
-    e.NombreZones = std::max<std::int32_t>(zones, 0);
-    e.NombreCouleurs = std::max<std::int32_t>(couleurs, 0);
+    const FichierIni::Compte zones = condition.lireCompte(SectionZones, CleCombien, 0);
+    if (zones.depasse(MaxZonesColoriage))
+        return echec(MessageTropDeZones(zones.texte), false);
+    const FichierIni::Compte couleurs = condition.lireCompte(SectionCouleurs, CleCombien, 0);
+    if (couleurs.depasse(MaxCouleursColoriage))
+        return echec(MessageTropDeCouleurs(couleurs.texte), false);
+    e.NombreZones = std::max<std::int32_t>(zones.valeur, 0);
+    e.NombreCouleurs = std::max<std::int32_t>(couleurs.valeur, 0);
     for (std::int32_t n = 1; n <= e.NombreZones; ++n) {
         const ConversionCouleur couleur =
             condition.lireCouleur(SectionCouleur, PrefixeCleZone + QString::number(n), CouleurZoneParDefaut);
@@ -92,12 +87,12 @@ LectureColoriage LireColoriage(const QString &dossierExercice)
     for (std::int32_t h = 1; h <= e.NombreCouleurs; ++h)
         e.Solution[std::size_t(h)] = solution.lireTexte(SectionSolutions, PrefixeCleSolution + QString::number(h));
 
-    e.Trame = lireImage(FichierDuDossier(dossierExercice, FichierTrameColoriage));
-    if (e.Trame.isNull())
-        return echec(MessageImageIllisible(FichierTrameColoriage, PhraseColoriage), true);
-    e.Plan = lireImage(FichierDuDossier(dossierExercice, FichierPlanColoriage));
-    if (e.Plan.isNull())
-        return echec(MessageImageIllisible(FichierPlanColoriage, PhraseColoriage), true);
+    for (const auto &[nom, image] : {std::pair{FichierTrameColoriage, &e.Trame}, {FichierPlanColoriage, &e.Plan}}) {
+        auto lue = ChargerImage(FichierDuDossier(dossierExercice, nom));
+        if (const auto *refus = std::get_if<RefusImage>(&lue))
+            return echec(refus->message(nom, PhraseColoriage), true);
+        *image = std::move(std::get<QImage>(lue));
+    }
     if (e.Trame.size() != e.Plan.size())
         return echec(MessageTailleTramePlan(e.Trame.size(), e.Plan.size(), PhraseColoriage), false);
     lecture.reussie = true;

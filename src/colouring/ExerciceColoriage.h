@@ -58,5 +58,5 @@ struct LectureColoriage {
 // whose files are known to exist. Zone colours given as desktop colours take their current value.
 LectureColoriage LireColoriage(const QString &dossierExercice);
 
-QString MessageTropDeZones(std::int64_t combien);
-QString MessageTropDeCouleurs(std::int64_t combien);
+QString MessageTropDeZones(const QString &combien);
+QString MessageTropDeCouleurs(const QString &combien);

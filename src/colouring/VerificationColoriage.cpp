@@ -103,8 +103,10 @@ ResultatVerification Verifier(ModeColoriage mode, const Coloriage &coloriage, st
         if (mode == ModeColoriage::Pieces) {
             juste = chaine == solution[std::size_t(h)];
         } else {
-            // The student's classes need not be numbered as the solution's.
-            for (std::int32_t j = 1; j <= n && !juste; ++j)
+            // The student's classes need not be numbered as the solution's. A class with nothing painted is never
+            // found, or an empty or all-zero solution string would be found without the student doing anything.
+            const bool peinte = chaine.contains(u'1');
+            for (std::int32_t j = 1; j <= n && peinte && !juste; ++j)
                 juste = chaine == solution[std::size_t(j)];
         }
         if (juste)

@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+enum class ReponseEnregistrement { Enregistrer, NePasEnregistrer, Annuler };
+
 // Every modal dialog the windows open goes through here, so that tests can answer them.
 // Filters are written "Description (*.ext)|*.ext|…", pairs of a caption and its patterns.
 class Dialogues {
@@ -25,11 +27,15 @@ public:
     virtual std::optional<QString> Saisie(const QString &titre, const QString &invite, const QString &initial) = 0;
     // The colour dialog; the custom colours are kept between calls by the caller.
     virtual std::optional<TColor> ChoisirCouleur(TColor initiale, QList<TColor> &personnalisees) = 0;
-    // Open dialog; filtreChoisi counts from 1. Empty when cancelled.
-    virtual QString FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi) = 0;
+    // Open dialog; filtreChoisi counts from 1. Empty when cancelled. The title says what is chosen.
+    virtual QString FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi,
+                                   const QString &titre = {}) = 0;
     // Save dialog; empty when cancelled.
     virtual QString FichierAEnregistrer(const QString &dossierInitial, const QString &filtre,
-                                        const QString &extensionParDefaut, bool demanderEcrasement) = 0;
+                                        const QString &extensionParDefaut, bool demanderEcrasement,
+                                        const QString &titre = {}) = 0;
+    // "Enregistrer", "Ne pas enregistrer" or "Annuler", before work would be thrown away.
+    virtual ReponseEnregistrement EnregistrerModifications(const QString &texte) = 0;
     // The two-button choice between the two colouring exercises: "p" or "ce".
     virtual QString ChoisirTypeExercice() = 0;
 };

@@ -90,9 +90,10 @@ std::optional<TColor> DialoguesQt::ChoisirCouleur(TColor initiale, QList<TColor>
     return QColorVersCouleur(choisie);
 }
 
-QString DialoguesQt::FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi)
+QString DialoguesQt::FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi,
+                                    const QString &titre)
 {
-    QFileDialog dialogue(fenetreActive(), QString(), dossierInitial);
+    QFileDialog dialogue(fenetreActive(), titre, dossierInitial);
     dialogue.setAcceptMode(QFileDialog::AcceptOpen);
     dialogue.setFileMode(QFileDialog::ExistingFile);
     const QStringList filtres = FiltresQt(filtre);
@@ -105,9 +106,10 @@ QString DialoguesQt::FichierAOuvrir(const QString &dossierInitial, const QString
 }
 
 QString DialoguesQt::FichierAEnregistrer(const QString &dossierInitial, const QString &filtre,
-                                         const QString &extensionParDefaut, bool demanderEcrasement)
+                                         const QString &extensionParDefaut, bool demanderEcrasement,
+                                         const QString &titre)
 {
-    QFileDialog dialogue(fenetreActive(), QString(), dossierInitial);
+    QFileDialog dialogue(fenetreActive(), titre, dossierInitial);
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setNameFilters(FiltresQt(filtre));
     dialogue.setDefaultSuffix(extensionParDefaut);
@@ -115,6 +117,24 @@ QString DialoguesQt::FichierAEnregistrer(const QString &dossierInitial, const QS
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return {};
     return dialogue.selectedFiles().constFirst();
+}
+
+ReponseEnregistrement DialoguesQt::EnregistrerModifications(const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Confirmation"), texte, QMessageBox::NoButton,
+                      fenetreActive());
+    boite.setTextFormat(Qt::PlainText);
+    QPushButton *enregistrer = boite.addButton(QStringLiteral("&Enregistrer"), QMessageBox::AcceptRole);
+    QPushButton *abandonner = boite.addButton(QStringLiteral("&Ne pas enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton *annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    boite.setDefaultButton(enregistrer);
+    boite.setEscapeButton(annuler);
+    boite.exec();
+    if (boite.clickedButton() == enregistrer)
+        return ReponseEnregistrement::Enregistrer;
+    if (boite.clickedButton() == abandonner)
+        return ReponseEnregistrement::NePasEnregistrer;
+    return ReponseEnregistrement::Annuler;
 }
 
 QString DialoguesQt::ChoisirTypeExercice()

@@ -13,9 +13,11 @@ public:
     bool Question(const QString &titre, const QString &texte) override;
     std::optional<QString> Saisie(const QString &titre, const QString &invite, const QString &initial) override;
     std::optional<TColor> ChoisirCouleur(TColor initiale, QList<TColor> &personnalisees) override;
-    QString FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi) override;
-    QString FichierAEnregistrer(const QString &dossierInitial, const QString &filtre,
-                                const QString &extensionParDefaut, bool demanderEcrasement) override;
+    QString FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi,
+                           const QString &titre = {}) override;
+    QString FichierAEnregistrer(const QString &dossierInitial, const QString &filtre, const QString &extensionParDefaut,
+                                bool demanderEcrasement, const QString &titre = {}) override;
+    ReponseEnregistrement EnregistrerModifications(const QString &texte) override;
     QString ChoisirTypeExercice() override;
 };
 

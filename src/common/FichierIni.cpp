@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -32,6 +31,25 @@ std::optional<QString> nomSection(const QString &ligne)
     return (fin < 0 ? l.mid(1) : l.mid(1, fin - 1)).trimmed();
 }
 
+// A carriage return alone ends a line too, so that no value holds one: it could not be written back.
+// Cut by hand: a regular expression gives up on text that is not valid UTF-16 (a lone surrogate).
+QStringList Lignes(const QString &texte)
+{
+    QStringList lignes;
+    qsizetype debut = 0;
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const QChar c = texte[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lignes << texte.mid(debut, i - debut);
+        if (c == u'\r' && i + 1 < texte.size() && texte[i + 1] == u'\n')
+            ++i;
+        debut = i + 1;
+    }
+    lignes << texte.mid(debut);
+    return lignes;
+}
+
 QString ligneEntree(const QString &cle, const QString &valeur)
 {
     QString propre = valeur;
@@ -50,9 +68,7 @@ FichierIni::FichierIni(const QString &chemin) : chemin_(chemin)
         return;
     }
     existe_ = true;
-    // A carriage return alone ends a line too, so that no value holds one: it could not be written back.
-    static const QRegularExpression finDeLigne(QStringLiteral("\r\n|\r|\n"));
-    lignes_ = DecoderTexte(fichier.readAll()).texte.split(finDeLigne);
+    lignes_ = Lignes(DecoderTexte(fichier.readAll()).texte);
     if (!lignes_.isEmpty() && lignes_.back().isEmpty())
         lignes_.removeLast();
     indexer();
@@ -112,6 +128,16 @@ std::int32_t FichierIni::lireEntier(const QString &section, const QString &cle, 
     if (!valeur)
         return defaut;
     return LireEntierTexte(*valeur).value_or(defaut);
+}
+
+FichierIni::Compte FichierIni::lireCompte(const QString &section, const QString &cle, std::int32_t defaut) const
+{
+    const auto valeur = valeurBrute(section, cle);
+    if (!valeur || valeur->isEmpty())
+        return {defaut, QString::number(defaut), true};
+    if (const auto entier = LireEntierTexte(*valeur))
+        return {*entier, QString::number(*entier), true};
+    return {defaut, valeur->left(LongueurMaxTexte), false};
 }
 
 bool FichierIni::lireDrapeau(const QString &section, const QString &cle, bool defaut) const

@@ -31,6 +31,15 @@ public:
     QString lireTexte(const QString &section, const QString &cle, const QString &defaut = {}) const;
     std::int32_t lireEntier(const QString &section, const QString &cle, std::int32_t defaut) const;
     bool lireDrapeau(const QString &section, const QString &cle, bool defaut = false) const;
+    // A count: the key's whole number, or the default when the key is missing or empty. Anything else (a word,
+    // a number too large for 32 bits) is no number, and its text is kept for the caller's refusal.
+    struct Compte {
+        std::int32_t valeur = 0;
+        QString texte;
+        bool estNombre = true;
+        bool depasse(std::int32_t maximum) const { return !estNombre || valeur > maximum; }
+    };
+    Compte lireCompte(const QString &section, const QString &cle, std::int32_t defaut) const;
     ConversionCouleur lireCouleur(const QString &section, const QString &cle, const QString &defaut) const;
 
     void ecrireTexte(const QString &section, const QString &cle, const QString &valeur);

@@ -3,6 +3,7 @@
 // while a drawing tool is down.
 #include "diagram/TFormSchemaCinematique.h"
 
+#include "common/ChargementImage.h"
 #include "common/Dialogues.h"
 #include "common/TrouverChemin.h"
 #include "diagram/CommandesSchema.h"
@@ -63,7 +64,9 @@ void TFormSchemaCinematique::LiaisonEdition()
         QLabel *image = ImageLiaison[std::size_t(k)];
         image->clear();
         const QString chemin = TrouverChemin(CheminSymbole(liaison.Liaison3D, liaison.Liaison2D));
-        const QImage symbole = ImageSymbole(QImage(chemin), Schema.CouleurCe(liaison.Ce1),
+        const auto lue = ChargerImage(chemin);
+        const QImage *dessin = std::get_if<QImage>(&lue);
+        const QImage symbole = ImageSymbole(dessin ? *dessin : QImage(), Schema.CouleurCe(liaison.Ce1),
                                             Schema.CouleurCe(liaison.Ce2), liaison.Inclineaison);
         PictureLiaison[std::size_t(k)] = symbole;
         if (symbole.isNull()) {

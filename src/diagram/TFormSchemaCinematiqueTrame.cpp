@@ -2,7 +2,9 @@
 // BitmapTrame, from which the display is rebuilt and the diagram exported.
 #include "diagram/TFormSchemaCinematique.h"
 
+#include "common/ChargementImage.h"
 #include "common/FPti.h"
+#include "common/OuvertureExercice.h"
 #include "common/Pixels24Bits.h"
 #include "common/TrouverChemin.h"
 #include "diagram/CalquesSchema.h"
@@ -11,7 +13,6 @@
 #include "diagram/Quadrillage.h"
 
 #include <QAction>
-#include <QImageReader>
 #include <QScrollArea>
 #include <QUndoStack>
 #include <algorithm>
@@ -20,11 +21,6 @@
 namespace {
 const QString NomImageFond = QStringLiteral("Fond et traits du schéma cinématique");
 constexpr TColor GrisPoints = 0x00808080;
-
-QString MessageImageSchemaIllisible(const QString &nomFichier)
-{
-    return QStringLiteral("Le fichier \"%1\" n'est pas une image lisible.\n\n%2").arg(nomFichier, PhraseSchema);
-}
 
 QString MessageTaillesTrame(QSize trame, QSize plan)
 {
@@ -37,13 +33,6 @@ QString MessageTaillesTrame(QSize trame, QSize plan)
         .arg(plan.width())
         .arg(plan.height())
         .arg(PhraseSchema);
-}
-
-QImage LireBmp(const QString &chemin)
-{
-    QImageReader lecteur(chemin);
-    lecteur.setAutoDetectImageFormat(true);
-    return fpti::En24Bits(lecteur.read());
 }
 } // namespace
 
@@ -73,19 +62,20 @@ std::optional<QString> TFormSchemaCinematique::TrameConstruction()
 {
     if (Schema.TypeTrame != TrameDessin)
         return std::nullopt;
-    const QImage trame = LireBmp(FichierDuDossier(Schema.DossierExercice, NomTrameSchema));
-    if (trame.isNull())
-        return MessageImageSchemaIllisible(NomTrameSchema);
-    const QImage plan = LireBmp(FichierDuDossier(Schema.DossierExercice, NomPlanSchema));
-    if (plan.isNull())
-        return MessageImageSchemaIllisible(NomPlanSchema);
+    QImage trame, plan;
+    for (const auto &[nom, image] : {std::pair{NomTrameSchema, &trame}, {NomPlanSchema, &plan}}) {
+        auto lue = ChargerImage(FichierDuDossier(Schema.DossierExercice, nom));
+        if (const auto *refus = std::get_if<RefusImage>(&lue))
+            return refus->message(nom, PhraseSchema);
+        *image = std::move(std::get<QImage>(lue));
+    }
     if (trame.size() != plan.size())
         return MessageTaillesTrame(trame.size(), plan.size());
     std::vector<TeinteClasse> teintes;
     for (int n = 1; n <= Schema.NbrCe; ++n)
         teintes.push_back({Schema.CouleurTrame[std::size_t(n)], Schema.Ce[std::size_t(n)].Couleur});
     if (!ConstruireFondDessin(trame, plan, teintes, Schema.Transparence, CouleurVersRvb(clBtnFace), BitmapTrame))
-        return MessageImageSchemaIllisible(NomTrameSchema);
+        return MessageImageIllisible(NomTrameSchema, PhraseSchema);
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "joint_graph/ExerciceGraphe.h"
 
+#include "common/ChargementImage.h"
 #include "common/FichierIni.h"
 #include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
@@ -11,7 +12,7 @@ const QString SectionNombre = QStringLiteral("NOMBRE DE CLASSES D EQUIVALENCE");
 const QString SectionImprimer = QStringLiteral("IMPRIMER");
 const QString SectionInformation = QStringLiteral("INFORMATION");
 
-QString messageNombreClasses(std::int32_t nombre)
+QString messageNombreClasses(const QString &nombre)
 {
     return QStringLiteral("Le fichier \"%1\" annonce %2 classes d'équivalence ; il en faut entre 2 et %3.\n\n%4")
         .arg(FichierConditionGraphe)
@@ -27,9 +28,10 @@ std::variant<ConditionGraphe, QString> LireConditionGraphe(const QString &dossie
     if (ini.illisible())
         return MessageFichierIllisible(FichierConditionGraphe, PhraseGraphe);
     ConditionGraphe condition;
-    condition.nbrCe = ini.lireEntier(SectionNombre, QStringLiteral("Combien"), 0);
-    if (condition.nbrCe < 2 || condition.nbrCe > NbrCeMax)
-        return messageNombreClasses(condition.nbrCe);
+    const FichierIni::Compte nombre = ini.lireCompte(SectionNombre, QStringLiteral("Combien"), 0);
+    if (nombre.depasse(NbrCeMax) || nombre.valeur < 2)
+        return messageNombreClasses(nombre.texte);
+    condition.nbrCe = nombre.valeur;
     condition.outilsVisibles = ini.lireDrapeau(SectionImprimer, QStringLiteral("Visible"), false);
     for (int n = 1; n <= condition.nbrCe; ++n)
         condition.informations[static_cast<std::size_t>(n - 1)] =
@@ -45,16 +47,19 @@ bool LireOutilsVisibles(const QString &dossierExercice)
 
 std::variant<ImagesClasses, QString> ChargerImagesClasses(const QString &dossierExercice, int nbrCe)
 {
+    const int nombre = qMin(nbrCe, NbrCeMax);
+    const auto nom = [](int n) { return QStringLiteral("%1.bmp").arg(n); };
+    // A missing picture is named before one that cannot be read, as for the exercise's other files.
+    for (int n = 1; n <= nombre; ++n) {
+        if (!QFileInfo(FichierDuDossier(dossierExercice, nom(n))).isFile())
+            return MessageFichierManquant(nom(n), PhraseGraphe);
+    }
     ImagesClasses images;
-    for (int n = 1; n <= qMin(nbrCe, NbrCeMax); ++n) {
-        const QString nom = QStringLiteral("%1.bmp").arg(n);
-        const QString chemin = FichierDuDossier(dossierExercice, nom);
-        if (!QFileInfo(chemin).isFile())
-            return MessageFichierManquant(nom, PhraseGraphe);
-        QImage image;
-        if (!image.load(chemin, "BMP") || image.isNull())
-            return MessageImageIllisible(nom, PhraseGraphe);
-        images[static_cast<std::size_t>(n - 1)] = image.convertToFormat(QImage::Format_RGB888);
+    for (int n = 1; n <= nombre; ++n) {
+        auto lue = ChargerImage(FichierDuDossier(dossierExercice, nom(n)));
+        if (const auto *refus = std::get_if<RefusImage>(&lue))
+            return refus->message(nom(n), PhraseGraphe);
+        images[static_cast<std::size_t>(n - 1)] = std::move(std::get<QImage>(lue));
     }
     return images;
 }

@@ -1,5 +1,6 @@
 #include "joint_graph/LiaisonNormalisee.h"
 
+#include "common/ChargementImage.h"
 #include "common/DossierProgramme.h"
 #include "common/FichierIni.h"
 
@@ -27,12 +28,10 @@ std::optional<QString> LiaisonNormalisee::Charger(const QString &dossier)
     for (int i = 0; i < NbrLignes; ++i) {
         for (int j = 0; j < NbrColonnes; ++j) {
             const QString chemin = dossier + QStringLiteral("%1_%2.bmp").arg(i).arg(j);
-            QImage image;
-            if (image.load(chemin, "BMP"))
-                image = image.convertToFormat(QImage::Format_RGB888);
-            if (image.isNull())
+            auto image = ChargerImage(chemin);
+            if (!std::holds_alternative<QImage>(image))
                 return MessageSymboleIllisible(chemin);
-            table.symboles_[indice(i)][indice(j)] = std::move(image);
+            table.symboles_[indice(i)][indice(j)] = std::move(std::get<QImage>(image));
             table.inconnues_[indice(i)][indice(j)] = inf.lireEntier(QString::number(i), QString::number(j), 0);
         }
     }

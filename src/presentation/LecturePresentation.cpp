@@ -1,5 +1,6 @@
 #include "presentation/LecturePresentation.h"
 
+#include "common/ChargementImage.h"
 #include "common/FichierIni.h"
 #include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
@@ -28,14 +29,6 @@ LecturePresentation refus(const QString &message)
     return lecture;
 }
 
-std::optional<QImage> lireImage(const QString &chemin)
-{
-    const QImage image(chemin);
-    if (image.isNull())
-        return std::nullopt;
-    return image.convertToFormat(QImage::Format_RGB888);
-}
-
 bool lisible(const QString &chemin)
 {
     QFile fichier(chemin);
@@ -44,7 +37,7 @@ bool lisible(const QString &chemin)
 
 } // namespace
 
-QString MessageTropDePieces(std::int64_t combien)
+QString MessageTropDePieces(const QString &combien)
 {
     return QStringLiteral("Le fichier \"%1\" annonce %2 pièces, alors qu'une présentation en compte au plus %3.\n\n%4")
         .arg(FichierCondition)
@@ -61,10 +54,10 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
     const FichierIni condition(FichierDuDossier(dossierExercice, FichierCondition));
     if (condition.illisible())
         return refus(MessageFichierIllisible(FichierCondition, PhrasePresentation));
-    const std::int32_t combien = condition.lireEntier(SectionNombre, CleCombien, 0);
-    if (combien > MaxZones)
-        return refus(MessageTropDePieces(combien));
-    p.NombrePieces = std::max<std::int32_t>(combien, 0);
+    const FichierIni::Compte combien = condition.lireCompte(SectionNombre, CleCombien, 0);
+    if (combien.depasse(MaxZones))
+        return refus(MessageTropDePieces(combien.texte));
+    p.NombrePieces = std::max<std::int32_t>(combien.valeur, 0);
     for (std::int32_t n = 1; n <= p.NombrePieces; ++n) {
         const ConversionCouleur couleur =
             condition.lireCouleur(SectionCouleur, PrefixeCleCouleur + QString::number(n), CouleurParDefaut);
@@ -77,16 +70,14 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
     }
     p.PdfVisible = condition.lireDrapeau(SectionImprimer, CleVisible);
 
-    const auto trame = lireImage(FichierDuDossier(dossierExercice, FichierTrame));
-    if (!trame)
-        return refus(MessageImageIllisible(FichierTrame, PhrasePresentation));
-    const auto plan = lireImage(FichierDuDossier(dossierExercice, FichierPlan));
-    if (!plan)
-        return refus(MessageImageIllisible(FichierPlan, PhrasePresentation));
-    if (trame->size() != plan->size())
-        return refus(MessageTailleTramePlan(trame->size(), plan->size(), PhrasePresentation));
-    p.Trame = std::move(*trame);
-    p.Plan = std::move(*plan);
+    for (const auto &[nom, image] : {std::pair{FichierTrame, &p.Trame}, {FichierPlan, &p.Plan}}) {
+        auto lue = ChargerImage(FichierDuDossier(dossierExercice, nom));
+        if (const auto *refusImage = std::get_if<RefusImage>(&lue))
+            return refus(refusImage->message(nom, PhrasePresentation));
+        *image = std::move(std::get<QImage>(lue));
+    }
+    if (p.Trame.size() != p.Plan.size())
+        return refus(MessageTailleTramePlan(p.Trame.size(), p.Plan.size(), PhrasePresentation));
 
     const FichierIni nomenclature(FichierDuDossier(dossierExercice, FichierNomenclature));
     if (nomenclature.illisible())

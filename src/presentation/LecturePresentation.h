@@ -47,4 +47,4 @@ struct LecturePresentation {
 // (ending with "/"), whose files are known to exist, and checks that "explication.htm" can be read.
 LecturePresentation LirePresentation(const QString &dossierExercice);
 
-QString MessageTropDePieces(std::int64_t combien);
+QString MessageTropDePieces(const QString &combien);

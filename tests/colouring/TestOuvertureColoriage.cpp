@@ -13,7 +13,7 @@ class TestOuvertureColoriage : public QObject {
     Q_OBJECT
 
     enum Panne { Aucune, SolutionDossier, DescripteurAbsent, Extension, ModeMajuscule, SansAcces, Fichiers, TropDeZones, TropDeCouleurs,
-                 Tailles, TrameIllisible, CouleurInvalide };
+                 ZonesPasUnNombre, Tailles, TrameIllisible, TrameTronquee, CouleurInvalide };
 
 private slots:
     void init() { dialoguesFactices().oublier(); }
@@ -36,6 +36,10 @@ private slots:
         QTest::newRow("1001 zones") << int(TropDeZones) << "Message"
                                     << "Le fichier \"condition.inf\" annonce 1001 zones, alors qu'un exercice de "
                                        "coloriage en compte au plus 1000." + suite;
+        QTest::newRow("zones au-delà de 32 bits")
+            << int(ZonesPasUnNombre) << "Message"
+            << "Le fichier \"condition.inf\" annonce 99999999999 zones, alors qu'un exercice de coloriage en compte au "
+               "plus 1000." + suite;
         QTest::newRow("5000 pièces") << int(TropDeCouleurs) << "Message"
                                      << "Le fichier \"condition.inf\" annonce 5000 pièces ou classes d'équivalence, "
                                         "alors qu'un exercice de coloriage en compte au plus 1000." + suite;
@@ -46,6 +50,8 @@ private slots:
             << int(SolutionDossier) << "Message" << "Le fichier \"solution.inf\" ne peut pas être lu." + suite;
         QTest::newRow("trame illisible") << int(TrameIllisible) << "Erreur"
                                          << "Le fichier \"trame.bmp\" n'est pas une image lisible." + suite;
+        QTest::newRow("trame tronquée") << int(TrameTronquee) << "Erreur"
+                                        << "Le fichier \"trame.bmp\" n'est pas une image lisible." + suite;
         QTest::newRow("couleur invalide") << int(CouleurInvalide) << "Erreur"
                                           << "''rouge'' n'est pas une valeur entière valide.";
     }
@@ -69,6 +75,8 @@ private slots:
             descripteur.exercices[1] = 0;
         if (panne == TropDeZones)
             neuf.condition.replace("[NOMBRE DE ZONES]\r\nCombien=6", "[NOMBRE DE ZONES]\r\nCombien=1001");
+        if (panne == ZonesPasUnNombre)
+            neuf.condition.replace("[NOMBRE DE ZONES]\r\nCombien=6", "[NOMBRE DE ZONES]\r\nCombien=99999999999");
         if (panne == TropDeCouleurs)
             neuf.condition = ConditionSixZones({}, 5000);
         if (panne == Tailles)
@@ -90,6 +98,8 @@ private slots:
         }
         if (panne == TrameIllisible)
             arbre.ecrireOctets("neuf/coloriage_p/trame.bmp", "BM pas une image");
+        if (panne == TrameTronquee)
+            TronquerFichier(arbre.chemin("neuf/coloriage_p/trame.bmp"));
         if (panne == SolutionDossier) {
             QVERIFY(QFile::remove(arbre.chemin("neuf/coloriage_p/solution.inf")));
             QVERIFY(QDir().mkpath(arbre.chemin("neuf/coloriage_p/solution.inf")));

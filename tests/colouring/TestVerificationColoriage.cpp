@@ -3,6 +3,7 @@
 #include "support/Factices.h"
 #include "support/SansRoot.h"
 
+#include "colouring/VerificationColoriage.h"
 #include "common/Jpeg.h"
 
 #include <QDir>
@@ -128,6 +129,31 @@ private slots:
         f.cliquer(PixelBlanc, Qt::RightButton);
         QCOMPARE(f.derniereNotification()->Message(),
                  texte("Classe d'équivalence trouvée : 1", "aucune nouvelle classe d'équivalence n'a été trouvé."));
+    }
+
+    // Solutions with an empty or all-zero string for some class (or no zone at all): nothing painted finds nothing.
+    void classesRienDePeint_data()
+    {
+        QTest::addColumn<int>("zones");
+        QTest::addColumn<QStringList>("solutions");
+        QTest::newRow("aucune zone, solution vide") << 0 << QStringList{"", "", ""};
+        QTest::newRow("moins de zones que de classes") << 2 << QStringList{"10", "01", "00"};
+    }
+    void classesRienDePeint()
+    {
+        QFETCH(int, zones);
+        QFETCH(QStringList, solutions);
+        Coloriage coloriage;
+        coloriage.Reinitialiser(zones);
+        std::vector<QString> solution{QString()};
+        for (const QString &chaine : solutions)
+            solution.push_back(chaine);
+        std::vector<TColor> couleurZone(std::size_t(zones) + 1, clRed);
+        std::vector<bool> actif(solution.size(), true);
+        const ResultatVerification r =
+            Verifier(ModeColoriage::Classes, coloriage, int(solutions.size()), solution, couleurZone, actif);
+        QVERIFY(!r.fini);
+        QCOMPARE(r.ligne1, QStringLiteral("Aucune classe d'équivalence n'a été trouvé."));
     }
 
     void avantToutExercice()

@@ -61,6 +61,31 @@ private slots:
         QCOMPARE(DialoguesQt().ChoisirTypeExercice(), mode);
         QCOMPARE(coupes, QStringList());
     }
+
+    // Escape must never throw work away: it is "Annuler".
+    void questionDEnregistrement_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<int>("reponse");
+        QTest::newRow("Enregistrer") << "&Enregistrer" << int(ReponseEnregistrement::Enregistrer);
+        QTest::newRow("Ne pas enregistrer") << "&Ne pas enregistrer" << int(ReponseEnregistrement::NePasEnregistrer);
+        QTest::newRow("Annuler") << "Annuler" << int(ReponseEnregistrement::Annuler);
+        QTest::newRow("Échap") << QString() << int(ReponseEnregistrement::Annuler);
+    }
+    void questionDEnregistrement()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(int, reponse);
+        quandOuverte([&](QMessageBox *boite) {
+            for (QAbstractButton *b : boite->buttons()) {
+                if (!bouton.isEmpty() && b->text() == bouton)
+                    return QTest::mouseClick(b, Qt::LeftButton);
+            }
+            QTest::keyClick(boite, Qt::Key_Escape);
+        });
+        QCOMPARE(int(DialoguesQt().EnregistrerModifications(QStringLiteral("Enregistrer les modifications ?"))),
+                 reponse);
+    }
 };
 
 VELKORA_TEST(TestDialoguesQt)

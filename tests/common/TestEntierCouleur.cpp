@@ -17,6 +17,8 @@ private slots:
         QTest::newRow("plus") << "+7" << true << 7;
         QTest::newRow("blancs devant") << "  12" << true << 12;
         QTest::newRow("dollar") << "$1F" << true << 31;
+        QTest::newRow("dollar minuscules") << "$1f" << true << 31;
+        QTest::newRow("0x minuscules") << "0xff" << true << 255;
         QTest::newRow("0x") << "0x1" << true << 1;
         QTest::newRow("0X") << "0X10" << true << 16;
         QTest::newRow("hex huit chiffres") << "$FFFFFFFF" << true << -1;
@@ -50,6 +52,7 @@ private slots:
         QTest::newRow("capitales") << "CLRED" << quint32(0x000000FF);
         QTest::newRow("ClWhite") << "ClWhite" << quint32(0x00FFFFFF);
         QTest::newRow("dollar") << "$000000FF" << quint32(0x000000FF);
+        QTest::newRow("dollar minuscules") << "$00ff8000" << quint32(0x00FF8000);
         QTest::newRow("0x") << "0x000000FF" << quint32(0x000000FF);
         QTest::newRow("decimal") << "255" << quint32(0x000000FF);
         QTest::newRow("bureau") << "clBtnFace" << quint32(0xFF00000F);
@@ -67,6 +70,18 @@ private slots:
         QVERIFY(c.couleur.has_value());
         QCOMPARE(*c.couleur, couleur);
         QVERIFY(c.erreur.isEmpty());
+    }
+
+    // The sixteen colours every desktop names alike, checked against Qt's own names: a swap in our table shows.
+    void nomsDesSeizeCouleurs()
+    {
+        for (const char *nom : {"black", "maroon", "green", "olive", "navy", "purple", "teal", "gray", "silver", "red",
+                                "lime", "yellow", "blue", "fuchsia", "aqua", "white"}) {
+            const ConversionCouleur lue = TexteVersCouleur(QStringLiteral("cl") + QLatin1String(nom));
+            QVERIFY2(lue.couleur.has_value(), nom);
+            QCOMPARE(CouleurVersQColor(*lue.couleur), QColor(QLatin1String(nom)));
+            QCOMPARE(CouleurVersTexte(*lue.couleur).toLower(), QStringLiteral("cl") + QLatin1String(nom));
+        }
     }
 
     void couleurInvalide()

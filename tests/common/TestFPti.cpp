@@ -215,20 +215,30 @@ private slots:
         QCOMPARE(tournee, RotationDeReference(source, Qt::white, 60.0));
     }
 
-    // A row of every near miss of the marker, long enough for the sixteen-pixel blocks and a remainder.
+    // Every near miss of the sought colour (one channel off, channels swapped) stands both in the sixteen-pixel
+    // blocks and in the last columns after them; a colour of three different channels tells a swap.
+    void remplacementExact_data()
+    {
+        QTest::addColumn<QColor>("cherchee");
+        QTest::newRow("marqueur") << CouleurMarqueur;
+        QTest::newRow("trois canaux différents") << QColor(10, 20, 30);
+    }
     void remplacementExact()
     {
-        const QList<QColor> voisins{QColor(255, 173, 172), QColor(255, 172, 173), QColor(254, 173, 173),
-                                    QColor(173, 173, 255), QColor(0, 0, 0)};
-        QImage image(37, 2, QImage::Format_RGB888);
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 37; ++x)
-                Peindre(image, x, y, (x + y) % 3 == 0 ? CouleurMarqueur : voisins[(x + y) % voisins.size()]);
+        QFETCH(QColor, cherchee);
+        const int r = cherchee.red(), v = cherchee.green(), b = cherchee.blue();
+        const QList<QColor> motif{cherchee,          QColor(r ^ 1, v, b), QColor(r, v ^ 1, b), QColor(r, v, b ^ 1),
+                                  QColor(v, r, b),   QColor(r, b, v),     QColor(b, v, r),     QColor(0, 0, 0)};
+        const int largeur = 32 + int(motif.size()); // two blocks, then one of each in the last columns
+        QImage image(largeur, int(motif.size()), QImage::Format_RGB888);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < largeur; ++x)
+                Peindre(image, x, y, motif[(x + y) % motif.size()]);
         const QImage avant = image.copy();
-        QVERIFY(!CopierColorBmpToColorImage(image, image, Marqueur, CouleurClasse));
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 37; ++x)
-                QCOMPARE(Pixel(image, x, y), (x + y) % 3 == 0 ? CouleurClasseRvb : Pixel(avant, x, y));
+        QVERIFY(!CopierColorBmpToColorImage(image, image, QColorVersCouleur(cherchee), CouleurClasse));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < largeur; ++x)
+                QCOMPARE(Pixel(image, x, y), Pixel(avant, x, y) == cherchee ? CouleurClasseRvb : Pixel(avant, x, y));
     }
 
     // The source says where, the destination keeps everything else.

@@ -112,6 +112,21 @@ private slots:
         QCOMPARE(ini.lireTexte("S", "K"), QStringLiteral("été"));
     }
 
+    // A lone surrogate is not valid UTF-16, and a line may end at CR, LF or both: every key after it still reads.
+    void finsDeLigneQuelQueSoitLeTexte()
+    {
+        ArbreMecanismes arbre;
+        QByteArray octets("\xFF\xFE");
+        for (const char16_t u : u"[S]\r\nA=x\xD800y\rB=2\nC=3\r\n\r\nD=4")
+            octets += QByteArray(reinterpret_cast<const char *>(&u), 2);
+        octets.chop(2); // the literal's closing null
+        const FichierIni ini(arbre.ecrireOctets("a.inf", octets));
+        QCOMPARE(ini.lireTexte("S", "A"), QStringLiteral("x") + QChar(0xD800) + QStringLiteral("y"));
+        QCOMPARE(ini.lireEntier("S", "B", 0), 2);
+        QCOMPARE(ini.lireEntier("S", "C", 0), 3);
+        QCOMPARE(ini.lireEntier("S", "D", 0), 4);
+    }
+
     void ecritureEnPlace()
     {
         ArbreMecanismes arbre;

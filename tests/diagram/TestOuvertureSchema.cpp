@@ -158,8 +158,8 @@ private slots:
             QFile::remove(arbre.chemin("neuf/schema_cinematique/correction.gdl"));
         if (panne == ConditionAbsente)
             QFile::remove(arbre.chemin("neuf/schema_cinematique/condition.inf"));
-        if (panne == TrameIllisible)
-            arbre.ecrireOctets("neuf/schema_cinematique/trame.bmp", "BM pas une image");
+        if (panne == TrameIllisible) // cut short: Qt alone would show it with grey rows
+            TronquerFichier(arbre.chemin("neuf/schema_cinematique/trame.bmp"));
         dialoguesFactices().oublier();
         f.fenetre.OuvrirSCH(chemin);
 

@@ -78,9 +78,14 @@ private slots:
         QTest::newRow("condition dossier") << "dossier" << "Le fichier \"condition.inf\" ne peut pas être lu." + suite;
         QTest::newRow("3.bmp") << "3.bmp" << "Le fichier \"3.bmp\" est manquant." + suite;
         QTest::newRow("illisible") << "illisible" << "Le fichier \"2.bmp\" n'est pas une image lisible." + suite;
-        QTest::newRow("Combien 10") << "combien"
+        QTest::newRow("tronquée") << "tronquée" << "Le fichier \"2.bmp\" n'est pas une image lisible." + suite;
+        QTest::newRow("illisible puis manquante") << "illisible 3.bmp" << "Le fichier \"3.bmp\" est manquant." + suite;
+        QTest::newRow("Combien 10") << "Combien=10"
                                     << "Le fichier \"condition.inf\" annonce 10 classes d'équivalence ; il en faut "
                                        "entre 2 et 9." + suite;
+        QTest::newRow("Combien trois") << "Combien=trois"
+                                       << "Le fichier \"condition.inf\" annonce trois classes d'équivalence ; il en "
+                                          "faut entre 2 et 9." + suite;
     }
     void refus()
     {
@@ -103,13 +108,15 @@ private slots:
             QFile::remove(arbre.chemin("neuf/graphe_des_liaisons/condition.inf"));
             QVERIFY(QDir().mkpath(arbre.chemin("neuf/graphe_des_liaisons/condition.inf")));
         }
-        if (panne == "3.bmp")
+        if (panne.endsWith("3.bmp"))
             QFile::remove(arbre.chemin("neuf/graphe_des_liaisons/3.bmp"));
-        if (panne == "illisible")
+        if (panne.startsWith("illisible"))
             arbre.ecrireOctets("neuf/graphe_des_liaisons/2.bmp", "BM pas une image");
-        if (panne == "combien")
+        if (panne == "tronquée")
+            TronquerFichier(arbre.chemin("neuf/graphe_des_liaisons/2.bmp"));
+        if (panne.startsWith("Combien"))
             arbre.ecrireTexte("neuf/graphe_des_liaisons/condition.inf",
-                              "[NOMBRE DE CLASSES D EQUIVALENCE]\r\nCombien=10\r\n");
+                              "[NOMBRE DE CLASSES D EQUIVALENCE]\r\n" + panne + "\r\n");
         dialoguesFactices().oublier();
         f.fenetre.OuvrirSCH(chemin);
         QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});

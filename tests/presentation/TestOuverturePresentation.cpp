@@ -145,6 +145,10 @@ private slots:
             << "" << QByteArray()
             << "Le fichier \"trame.bmp\" mesure 301 × 150 pixels et le fichier \"plan.bmp\" 300 × 150 pixels : "
                "ils doivent avoir la même taille." + suite;
+        QTest::newRow("pièces : pas un nombre")
+            << "condition.inf" << QByteArray("[NOMBRE DE PIECES]\r\nCombien=trois\r\n")
+            << "Le fichier \"condition.inf\" annonce trois pièces, alors qu'une présentation en compte au plus 1000." +
+                   suite;
         QTest::newRow("plus de 1000 pièces")
             << "condition.inf" << QByteArray("[NOMBRE DE PIECES]\r\nCombien=1001\r\n")
             << "Le fichier \"condition.inf\" annonce 1001 pièces, alors qu'une présentation en compte au plus 1000." +

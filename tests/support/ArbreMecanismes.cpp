@@ -55,6 +55,13 @@ QString ArbreMecanismes::ecrireBmp(const QString &relatif, const QImage &image) 
     return complet;
 }
 
+void TronquerFichier(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.resize(fichier.size() / 3))
+        qFatal("%s ne peut pas être raccourci", qPrintable(chemin));
+}
+
 QImage ImageUnie(int largeur, int hauteur, const QColor &couleur)
 {
     QImage image(largeur, hauteur, QImage::Format_RGB888);

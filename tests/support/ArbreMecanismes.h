@@ -39,5 +39,7 @@ private:
 };
 
 QImage ImageUnie(int largeur, int hauteur, const QColor &couleur);
+// Keeps the first third of a file, as a copy cut short would.
+void TronquerFichier(const QString &chemin);
 // A 24-bit picture with a filled rectangle on a ground colour.
 QImage ImageAvecRectangle(int largeur, int hauteur, const QColor &fond, const QRect &rectangle, const QColor &couleur);

@@ -45,9 +45,11 @@ std::optional<TColor> DialoguesFactices::ChoisirCouleur(TColor, QList<TColor> &)
     return prendre<std::optional<TColor>>(reponsesCouleur, std::nullopt);
 }
 
-QString DialoguesFactices::FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi)
+QString DialoguesFactices::FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi,
+                                          const QString &titre)
 {
-    boites.push_back({QStringLiteral("Ouvrir"), {}, filtre});
+    boites.push_back({QStringLiteral("Ouvrir"), titre, filtre});
+    dernierTitre = titre;
     dernierDossierInitial = dossierInitial;
     dernierFiltre = filtre;
     dernierFiltreChoisi = filtreChoisi;
@@ -55,12 +57,19 @@ QString DialoguesFactices::FichierAOuvrir(const QString &dossierInitial, const Q
 }
 
 QString DialoguesFactices::FichierAEnregistrer(const QString &dossierInitial, const QString &filtre,
-                                               const QString &, bool)
+                                               const QString &, bool, const QString &titre)
 {
-    boites.push_back({QStringLiteral("Enregistrer"), {}, filtre});
+    boites.push_back({QStringLiteral("Enregistrer"), titre, filtre});
+    dernierTitre = titre;
     dernierDossierInitial = dossierInitial;
     dernierFiltre = filtre;
     return prendre(fichiersAEnregistrer, QString());
+}
+
+ReponseEnregistrement DialoguesFactices::EnregistrerModifications(const QString &texte)
+{
+    boites.push_back({QStringLiteral("Enregistrement"), QStringLiteral("Confirmation"), texte});
+    return prendre(reponsesEnregistrement, ReponseEnregistrement::Annuler);
 }
 
 QString DialoguesFactices::ChoisirTypeExercice()

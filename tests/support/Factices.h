@@ -10,7 +10,7 @@
 class DialoguesFactices final : public Dialogues {
 public:
     struct Boite {
-        QString genre; // "Message", "Erreur", "BoiteErreur", "Question", "Saisie", "Couleur", "Ouvrir", "Enregistrer", "TypeExercice"
+        QString genre; // "Message", "Erreur", "BoiteErreur", "Question", "Saisie", "Couleur", "Ouvrir", "Enregistrer", "TypeExercice", "Enregistrement"
         QString titre;
         QString texte;
     };
@@ -21,9 +21,11 @@ public:
     bool Question(const QString &titre, const QString &texte) override;
     std::optional<QString> Saisie(const QString &titre, const QString &invite, const QString &initial) override;
     std::optional<TColor> ChoisirCouleur(TColor initiale, QList<TColor> &personnalisees) override;
-    QString FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi) override;
-    QString FichierAEnregistrer(const QString &dossierInitial, const QString &filtre,
-                                const QString &extensionParDefaut, bool demanderEcrasement) override;
+    QString FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi,
+                           const QString &titre = {}) override;
+    QString FichierAEnregistrer(const QString &dossierInitial, const QString &filtre, const QString &extensionParDefaut,
+                                bool demanderEcrasement, const QString &titre = {}) override;
+    ReponseEnregistrement EnregistrerModifications(const QString &texte) override;
     QString ChoisirTypeExercice() override;
 
     // The texts of the notices and error boxes shown, in order.
@@ -38,10 +40,12 @@ public:
     std::deque<QString> fichiersAOuvrir;
     std::deque<QString> fichiersAEnregistrer;
     std::deque<QString> typesExercice;
+    std::deque<ReponseEnregistrement> reponsesEnregistrement; // empty: "Annuler"
     // What the last file dialog was given.
     QString dernierDossierInitial;
     QString dernierFiltre;
     int dernierFiltreChoisi = 0;
+    QString dernierTitre;
 };
 
 // A desktop that records what it is asked and deletes for real, without a trash.

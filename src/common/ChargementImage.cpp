@@ -1,0 +1,128 @@
+#include "common/ChargementImage.h"
+
+#include "common/OuvertureExercice.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QtEndian>
+#include <climits>
+#include <optional>
+
+namespace {
+
+constexpr int TailleEnteteFichierBmp = 14;
+constexpr int TailleEnteteMaxLue = TailleEnteteFichierBmp + 40;
+
+enum Compression : quint32 { SansCompression = 0, Rle8 = 1, Rle4 = 2, Masques = 3, MasquesAlpha = 6 };
+
+template <typename T> T lu(const QByteArray &octets, int position)
+{
+    return qFromLittleEndian<T>(octets.constData() + position);
+}
+
+bool tailleAcceptee(QSize taille)
+{
+    const int grand = qMax(taille.width(), taille.height());
+    const int petit = qMin(taille.width(), taille.height());
+    return grand <= GrandCoteImageMax && petit <= PetitCoteImageMax;
+}
+
+// What a bitmap's header tells before any pixel is decoded. Qt gives no size for a header it would not
+// read, so the size is taken here too.
+struct EnteteBmp {
+    QSize taille;
+    bool donneesCompletes = false; // the pixel data it announces lies within the file
+};
+
+std::optional<EnteteBmp> LireEnteteBmp(const QByteArray &debut, qint64 tailleFichier)
+{
+    if (!debut.startsWith("BM"))
+        return std::nullopt;
+    EnteteBmp entete;
+    if (debut.size() < TailleEnteteFichierBmp + 4)
+        return entete;
+    const qint64 debutPixels = lu<quint32>(debut, 10);
+    const quint32 tailleEntete = lu<quint32>(debut, TailleEnteteFichierBmp);
+    qint64 largeur = 0, hauteur = 0;
+    quint32 bits = 0, compression = SansCompression, tailleDonnees = 0;
+    if (tailleEntete == 12) { // the old OS/2 header, with 16-bit sizes
+        if (debut.size() < TailleEnteteFichierBmp + 12)
+            return entete;
+        largeur = lu<quint16>(debut, 18);
+        hauteur = lu<quint16>(debut, 20);
+        bits = lu<quint16>(debut, 24);
+    } else {
+        if (tailleEntete < 40 || debut.size() < TailleEnteteFichierBmp + 40)
+            return entete;
+        largeur = lu<qint32>(debut, 18);
+        hauteur = qAbs(qint64(lu<qint32>(debut, 22)));
+        bits = lu<quint16>(debut, 28);
+        compression = lu<quint32>(debut, 30);
+        tailleDonnees = lu<quint32>(debut, 34);
+    }
+    if (largeur <= 0 || hauteur <= 0 || largeur > INT_MAX || hauteur > INT_MAX)
+        return entete;
+    entete.taille = QSize(int(largeur), int(hauteur));
+    if (debutPixels < TailleEnteteFichierBmp || debutPixels > tailleFichier)
+        return entete;
+    qint64 attendu = 0;
+    switch (compression) {
+    case SansCompression:
+    case Masques:
+    case MasquesAlpha:
+        if (bits == 0 || bits > 32)
+            return entete;
+        attendu = (largeur * bits + 31) / 32 * 4 * hauteur;
+        break;
+    case Rle8:
+    case Rle4:
+        // Compressed rows have no fixed length: the header must say how many bytes they take.
+        if (tailleDonnees == 0)
+            return entete;
+        attendu = tailleDonnees;
+        break;
+    default:
+        return entete;
+    }
+    entete.donneesCompletes = attendu <= tailleFichier - debutPixels;
+    return entete;
+}
+
+} // namespace
+
+QString RefusImage::message(const QString &nomFichier, const QString &phraseExercice) const
+{
+    if (!tropGrande.isValid())
+        return MessageImageIllisible(nomFichier, phraseExercice);
+    return QStringLiteral("Le fichier \"%1\" est une image de %2 × %3 pixels : la plus grande image acceptée mesure "
+                          "%4 × %5 pixels (une feuille A1 à 300 dpi).\n\n%6")
+        .arg(nomFichier)
+        .arg(tropGrande.width())
+        .arg(tropGrande.height())
+        .arg(GrandCoteImageMax)
+        .arg(PetitCoteImageMax)
+        .arg(phraseExercice);
+}
+
+std::variant<QImage, RefusImage> ChargerImage(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return RefusImage{};
+    const std::optional<EnteteBmp> bmp = LireEnteteBmp(fichier.peek(TailleEnteteMaxLue), fichier.size());
+    QImageReader lecteur(&fichier);
+    const QSize taille = bmp ? bmp->taille : lecteur.size();
+    if (taille.isValid() && !tailleAcceptee(taille))
+        return RefusImage{taille};
+    if (bmp && !bmp->donneesCompletes)
+        return RefusImage{};
+    // Qt refuses pictures over 128 MB by default; the largest accepted sheet, read at 32 bits a pixel, is more.
+    const qint64 octetsMax = qint64(GrandCoteImageMax) * PetitCoteImageMax * 4;
+    QImageReader::setAllocationLimit(int(octetsMax / (1024 * 1024) + 1));
+    QImage image = lecteur.read();
+    if (image.isNull() || !tailleAcceptee(image.size()))
+        return RefusImage{image.isNull() ? QSize() : image.size()};
+    if (image.format() != QImage::Format_RGB888)
+        image.convertTo(QImage::Format_RGB888);
+    return image;
+}

@@ -1,0 +1,19 @@
+#include "common/TitreFenetre.h"
+
+QString TitreExercice(const QString &legende, const QStringList &precisions)
+{
+    QString titre = legende;
+    for (const QString &precision : precisions) {
+        if (!precision.isEmpty())
+            titre += QStringLiteral(" – ") + precision;
+    }
+    return titre + QStringLiteral("[*]");
+}
+
+QRect GeometrieRestauree(QSize tailleConception, const QRect &disponible)
+{
+    const QSize taille = tailleConception.boundedTo(disponible.size());
+    QRect geometrie(QPoint(), taille);
+    geometrie.moveCenter(disponible.center());
+    return geometrie;
+}

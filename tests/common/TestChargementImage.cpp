@@ -1,0 +1,127 @@
+#include "common/ChargementImage.h"
+#include "support/ArbreMecanismes.h"
+#include "support/Enregistrement.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+// A 24-bit bitmap's header announcing largeur × hauteur, followed by only `octetsPixels` bytes of pixels.
+QByteArray EnteteBmp24(qint32 largeur, qint32 hauteur, qint64 octetsPixels)
+{
+    QByteArray octets(54, '\0');
+    auto ecrire32 = [&](int position, quint32 valeur) { qToLittleEndian(valeur, octets.data() + position); };
+    octets[0] = 'B';
+    octets[1] = 'M';
+    ecrire32(2, quint32(54 + octetsPixels));
+    ecrire32(10, 54);
+    ecrire32(14, 40);
+    ecrire32(18, quint32(largeur));
+    ecrire32(22, quint32(hauteur));
+    qToLittleEndian<quint16>(1, octets.data() + 26);
+    qToLittleEndian<quint16>(24, octets.data() + 28);
+    return octets + QByteArray(octetsPixels, char(0xFF));
+}
+
+qint64 OctetsPixels24(qint64 largeur, qint64 hauteur) { return (largeur * 3 + 3) / 4 * 4 * hauteur; }
+
+} // namespace
+
+class TestChargementImage : public QObject {
+    Q_OBJECT
+
+    static QString message(const std::variant<QImage, RefusImage> &lue)
+    {
+        const auto *refus = std::get_if<RefusImage>(&lue);
+        return refus ? refus->message(QStringLiteral("plan.bmp"), QStringLiteral("Phrase.")) : QString();
+    }
+
+private slots:
+    // The row padding of odd widths is where a slip in the announced length would hide.
+    void donneesAnnonceesPresentes_data()
+    {
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<int>("hauteur");
+        QTest::addColumn<qint64>("manquants");
+        QTest::addColumn<bool>("acceptee");
+        QTest::newRow("entière") << 7 << 5 << qint64(0) << true;
+        QTest::newRow("un octet de moins") << 7 << 5 << qint64(1) << false;
+        QTest::newRow("remplissage de la dernière ligne") << 7 << 5 << qint64(3) << false;
+        QTest::newRow("tiers") << 300 << 200 << OctetsPixels24(300, 200) * 2 / 3 << false;
+        QTest::newRow("hauteur négative, de haut en bas") << 7 << -5 << qint64(0) << true;
+        QTest::newRow("hauteur négative tronquée") << 7 << -5 << qint64(4) << false;
+    }
+    void donneesAnnonceesPresentes()
+    {
+        QFETCH(int, largeur);
+        QFETCH(int, hauteur);
+        QFETCH(qint64, manquants);
+        QFETCH(bool, acceptee);
+        ArbreMecanismes arbre;
+        const QString chemin = arbre.ecrireOctets(
+            "plan.bmp", EnteteBmp24(largeur, hauteur, OctetsPixels24(largeur, qAbs(hauteur)) - manquants));
+        const auto lue = ChargerImage(chemin);
+        QCOMPARE(std::holds_alternative<QImage>(lue), acceptee);
+        if (acceptee) {
+            QCOMPARE(std::get<QImage>(lue).size(), QSize(largeur, qAbs(hauteur)));
+            QCOMPARE(std::get<QImage>(lue).format(), QImage::Format_RGB888);
+        } else {
+            QCOMPARE(message(lue), QStringLiteral("Le fichier \"plan.bmp\" n'est pas une image lisible.\n\nPhrase."));
+        }
+    }
+
+    // Headers alone: a size accepted goes on to the pixel check (and is refused as unreadable), a larger
+    // one is refused for its size, whichever way round the sheet lies.
+    void tailleLimiteeAUneFeuilleA1_data()
+    {
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<int>("hauteur");
+        QTest::addColumn<bool>("tropGrande");
+        QTest::newRow("A1 en paysage") << 9933 << 7016 << false;
+        QTest::newRow("A1 en portrait") << 7016 << 9933 << false;
+        QTest::newRow("un pixel plus large") << 9934 << 7016 << true;
+        QTest::newRow("un pixel plus haute") << 9933 << 7017 << true;
+        QTest::newRow("portrait un pixel plus large") << 7017 << 9933 << true;
+        QTest::newRow("20000 × 20000") << 20000 << 20000 << true;
+    }
+    void tailleLimiteeAUneFeuilleA1()
+    {
+        QFETCH(int, largeur);
+        QFETCH(int, hauteur);
+        QFETCH(bool, tropGrande);
+        ArbreMecanismes arbre;
+        const auto lue = ChargerImage(arbre.ecrireOctets("plan.bmp", EnteteBmp24(largeur, hauteur, 16)));
+        const QString attendu =
+            tropGrande ? QStringLiteral("Le fichier \"plan.bmp\" est une image de %1 × %2 pixels : la plus grande image "
+                                        "acceptée mesure 9933 × 7016 pixels (une feuille A1 à 300 dpi).\n\nPhrase.")
+                             .arg(largeur)
+                             .arg(hauteur)
+                       : QStringLiteral("Le fichier \"plan.bmp\" n'est pas une image lisible.\n\nPhrase.");
+        QCOMPARE(message(lue), attendu);
+    }
+
+    // Over Qt's own default limit of 128 MB once read at 32 bits a pixel.
+    void feuilleA2A300Dpi()
+    {
+        ArbreMecanismes arbre;
+        const auto lue = ChargerImage(arbre.ecrireOctets("plan.bmp", EnteteBmp24(7000, 5000, OctetsPixels24(7000, 5000))));
+        QCOMPARE(message(lue), QString());
+        QCOMPARE(std::get<QImage>(lue).size(), QSize(7000, 5000));
+        QCOMPARE(std::get<QImage>(lue).pixelColor(6999, 4999), QColor(Qt::white));
+    }
+
+    void pasUneImage()
+    {
+        ArbreMecanismes arbre;
+        for (const QByteArray &octets : {QByteArray(), QByteArray("BM"), QByteArray("du texte, pas une image")})
+            QCOMPARE(message(ChargerImage(arbre.ecrireOctets("plan.bmp", octets))),
+                     QStringLiteral("Le fichier \"plan.bmp\" n'est pas une image lisible.\n\nPhrase."));
+        QCOMPARE(message(ChargerImage(arbre.chemin("absent.bmp"))),
+                 QStringLiteral("Le fichier \"plan.bmp\" n'est pas une image lisible.\n\nPhrase."));
+    }
+};
+
+VELKORA_TEST(TestChargementImage)
+#include "TestChargementImage.moc"
