@@ -4,6 +4,9 @@
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
+#include "common/GeometrieFenetre.h"
+#include "common/TitreFenetre.h"
+#include "common/TravailNonEnregistre.h"
 #include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
 #include "diagram/ImageSchema.h"
@@ -12,6 +15,7 @@
 #include "joint_graph/NomMecanisme.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -39,6 +43,9 @@ const QString NomOuvrirMenus = QStringLiteral("Ouvrir les menus");
 const QString FiltreOuvrir =
     QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
 constexpr int FiltreTous = 3;
+const QString TitreDialogueOuvrir = QStringLiteral("Ouvrir un graphe des liaisons ou un mécanisme");
+const QString TravailSchema = QStringLiteral("ce schéma cinématique");
+const QString TravailSchemaNomme = QStringLiteral("ce schéma cinématique (« %1 »)");
 const QString ExtensionGdl = QStringLiteral(".gdl");
 constexpr int HauteurPanel = 41;
 constexpr QSize TailleParDefaut(800, 600);
@@ -46,9 +53,9 @@ constexpr QSize TailleParDefaut(800, 600);
 
 TFormSchemaCinematique::TFormSchemaCinematique(QWidget *parent) : QMainWindow(parent)
 {
-    setWindowTitle(TitreFenetre);
+    setWindowTitle(TitreExercice(TitreFenetre, {}));
     setAccessibleName(TitreFenetre);
-    resize(TailleParDefaut);
+    PreparerGeometrieRestauree(*this, TailleParDefaut);
     setWindowState(Qt::WindowMaximized);
 
     auto *centre = new QWidget(this);
@@ -74,6 +81,7 @@ TFormSchemaCinematique::TFormSchemaCinematique(QWidget *parent) : QMainWindow(pa
     setCentralWidget(centre);
 
     Historique = new QUndoStack(this);
+    connect(Historique, &QUndoStack::cleanChanged, this, [this](bool propre) { setWindowModified(!propre); });
     MenuCreation();
     FormCreate();
     InitialisationGenerale();
@@ -165,6 +173,30 @@ void TFormSchemaCinematique::InitialisationGenerale()
     TrameInitialisation();
     DessinInitialisation();
     MenuPdf->setVisible(false);
+    MettreAJourTitre();
+}
+
+void TFormSchemaCinematique::MettreAJourTitre()
+{
+    setWindowTitle(TitreExercice(TitreFenetre, {SchemaOuvert ? Schema.NomMecanisme : QString()}));
+    setWindowModified(!Historique->isClean());
+}
+
+bool TFormSchemaCinematique::PeutAbandonnerSchema()
+{
+    if (!SchemaOuvert)
+        return true;
+    const QString travail = Schema.NomMecanisme.isEmpty() ? TravailSchema : TravailSchemaNomme.arg(Schema.NomMecanisme);
+    return PeutAbandonnerTravail(*Historique, travail, [this] { return EnregistrerSchema(); });
+}
+
+void TFormSchemaCinematique::closeEvent(QCloseEvent *evenement)
+{
+    if (!PeutAbandonnerSchema()) {
+        evenement->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(evenement);
 }
 
 void TFormSchemaCinematique::EditionGenerale()
@@ -207,6 +239,7 @@ void TFormSchemaCinematique::OuvrirGDL(const QString &cheminGdl)
     MenuPdf->setVisible(Schema.PdfVisible);
     EditionGenerale();
     SchemaOuvert = true;
+    MettreAJourTitre();
 }
 
 void TFormSchemaCinematique::showEvent(QShowEvent *evenement)
@@ -282,7 +315,9 @@ bool TFormSchemaCinematique::eventFilter(QObject *objet, QEvent *evenement)
 
 void TFormSchemaCinematique::MenuOuvrirClick()
 {
-    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous);
+    if (!PeutAbandonnerSchema())
+        return;
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous, TitreDialogueOuvrir);
     const QString extension = ExtensionMinuscule(chemin);
     if (extension == ExtensionDescripteur)
         OuvrirSCH(chemin);

@@ -12,6 +12,7 @@
 
 class ImageSchema;
 class QAction;
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -40,6 +41,7 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void closeEvent(QCloseEvent *evenement) override;
     void showEvent(QShowEvent *evenement) override;
 
 private:
@@ -55,6 +57,10 @@ private:
     void ScrollBoxResize();
     void AjusterContenu();
     QRect ZoneVisible() const;
+    void MettreAJourTitre();
+    // Asks before the strokes and moves made since the last export are thrown away; true when the
+    // caller may go on.
+    bool PeutAbandonnerSchema();
     void MenuOuvrirClick();
     void MenuFermerClick();
     void MenuPdfClick();
@@ -104,6 +110,8 @@ private:
     void HistoriqueTraits(ZoneTraits avant, ZoneTraits apres);
     void RemplacerTraits(const ZoneTraits &pixels);
     void MenuEnregistrerClick();
+    // The export; true when the picture was written.
+    bool EnregistrerSchema();
     void MenuAnnulerClick();
     void MenuRetablirClick();
     QToolButton *OutilEnfonce() const;

@@ -32,6 +32,7 @@ const QString TitreConfirmation = QStringLiteral("Confirmation");
 const QString TitreInformation = QStringLiteral("Information");
 const QString MessageRienAEnregistrer =
     QStringLiteral("Aucun schéma cinématique n'est ouvert : il n'y a rien à enregistrer.");
+const QString TitreDialogueEnregistrer = QStringLiteral("Enregistrer le schéma cinématique");
 const QString FiltreEnregistrer = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
 const QString ExtensionBmp = QStringLiteral("bmp");
 constexpr int LargeurTrait = 3;
@@ -275,16 +276,18 @@ void TFormSchemaCinematique::MenuRetablirClick()
         Historique->redo();
 }
 
-void TFormSchemaCinematique::MenuEnregistrerClick()
+void TFormSchemaCinematique::MenuEnregistrerClick() { EnregistrerSchema(); }
+
+bool TFormSchemaCinematique::EnregistrerSchema()
 {
     if (!SchemaOuvert) {
         dialogues().Message(MessageRienAEnregistrer);
-        return;
+        return false;
     }
     const QString chemin = dialogues().FichierAEnregistrer(DossierSpecial(DossierDocumentsUtilisateur),
-                                                           FiltreEnregistrer, ExtensionBmp, true);
+                                                           FiltreEnregistrer, ExtensionBmp, true, TitreDialogueEnregistrer);
     if (chemin.isEmpty())
-        return;
+        return false;
     const bool avecFond = dialogues().Question(TitreInformation, QuestionAvecTrame);
     const Rvb surface = CouleurVersRvb(clBtnFace);
     // Without a background there is no drawing surface: the symbols are saved as they stand in the
@@ -303,6 +306,10 @@ void TFormSchemaCinematique::MenuEnregistrerClick()
         if (!image->isHidden())
             symboles.push_back({PictureLiaison[std::size_t(k)], image->pos() - origine});
     }
-    if (const auto erreur = EnregistrerBmpSchema(chemin, BitmapTrame, traits, avecFond, symboles, surface))
+    if (const auto erreur = EnregistrerBmpSchema(chemin, BitmapTrame, traits, avecFond, symboles, surface)) {
         dialogues().Erreur(*erreur);
+        return false;
+    }
+    Historique->setClean();
+    return true;
 }

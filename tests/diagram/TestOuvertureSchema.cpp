@@ -36,7 +36,8 @@ private slots:
         f.fenetre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
         QCOMPARE(dialoguesFactices().textes(), QStringList());
-        QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Schéma Cinématique"));
+        QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Schéma Cinématique – meca[*]"));
+        QVERIFY(!f.fenetre.isWindowModified());
         QVERIFY(f.boutonCe(1)->isVisible() && f.boutonCe(2)->isVisible() && !f.boutonCe(3)->isVisible());
         QVERIFY(f.boutonCe(1)->isChecked());
         QVERIFY(f.menuPdf->isVisible());
@@ -164,6 +165,8 @@ private slots:
         f.fenetre.OuvrirSCH(chemin);
 
         QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
+        QCOMPARE(f.fenetre.windowTitle(), vide ? QStringLiteral("Schéma Cinématique[*]")
+                                               : QStringLiteral("Schéma Cinématique – ancien[*]"));
         if (vide) {
             for (int n = 1; n <= 9; ++n)
                 QVERIFY(!f.boutonCe(n)->isVisible());
@@ -212,7 +215,9 @@ private slots:
         EcrireSchema(arbre, "neuf", neuf);
         const QString ailleurs = arbre.ecrireTexte("documents/MON GRAPHE.GDL", TexteGdl("neuf", neuf));
         dialoguesFactices().fichiersAOuvrir = {ailleurs};
+        dialoguesFactices().reponsesEnregistrement = {ReponseEnregistrement::NePasEnregistrer};
         f.menuOuvrir->trigger();
+        QCOMPARE(dialoguesFactices().dernierTitre, QStringLiteral("Ouvrir un graphe des liaisons ou un mécanisme"));
         QCOMPARE(dialoguesFactices().dernierDossierInitial, arbre.dossier());
         QCOMPARE(dialoguesFactices().dernierFiltreChoisi, 3);
         QCOMPARE(dialoguesFactices().dernierFiltre,
@@ -315,7 +320,7 @@ private slots:
         });
         principale.findChild<QMenu *>("MenuFacile")->actions().first()->trigger();
         principale.findChild<QAction *>("MenuSchema")->trigger();
-        QCOMPARE(titres, QStringList{QStringLiteral("Schéma Cinématique")});
+        QCOMPARE(titres, QStringList{QStringLiteral("Schéma Cinématique – Bride hydraulique[*]")});
         QVERIFY(classesMontrees);
         QCOMPARE(dialoguesFactices().textes(), QStringList());
         QVERIFY(principale.findChildren<QMainWindow *>().isEmpty());
