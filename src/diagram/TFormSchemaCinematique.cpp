@@ -87,7 +87,12 @@ TFormSchemaCinematique::TFormSchemaCinematique(QWidget *parent) : QMainWindow(pa
     InitialisationGenerale();
 }
 
-TFormSchemaCinematique::~TFormSchemaCinematique() = default;
+TFormSchemaCinematique::~TFormSchemaCinematique()
+{
+    // The history is destroyed with the window's children, once this part of the window is gone; it
+    // empties itself then, and must not call back into it.
+    disconnect(Historique, nullptr, this, nullptr);
+}
 
 void TFormSchemaCinematique::FormCreate()
 {
