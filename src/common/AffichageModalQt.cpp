@@ -1,7 +1,11 @@
 #include "common/AffichageModal.h"
 
+#include "common/GeometrieFenetre.h"
+#include "common/MenusClavier.h"
+
 #include <QEvent>
 #include <QEventLoop>
+#include <QMainWindow>
 #include <QScreen>
 
 namespace {
@@ -29,6 +33,9 @@ void AfficherModal(QWidget &fenetre)
     FinSurFermeture filtre(boucle, fenetre);
     fenetre.setWindowModality(Qt::ApplicationModal);
     fenetre.installEventFilter(&filtre);
+    RestaurerALaTailleDeConception(fenetre);
+    if (auto *principale = qobject_cast<QMainWindow *>(&fenetre))
+        OuvrirMenusParF10(*principale);
     // Without a window manager nothing maximises the window: it is given the screen beforehand.
     if (const QScreen *ecran = fenetre.screen())
         fenetre.setGeometry(ecran->availableGeometry());

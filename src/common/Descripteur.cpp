@@ -16,6 +16,12 @@ Descripteur LireDescripteur(const QString &cheminDescripteur)
     return d;
 }
 
+QString NomMecanismeAffiche(const QString &cheminDescripteur)
+{
+    const QString nom = LireDescripteur(cheminDescripteur).nom.trimmed();
+    return nom.isEmpty() ? NomFichier(RadicalDescripteur(cheminDescripteur)) : nom;
+}
+
 QString CleExercice(int numeroExercice) { return QStringLiteral("Exo%1").arg(numeroExercice); }
 
 bool LireAccesExercice(const QString &cheminDescripteur, int numeroExercice)

@@ -21,6 +21,9 @@ Descripteur LireDescripteur(const QString &cheminDescripteur);
 QString CleExercice(int numeroExercice);
 bool LireAccesExercice(const QString &cheminDescripteur, int numeroExercice);
 
+// What a window's title calls the mechanism: its descriptor's "Nom", else the descriptor's stem.
+QString NomMecanismeAffiche(const QString &cheminDescripteur);
+
 // File name without folder.
 QString NomFichier(const QString &chemin);
 // The extension from the last "." of the file name, in lower case, or empty.

@@ -19,6 +19,8 @@ public:
     virtual void Message(const QString &texte) = 0;
     // The application's general error box, for an unexpected failure.
     virtual void Erreur(const QString &texte) = 0;
+    // A long text the user reads and copies, such as a report, in a window of the given title.
+    virtual void Rapport(const QString &titre, const QString &texte) = 0;
     // An error box titled "Erreur".
     virtual void BoiteErreur(const QString &texte) = 0;
     // A question titled "Information" or "Confirmation" with "&Oui" and "&Non"; true for Oui.

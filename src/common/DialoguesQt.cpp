@@ -1,6 +1,11 @@
 #include "common/DialoguesQt.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -51,6 +56,31 @@ QStringList FiltresQt(const QString &filtre)
 void DialoguesQt::Message(const QString &texte) { boite(QMessageBox::NoIcon, TitreApplication, texte); }
 
 void DialoguesQt::Erreur(const QString &texte) { boite(QMessageBox::Critical, TitreApplication, texte); }
+
+void DialoguesQt::Rapport(const QString &titre, const QString &texte)
+{
+    QDialog fenetre(fenetreActive());
+    fenetre.setWindowTitle(titre);
+    fenetre.setAccessibleName(titre);
+    auto *zone = new QPlainTextEdit(texte, &fenetre);
+    zone->setReadOnly(true);
+    zone->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    zone->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    zone->setAccessibleName(titre);
+    auto *boutons = new QDialogButtonBox(&fenetre);
+    QPushButton *copier = boutons->addButton(QStringLiteral("&Copier"), QDialogButtonBox::ActionRole);
+    copier->setAccessibleName(QStringLiteral("Copier"));
+    QPushButton *fermer = boutons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole);
+    fermer->setAccessibleName(QStringLiteral("Fermer"));
+    fermer->setDefault(true);
+    QObject::connect(copier, &QPushButton::clicked, &fenetre, [texte] { QGuiApplication::clipboard()->setText(texte); });
+    QObject::connect(boutons, &QDialogButtonBox::rejected, &fenetre, &QDialog::reject);
+    auto *disposition = new QVBoxLayout(&fenetre);
+    disposition->addWidget(zone);
+    disposition->addWidget(boutons);
+    fenetre.resize(760, 420);
+    fenetre.exec();
+}
 
 void DialoguesQt::BoiteErreur(const QString &texte) { boite(QMessageBox::Critical, QStringLiteral("Erreur"), texte); }
 

@@ -10,6 +10,7 @@ public:
     void Message(const QString &texte) override;
     void Erreur(const QString &texte) override;
     void BoiteErreur(const QString &texte) override;
+    void Rapport(const QString &titre, const QString &texte) override;
     bool Question(const QString &titre, const QString &texte) override;
     std::optional<QString> Saisie(const QString &titre, const QString &invite, const QString &initial) override;
     std::optional<TColor> ChoisirCouleur(TColor initiale, QList<TColor> &personnalisees) override;

@@ -105,6 +105,17 @@ bool FichierIni::sectionExiste(const QString &section) const
     return sections_.count(section.trimmed().toLower()) > 0;
 }
 
+qsizetype FichierIni::ligne(const QString &section, const QString &cle) const
+{
+    const auto s = sections_.find(section.trimmed().toLower());
+    if (s == sections_.end())
+        return 0;
+    if (cle.isEmpty())
+        return s->second.ligneEntete + 1;
+    const auto e = s->second.entrees.constFind(cle.trimmed().toLower());
+    return e == s->second.entrees.cend() ? 0 : *e + 1;
+}
+
 std::optional<QString> FichierIni::valeurBrute(const QString &section, const QString &cle) const
 {
     const auto s = sections_.find(section.trimmed().toLower());

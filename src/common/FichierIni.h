@@ -27,6 +27,9 @@ public:
     // It reads as empty.
     bool illisible() const { return illisible_; }
     bool sectionExiste(const QString &section) const;
+    // The line, counted from 1, that gives the key, or that opens the section when the key is empty;
+    // 0 when there is none.
+    qsizetype ligne(const QString &section, const QString &cle = {}) const;
 
     QString lireTexte(const QString &section, const QString &cle, const QString &defaut = {}) const;
     std::int32_t lireEntier(const QString &section, const QString &cle, std::int32_t defaut) const;

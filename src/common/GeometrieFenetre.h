@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QSize>
-
 class QWidget;
 
-// Sets the geometry a window gets back when it is un-maximised; call it before showMaximized().
-void PreparerGeometrieRestauree(QWidget &fenetre, QSize tailleConception);
+// From now on, when the window leaves the maximised state it takes its present size, fitted to the
+// screen's available area with room for its title bar, and centred. Call it before it is first maximised.
+void RestaurerALaTailleDeConception(QWidget &fenetre);

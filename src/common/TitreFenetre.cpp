@@ -1,13 +1,13 @@
 #include "common/TitreFenetre.h"
 
-QString TitreExercice(const QString &legende, const QStringList &precisions)
+QString TitreExercice(const QString &legende, const QStringList &precisions, bool marqueModification)
 {
     QString titre = legende;
     for (const QString &precision : precisions) {
         if (!precision.isEmpty())
             titre += QStringLiteral(" – ") + precision;
     }
-    return titre + QStringLiteral("[*]");
+    return marqueModification ? titre + QStringLiteral("[*]") : titre;
 }
 
 QRect GeometrieRestauree(QSize tailleConception, const QRect &disponible)

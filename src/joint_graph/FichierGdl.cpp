@@ -73,24 +73,6 @@ LectureGdl arret(LectureGdl lecture, LectureGdl::Arret ou, int numero, const QSt
     return lecture;
 }
 
-// The message for the first number of joint n that lies outside the tables, or nothing.
-std::optional<QString> liaisonHorsTables(const TLiaison &l, int n, int nbrCe, const QString &nomFichier)
-{
-    for (const std::int32_t ce : {l.Ce1, l.Ce2}) {
-        if (ce < 0 || ce > nbrCe)
-            return TexteClasseInexistante.arg(QString::number(n), nomFichier, QString::number(ce));
-    }
-    if (l.Liaison3D < 0 || l.Liaison3D > NbrLiaisonNormaliseeMax)
-        return TexteTypeInconnu.arg(QString::number(n), nomFichier, QString::number(l.Liaison3D));
-    if (l.Liaison2D < 0 || l.Liaison2D > NbrVueMax)
-        return TexteVueInconnue.arg(QString::number(n), nomFichier, QString::number(l.Liaison2D));
-    if (l.Inclineaison < InclineaisonMin || l.Inclineaison > InclineaisonMax)
-        return TexteRotation.arg(QString::number(n), nomFichier, QString::number(l.Inclineaison));
-    if (l.Ce1 != 0 && l.Ce1 == l.Ce2)
-        return TexteBoucle.arg(QString::number(n), nomFichier, QString::number(l.Ce1));
-    return std::nullopt;
-}
-
 // The first joint before n that joins the same two classes as joint n, in either order, or 0.
 int liaisonDeMemePaire(const GrapheLiaisons &graphe, int n)
 {
@@ -113,6 +95,23 @@ bool nomRelisible(const QString &nom)
 }
 
 } // namespace
+
+std::optional<QString> LiaisonHorsTables(const TLiaison &l, int n, int nbrCe, const QString &nomFichier)
+{
+    for (const std::int32_t ce : {l.Ce1, l.Ce2}) {
+        if (ce < 0 || ce > nbrCe)
+            return TexteClasseInexistante.arg(QString::number(n), nomFichier, QString::number(ce));
+    }
+    if (l.Liaison3D < 0 || l.Liaison3D > NbrLiaisonNormaliseeMax)
+        return TexteTypeInconnu.arg(QString::number(n), nomFichier, QString::number(l.Liaison3D));
+    if (l.Liaison2D < 0 || l.Liaison2D > NbrVueMax)
+        return TexteVueInconnue.arg(QString::number(n), nomFichier, QString::number(l.Liaison2D));
+    if (l.Inclineaison < InclineaisonMin || l.Inclineaison > InclineaisonMax)
+        return TexteRotation.arg(QString::number(n), nomFichier, QString::number(l.Inclineaison));
+    if (l.Ce1 != 0 && l.Ce1 == l.Ce2)
+        return TexteBoucle.arg(QString::number(n), nomFichier, QString::number(l.Ce1));
+    return std::nullopt;
+}
 
 QString MessageEcritureImpossible(const QString &chemin) { return TexteEcritureImpossible.arg(chemin); }
 
@@ -164,7 +163,7 @@ LectureGdl LireGdl(const QString &chemin)
         const TLiaison liaison{ini.lireEntier(section, CleCe1, 0), ini.lireEntier(section, CleCe2, 0),
                                ini.lireEntier(section, CleLiaison3D, 0), ini.lireEntier(section, CleLiaison2D, 0),
                                ini.lireEntier(section, CleInclineaison, 0)};
-        if (const auto erreur = liaisonHorsTables(liaison, n, nbrCe, nomFichier))
+        if (const auto erreur = LiaisonHorsTables(liaison, n, nbrCe, nomFichier))
             return arret(std::move(lecture), LectureGdl::Arret::Liaison, n, *erreur);
         graphe.Liaison(n) = liaison;
         if (const int autre = liaisonDeMemePaire(graphe, n)) {

@@ -33,6 +33,10 @@ struct LectureGdl {
 // folder; the diagram editor finds its own folder with DossierSchemaCinematique(mecanisme).
 LectureGdl LireGdl(const QString &chemin);
 
+// The message for the first number of joint n of a file that lies outside the tables (a class beyond
+// nbrCe, a type or view that does not exist, a rotation out of range) or that joins a class to itself.
+std::optional<QString> LiaisonHorsTables(const TLiaison &liaison, int n, int nbrCe, const QString &nomFichier);
+
 // A graph that no file could reopen: none is open (no exercise folder), or its mechanism's name would
 // not be read back as written. Gives the French text to show.
 std::optional<QString> VerifierEnregistrable(const GrapheLiaisons &graphe);

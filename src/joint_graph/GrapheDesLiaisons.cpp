@@ -153,6 +153,7 @@ void TFormGrapheDesLiaisons::MenuCreation()
     MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
     MenuPdf = item(MenuOutils, "MenuPdf", QStringLiteral("Afficher le plan au format pdf"),
                    &TFormGrapheDesLiaisons::MenuPdfClick);
+    MenuVerifierCreation();
     MenuSchema = menuBar()->addAction(QStringLiteral("Faire le schema cinematique à partir de ce graphe des liaisons"),
                                       this, &TFormGrapheDesLiaisons::MenuSchemaClick);
     MenuSchema->setObjectName(QStringLiteral("MenuSchema"));
@@ -238,7 +239,7 @@ void TFormGrapheDesLiaisons::OuvrirSCH(const QString &cheminDescripteur)
     const ConditionGraphe &c = std::get<ConditionGraphe>(condition);
     Reinitialiser();
     Graphe_.DossierExercice = dossier;
-    MenuOutils->menuAction()->setVisible(c.outilsVisibles);
+    OutilsEdition(c.outilsVisibles);
     Graphe_.DefinirNbrCe(c.nbrCe);
     for (int n = 1; n <= c.nbrCe; ++n)
         Graphe_.Ce(n).Information = c.informations[static_cast<std::size_t>(n - 1)];
@@ -278,7 +279,7 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
     CeEdition(false);
     DessinerToutLeGraphe();
     LiaisonEdition();
-    MenuOutils->menuAction()->setVisible(LireOutilsVisibles(Graphe_.DossierExercice));
+    OutilsEdition(LireOutilsVisibles(Graphe_.DossierExercice));
 }
 
 void TFormGrapheDesLiaisons::MenuNouveauClick()
@@ -299,6 +300,7 @@ void TFormGrapheDesLiaisons::MenuNouveauClick()
     }
     Reinitialiser();
     Graphe_.DossierExercice = dossier;
+    OutilsEdition(MenuPdf->isVisible() && MenuOutils->menuAction()->isVisible());
     Graphe_.DefinirNbrCe(*nombre);
     Bmp = std::move(std::get<ImagesClasses>(images));
     CeEdition(true);

@@ -114,6 +114,13 @@ private:
     void LiaisonLiensDuNoeudDessiner(int ce);
     void DessinerToutLeGraphe();
 
+    // "Outils": the drawing as PDF, and checking the graph against the mechanism's correction
+    // (GrapheDesLiaisonsVerification.cpp).
+    void MenuVerifierCreation();
+    void OutilsEdition(bool pdfVisible);
+    QString CheminCorrection() const;
+    void MenuVerifierGrapheClick();
+
     // Hyperstatism (GrapheDesLiaisonsHyperstatisme.cpp).
     void BoutonHyperstatismeClick();
     std::int32_t DemanderMobilite(const QString &titre, const QString &invite, const QString &initial);
@@ -168,5 +175,6 @@ private:
     QAction *MenuRetablir = nullptr;
     QMenu *MenuOutils = nullptr;
     QAction *MenuPdf = nullptr;
+    QAction *MenuVerifierGraphe = nullptr;
     QAction *MenuSchema = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "common/DossierProgramme.h"
 #include "common/InfobullesQt.h"
 #include "common/OuvertureExercice.h"
+#include "common/TitreFenetre.h"
 #include "common/TrouverChemin.h"
 #include "presentation/LecturePresentation.h"
 #include "presentation/NavigateurLocal.h"
@@ -20,10 +21,11 @@ namespace {
 const QString TitreFenetre = QStringLiteral("Présentation");
 const QString TitreDescription = QStringLiteral("Description");
 const QString TitrePlan = QStringLiteral("Dessin technique");
-const QString TitreMenuFichier = QStringLiteral("Fichier");
-const QString TitreMenuOuvrir = QStringLiteral("Ouvrir une présentation d'un mécanisme");
-const QString TitreMenuFermer = QStringLiteral("Fermer");
-const QString TitreMenuPdf = QStringLiteral("Ouvrir le pdf pour imprimer le plan");
+const QString TitreMenuFichier = QStringLiteral("&Fichier");
+const QString TitreMenuOuvrir = QStringLiteral("&Ouvrir une présentation d'un mécanisme");
+const QString TitreMenuFermer = QStringLiteral("&Fermer");
+const QString TitreMenuPdf = QStringLiteral("Ouvrir le &pdf pour imprimer le plan");
+const QString TitreDialogueOuvrir = QStringLiteral("Ouvrir la présentation d'un mécanisme");
 const QString FiltreOuvrir = QStringLiteral("Fichier Velkora (*.sch)|*.sch");
 constexpr QSize TailleParDefaut(696, 471);
 } // namespace
@@ -60,8 +62,10 @@ void TFormPresentation::MenuCreation()
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
     MenuOuvrir = MenuFichier->addAction(TitreMenuOuvrir, this, &TFormPresentation::MenuOuvrirClick);
     MenuOuvrir->setObjectName(QStringLiteral("MenuOuvrir"));
+    MenuOuvrir->setShortcut(QKeySequence::Open);
     MenuFermer = MenuFichier->addAction(TitreMenuFermer, this, &TFormPresentation::MenuFermerClick);
     MenuFermer->setObjectName(QStringLiteral("MenuFermer"));
+    MenuFermer->setShortcut(QKeySequence::Close);
     MenuPdf = menuBar()->addAction(TitreMenuPdf, this, &TFormPresentation::MenuPdfClick);
     MenuPdf->setObjectName(QStringLiteral("MenuPdf"));
 }
@@ -89,6 +93,7 @@ void TFormPresentation::Ouvrir(const QString &cheminDescripteur)
         dialogues().Message(*ouverture.refus);
         return;
     }
+    const QString titre = TitreExercice(TitreFenetre, {NomMecanismeAffiche(cheminDescripteur)}, false);
 
     LecturePresentation lecture = LirePresentation(DossierExercice);
     Presentation &p = lecture.presentation;
@@ -109,6 +114,7 @@ void TFormPresentation::Ouvrir(const QString &cheminDescripteur)
     }
 
     CacherInfobulle();
+    setWindowTitle(titre);
     NombrePieces = p.NombrePieces;
     Zones = std::move(p.Zones);
     MenuPdf->setVisible(p.PdfVisible);
@@ -120,7 +126,7 @@ void TFormPresentation::Ouvrir(const QString &cheminDescripteur)
 
 void TFormPresentation::MenuOuvrirClick()
 {
-    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, 1);
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, 1, TitreDialogueOuvrir);
     if (!chemin.isEmpty())
         Ouvrir(chemin);
 }

@@ -6,6 +6,7 @@
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/Jpeg.h"
+#include "common/MenusClavier.h"
 #include "common/TexteLibelle.h"
 #include "diagram/TFormSchemaCinematique.h"
 #include "joint_graph/TFormGrapheDesLiaisons.h"
@@ -91,6 +92,7 @@ TFormPrincipale::TFormPrincipale(int profondeurEcran, QWidget *parent) : QMainWi
 
     AboutBox = new TAboutBox(this);
     CreerMenus();
+    OuvrirMenusParF10(*this);
     FormCreate(profondeurEcran);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -135,46 +137,50 @@ void TFormPrincipale::CreerMenus()
         return item;
     };
 
-    QMenu *MenuFichier = barre->addMenu(QStringLiteral("Fichier"));
+    QMenu *MenuFichier = barre->addMenu(QStringLiteral("&Fichier"));
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
-    action(MenuFichier, QStringLiteral("MenuQuitter"), QStringLiteral("Quitter"), &TFormPrincipale::MenuQuitterClick);
+    action(MenuFichier, QStringLiteral("MenuVerifier"), QStringLiteral("&Vérifier un mécanisme…"),
+           &TFormPrincipale::MenuVerifierClick);
+    MenuFichier->addSeparator();
+    action(MenuFichier, QStringLiteral("MenuQuitter"), QStringLiteral("&Quitter"), &TFormPrincipale::MenuQuitterClick)
+        ->setShortcut(QKeySequence::Quit);
 
-    QMenu *MenuMecanismes = barre->addMenu(QStringLiteral("Mécanismes"));
+    QMenu *MenuMecanismes = barre->addMenu(QStringLiteral("&Mécanismes"));
     MenuMecanismes->setObjectName(QStringLiteral("MenuMecanismes"));
     auto sousMenu = [MenuMecanismes](const QString &nom, const QString &texte) {
         QMenu *menu = MenuMecanismes->addMenu(texte);
         menu->setObjectName(nom);
         return menu;
     };
-    MenuFacile = sousMenu(QStringLiteral("MenuFacile"), QStringLiteral("Facile"));
-    MenuMoyenne = sousMenu(QStringLiteral("MenuMoyenne"), QStringLiteral("Moyenne"));
-    MenuDifficile = sousMenu(QStringLiteral("MenuDifficile"), QStringLiteral("Difficile"));
-    MenuPersonnalise = sousMenu(QStringLiteral("MenuPersonnalise"), QStringLiteral("Personnalisé"));
+    MenuFacile = sousMenu(QStringLiteral("MenuFacile"), QStringLiteral("&Facile"));
+    MenuMoyenne = sousMenu(QStringLiteral("MenuMoyenne"), QStringLiteral("&Moyenne"));
+    MenuDifficile = sousMenu(QStringLiteral("MenuDifficile"), QStringLiteral("&Difficile"));
+    MenuPersonnalise = sousMenu(QStringLiteral("MenuPersonnalise"), QStringLiteral("&Personnalisé"));
 
-    QMenu *MenuExercice = barre->addMenu(QStringLiteral("Exercices"));
+    QMenu *MenuExercice = barre->addMenu(QStringLiteral("&Exercices"));
     MenuExercice->setObjectName(QStringLiteral("MenuExercice"));
-    MenuPresentation = action(MenuExercice, QStringLiteral("MenuPresentation"), QStringLiteral("Présentation"),
+    MenuPresentation = action(MenuExercice, QStringLiteral("MenuPresentation"), QStringLiteral("&Présentation"),
                               &TFormPrincipale::MenuPresentationClick);
-    MenuDecodage_p = action(MenuExercice, QStringLiteral("MenuDecodage_p"), QStringLiteral("Décodage de plan"),
+    MenuDecodage_p = action(MenuExercice, QStringLiteral("MenuDecodage_p"), QStringLiteral("&Décodage de plan"),
                             &TFormPrincipale::MenuDecodage_pClick);
-    MenuDecodage_ce = action(MenuExercice, QStringLiteral("MenuDecodage_ce"), QStringLiteral("Classe d'équivalence"),
+    MenuDecodage_ce = action(MenuExercice, QStringLiteral("MenuDecodage_ce"), QStringLiteral("&Classe d'équivalence"),
                              &TFormPrincipale::MenuDecodage_ceClick);
-    MenuGraphe = action(MenuExercice, QStringLiteral("MenuGraphe"), QStringLiteral("Graphe des liaisons"),
+    MenuGraphe = action(MenuExercice, QStringLiteral("MenuGraphe"), QStringLiteral("&Graphe des liaisons"),
                         &TFormPrincipale::MenuGrapheClick);
-    MenuSchema = action(MenuExercice, QStringLiteral("MenuSchema"), QStringLiteral("Schéma cinématique"),
+    MenuSchema = action(MenuExercice, QStringLiteral("MenuSchema"), QStringLiteral("&Schéma cinématique"),
                         &TFormPrincipale::MenuSchemaClick);
     for (QAction *item : {MenuPresentation, MenuDecodage_p, MenuDecodage_ce, MenuGraphe, MenuSchema})
         item->setEnabled(false);
 
-    QAction *MenuSpecial = barre->addAction(QStringLiteral("Schéma cinématique sans mécanisme"));
+    QAction *MenuSpecial = barre->addAction(QStringLiteral("&Schéma cinématique sans mécanisme"));
     MenuSpecial->setObjectName(QStringLiteral("MenuSpecial"));
     connect(MenuSpecial, &QAction::triggered, this, &TFormPrincipale::MenuSpecialClick);
 
-    QMenu *MenuAide = barre->addMenu(QStringLiteral("Aide"));
+    QMenu *MenuAide = barre->addMenu(QStringLiteral("&Aide"));
     MenuAide->setObjectName(QStringLiteral("MenuAide"));
-    action(MenuAide, QStringLiteral("MenuLienInternet"), QStringLiteral("Lien avec le site internet"),
+    action(MenuAide, QStringLiteral("MenuLienInternet"), QStringLiteral("&Lien avec le site internet"),
            &TFormPrincipale::MenuLienInternetClick);
-    action(MenuAide, QStringLiteral("MenuAPropos"), QStringLiteral("A propos"), &TFormPrincipale::MenuAProposClick);
+    action(MenuAide, QStringLiteral("MenuAPropos"), QStringLiteral("A &propos"), &TFormPrincipale::MenuAProposClick);
 }
 
 void TFormPrincipale::FormCreate(int profondeurEcran)

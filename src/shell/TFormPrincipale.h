@@ -44,6 +44,8 @@ private:
     void ScruteDossierFichier(const QString &Nom);
     void MenuMecanismeOnClick(QAction *item);
     void MenuQuitterClick();
+    // "Vérifier un mécanisme…" (TFormPrincipaleVerification.cpp): the checker's report on a chosen descriptor.
+    void MenuVerifierClick();
     void MenuLienInternetClick();
     void MenuAProposClick();
     void MenuPresentationClick();

@@ -73,6 +73,7 @@ private slots:
         f.fenetre.Ouvrir(chemin);
 
         QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
+        QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Présentation – ancien"));
         QCOMPARE(f.pages->currentIndex(), 1);
         QCOMPARE(f.plan->size(), QSize(200, 100));
         QVERIFY(!f.menuPdf->isVisible());
@@ -178,6 +179,7 @@ private slots:
         f.fenetre.Ouvrir(chemin);
 
         QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
+        QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Présentation – ancien"));
         QCOMPARE(f.pages->currentIndex(), 1);
         QCOMPARE(f.plan->size(), QSize(200, 100));
         QVERIFY(!f.menuPdf->isVisible());
@@ -283,10 +285,13 @@ private slots:
         dialoguesFactices().fichiersAOuvrir = {QString()};
         f.menuOuvrir->trigger();
         QCOMPARE(dialoguesFactices().dernierFiltre, QString("Fichier Velkora (*.sch)|*.sch"));
+        QCOMPARE(dialoguesFactices().dernierTitre, QStringLiteral("Ouvrir la présentation d'un mécanisme"));
         QCOMPARE(f.plan->size(), QSize(0, 0));
+        QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Présentation"));
         dialoguesFactices().fichiersAOuvrir = {chemin};
         f.menuOuvrir->trigger();
         QCOMPARE(f.plan->size(), QSize(200, 100));
+        QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Présentation – meca"));
         QCOMPARE(dialoguesFactices().textes(), QStringList());
         f.menuFermer->trigger();
         QVERIFY(!f.fenetre.isVisible());

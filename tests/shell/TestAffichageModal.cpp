@@ -5,6 +5,7 @@
 
 #include <QLockFile>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QtTest>
 
 class TestAffichageModal : public QObject {
@@ -43,6 +44,44 @@ private slots:
         });
         AfficherModal(fenetre);
         QVERIFY(!fenetre.isVisible());
+    }
+
+    // The window is given the whole screen before it is maximised; leaving that state must not keep it,
+    // or under a window manager its title bar would lie above the screen.
+    void demaximiseeALaTailleDeConception()
+    {
+        QMainWindow fenetre;
+        fenetre.resize(500, 300);
+        QRect restauree;
+        QTimer::singleShot(0, &fenetre, [&] {
+            fenetre.showNormal();
+            QTimer::singleShot(50, &fenetre, [&] {
+                restauree = fenetre.geometry();
+                fenetre.close();
+            });
+        });
+        AfficherModal(fenetre);
+        const QRect ecran = fenetre.screen()->availableGeometry();
+        QCOMPARE(restauree.size(), QSize(500, 300));
+        QVERIFY(restauree.top() >= ecran.top() + 20);
+        QVERIFY(qAbs(restauree.center().x() - ecran.center().x()) <= 4);
+    }
+
+    void f10OuvreLesMenus()
+    {
+        QMainWindow fenetre;
+        fenetre.menuBar()->addMenu(QStringLiteral("&Fichier"))->addAction(QStringLiteral("&Fermer"));
+        QAction *active = nullptr;
+        QTimer::singleShot(0, &fenetre, [&] {
+            fenetre.activateWindow();
+            if (QTest::qWaitForWindowActive(&fenetre))
+                QTest::keyClick(&fenetre, Qt::Key_F10);
+            active = fenetre.menuBar()->activeAction();
+            fenetre.close();
+        });
+        AfficherModal(fenetre);
+        QVERIFY(active);
+        QCOMPARE(active->text(), QStringLiteral("&Fichier"));
     }
 
     void uneSeuleCopie()

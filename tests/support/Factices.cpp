@@ -20,6 +20,11 @@ template <typename T> T prendre(std::deque<T> &file, T defaut)
 
 void DialoguesFactices::Message(const QString &texte) { boites.push_back({QStringLiteral("Message"), {}, texte}); }
 
+void DialoguesFactices::Rapport(const QString &titre, const QString &texte)
+{
+    boites.push_back({QStringLiteral("Rapport"), titre, texte});
+}
+
 void DialoguesFactices::Erreur(const QString &texte) { boites.push_back({QStringLiteral("Erreur"), {}, texte}); }
 
 void DialoguesFactices::BoiteErreur(const QString &texte)

@@ -10,7 +10,8 @@
 class DialoguesFactices final : public Dialogues {
 public:
     struct Boite {
-        QString genre; // "Message", "Erreur", "BoiteErreur", "Question", "Saisie", "Couleur", "Ouvrir", "Enregistrer", "TypeExercice", "Enregistrement"
+        QString genre; // "Message", "Erreur", "BoiteErreur", "Question", "Rapport", "Saisie", "Couleur", "Ouvrir",
+                       // "Enregistrer", "TypeExercice", "Enregistrement"
         QString titre;
         QString texte;
     };
@@ -18,6 +19,7 @@ public:
     void Message(const QString &texte) override;
     void Erreur(const QString &texte) override;
     void BoiteErreur(const QString &texte) override;
+    void Rapport(const QString &titre, const QString &texte) override;
     bool Question(const QString &titre, const QString &texte) override;
     std::optional<QString> Saisie(const QString &titre, const QString &invite, const QString &initial) override;
     std::optional<TColor> ChoisirCouleur(TColor initiale, QList<TColor> &personnalisees) override;
