@@ -21,14 +21,12 @@ const QString TexteConditionIllisible =
 const QString TexteCouleurTrame =
     QStringLiteral("%1\n\nC'est la couleur de la clé \"ce%2\" de la section [TRAME] du fichier \"condition.inf\".");
 
-// The name the descriptor gives the mechanism, else the name of its folder; the free mode has none.
+// What the title calls the mechanism a graph names; the free mode has none.
 QString NomAfficheMecanisme(const QString &radical)
 {
     if (radical.compare(NomSansMecanisme, Qt::CaseInsensitive) == 0)
         return QStringLiteral("sans mécanisme");
-    const QString cheminDescripteur = CheminDescripteur(radical);
-    const QString nom = QFileInfo::exists(cheminDescripteur) ? LireDescripteur(cheminDescripteur).nom : QString();
-    return nom.isEmpty() ? radical : nom;
+    return NomMecanismeAffiche(CheminDescripteur(radical));
 }
 
 LectureSchema refus(const QString &erreur)

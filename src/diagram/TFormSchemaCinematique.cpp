@@ -4,7 +4,6 @@
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
-#include "common/GeometrieFenetre.h"
 #include "common/TitreFenetre.h"
 #include "common/TravailNonEnregistre.h"
 #include "common/OuvertureExercice.h"
@@ -39,7 +38,6 @@ const QString TitreMenuEnregistrer = QStringLiteral("&Enregistrer le schema cin�
 const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format &Pdf");
 const QString NomPanel = QStringLiteral("Outils de dessin et classes d'équivalence");
 const QString NomZoneDessin = QStringLiteral("Zone de dessin du schéma cinématique");
-const QString NomOuvrirMenus = QStringLiteral("Ouvrir les menus");
 const QString FiltreOuvrir =
     QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
 constexpr int FiltreTous = 3;
@@ -55,7 +53,7 @@ TFormSchemaCinematique::TFormSchemaCinematique(QWidget *parent) : QMainWindow(pa
 {
     setWindowTitle(TitreExercice(TitreFenetre, {}));
     setAccessibleName(TitreFenetre);
-    PreparerGeometrieRestauree(*this, TailleParDefaut);
+    resize(TailleParDefaut); // the size the window takes back when it leaves the maximised state
     setWindowState(Qt::WindowMaximized);
 
     auto *centre = new QWidget(this);
@@ -161,12 +159,6 @@ void TFormSchemaCinematique::MenuCreation()
         "MenuEnregistrer");
     MenuEnregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuPdf = nommer(MenuOutils->addAction(TitreMenuPdf, this, &TFormSchemaCinematique::MenuPdfClick), "MenuPdf");
-
-    // F10 opens the menus, as Alt and a menu's letter do.
-    auto *menus = nommer(new QAction(NomOuvrirMenus, this), "MenuClavier");
-    menus->setShortcut(QKeySequence(Qt::Key_F10));
-    connect(menus, &QAction::triggered, this, [this] { menuBar()->setActiveAction(MenuFichier->menuAction()); });
-    addAction(menus);
 }
 
 void TFormSchemaCinematique::InitialisationGenerale()

@@ -368,7 +368,6 @@ private slots:
         QTest::newRow("trame") << "MenuTrame" << "Afficher/Masquer la &trame" << "";
         QTest::newRow("Enregistrer") << "MenuEnregistrer" << "&Enregistrer le schema cinématique" << "Ctrl+S";
         QTest::newRow("Pdf") << "MenuPdf" << "Afficher le plan au format &Pdf" << "";
-        QTest::newRow("les menus") << "MenuClavier" << "Ouvrir les menus" << "F10";
     }
     // Every menu and item has its letter, and the usual keys where the item exists.
     void raccourcis()

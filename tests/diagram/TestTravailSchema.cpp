@@ -1,4 +1,5 @@
 #include "MecanismeSchema.h"
+#include "common/AffichageModal.h"
 #include "diagram/ImageSchema.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -123,15 +125,25 @@ private slots:
         QCOMPARE(dialoguesFactices().boites.size(), std::size_t(0));
     }
 
-    // Un-maximised, the window takes its design size within the screen, its title bar on it.
+    // Shown as the main window shows it, then un-maximised: the window takes its design size within
+    // the screen, its title bar on it; closed with nothing drawn, it asks nothing.
     void geometrieRestauree()
     {
         TFormSchemaCinematique fenetre;
-        QVERIFY(fenetre.windowState() & Qt::WindowMaximized);
+        QRect restauree;
+        QTimer::singleShot(0, &fenetre, [&] {
+            fenetre.showNormal();
+            QTimer::singleShot(50, &fenetre, [&] {
+                restauree = fenetre.geometry();
+                fenetre.close();
+            });
+        });
+        AfficherModal(fenetre);
         const QRect ecran = fenetre.screen()->availableGeometry();
-        QVERIFY(ecran.contains(fenetre.geometry()));
-        QVERIFY(fenetre.geometry().top() > ecran.top());
-        QVERIFY(fenetre.geometry().width() >= std::min(800, ecran.width() - 16));
+        QVERIFY(ecran.contains(restauree));
+        QVERIFY(restauree.top() > ecran.top());
+        QVERIFY(restauree.width() >= std::min(800, ecran.width() - 16));
+        QCOMPARE(dialoguesFactices().boites.size(), std::size_t(0));
     }
 };
 
