@@ -3,10 +3,12 @@
 // as a ratio to that copy, against its target.
 
 #include "diagram/CalquesSchema.h"
+#include "diagram/CommandesSchema.h"
 
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QUndoStack>
 #include "commun/ReleveCopie.h"
 
 #include <benchmark/benchmark.h>
@@ -111,6 +113,48 @@ std::vector<SymbolePlace> Symboles()
     return symboles;
 }
 
+// The undo history after a lesson on an A3 sheet at 300 dpi: 20 strokes, straight or freehand, across
+// the sheet, and 8 clearings of all strokes between them, kept as the window keeps them (without the
+// bound on its bytes, which would hide what they cost). It should hold at most one copy of the sheet.
+void RapportHistorique()
+{
+    constexpr int LargeurA3 = 4960;
+    constexpr int HauteurA3 = 3508;
+    constexpr int NbrTraits = 20;
+    constexpr int NbrEffacements = 8;
+    QImage calque(LargeurA3, HauteurA3, QImage::Format_RGB888);
+    const QColor surface(Surface.rouge, Surface.vert, Surface.bleu);
+    calque.fill(surface);
+    QUndoStack historique;
+    std::mt19937 hasard(1905);
+    const auto point = [&hasard] { return QPoint(int(hasard() % LargeurA3), int(hasard() % HauteurA3)); };
+    const auto rien = [](const ZoneTraits &) {};
+    int traits = 0;
+    for (int effacement = 1; effacement <= NbrEffacements; ++effacement) {
+        for (; traits < NbrTraits * effacement / NbrEffacements; ++traits) {
+            const QImage avant = calque;
+            QPolygon trace{point()};
+            const int pas = traits % 2 == 0 ? 1 : 60; // a straight line, or a freehand one
+            for (int i = 1; i <= pas; ++i)
+                trace << (pas == 1 ? point() : trace.back() + QPoint(int(hasard() % 161) - 60, int(hasard() % 121) - 60));
+            QPainter peintre(&calque);
+            peintre.setPen(QPen(QColor::fromHsv(int(hasard() % 360), 255, 200), 3));
+            peintre.drawPolyline(trace);
+            peintre.end();
+            const QRect zone = trace.boundingRect().adjusted(-4, -4, 4, 4);
+            historique.push(new CommandeTraits(rien, ZoneTraits(avant, zone, Surface), ZoneTraits(calque, zone, Surface)));
+        }
+        historique.push(new CommandeTraits(rien, ZoneTraits(calque, calque.rect(), Surface),
+                                           ZoneTraits(calque.rect(), Surface)));
+        calque.fill(surface);
+    }
+    const double octets = double(OctetsHistorique(historique));
+    const double feuille = double(calque.sizeInBytes());
+    std::printf("Historique apres %d traits et %d effacements sur une feuille A3 : %.2f Mo, %.3g x la feuille "
+                "(cible <= 1)%s\n",
+                NbrTraits, NbrEffacements, octets / 1e6, octets / feuille, octets <= feuille ? "" : "  ** cible manquee **");
+}
+
 benchmark::internal::Benchmark *Reglages(benchmark::internal::Benchmark *b)
 {
     return b->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(Repetitions);
@@ -183,5 +227,6 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&releve);
     benchmark::Shutdown();
     releve.AfficherRapports();
+    RapportHistorique();
     return 0;
 }

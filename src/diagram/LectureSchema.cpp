@@ -1,5 +1,6 @@
 #include "diagram/LectureSchema.h"
 
+#include "common/Descripteur.h"
 #include "common/FichierIni.h"
 #include "common/TrouverChemin.h"
 #include "joint_graph/FichierGdl.h"
@@ -20,6 +21,14 @@ const QString TexteConditionIllisible =
 const QString TexteCouleurTrame =
     QStringLiteral("%1\n\nC'est la couleur de la clé \"ce%2\" de la section [TRAME] du fichier \"condition.inf\".");
 
+// What the title calls the mechanism a graph names; the free mode has none.
+QString NomAfficheMecanisme(const QString &radical)
+{
+    if (radical.compare(NomSansMecanisme, Qt::CaseInsensitive) == 0)
+        return QStringLiteral("sans mécanisme");
+    return NomMecanismeAffiche(CheminDescripteur(radical));
+}
+
 LectureSchema refus(const QString &erreur)
 {
     LectureSchema lecture;
@@ -38,6 +47,7 @@ LectureSchema LireSchema(const QString &cheminGdl)
     LectureSchema lecture;
     SchemaCinematique &s = lecture.schema;
     s.DossierExercice = DossierSchemaCinematique(gdl.mecanisme);
+    s.NomMecanisme = NomAfficheMecanisme(gdl.mecanisme);
     s.NbrCe = gdl.graphe.NbrCe();
     s.NbrLiaison = gdl.graphe.NbrLiaison();
     for (int n = 1; n <= s.NbrCe; ++n) {

@@ -26,6 +26,7 @@ struct CeSchema {
 // draws its background. Record 0 of Liaison is the frame symbol: its Ce2 is the frame class, or 0.
 struct SchemaCinematique {
     QString DossierExercice; // the mechanism's diagram folder, ending with "/"
+    QString NomMecanisme;    // as its descriptor names it, for the window's title
     std::int32_t NbrCe = 0;
     std::int32_t NbrLiaison = 0;
     std::array<CeSchema, NbrCeMax + 1> Ce{};              // 1 to 9; 0 unused

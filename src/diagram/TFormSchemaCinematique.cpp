@@ -4,6 +4,8 @@
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
+#include "common/TitreFenetre.h"
+#include "common/TravailNonEnregistre.h"
 #include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
 #include "diagram/ImageSchema.h"
@@ -12,28 +14,36 @@
 #include "joint_graph/NomMecanisme.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QShowEvent>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
 const QString TitreFenetre = QStringLiteral("Schéma Cinématique");
-const QString TitreMenuFichier = QStringLiteral("Fichier");
-const QString TitreMenuOuvrir = QStringLiteral("Ouvrir");
-const QString TitreMenuFermer = QStringLiteral("Fermer");
-const QString TitreMenuOutils = QStringLiteral("Outils");
-const QString TitreMenuTrame = QStringLiteral("Afficher/Masquer la trame");
-const QString TitreMenuEnregistrer = QStringLiteral("Enregistrer le schema cinématique");
-const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format Pdf");
+const QString TitreMenuFichier = QStringLiteral("&Fichier");
+const QString TitreMenuOuvrir = QStringLiteral("&Ouvrir");
+const QString TitreMenuFermer = QStringLiteral("&Fermer");
+const QString TitreMenuEdition = QStringLiteral("É&dition");
+const QString TitreMenuAnnuler = QStringLiteral("&Annuler");
+const QString TitreMenuRetablir = QStringLiteral("&Rétablir");
+const QString TitreMenuOutils = QStringLiteral("&Outils");
+const QString TitreMenuTrame = QStringLiteral("Afficher/Masquer la &trame");
+const QString TitreMenuEnregistrer = QStringLiteral("&Enregistrer le schema cinématique");
+const QString TitreMenuPdf = QStringLiteral("Afficher le plan au format &Pdf");
 const QString NomPanel = QStringLiteral("Outils de dessin et classes d'équivalence");
 const QString NomZoneDessin = QStringLiteral("Zone de dessin du schéma cinématique");
 const QString FiltreOuvrir =
     QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
 constexpr int FiltreTous = 3;
+const QString TitreDialogueOuvrir = QStringLiteral("Ouvrir un graphe des liaisons ou un mécanisme");
+const QString TravailSchema = QStringLiteral("ce schéma cinématique");
+const QString TravailSchemaNomme = QStringLiteral("ce schéma cinématique (« %1 »)");
 const QString ExtensionGdl = QStringLiteral(".gdl");
 constexpr int HauteurPanel = 41;
 constexpr QSize TailleParDefaut(800, 600);
@@ -41,9 +51,9 @@ constexpr QSize TailleParDefaut(800, 600);
 
 TFormSchemaCinematique::TFormSchemaCinematique(QWidget *parent) : QMainWindow(parent)
 {
-    setWindowTitle(TitreFenetre);
+    setWindowTitle(TitreExercice(TitreFenetre, {}));
     setAccessibleName(TitreFenetre);
-    resize(TailleParDefaut);
+    resize(TailleParDefaut); // the size the window takes back when it leaves the maximised state
     setWindowState(Qt::WindowMaximized);
 
     auto *centre = new QWidget(this);
@@ -69,12 +79,18 @@ TFormSchemaCinematique::TFormSchemaCinematique(QWidget *parent) : QMainWindow(pa
     setCentralWidget(centre);
 
     Historique = new QUndoStack(this);
+    connect(Historique, &QUndoStack::cleanChanged, this, [this](bool propre) { setWindowModified(!propre); });
     MenuCreation();
     FormCreate();
     InitialisationGenerale();
 }
 
-TFormSchemaCinematique::~TFormSchemaCinematique() = default;
+TFormSchemaCinematique::~TFormSchemaCinematique()
+{
+    // The history is destroyed with the window's children, once this part of the window is gone; it
+    // empties itself then, and must not call back into it.
+    disconnect(Historique, nullptr, this, nullptr);
+}
 
 void TFormSchemaCinematique::FormCreate()
 {
@@ -83,6 +99,19 @@ void TFormSchemaCinematique::FormCreate()
     TrameCreation();
     LiaisonCreation();
     DessinCreation();
+    // Tab goes through the drawing tools, the classes, then the symbols in record order.
+    QWidget *precedent = SpeedBoutonTrait;
+    const auto suivant = [&precedent](QWidget *controle) {
+        setTabOrder(precedent, controle);
+        precedent = controle;
+    };
+    for (QWidget *outil : {SpeedBoutonSpline, SpeedBoutonGomme, SpeedBoutonEffacer})
+        suivant(outil);
+    for (int n = 1; n <= NbrCeMax; ++n)
+        suivant(BoutonCe[std::size_t(n)]);
+    suivant(ScrollBox);
+    for (QLabel *symbole : ImageLiaison)
+        suivant(symbole);
 }
 
 void TFormSchemaCinematique::MenuCreation()
@@ -95,23 +124,27 @@ void TFormSchemaCinematique::MenuCreation()
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
     MenuOuvrir = nommer(MenuFichier->addAction(TitreMenuOuvrir, this, &TFormSchemaCinematique::MenuOuvrirClick),
                         "MenuOuvrir");
+    MenuOuvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     MenuFichier->addSeparator();
     MenuFermer = nommer(MenuFichier->addAction(TitreMenuFermer, this, &TFormSchemaCinematique::MenuFermerClick),
                         "MenuFermer");
+    MenuFermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
-    MenuEdition = menuBar()->addMenu(QStringLiteral("Édition"));
+    MenuEdition = menuBar()->addMenu(TitreMenuEdition);
     MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
-    MenuAnnuler = nommer(MenuEdition->addAction(QStringLiteral("Annuler"), this,
+    MenuAnnuler = nommer(MenuEdition->addAction(TitreMenuAnnuler, this,
                                                 &TFormSchemaCinematique::MenuAnnulerClick),
                          "MenuAnnuler");
-    MenuAnnuler->setShortcut(QKeySequence::Undo);
-    MenuRetablir = nommer(MenuEdition->addAction(QStringLiteral("Rétablir"), this,
+    MenuAnnuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MenuRetablir = nommer(MenuEdition->addAction(TitreMenuRetablir, this,
                                                  &TFormSchemaCinematique::MenuRetablirClick),
                           "MenuRetablir");
     MenuRetablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     MenuAnnuler->setEnabled(false);
     MenuRetablir->setEnabled(false);
-    connect(Historique, &QUndoStack::canUndoChanged, MenuAnnuler, &QAction::setEnabled);
+    // A step the history forgot to keep within its bytes cannot be undone.
+    connect(Historique, &QUndoStack::indexChanged, this,
+            [this] { MenuAnnuler->setEnabled(PeutAnnuler(*Historique)); });
     connect(Historique, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
 
     MenuOutils = menuBar()->addMenu(TitreMenuOutils);
@@ -124,17 +157,43 @@ void TFormSchemaCinematique::MenuCreation()
     MenuEnregistrer = nommer(
         MenuOutils->addAction(TitreMenuEnregistrer, this, &TFormSchemaCinematique::MenuEnregistrerClick),
         "MenuEnregistrer");
+    MenuEnregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuPdf = nommer(MenuOutils->addAction(TitreMenuPdf, this, &TFormSchemaCinematique::MenuPdfClick), "MenuPdf");
 }
 
 void TFormSchemaCinematique::InitialisationGenerale()
 {
     Schema = SchemaCinematique{};
+    SchemaOuvert = false;
     CeInitialisation();
     LiaisonInitialisation();
     TrameInitialisation();
     DessinInitialisation();
     MenuPdf->setVisible(false);
+    MettreAJourTitre();
+}
+
+void TFormSchemaCinematique::MettreAJourTitre()
+{
+    setWindowTitle(TitreExercice(TitreFenetre, {SchemaOuvert ? Schema.NomMecanisme : QString()}));
+    setWindowModified(!Historique->isClean());
+}
+
+bool TFormSchemaCinematique::PeutAbandonnerSchema()
+{
+    if (!SchemaOuvert)
+        return true;
+    const QString travail = Schema.NomMecanisme.isEmpty() ? TravailSchema : TravailSchemaNomme.arg(Schema.NomMecanisme);
+    return PeutAbandonnerTravail(*Historique, travail, [this] { return EnregistrerSchema(); });
+}
+
+void TFormSchemaCinematique::closeEvent(QCloseEvent *evenement)
+{
+    if (!PeutAbandonnerSchema()) {
+        evenement->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(evenement);
 }
 
 void TFormSchemaCinematique::EditionGenerale()
@@ -176,6 +235,8 @@ void TFormSchemaCinematique::OuvrirGDL(const QString &cheminGdl)
     }
     MenuPdf->setVisible(Schema.PdfVisible);
     EditionGenerale();
+    SchemaOuvert = true;
+    MettreAJourTitre();
 }
 
 void TFormSchemaCinematique::showEvent(QShowEvent *evenement)
@@ -196,12 +257,17 @@ void TFormSchemaCinematique::FormShow()
     DessinEdition();
 }
 
-// The scroll box's contents cover its view and the background.
+// The scroll box's contents cover its view, the background and the symbols.
 void TFormSchemaCinematique::AjusterContenu()
 {
     QSize taille = ScrollBox->viewport()->size();
+    const auto couvrir = [&taille](const QRect &r) { taille = taille.expandedTo(QSize(r.right() + 1, r.bottom() + 1)); };
     if (ImageFond->isVisibleTo(Contenu))
-        taille = taille.expandedTo(QSize(ImageFond->geometry().right() + 1, ImageFond->geometry().bottom() + 1));
+        couvrir(ImageFond->geometry());
+    for (const QLabel *symbole : ImageLiaison) {
+        if (symbole->isVisibleTo(Contenu))
+            couvrir(symbole->geometry());
+    }
     Contenu->resize(taille);
 }
 
@@ -210,7 +276,7 @@ QRect TFormSchemaCinematique::ZoneVisible() const
     return QRect(-Contenu->pos(), ScrollBox->viewport()->size());
 }
 
-void TFormSchemaCinematique::ScrollBoxResize(bool symbolesSuivent)
+void TFormSchemaCinematique::ScrollBoxResize()
 {
     if (Schema.TypeTrame == TrameDessin) {
         const QSize vue = ScrollBox->viewport()->size();
@@ -219,14 +285,9 @@ void TFormSchemaCinematique::ScrollBoxResize(bool symbolesSuivent)
         const QPoint centre(vue.width() > image.width() ? (vue.width() - image.width()) / 2 : 0,
                             vue.height() > image.height() ? (vue.height() - image.height()) / 2 : 0);
         ImageFond->move(centre);
-        // Once the student sees the drawing, the symbols placed on it follow it; all stay in sight.
-        if (symbolesSuivent && FenetreMontree && centre != avant) {
-            const QRect dessin(avant, image);
-            for (QLabel *symbole : ImageLiaison) {
-                const QPoint place = symbole->geometry().intersects(dessin) ? symbole->pos() + centre - avant
-                                                                            : symbole->pos();
-                symbole->move(PositionRelachee(place, symbole->size(), ZoneVisible(), false));
-            }
+        for (int k = 0; k < NbrSymboles; ++k) {
+            if (SymbolePose[std::size_t(k)])
+                ImageLiaison[std::size_t(k)]->move(ImageLiaison[std::size_t(k)]->pos() + centre - avant);
         }
     } else if (Schema.TypeTrame == TrameQuadrillage) {
         TrameAjuster();
@@ -237,7 +298,7 @@ void TFormSchemaCinematique::ScrollBoxResize(bool symbolesSuivent)
 bool TFormSchemaCinematique::eventFilter(QObject *objet, QEvent *evenement)
 {
     if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize)
-        ScrollBoxResize(true);
+        ScrollBoxResize();
     else if (objet == ImageFond)
         return ImageFondEvenement(evenement, QPoint()) || QMainWindow::eventFilter(objet, evenement);
     else {
@@ -251,7 +312,9 @@ bool TFormSchemaCinematique::eventFilter(QObject *objet, QEvent *evenement)
 
 void TFormSchemaCinematique::MenuOuvrirClick()
 {
-    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous);
+    if (!PeutAbandonnerSchema())
+        return;
+    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous, TitreDialogueOuvrir);
     const QString extension = ExtensionMinuscule(chemin);
     if (extension == ExtensionDescripteur)
         OuvrirSCH(chemin);

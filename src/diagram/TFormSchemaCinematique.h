@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagram/CommandesSchema.h"
 #include "diagram/SchemaCinematique.h"
 
 #include <QImage>
@@ -11,6 +12,8 @@
 
 class ImageSchema;
 class QAction;
+class QCloseEvent;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -38,6 +41,7 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void closeEvent(QCloseEvent *evenement) override;
     void showEvent(QShowEvent *evenement) override;
 
 private:
@@ -49,10 +53,14 @@ private:
     void InitialisationGenerale();
     void EditionGenerale();
     void FormShow();
-    // Centres a drawing background; symbolesSuivent when the area was resized under the student's eyes.
-    void ScrollBoxResize(bool symbolesSuivent);
+    // Centres a drawing background; the symbols the student placed move with it.
+    void ScrollBoxResize();
     void AjusterContenu();
     QRect ZoneVisible() const;
+    void MettreAJourTitre();
+    // Asks before the strokes and moves made since the last export are thrown away; true when the
+    // caller may go on.
+    bool PeutAbandonnerSchema();
     void MenuOuvrirClick();
     void MenuFermerClick();
     void MenuPdfClick();
@@ -73,8 +81,10 @@ private:
     void LiaisonMouseMove(int k, QPoint position);
     void LiaisonMouseUp(int k, bool parEtudiant);
     bool LiaisonEvenement(int k, QEvent *evenement);
+    bool LiaisonKeyDown(int k, const QKeyEvent *touche);
     QPoint OrigineImageFond() const;
-    void PlacerSymbole(int k, QPoint depuisImageFond);
+    PlaceSymbole PlaceDe(int k) const;
+    void PlacerSymbole(int k, const PlaceSymbole &place);
 
     // The background.
     void TrameCreation();
@@ -97,14 +107,17 @@ private:
     void ImageFondMouseUp(QPoint position);
     bool ImageFondEvenement(QEvent *evenement, QPoint decalage);
     void TracerLigne(QPoint depuis, QPoint vers, bool surCalque);
-    void HistoriqueTraits(const QRect &zone, const QImage &avant, const QImage &apres);
-    void RemplacerTraits(const QRect &zone, const QImage &pixels);
+    void HistoriqueTraits(ZoneTraits avant, ZoneTraits apres);
+    void RemplacerTraits(const ZoneTraits &pixels);
     void MenuEnregistrerClick();
+    // The export; true when the picture was written.
+    bool EnregistrerSchema();
     void MenuAnnulerClick();
     void MenuRetablirClick();
     QToolButton *OutilEnfonce() const;
 
     SchemaCinematique Schema;
+    bool SchemaOuvert = false; // a diagram was opened and is shown
 
     // Palette.
     std::array<QToolButton *, NbrCeMax + 1> BoutonCe{}; // 1 to 9
@@ -115,8 +128,9 @@ private:
     std::array<QImage, NbrSymboles> PictureLiaison; // as drawn, 24 bits, for the export
     QLabel *ImageSelection = nullptr;
     bool SymbolesVersImageFond = false;
+    std::array<bool, NbrSymboles> SymbolePose{}; // placed by the student: it keeps its place on the drawing
     int SymboleDeplace = -1; // the symbol the student is dragging, or -1
-    QPoint PlaceAvantDeplacement;
+    PlaceSymbole PlaceAvantDeplacement;
     bool PlacementInitialAttendu = false;
 
     // Background.

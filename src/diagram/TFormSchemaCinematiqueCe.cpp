@@ -8,11 +8,22 @@
 #include "diagram/PanneauOutils.h"
 #include "diagram/SymboleSchema.h"
 
+#include <QPainter>
 #include <QToolButton>
 
 namespace {
 const QString CheminGlypheVide = QStringLiteral("ressource/SchemaCinematique/vide.bmp");
 const QString NomBoutonCe = QStringLiteral("Classe %1");
+const QString BulleSansCouleur = QStringLiteral("Classe %1 : cette classe n'a pas de couleur dans le graphe des liaisons.");
+const QColor ContourSansCouleur(64, 64, 64);
+
+// A class the graph left without a colour is white there; one in the surface colour draws nothing
+// either. Neither shows on its button without an outline.
+bool SansCouleur(TColor couleur)
+{
+    const Rvb rvb = CouleurVersRvb(couleur);
+    return rvb == Rvb{255, 255, 255} || rvb == CouleurVersRvb(clBtnFace);
+}
 } // namespace
 
 void TFormSchemaCinematique::CeCreation()
@@ -48,9 +59,19 @@ void TFormSchemaCinematique::CeEdition()
             bouton->hide();
             continue;
         }
+        const TColor couleur = Schema.Ce[std::size_t(n)].Couleur;
         QImage glyphe = GlypheVide.copy();
-        glyphe.fill(CouleurVersQColor(Schema.Ce[std::size_t(n)].Couleur));
+        glyphe.fill(CouleurVersQColor(couleur));
+        const bool sansCouleur = SansCouleur(couleur);
+        if (sansCouleur) {
+            QPainter peintre(&glyphe);
+            peintre.setPen(ContourSansCouleur);
+            peintre.drawRect(glyphe.rect().adjusted(0, 0, -1, -1));
+        }
         glyphe.setPixelColor(0, glyphe.height() - 1, Qt::white);
+        const QString bulle = sansCouleur ? BulleSansCouleur.arg(n) : NomBoutonCe.arg(n);
+        bouton->setToolTip(bulle);
+        bouton->setAccessibleDescription(sansCouleur ? bulle : QString());
         bouton->setIcon(QIcon(QPixmap::fromImage(AvecTransparence(glyphe))));
         bouton->setChecked(false);
         bouton->show();

@@ -30,11 +30,15 @@ const QString QuestionAvecTrame =
     QStringLiteral("Voulez-vous enregistrer le schéma cinématique avec la trame de fond ?");
 const QString TitreConfirmation = QStringLiteral("Confirmation");
 const QString TitreInformation = QStringLiteral("Information");
+const QString MessageRienAEnregistrer =
+    QStringLiteral("Aucun schéma cinématique n'est ouvert : il n'y a rien à enregistrer.");
+const QString TitreDialogueEnregistrer = QStringLiteral("Enregistrer le schéma cinématique");
 const QString FiltreEnregistrer = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
 const QString ExtensionBmp = QStringLiteral("bmp");
 constexpr int LargeurTrait = 3;
 constexpr int LargeurGomme = 2 * PasQuadrillage;
 constexpr int LimiteHistorique = 100;
+constexpr qsizetype OctetsHistoriqueMax = qsizetype(64) << 20;
 
 QIcon Glyphe(const QImage &image) { return QIcon(QPixmap::fromImage(AvecTransparence(image))); }
 
@@ -116,10 +120,10 @@ void TFormSchemaCinematique::DessinSpeedButtonClick(QToolButton *bouton)
         for (QToolButton *outil : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme})
             outil->setChecked(false);
         if (dialogues().Question(TitreConfirmation, QuestionEffacer) && !BitmapDessin.isNull()) {
-            QImage vide(BitmapDessin.size(), QImage::Format_RGB888);
-            RemplirImage(vide, clBtnFace);
-            if (vide != BitmapDessin)
-                HistoriqueTraits(BitmapDessin.rect(), BitmapDessin, vide);
+            const Rvb surface = CouleurVersRvb(clBtnFace);
+            ZoneTraits traits(BitmapDessin, BitmapDessin.rect(), surface);
+            if (!traits.vide())
+                HistoriqueTraits(std::move(traits), ZoneTraits(BitmapDessin.rect(), surface));
         }
     } else if (bouton->isChecked()) {
         for (QToolButton *outil : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme}) {
@@ -232,39 +236,37 @@ void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
         ImageFond->rafraichir(ZoneApercu);
         TracerLigne(PointOrigine, position, true);
     }
-    const QImage avant = ZoneTrait.isEmpty() ? QImage() : CalqueAvantTrait.copy(ZoneTrait);
-    const QImage apres = ZoneTrait.isEmpty() ? QImage() : BitmapDessin.copy(ZoneTrait);
+    const Rvb surface = CouleurVersRvb(clBtnFace);
+    ZoneTraits avant(CalqueAvantTrait, ZoneTrait, surface);
+    ZoneTraits apres(BitmapDessin, ZoneTrait, surface);
     CalqueAvantTrait = QImage();
     BitmapInstantane = QImage();
     // Only what the stroke covered changed on the display: that is made again from the kept pictures,
     // by doing the step when the strokes layer changed.
     if (avant != apres)
-        HistoriqueTraits(ZoneTrait, avant, apres);
+        HistoriqueTraits(std::move(avant), std::move(apres));
     else if (!ZoneTrait.isEmpty())
         DessinDessiner(ZoneTrait);
 }
 
-// Puts a change of the strokes layer in the history; doing it shows it.
-void TFormSchemaCinematique::HistoriqueTraits(const QRect &zone, const QImage &avant, const QImage &apres)
+// Puts a change of the strokes layer in the history, within its bytes; doing it shows it.
+void TFormSchemaCinematique::HistoriqueTraits(ZoneTraits avant, ZoneTraits apres)
 {
-    Historique->push(new CommandeTraits(
-        [this](const QRect &z, const QImage &pixels) { RemplacerTraits(z, pixels); }, zone, avant, apres));
+    Historique->push(new CommandeTraits([this](const ZoneTraits &pixels) { RemplacerTraits(pixels); },
+                                        std::move(avant), std::move(apres)));
+    BornerHistorique(*Historique, OctetsHistoriqueMax);
+    MenuAnnuler->setEnabled(PeutAnnuler(*Historique));
 }
 
-void TFormSchemaCinematique::RemplacerTraits(const QRect &zone, const QImage &pixels)
+void TFormSchemaCinematique::RemplacerTraits(const ZoneTraits &pixels)
 {
-    if (pixels.size() == zone.size() && BitmapDessin.rect().contains(zone)) {
-        const QImage source = fpti::En24Bits(pixels);
-        for (int y = 0; y < zone.height(); ++y)
-            std::memcpy(BitmapDessin.scanLine(zone.top() + y) + 3 * zone.left(), source.constScanLine(y),
-                        std::size_t(zone.width()) * 3);
-    }
-    DessinDessiner(zone);
+    pixels.Poser(BitmapDessin);
+    DessinDessiner(pixels.zone());
 }
 
 void TFormSchemaCinematique::MenuAnnulerClick()
 {
-    if (!TraitEnCours && SymboleDeplace < 0)
+    if (!TraitEnCours && SymboleDeplace < 0 && PeutAnnuler(*Historique))
         Historique->undo();
 }
 
@@ -274,12 +276,18 @@ void TFormSchemaCinematique::MenuRetablirClick()
         Historique->redo();
 }
 
-void TFormSchemaCinematique::MenuEnregistrerClick()
+void TFormSchemaCinematique::MenuEnregistrerClick() { EnregistrerSchema(); }
+
+bool TFormSchemaCinematique::EnregistrerSchema()
 {
+    if (!SchemaOuvert) {
+        dialogues().Message(MessageRienAEnregistrer);
+        return false;
+    }
     const QString chemin = dialogues().FichierAEnregistrer(DossierSpecial(DossierDocumentsUtilisateur),
-                                                           FiltreEnregistrer, ExtensionBmp, true);
+                                                           FiltreEnregistrer, ExtensionBmp, true, TitreDialogueEnregistrer);
     if (chemin.isEmpty())
-        return;
+        return false;
     const bool avecFond = dialogues().Question(TitreInformation, QuestionAvecTrame);
     const Rvb surface = CouleurVersRvb(clBtnFace);
     // Without a background there is no drawing surface: the symbols are saved as they stand in the
@@ -298,6 +306,10 @@ void TFormSchemaCinematique::MenuEnregistrerClick()
         if (!image->isHidden())
             symboles.push_back({PictureLiaison[std::size_t(k)], image->pos() - origine});
     }
-    if (const auto erreur = EnregistrerBmpSchema(chemin, BitmapTrame, traits, avecFond, symboles, surface))
+    if (const auto erreur = EnregistrerBmpSchema(chemin, BitmapTrame, traits, avecFond, symboles, surface)) {
         dialogues().Erreur(*erreur);
+        return false;
+    }
+    Historique->setClean();
+    return true;
 }

@@ -8,11 +8,14 @@
 #include "common/TrouverChemin.h"
 #include "diagram/CommandesSchema.h"
 #include "diagram/GlyphesSchema.h"
+#include "diagram/ImageLiaisonSchema.h"
 #include "diagram/ImageSchema.h"
 #include "diagram/Quadrillage.h"
 #include "diagram/SymboleSchema.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QMouseEvent>
 #include <QUndoStack>
 
@@ -31,10 +34,9 @@ void TFormSchemaCinematique::LiaisonCreation()
     ImageSelection->resize(CoteCadreSelection, CoteCadreSelection);
     ImageSelection->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (int k = 0; k < NbrSymboles; ++k) {
-        auto *image = new QLabel(Contenu);
+        auto *image = new ImageLiaisonSchema(Contenu);
         image->setObjectName(QStringLiteral("ImageLiaison%1").arg(k));
         image->setAccessibleName(k == 0 ? NomSymboleBati : NomSymboleLiaison.arg(k));
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         image->installEventFilter(this);
         image->hide();
         ImageLiaison[std::size_t(k)] = image;
@@ -49,6 +51,7 @@ void TFormSchemaCinematique::LiaisonInitialisation()
         PictureLiaison[std::size_t(k)] = QImage();
     }
     ImageSelection->hide();
+    SymbolePose.fill(false);
     SymboleDeplace = -1;
     PlacementInitialAttendu = false;
 }
@@ -97,6 +100,7 @@ void TFormSchemaCinematique::LiaisonPlacementInitial()
         QLabel *image = ImageLiaison[std::size_t(k)];
         if (PictureLiaison[std::size_t(k)].isNull())
             continue;
+        SymbolePose[std::size_t(k)] = false;
         image->move(k * image->width(), 0);
         LiaisonMouseDown(k, QPoint(0, 0));
         LiaisonMouseUp(k, false);
@@ -112,14 +116,24 @@ void TFormSchemaCinematique::LiaisonOnMouse(bool versImageFond)
 
 QPoint TFormSchemaCinematique::OrigineImageFond() const { return ImageFond->pos(); }
 
-void TFormSchemaCinematique::PlacerSymbole(int k, QPoint depuisImageFond)
+PlaceSymbole TFormSchemaCinematique::PlaceDe(int k) const
 {
-    ImageLiaison[std::size_t(k)]->move(OrigineImageFond() + depuisImageFond);
+    const bool surDessin = SymbolePose[std::size_t(k)];
+    return {surDessin, ImageLiaison[std::size_t(k)]->pos() - (surDessin ? OrigineImageFond() : QPoint())};
+}
+
+void TFormSchemaCinematique::PlacerSymbole(int k, const PlaceSymbole &place)
+{
+    SymbolePose[std::size_t(k)] = place.surDessin;
+    ImageLiaison[std::size_t(k)]->move(place.position + (place.surDessin ? OrigineImageFond() : QPoint()));
+    AjusterContenu();
 }
 
 bool TFormSchemaCinematique::LiaisonEvenement(int k, QEvent *evenement)
 {
     QLabel *image = ImageLiaison[std::size_t(k)];
+    if (evenement->type() == QEvent::KeyPress)
+        return LiaisonKeyDown(k, static_cast<QKeyEvent *>(evenement));
     if (SymbolesVersImageFond)
         return ImageFondEvenement(evenement, image->pos() - OrigineImageFond());
     switch (evenement->type()) {
@@ -128,7 +142,7 @@ bool TFormSchemaCinematique::LiaisonEvenement(int k, QEvent *evenement)
         // A second button pressed during a drag changes nothing.
         if (SymboleDeplace != k) {
             SymboleDeplace = k;
-            PlaceAvantDeplacement = image->pos() - OrigineImageFond();
+            PlaceAvantDeplacement = PlaceDe(k);
             LiaisonMouseDown(k, static_cast<QMouseEvent *>(evenement)->position().toPoint());
         }
         return true;
@@ -142,6 +156,35 @@ bool TFormSchemaCinematique::LiaisonEvenement(int k, QEvent *evenement)
     default:
         return false;
     }
+}
+
+// The arrow keys move the focused symbol by one grid step on a grid, one pixel otherwise, inside the
+// drawing area; each press is a step of the history, as a drag is.
+bool TFormSchemaCinematique::LiaisonKeyDown(int k, const QKeyEvent *touche)
+{
+    const int pas = SurQuadrillage() ? PasQuadrillage : 1;
+    QPoint decalage;
+    switch (touche->key()) {
+    case Qt::Key_Left: decalage = QPoint(-pas, 0); break;
+    case Qt::Key_Right: decalage = QPoint(pas, 0); break;
+    case Qt::Key_Up: decalage = QPoint(0, -pas); break;
+    case Qt::Key_Down: decalage = QPoint(0, pas); break;
+    default: return false;
+    }
+    if (SymboleDeplace >= 0 || TraitEnCours)
+        return true;
+    QLabel *image = ImageLiaison[std::size_t(k)];
+    const PlaceSymbole avant = PlaceDe(k);
+    const QRect zone(QPoint(0, 0), Contenu->size().expandedTo(ScrollBox->viewport()->size()));
+    const QPoint arrivee = PositionRelachee(image->pos() + decalage, image->size(), zone, SurQuadrillage());
+    if (arrivee == image->pos())
+        return true;
+    image->move(arrivee);
+    SymbolePose[std::size_t(k)] = true;
+    Historique->push(new CommandeDeplacement([this, k](const PlaceSymbole &p) { PlacerSymbole(k, p); }, avant,
+                                             PlaceDe(k)));
+    ScrollBox->ensureWidgetVisible(image, 0, 0);
+    return true;
 }
 
 void TFormSchemaCinematique::LiaisonMouseDown(int k, QPoint position)
@@ -174,8 +217,11 @@ void TFormSchemaCinematique::LiaisonMouseUp(int k, bool parEtudiant)
     if (!parEtudiant || SymboleDeplace != k)
         return;
     SymboleDeplace = -1;
-    const QPoint place = image->pos() - OrigineImageFond();
-    if (place != PlaceAvantDeplacement)
-        Historique->push(new CommandeDeplacement([this, k](QPoint p) { PlacerSymbole(k, p); }, PlaceAvantDeplacement,
-                                                 place));
+    const PlaceSymbole &avant = PlaceAvantDeplacement;
+    if (image->pos() == avant.position + (avant.surDessin ? OrigineImageFond() : QPoint()))
+        return; // a click without a move leaves a symbol of the row in its row
+    SymbolePose[std::size_t(k)] = true;
+    const PlaceSymbole place = PlaceDe(k);
+    Historique->push(new CommandeDeplacement([this, k](const PlaceSymbole &p) { PlacerSymbole(k, p); },
+                                                 PlaceAvantDeplacement, place));
 }

@@ -19,7 +19,7 @@
 #include <cstring>
 
 namespace {
-const QString NomImageFond = QStringLiteral("Zone de dessin du schéma cinématique");
+const QString NomImageFond = QStringLiteral("Fond et traits du schéma cinématique");
 constexpr TColor GrisPoints = 0x00808080;
 
 QString MessageTaillesTrame(QSize trame, QSize plan)
@@ -85,7 +85,7 @@ void TFormSchemaCinematique::TrameEdition()
     case TrameDessin:
         ImageFond->resize(BitmapTrame.size());
         ImageFond->show();
-        ScrollBoxResize(false);
+        ScrollBoxResize();
         break;
     case TrameQuadrillage: {
         ImageFond->move(0, 0);

@@ -4,6 +4,7 @@
 #include "support/Factices.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -215,6 +216,52 @@ private slots:
         QCOMPARE(f.affichage().pixelColor(21, 66), rouge); // under the symbol, on the picture
     }
 
+    void clavier_data()
+    {
+        QTest::addColumn<bool>("grille");
+        QTest::newRow("sur la grille, un pas de la grille") << true;
+        QTest::newRow("sur le dessin, un pixel") << false;
+    }
+    // Without a mouse: Tab goes through the tools, the classes shown, the drawing area, then each
+    // symbol, its focus drawn; the arrow keys move the focused symbol, each press a step of the history.
+    void clavier()
+    {
+        QFETCH(bool, grille);
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, grille ? SchemaGrille() : SchemaDeuxClasses());
+        f.fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
+        f.trait->setFocus();
+        const QList<QWidget *> ordre{f.spline, f.gomme, f.effacer, f.boutonCe(1), f.boutonCe(2), f.defilement,
+                                     f.symbole(0), f.symbole(1)};
+        for (QWidget *attendu : ordre) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), attendu);
+        }
+        QLabel *symbole = f.symbole(1);
+        const QImage avecFocus = symbole->grab().toImage();
+        const int pas = grille ? 15 : 1;
+        const QPoint depart = symbole->pos();
+        QTest::keyClick(symbole, Qt::Key_Right);
+        QTest::keyClick(symbole, Qt::Key_Down);
+        QCOMPARE(symbole->pos(), depart + QPoint(pas, pas));
+        QTest::keyClick(symbole, Qt::Key_Up);
+        QCOMPARE(symbole->pos(), depart + QPoint(pas, 0));
+        QTest::keyClick(symbole, Qt::Key_Up); // stopped at the top edge
+        QCOMPARE(symbole->pos(), depart + QPoint(pas, 0));
+        QTest::keyClick(symbole, Qt::Key_Left);
+        QCOMPARE(symbole->pos(), depart);
+        f.menuAnnuler->trigger();
+        QCOMPARE(symbole->pos(), depart + QPoint(pas, 0));
+        for (int i = 0; i < 3; ++i)
+            f.menuAnnuler->trigger();
+        QCOMPARE(symbole->pos(), depart);
+        QVERIFY(!f.menuAnnuler->isEnabled());
+        symbole->clearFocus();
+        QVERIFY(symbole->grab().toImage() != avecFocus);
+    }
+
     void exporter_data()
     {
         QTest::addColumn<bool>("avecFond");
@@ -264,6 +311,37 @@ private slots:
         // The frame symbol, first in the row, is saved only when a class is the frame.
         QCOMPARE(image.pixelColor(5, 15), bati ? QColor(Qt::black) : QColor(Qt::white));
         QCOMPARE(image.pixelColor(20, 15), bati ? bleu : QColor(Qt::white));
+    }
+
+    // Over a centred drawing the symbols and strokes are placed relative to the drawing: a stroke
+    // started on a symbol starts at the point under the pointer, and the export puts each symbol where
+    // it stands on the drawing.
+    void surLeDessinCentre()
+    {
+        ArbreMecanismes arbre;
+        QTemporaryDir documents;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaDeuxClasses());
+        QVERIFY(f.fond->pos().x() > 100 && f.fond->pos().y() > 100);
+        f.glisser(1, f.fond->pos() + QPoint(150, 140));
+        f.trait->click();
+        f.presser(f.symbole(1), QPoint(10, 10)); // (160, 150) on the drawing
+        f.relacher(f.fond, QPoint(260, 150));
+        QCOMPARE(f.affichage().pixelColor(210, 150), rouge);
+        QCOMPARE(f.affichage().pixelColor(150, 150), Surface());
+
+        const QString chemin = documents.filePath("schema.bmp");
+        dialoguesFactices().fichiersAEnregistrer = {chemin};
+        dialoguesFactices().reponsesQuestion = {true};
+        f.menuEnregistrer->trigger();
+        const QImage image(chemin);
+        QCOMPARE(image.size(), QSize(300, 200));
+        QCOMPARE(image.pixelColor(150 + 5, 140 + 15), rouge);
+        QCOMPARE(image.pixelColor(150 + 14, 140 + 15), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(150 + 20, 140 + 15), bleu);
+        QCOMPARE(image.pixelColor(210, 150), rouge);
+        QCOMPARE(image.pixelColor(PixelsSchema::ZoneCe2), bleu);
+        QCOMPARE(image.pixelColor(PixelsSchema::Fond), QColor(Qt::white));
     }
 
     void exportImpossible()

@@ -7,8 +7,10 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -34,7 +36,8 @@ private slots:
         f.fenetre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
         QCOMPARE(dialoguesFactices().textes(), QStringList());
-        QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Schéma Cinématique"));
+        QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Schéma Cinématique – meca[*]"));
+        QVERIFY(!f.fenetre.isWindowModified());
         QVERIFY(f.boutonCe(1)->isVisible() && f.boutonCe(2)->isVisible() && !f.boutonCe(3)->isVisible());
         QVERIFY(f.boutonCe(1)->isChecked());
         QVERIFY(f.menuPdf->isVisible());
@@ -56,7 +59,8 @@ private slots:
         QVERIFY(bureauFactice().documents.back().etat == EtatFenetre::Maximisee);
     }
 
-    // Resizing the window centres the drawing again: a symbol placed on it follows, the others stay.
+    // Resizing the window centres the drawing again: a symbol placed on it keeps its place on the
+    // drawing, even where the small window cannot show it; the symbols of the row stay in the row.
     void symbolesSuiventLeDessin()
     {
         ArbreMecanismes arbre;
@@ -64,14 +68,20 @@ private slots:
         f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", SchemaDeuxClasses()));
         f.fenetre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
-        const QPoint dessin = f.fond->pos();
-        f.glisser(1, dessin + QPoint(100, 50));
-        f.fenetre.resize(700, 600);
-        QTRY_VERIFY(f.fond->pos() != dessin);
-        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + QPoint(100, 50));
-        QCOMPARE(f.symbole(0)->pos(), QPoint(0, 0));
-        f.menuAnnuler->trigger(); // the move is undone where the row now stands
-        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + QPoint(30, 0) - dessin);
+        const QPoint surDessin(250, 120);
+        f.glisser(1, f.fond->pos() + surDessin);
+        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + surDessin);
+        for (const int largeur : {260, 900}) {
+            f.fenetre.resize(largeur, largeur);
+            QTRY_COMPARE(f.defilement->viewport()->width() < 300, largeur < 300);
+            QCOMPARE(f.fond->pos().isNull(), largeur < 300);
+            QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + surDessin);
+            QCOMPARE(f.symbole(0)->pos(), QPoint(0, 0));
+        }
+        f.menuAnnuler->trigger(); // back in the row
+        QCOMPARE(f.symbole(1)->pos(), QPoint(30, 0));
+        f.menuRetablir->trigger();
+        QCOMPARE(f.symbole(1)->pos(), f.fond->pos() + surDessin);
     }
 
     void refus_data()
@@ -155,6 +165,8 @@ private slots:
         f.fenetre.OuvrirSCH(chemin);
 
         QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
+        QCOMPARE(f.fenetre.windowTitle(), vide ? QStringLiteral("Schéma Cinématique[*]")
+                                               : QStringLiteral("Schéma Cinématique – ancien[*]"));
         if (vide) {
             for (int n = 1; n <= 9; ++n)
                 QVERIFY(!f.boutonCe(n)->isVisible());
@@ -172,6 +184,17 @@ private slots:
             QVERIFY(f.menuPdf->isVisible());
             QVERIFY(f.menuAnnuler->isEnabled());
         }
+        // An emptied window has nothing to save and writes nothing; the diagram left open saves.
+        QTemporaryDir documents;
+        const QString sortie = documents.filePath("schema.bmp");
+        dialoguesFactices().oublier();
+        dialoguesFactices().fichiersAEnregistrer = {sortie};
+        dialoguesFactices().reponsesQuestion = {true};
+        f.menuEnregistrer->trigger();
+        QCOMPARE(QFile::exists(sortie), !vide);
+        QCOMPARE(dialoguesFactices().textes(),
+                 vide ? QStringList{"Aucun schéma cinématique n'est ouvert : il n'y a rien à enregistrer."}
+                      : QStringList());
     }
 
     // A second graph replaces the first whole, and one saved anywhere finds its mechanism by name.
@@ -192,7 +215,9 @@ private slots:
         EcrireSchema(arbre, "neuf", neuf);
         const QString ailleurs = arbre.ecrireTexte("documents/MON GRAPHE.GDL", TexteGdl("neuf", neuf));
         dialoguesFactices().fichiersAOuvrir = {ailleurs};
+        dialoguesFactices().reponsesEnregistrement = {ReponseEnregistrement::NePasEnregistrer};
         f.menuOuvrir->trigger();
+        QCOMPARE(dialoguesFactices().dernierTitre, QStringLiteral("Ouvrir un graphe des liaisons ou un mécanisme"));
         QCOMPARE(dialoguesFactices().dernierDossierInitial, arbre.dossier());
         QCOMPARE(dialoguesFactices().dernierFiltreChoisi, 3);
         QCOMPARE(dialoguesFactices().dernierFiltre,
@@ -255,6 +280,32 @@ private slots:
         QCOMPARE(f.affichage().pixelColor(PixelsSchema::Fond), Surface());
     }
 
+    void classeSansCouleur_data()
+    {
+        QTest::addColumn<QString>("couleur");
+        QTest::addColumn<bool>("sansCouleur");
+        QTest::newRow("blanche, comme le graphe laisse une classe") << "clWhite" << true;
+        QTest::newRow("couleur de la surface") << "clBtnFace" << true;
+        QTest::newRow("rouge") << "clRed" << false;
+    }
+    // A class the graph left without a colour still shows its button: outlined, and saying why.
+    void classeSansCouleur()
+    {
+        QFETCH(QString, couleur);
+        QFETCH(bool, sansCouleur);
+        ArbreMecanismes arbre;
+        SchemaTest s = SchemaDeuxClasses();
+        s.couleursCe[0] = couleur;
+        FenetreSchema f;
+        f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", s));
+        const QImage glyphe = f.boutonCe(1)->icon().pixmap(QSize(20, 20)).toImage();
+        const QColor bord = glyphe.pixelColor(10, 0);
+        QCOMPARE(bord.alpha(), 255);
+        QCOMPARE(bord, sansCouleur ? QColor(64, 64, 64) : QColor(Qt::red));
+        QCOMPARE(f.boutonCe(1)->toolTip().contains("n'a pas de couleur dans le graphe des liaisons"), sansCouleur);
+        QCOMPARE(f.boutonCe(2)->toolTip(), QStringLiteral("Classe 2"));
+    }
+
     // The main window's item opens the diagram of the chosen stem, shown whatever the opening said.
     void depuisLaFenetrePrincipale()
     {
@@ -269,7 +320,7 @@ private slots:
         });
         principale.findChild<QMenu *>("MenuFacile")->actions().first()->trigger();
         principale.findChild<QAction *>("MenuSchema")->trigger();
-        QCOMPARE(titres, QStringList{QStringLiteral("Schéma Cinématique")});
+        QCOMPARE(titres, QStringList{QStringLiteral("Schéma Cinématique – Bride hydraulique[*]")});
         QVERIFY(classesMontrees);
         QCOMPARE(dialoguesFactices().textes(), QStringList());
         QVERIFY(principale.findChildren<QMainWindow *>().isEmpty());
@@ -284,14 +335,58 @@ private slots:
         QCOMPARE(f.effacer->accessibleName(), QStringLiteral("Tout effacer"));
         for (int n = 1; n <= 9; ++n)
             QCOMPARE(f.boutonCe(n)->accessibleName(), QStringLiteral("Classe %1").arg(n));
+        // Each control is named, and no two alike, so that a screen reader tells them apart.
+        QMap<QString, QString> noms;
+        for (QWidget *controle : f.fenetre.findChildren<QWidget *>()) {
+            const QString nom = controle->accessibleName();
+            if (nom.isEmpty())
+                continue;
+            QVERIFY2(!noms.contains(nom), qPrintable(nom + " : " + noms.value(nom) + ", " + controle->objectName()));
+            noms.insert(nom, controle->objectName());
+        }
         QVERIFY(!f.fond->accessibleName().isEmpty());
+        QVERIFY(!f.defilement->accessibleName().isEmpty());
         QVERIFY(!f.symbole(0)->accessibleName().isEmpty());
         for (QAction *action : f.fenetre.findChildren<QAction *>()) {
             if (!action->isSeparator() && action->objectName().startsWith("Menu"))
                 QVERIFY2(!action->text().isEmpty(), qPrintable(action->objectName()));
         }
-        QCOMPARE(f.menuAnnuler->text(), QStringLiteral("Annuler"));
-        QCOMPARE(f.menuRetablir->text(), QStringLiteral("Rétablir"));
+    }
+
+    void raccourcis_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("touches");
+        QTest::newRow("menu Fichier") << "MenuFichier" << "&Fichier" << "";
+        QTest::newRow("Ouvrir") << "MenuOuvrir" << "&Ouvrir" << "Ctrl+O";
+        QTest::newRow("Fermer") << "MenuFermer" << "&Fermer" << "Ctrl+W";
+        QTest::newRow("menu Édition") << "MenuEdition" << "É&dition" << "";
+        QTest::newRow("Annuler") << "MenuAnnuler" << "&Annuler" << "Ctrl+Z";
+        QTest::newRow("Rétablir") << "MenuRetablir" << "&Rétablir" << "Ctrl+Y, Ctrl+Shift+Z";
+        QTest::newRow("menu Outils") << "MenuOutils" << "&Outils" << "";
+        QTest::newRow("trame") << "MenuTrame" << "Afficher/Masquer la &trame" << "";
+        QTest::newRow("Enregistrer") << "MenuEnregistrer" << "&Enregistrer le schema cinématique" << "Ctrl+S";
+        QTest::newRow("Pdf") << "MenuPdf" << "Afficher le plan au format &Pdf" << "";
+    }
+    // Every menu and item has its letter, and the usual keys where the item exists.
+    void raccourcis()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, texte);
+        QFETCH(QString, touches);
+        FenetreSchema f;
+        if (QMenu *menu = f.fenetre.findChild<QMenu *>(action)) {
+            QCOMPARE(menu->title(), texte);
+            return;
+        }
+        QAction *trouvee = f.fenetre.findChild<QAction *>(action);
+        QVERIFY(trouvee != nullptr);
+        QCOMPARE(trouvee->text(), texte);
+        QStringList liste;
+        for (const QKeySequence &sequence : trouvee->shortcuts())
+            liste << sequence.toString();
+        QCOMPARE(liste.join(", "), touches);
     }
 };
 

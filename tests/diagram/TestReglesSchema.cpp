@@ -2,6 +2,7 @@
 #include "MecanismeSchema.h"
 #include "common/FPti.h"
 #include "diagram/CalquesSchema.h"
+#include "diagram/CommandesSchema.h"
 #include "diagram/GlyphesSchema.h"
 #include "diagram/LectureSchema.h"
 #include "diagram/Quadrillage.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QUndoStack>
 #include <QtTest>
 #include <random>
 
@@ -99,10 +101,69 @@ private slots:
         QCOMPARE(PositionRelachee(cadre, QSize(30, 30), QRect(0, 0, 1000, 800), grille), attendu);
     }
 
+    // The history keeps what the strokes layer held, and only that: a rectangle comes back exactly as
+    // it was, a sheet with a few lines costs a few bytes per line row; past its bytes the oldest steps
+    // are forgotten first, undoing stops there, and the state opened can no longer be called saved.
+    void historiqueDesTraits()
+    {
+        const Rvb surface = RvbSurface();
+        QImage calque(2000, 1400, QImage::Format_RGB888);
+        RemplirImage(calque, clBtnFace);
+        {
+            QPainter peintre(&calque);
+            peintre.setPen(QPen(Qt::red, 3));
+            peintre.drawLine(10, 10, 1990, 1390);
+            peintre.setPen(QPen(Qt::blue, 3));
+            peintre.drawLine(0, 700, 1999, 700);
+            peintre.setPen(QColor(0, 0, 1));
+            peintre.drawPoint(1999, 1399);
+        }
+        const ZoneTraits tout(calque, calque.rect(), surface);
+        QVERIFY2(tout.octets() < 32 * calque.height(), qPrintable(QString::number(tout.octets())));
+        QImage rendu(calque.size(), QImage::Format_RGB888);
+        rendu.fill(Qt::green);
+        tout.Poser(rendu);
+        QCOMPARE(rendu, calque);
+        const QRect zone(500, 300, 700, 500);
+        rendu.fill(Qt::green);
+        ZoneTraits(calque, zone, surface).Poser(rendu);
+        QCOMPARE(rendu.copy(zone), calque.copy(zone));
+        for (const QPoint dehors : {QPoint(499, 400), QPoint(1200, 400), QPoint(600, 299), QPoint(600, 800)})
+            QCOMPARE(rendu.pixelColor(dehors), QColor(Qt::green));
+
+        QUndoStack historique;
+        historique.setClean(); // the diagram as opened
+        QList<int> appliquees;
+        for (int i = 0; i < 3; ++i)
+            historique.push(new CommandeTraits([&appliquees, i](const ZoneTraits &) { appliquees << i; },
+                                               ZoneTraits(calque.rect(), surface), tout));
+        const qsizetype etape = OctetsHistorique(historique) / 3;
+        BornerHistorique(historique, 3 * etape);
+        QCOMPARE(historique.cleanIndex(), 0);
+        BornerHistorique(historique, 2 * etape + etape / 2);
+        QVERIFY(OctetsHistorique(historique) <= 2 * etape + etape / 2);
+        QCOMPARE(historique.cleanIndex(), -1);
+        appliquees.clear();
+        while (PeutAnnuler(historique))
+            historique.undo();
+        QCOMPARE(appliquees, (QList<int>{2, 1}));
+    }
+
+    void quadrillage_data()
+    {
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<int>("derniere");
+        QTest::newRow("995 : le point 996 tombe dehors") << 995 << 66 << 981;
+        QTest::newRow("1000 : le point 996 est dedans") << 1000 << 67 << 996;
+    }
     void quadrillage()
     {
+        QFETCH(int, largeur);
+        QFETCH(int, nombre);
+        QFETCH(int, derniere);
         const QColor gris(128, 128, 128);
-        QImage image(995, 40, QImage::Format_RGB888);
+        QImage image(largeur, 40, QImage::Format_RGB888);
         RemplirImage(image, clBtnFace);
         image.setPixelColor(21, 6, Qt::red); // a pixel that is not the ground keeps its colour
         QuadrillageImage(image, 0x00808080, clBtnFace);
@@ -111,9 +172,9 @@ private slots:
             if (image.pixelColor(x, 21) == gris)
                 colonnes << x;
         }
-        QCOMPARE(colonnes.size(), 66);
+        QCOMPARE(colonnes.size(), nombre);
         QCOMPARE(colonnes.front(), 6);
-        QCOMPARE(colonnes.back(), 981);
+        QCOMPARE(colonnes.back(), derniere);
         QCOMPARE(colonnes[1], 21);
         QCOMPARE(image.pixelColor(21, 6), QColor(Qt::red));
         QCOMPARE(image.pixelColor(6, 36), gris);

@@ -1,0 +1,151 @@
+#include "MecanismeSchema.h"
+#include "common/AffichageModal.h"
+#include "diagram/ImageSchema.h"
+#include "support/Enregistrement.h"
+#include "support/Factices.h"
+
+#include <QAction>
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+// The diagram's strokes and moves are never thrown away without asking: closing the window or
+// opening another diagram, each answer of the question; and the window's place when un-maximised.
+class TestTravailSchema : public QObject {
+    Q_OBJECT
+
+    enum Par { Fermer, Ouvrir };
+    enum Reponse { Enregistrer, EnregistrerAnnule, NePasEnregistrer, Annuler };
+
+private slots:
+    void init()
+    {
+        DialoguesFactices &d = dialoguesFactices();
+        d.oublier();
+        d.fichiersAOuvrir.clear();
+        d.fichiersAEnregistrer.clear();
+        d.reponsesQuestion.clear();
+        d.reponsesEnregistrement.clear();
+    }
+
+    void question_data()
+    {
+        QTest::addColumn<int>("par");
+        QTest::addColumn<int>("reponse");
+        for (const auto &[par, nomPar] : {std::pair{Fermer, "fermer"}, std::pair{Ouvrir, "ouvrir"}}) {
+            QTest::addRow("%s, enregistrer", nomPar) << int(par) << int(Enregistrer);
+            QTest::addRow("%s, enregistrer puis renoncer", nomPar) << int(par) << int(EnregistrerAnnule);
+            QTest::addRow("%s, ne pas enregistrer", nomPar) << int(par) << int(NePasEnregistrer);
+            QTest::addRow("%s, annuler", nomPar) << int(par) << int(Annuler);
+        }
+    }
+    void question()
+    {
+        QFETCH(int, par);
+        QFETCH(int, reponse);
+        ArbreMecanismes arbre;
+        QTemporaryDir documents;
+        bureauFactice().dossierDocuments = documents.path();
+        SchemaTest neuf = SchemaDeuxClasses();
+        neuf.couleursCe = {"clGreen", "clYellow", "clAqua"};
+        const QString autre = EcrireSchema(arbre, "neuf", neuf);
+        FenetreSchema f;
+        f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", SchemaDeuxClasses()));
+        f.fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+
+        // Nothing drawn yet: nothing is asked.
+        f.menuOuvrir->trigger();
+        QCOMPARE(dialoguesFactices().boites.back().genre, QStringLiteral("Ouvrir"));
+        dialoguesFactices().oublier();
+
+        f.tracer(f.spline, {QPoint(30, 150), QPoint(80, 150)});
+        QVERIFY(f.fenetre.isWindowModified());
+        const QString image = documents.filePath("schema.bmp");
+        dialoguesFactices().reponsesEnregistrement = {reponse == NePasEnregistrer ? ReponseEnregistrement::NePasEnregistrer
+                                                      : reponse == Annuler        ? ReponseEnregistrement::Annuler
+                                                                                  : ReponseEnregistrement::Enregistrer};
+        if (reponse == Enregistrer)
+            dialoguesFactices().fichiersAEnregistrer = {image};
+        dialoguesFactices().reponsesQuestion = {true};
+        dialoguesFactices().fichiersAOuvrir = {autre};
+        if (par == Fermer)
+            f.fenetre.close();
+        else
+            f.menuOuvrir->trigger();
+
+        QCOMPARE(dialoguesFactices().boites.front().genre, QStringLiteral("Enregistrement"));
+        QCOMPARE(dialoguesFactices().boites.front().texte,
+                 QStringLiteral("Enregistrer les modifications de ce schéma cinématique (« meca ») ?"));
+        const bool suite = reponse == Enregistrer || reponse == NePasEnregistrer;
+        QCOMPARE(QFile::exists(image), reponse == Enregistrer);
+        if (reponse == Enregistrer)
+            QCOMPARE(QImage(image).pixelColor(50, 150), QColor(Qt::red));
+        if (par == Fermer) {
+            QCOMPARE(f.fenetre.isVisible(), !suite);
+        } else {
+            QCOMPARE(f.boutonCe(3)->isVisible(), suite); // the other diagram, opened clean
+            QCOMPARE(f.fenetre.windowTitle(),
+                     suite ? QStringLiteral("Schéma Cinématique – neuf[*]") : QStringLiteral("Schéma Cinématique – meca[*]"));
+        }
+        if (suite)
+            return;
+        // Left as it was: the stroke, still unsaved; once exported, nothing is asked any more.
+        QCOMPARE(f.affichage().pixelColor(50, 150), QColor(Qt::red));
+        QVERIFY(f.fenetre.isWindowModified());
+        dialoguesFactices().oublier();
+        dialoguesFactices().fichiersAEnregistrer = {image};
+        dialoguesFactices().reponsesQuestion = {true};
+        f.menuEnregistrer->trigger();
+        QVERIFY(!f.fenetre.isWindowModified());
+        QVERIFY(f.fenetre.close());
+        QVERIFY(std::none_of(dialoguesFactices().boites.begin(), dialoguesFactices().boites.end(),
+                             [](const auto &b) { return b.genre == u"Enregistrement"; }));
+    }
+
+    // A symbol moved is work too; undoing back to the state exported is not.
+    void deplacementEtAnnulation()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", SchemaDeuxClasses()));
+        f.fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+        f.glisser(1, f.fond->pos() + QPoint(100, 50));
+        QVERIFY(f.fenetre.isWindowModified());
+        QVERIFY(!f.fenetre.close()); // Annuler
+        QVERIFY(f.fenetre.isVisible());
+        f.menuAnnuler->trigger();
+        QVERIFY(!f.fenetre.isWindowModified());
+        dialoguesFactices().oublier();
+        QVERIFY(f.fenetre.close());
+        QCOMPARE(dialoguesFactices().boites.size(), std::size_t(0));
+    }
+
+    // Shown as the main window shows it, then un-maximised: the window takes its design size within
+    // the screen, its title bar on it; closed with nothing drawn, it asks nothing.
+    void geometrieRestauree()
+    {
+        TFormSchemaCinematique fenetre;
+        QRect restauree;
+        QTimer::singleShot(0, &fenetre, [&] {
+            fenetre.showNormal();
+            QTimer::singleShot(50, &fenetre, [&] {
+                restauree = fenetre.geometry();
+                fenetre.close();
+            });
+        });
+        AfficherModal(fenetre);
+        const QRect ecran = fenetre.screen()->availableGeometry();
+        QVERIFY(ecran.contains(restauree));
+        QVERIFY(restauree.top() > ecran.top());
+        QVERIFY(restauree.width() >= std::min(800, ecran.width() - 16));
+        QCOMPARE(dialoguesFactices().boites.size(), std::size_t(0));
+    }
+};
+
+VELKORA_TEST(TestTravailSchema)
+#include "TestTravailSchema.moc"
