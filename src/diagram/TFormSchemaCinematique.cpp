@@ -3,6 +3,7 @@
 #include "common/Bureau.h"
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
+#include "common/MenusClavier.h"
 #include "common/DossierProgramme.h"
 #include "common/TitreFenetre.h"
 #include "common/TravailNonEnregistre.h"
@@ -55,6 +56,7 @@ TFormSchemaCinematique::TFormSchemaCinematique(QWidget *parent) : QMainWindow(pa
     setAccessibleName(TitreFenetre);
     resize(TailleParDefaut); // the size the window takes back when it leaves the maximised state
     setWindowState(Qt::WindowMaximized);
+    OuvrirMenusParF10(*this);
 
     auto *centre = new QWidget(this);
     centre->setObjectName(QStringLiteral("Centre"));

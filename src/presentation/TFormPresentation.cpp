@@ -64,10 +64,10 @@ void TFormPresentation::MenuCreation()
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
     MenuOuvrir = MenuFichier->addAction(TitreMenuOuvrir, this, &TFormPresentation::MenuOuvrirClick);
     MenuOuvrir->setObjectName(QStringLiteral("MenuOuvrir"));
-    MenuOuvrir->setShortcut(QKeySequence::Open);
+    MenuOuvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     MenuFermer = MenuFichier->addAction(TitreMenuFermer, this, &TFormPresentation::MenuFermerClick);
     MenuFermer->setObjectName(QStringLiteral("MenuFermer"));
-    MenuFermer->setShortcut(QKeySequence::Close);
+    MenuFermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     MenuPdf = menuBar()->addAction(TitreMenuPdf, this, &TFormPresentation::MenuPdfClick);
     MenuPdf->setObjectName(QStringLiteral("MenuPdf"));
 }

@@ -143,7 +143,7 @@ void TFormPrincipale::CreerMenus()
            &TFormPrincipale::MenuVerifierClick);
     MenuFichier->addSeparator();
     action(MenuFichier, QStringLiteral("MenuQuitter"), QStringLiteral("&Quitter"), &TFormPrincipale::MenuQuitterClick)
-        ->setShortcut(QKeySequence::Quit);
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *MenuMecanismes = barre->addMenu(QStringLiteral("&Mécanismes"));
     MenuMecanismes->setObjectName(QStringLiteral("MenuMecanismes"));

@@ -352,42 +352,6 @@ private slots:
                 QVERIFY2(!action->text().isEmpty(), qPrintable(action->objectName()));
         }
     }
-
-    void raccourcis_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("touches");
-        QTest::newRow("menu Fichier") << "MenuFichier" << "&Fichier" << "";
-        QTest::newRow("Ouvrir") << "MenuOuvrir" << "&Ouvrir" << "Ctrl+O";
-        QTest::newRow("Fermer") << "MenuFermer" << "&Fermer" << "Ctrl+W";
-        QTest::newRow("menu Édition") << "MenuEdition" << "É&dition" << "";
-        QTest::newRow("Annuler") << "MenuAnnuler" << "&Annuler" << "Ctrl+Z";
-        QTest::newRow("Rétablir") << "MenuRetablir" << "&Rétablir" << "Ctrl+Y, Ctrl+Shift+Z";
-        QTest::newRow("menu Outils") << "MenuOutils" << "&Outils" << "";
-        QTest::newRow("trame") << "MenuTrame" << "Afficher/Masquer la &trame" << "";
-        QTest::newRow("Enregistrer") << "MenuEnregistrer" << "&Enregistrer le schema cinématique" << "Ctrl+S";
-        QTest::newRow("Pdf") << "MenuPdf" << "Afficher le plan au format &Pdf" << "";
-    }
-    // Every menu and item has its letter, and the usual keys where the item exists.
-    void raccourcis()
-    {
-        QFETCH(QString, action);
-        QFETCH(QString, texte);
-        QFETCH(QString, touches);
-        FenetreSchema f;
-        if (QMenu *menu = f.fenetre.findChild<QMenu *>(action)) {
-            QCOMPARE(menu->title(), texte);
-            return;
-        }
-        QAction *trouvee = f.fenetre.findChild<QAction *>(action);
-        QVERIFY(trouvee != nullptr);
-        QCOMPARE(trouvee->text(), texte);
-        QStringList liste;
-        for (const QKeySequence &sequence : trouvee->shortcuts())
-            liste << sequence.toString();
-        QCOMPARE(liste.join(", "), touches);
-    }
 };
 
 VELKORA_TEST(TestOuvertureSchema)

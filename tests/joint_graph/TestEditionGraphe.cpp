@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
@@ -466,47 +465,6 @@ private slots:
         QCOMPARE(f.fenetre.EtatEdition(), TFormGrapheDesLiaisons::Etat::Normal);
         QVERIFY(!f.panelLiaison()->isVisible());
         QCOMPARE(boutonsActifs(f), (QList<int>{1, 1, 1, 1, 1}));
-    }
-
-    void raccourcis_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("touches");
-        QTest::newRow("Nouveau") << "MenuNouveau" << "Ctrl+N";
-        QTest::newRow("Ouvrir") << "MenuOuvrir" << "Ctrl+O";
-        QTest::newRow("Enregistrer") << "MenuEnregistrer" << "Ctrl+S";
-        QTest::newRow("Fermer") << "MenuFermer" << "Ctrl+W";
-        QTest::newRow("Annuler") << "MenuAnnuler" << "Ctrl+Z";
-        QTest::newRow("Rétablir") << "MenuRetablir" << "Ctrl+Y; Ctrl+Shift+Z";
-    }
-    void raccourcis()
-    {
-        QFETCH(QString, action);
-        QFETCH(QString, touches);
-        FenetreGraphe f;
-        QCOMPARE(QKeySequence::listToString(f.action(qPrintable(action))->shortcuts(), QKeySequence::PortableText),
-                 touches);
-    }
-
-    // Alt+F and F10 open the "Fichier" menu.
-    void menusAuClavier_data()
-    {
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<int>("modificateurs");
-        QTest::newRow("Alt+F") << int(Qt::Key_F) << int(Qt::AltModifier);
-        QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier);
-    }
-    void menusAuClavier()
-    {
-        QFETCH(int, touche);
-        QFETCH(int, modificateurs);
-        FenetreGraphe f;
-        f.fenetre.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
-        QTest::keyClick(&f.fenetre, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
-        QMenuBar *barre = f.fenetre.menuBar();
-        QVERIFY(barre->activeAction());
-        QCOMPARE(barre->activeAction()->menu()->objectName(), QStringLiteral("MenuFichier"));
     }
 
     // Opening a graph ends whatever was under way on the one before, and its history: nothing
