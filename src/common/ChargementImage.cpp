@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <optional>
@@ -16,12 +17,12 @@ constexpr int TailleEnteteMaxLue = TailleEnteteFichierBmp + 40;
 
 enum Compression : quint32 { SansCompression = 0, Rle8 = 1, Rle4 = 2, Masques = 3, MasquesAlpha = 6 };
 
-// Callers check the header's length before reading a field of it.
-template <typename T> T lu(const QByteArray &octets, int position)
+using Entete = std::array<char, TailleEnteteMaxLue>;
+
+template <typename T> T lu(const Entete &octets, int position)
 {
-    T valeur{};
-    if (position >= 0 && position + qsizetype(sizeof(T)) <= octets.size())
-        std::memcpy(&valeur, octets.constData() + position, sizeof(T));
+    T valeur;
+    std::memcpy(&valeur, octets.data() + position, sizeof(T));
     return qFromLittleEndian(valeur);
 }
 
@@ -39,25 +40,30 @@ struct EnteteBmp {
     bool donneesCompletes = false; // the pixel data it announces lies within the file
 };
 
-std::optional<EnteteBmp> LireEnteteBmp(const QByteArray &debut, qint64 tailleFichier)
+std::optional<EnteteBmp> LireEnteteBmp(const QByteArray &lus, qint64 tailleFichier)
 {
-    if (!debut.startsWith("BM"))
+    if (!lus.startsWith("BM"))
         return std::nullopt;
+    // Read from a buffer of the header's full length: fields past what the file holds read as zero, and
+    // the length checks below say which may be used.
+    Entete debut{};
+    std::memcpy(debut.data(), lus.constData(), std::size_t(qMin<qsizetype>(lus.size(), TailleEnteteMaxLue)));
+    const qsizetype longueur = lus.size();
     EnteteBmp entete;
-    if (debut.size() < TailleEnteteFichierBmp + 4)
+    if (longueur < TailleEnteteFichierBmp + 4)
         return entete;
     const qint64 debutPixels = lu<quint32>(debut, 10);
     const quint32 tailleEntete = lu<quint32>(debut, TailleEnteteFichierBmp);
     qint64 largeur = 0, hauteur = 0;
     quint32 bits = 0, compression = SansCompression, tailleDonnees = 0;
     if (tailleEntete == 12) { // the old OS/2 header, with 16-bit sizes
-        if (debut.size() < TailleEnteteFichierBmp + 12)
+        if (longueur < TailleEnteteFichierBmp + 12)
             return entete;
         largeur = lu<quint16>(debut, 18);
         hauteur = lu<quint16>(debut, 20);
         bits = lu<quint16>(debut, 24);
     } else {
-        if (tailleEntete < 40 || debut.size() < TailleEnteteFichierBmp + 40)
+        if (tailleEntete < 40 || longueur < TailleEnteteFichierBmp + 40)
             return entete;
         largeur = lu<qint32>(debut, 18);
         hauteur = qAbs(qint64(lu<qint32>(debut, 22)));
