@@ -17,7 +17,7 @@ const QString TexteCorrectionIllisible = QStringLiteral("La correction ne peut p
 
 void TFormGrapheDesLiaisons::MenuVerifierCreation()
 {
-    MenuVerifierGraphe = MenuOutils->addAction(QStringLiteral("Vérifier mon graphe"), this,
+    MenuVerifierGraphe = MenuOutils->addAction(QStringLiteral("&Vérifier mon graphe"), this,
                                                &TFormGrapheDesLiaisons::MenuVerifierGrapheClick);
     MenuVerifierGraphe->setObjectName(QStringLiteral("MenuVerifierGraphe"));
     MenuVerifierGraphe->setVisible(false);
