@@ -1,14 +1,11 @@
 #include "MecanismeSchema.h"
-#include "common/AffichageModal.h"
 #include "diagram/ImageSchema.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
 
 #include <QAction>
 #include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -122,27 +119,6 @@ private slots:
         QVERIFY(!f.fenetre.isWindowModified());
         dialoguesFactices().oublier();
         QVERIFY(f.fenetre.close());
-        QCOMPARE(dialoguesFactices().boites.size(), std::size_t(0));
-    }
-
-    // Shown as the main window shows it, then un-maximised: the window takes its design size within
-    // the screen, its title bar on it; closed with nothing drawn, it asks nothing.
-    void geometrieRestauree()
-    {
-        TFormSchemaCinematique fenetre;
-        QRect restauree;
-        QTimer::singleShot(0, &fenetre, [&] {
-            fenetre.showNormal();
-            QTimer::singleShot(50, &fenetre, [&] {
-                restauree = fenetre.geometry();
-                fenetre.close();
-            });
-        });
-        AfficherModal(fenetre);
-        const QRect ecran = fenetre.screen()->availableGeometry();
-        QVERIFY(ecran.contains(restauree));
-        QVERIFY(restauree.top() > ecran.top());
-        QVERIFY(restauree.width() >= std::min(800, ecran.width() - 16));
         QCOMPARE(dialoguesFactices().boites.size(), std::size_t(0));
     }
 };
