@@ -4,17 +4,13 @@
 
 #include <QUndoStack>
 
-QString QuestionEnregistrement(const QString &nomTravail)
-{
-    return QStringLiteral("Enregistrer les modifications de %1 ?").arg(nomTravail);
-}
-
 bool PeutAbandonnerTravail(const QUndoStack &historique, const QString &nomTravail,
                            const std::function<bool()> &enregistrer)
 {
     if (historique.isClean())
         return true;
-    switch (dialogues().EnregistrerModifications(QuestionEnregistrement(nomTravail))) {
+    switch (dialogues().EnregistrerModifications(
+        QStringLiteral("Enregistrer les modifications de %1 ?").arg(nomTravail))) {
     case ReponseEnregistrement::Enregistrer:
         return enregistrer();
     case ReponseEnregistrement::NePasEnregistrer:

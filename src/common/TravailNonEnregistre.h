@@ -10,5 +10,3 @@ class QUndoStack;
 // true when the caller may go on (the work was saved, or the user chose not to save it).
 bool PeutAbandonnerTravail(const QUndoStack &historique, const QString &nomTravail,
                            const std::function<bool()> &enregistrer);
-
-QString QuestionEnregistrement(const QString &nomTravail);
