@@ -162,7 +162,8 @@ void TFormGrapheDesLiaisons::OrdreTabulation()
     };
     ajouter(ImagesCe);
     ajouter(ImagesLiaison);
-    ajouter(std::initializer_list<QWidget *>{BoutonCreer, BoutonEditer, BoutonDetruire, BoutonHyperstatisme, BoutonBati});
+    ajouter(std::initializer_list<QWidget *>{BoutonCreer, BoutonEditer, BoutonDetruire, BoutonHyperstatisme,
+                                             BoutonBati});
     ajouter(ImagesLiaison3d);
     ajouter(std::initializer_list<QWidget *>{BoutonAide, BoutonPermuter});
     ajouter(ImagesLiaison2D);

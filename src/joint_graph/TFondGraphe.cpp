@@ -173,10 +173,8 @@ bool TFondGraphe::eventFilter(QObject *objet, QEvent *evenement)
 {
     const QEvent::Type type = evenement->type();
     if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
-        if (Suivi *suivi = SuiviDe(objet)) {
-            const QRect avant = Place(*suivi);
-            focus_ = type == QEvent::FocusIn ? objet : (focus_ == objet ? nullptr : focus_);
-            Rafraichir({avant | Place(*suivi)});
+        if (SuiviDe(objet) != nullptr) {
+            DefinirFocus(type == QEvent::FocusIn ? objet : (focus_ == objet ? nullptr : focus_));
             if (type == QEvent::FocusIn)
                 emit focusRecu(static_cast<QWidget *>(objet));
         }
@@ -228,6 +226,18 @@ QRect TFondGraphe::Place(const Suivi &suivi) const
     const QRect place(suivi.coin, suivi.pixels.size());
     const int marge = suivi.image == focus_ ? EpaisseurCadreFocus + 1 : 0;
     return place.adjusted(-marge, -marge, marge, marge);
+}
+
+void TFondGraphe::DefinirFocus(const QObject *image)
+{
+    // The frame leaves the picture that had it, whatever order the focus events came in.
+    QList<QRect> places;
+    if (const Suivi *avant = SuiviDe(focus_))
+        places << Place(*avant);
+    focus_ = image;
+    if (const Suivi *apres = SuiviDe(focus_))
+        places << Place(*apres);
+    Rafraichir(places);
 }
 
 TFondGraphe::Lot::Lot(TFondGraphe &fond) : fond_(fond) { ++fond_.lots_; }

@@ -76,6 +76,7 @@ private:
     // What a followed picture covers on the area, its focus frame included.
     QRect Place(const Suivi &suivi) const;
     void TracerCadreFocus(const QList<QRect> &zones);
+    void DefinirFocus(const QObject *image);
     // A followed picture changed: what it covered and covers is drawn again.
     void Actualiser(Suivi &suivi, const QImage &pixels, QPoint coin, bool montre);
     // Draws the rectangles again and shows them.

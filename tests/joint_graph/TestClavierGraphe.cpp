@@ -75,8 +75,8 @@ private slots:
             << "normal";
         QTest::newRow("rétablir") << "ImageCe1" << QStringList{"Right", "Ctrl+Z", "Ctrl+Y"} << "ImageCe1"
                                   << QPoint(9, 8) << deux << "normal";
-        QTest::newRow("Entrée édite") << "ImageLiaison2" << QStringList{"Return"} << "ImageLiaison2" << origine << deux
-                                      << "édition 2";
+        QTest::newRow("Entrée édite") << "ImageLiaison2" << QStringList{"Return"} << "ImageLiaison2" << origine
+                                      << deux << "édition 2";
         QTest::newRow("Entrée puis le panneau")
             << "ImageLiaison2" << QStringList{"Return", "Tab*2", "Space"} << "ImageLiaison3d_2" << origine
             << "2-1:3/1 4-3:2/0" << "édition 2";
