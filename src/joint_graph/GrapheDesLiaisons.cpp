@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSlider>
 #include <QStatusBar>
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -101,10 +102,14 @@ TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema 
     disposition->setSpacing(0);
     ScrollBox = new QScrollArea(centre);
     ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
-    ScrollBox->setAccessibleName(QStringLiteral("Graphe des liaisons"));
+    ScrollBox->setAccessibleName(QStringLiteral("Défilement du graphe des liaisons"));
     ScrollBox->setWidgetResizable(false);
+    // The nodes and symbols take the focus, and the area scrolls to them; the area itself is no stop.
+    ScrollBox->setFocusPolicy(Qt::NoFocus);
     ImageFond = new TFondGraphe(ScrollBox);
     ImageFond->setObjectName(QStringLiteral("ImageFond"));
+    connect(ImageFond, &TFondGraphe::focusRecu, this,
+            [this](QWidget *controle) { ScrollBox->ensureWidgetVisible(controle, 0, 0); });
     ScrollBox->setWidget(ImageFond);
     ScrollBox->viewport()->installEventFilter(this);
     disposition->addWidget(ScrollBox, 1);
@@ -119,6 +124,7 @@ TFormGrapheDesLiaisons::TFormGrapheDesLiaisons(QWidget *parent, OuvertureSchema 
     PanelCreation();
     StatusBarCreation();
     FormCreate();
+    OrdreTabulation();
     ActualiserTitre();
 
     // A choice of joint or frame is left by clicking, or by Escape when the student changes their mind.
@@ -144,6 +150,31 @@ void TFormGrapheDesLiaisons::FormCreate()
     CeInitialisation();
     LiaisonInitialisation();
     LiaisonEdition();
+}
+
+void TFormGrapheDesLiaisons::OrdreTabulation()
+{
+    QList<QWidget *> ordre;
+    const auto ajouter = [&ordre](const auto &controles) {
+        for (QWidget *controle : controles)
+            ordre << controle;
+    };
+    ajouter(ImagesCe);
+    ajouter(ImagesLiaison);
+    ajouter(std::initializer_list<QWidget *>{BoutonCreer, BoutonEditer, BoutonDetruire, BoutonHyperstatisme,
+                                             BoutonBati});
+    ajouter(ImagesLiaison3d);
+    ajouter(std::initializer_list<QWidget *>{BoutonAide, BoutonPermuter});
+    ajouter(ImagesLiaison2D);
+    ajouter(std::initializer_list<QWidget *>{TrackBarInclineaison, BoutonFermer});
+    for (qsizetype i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+}
+
+bool TFormGrapheDesLiaisons::FocusDans(const QWidget *controle) const
+{
+    const QWidget *focus = focusWidget();
+    return focus != nullptr && (focus == controle || controle->isAncestorOf(focus));
 }
 
 void TFormGrapheDesLiaisons::MenuCreation()
@@ -495,15 +526,15 @@ void TFormGrapheDesLiaisons::DebutModification()
     ModificationEnCours = true;
 }
 
-void TFormGrapheDesLiaisons::FinModification(const QString &texte)
+void TFormGrapheDesLiaisons::FinModification(const QString &texte, int fusion, bool continuation)
 {
     if (!ModificationEnCours)
         return;
     ModificationEnCours = false;
     if (GrapheAvant == Graphe_)
         return;
-    Annulation->push(new CommandeGraphe(texte, GrapheAvant, Graphe_,
-                                        [this](const GrapheLiaisons &g) { AppliquerGraphe(g); }));
+    Annulation->push(new CommandeGraphe(
+        texte, GrapheAvant, Graphe_, [this](const GrapheLiaisons &g) { AppliquerGraphe(g); }, fusion, continuation));
 }
 
 void TFormGrapheDesLiaisons::AppliquerGraphe(const GrapheLiaisons &graphe)

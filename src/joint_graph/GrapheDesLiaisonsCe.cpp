@@ -8,14 +8,21 @@
 #include "joint_graph/TImageMouse.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
 
 namespace {
 constexpr int EcartNoeuds = 8;
 // The graph area grows to hold its nodes; a node further than this is brought back, so that a file
 // or a long drag never asks for a picture of the area larger than memory allows.
 constexpr int PositionMax = 4000;
+constexpr int PasClavier = 1;
+constexpr int PasClavierMaj = 10;
+// The moves of one class by a key held down join into one step of the history.
+constexpr int FusionDeplacementClavier = 100;
 
 // The default custom colours of the colour dialog, A to P; the unset ones show white.
 QList<TColor> CouleursPersonnaliseesInitiales()
@@ -64,6 +71,8 @@ void TFormGrapheDesLiaisons::CeCreation()
         };
         image->OnMouseMove = [this](TImageMouse *s, Qt::MouseButton, const QPoint &p) { CeImageMouseMove(s, p); };
         image->OnMouseUp = [this](TImageMouse *s, Qt::MouseButton, const QPoint &) { CeImageMouseUp(s); };
+        image->OnKeyDown = [this](TImageMouse *s, const QKeyEvent &touche) { return CeImageKeyDown(s, touche); };
+        image->setFocusPolicy(Qt::TabFocus);
         image->hide();
         ImageFond->Suivre(image);
         ImagesCe[static_cast<std::size_t>(n - 1)] = image;
@@ -189,6 +198,66 @@ void TFormGrapheDesLiaisons::CeImageMouseUp(TImageMouse *sender)
         FinModification(QStringLiteral("Déplacer la classe %1").arg(n));
 }
 
+bool TFormGrapheDesLiaisons::CeImageKeyDown(TImageMouse *sender, const QKeyEvent &touche)
+{
+    if ((touche.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier)
+        return false;
+    const int n = sender->Tag;
+    const int pas = (touche.modifiers() & Qt::ShiftModifier) ? PasClavierMaj : PasClavier;
+    QPoint decalage;
+    switch (touche.key()) {
+    case Qt::Key_Left:
+        decalage = {-pas, 0};
+        break;
+    case Qt::Key_Right:
+        decalage = {pas, 0};
+        break;
+    case Qt::Key_Up:
+        decalage = {0, -pas};
+        break;
+    case Qt::Key_Down:
+        decalage = {0, pas};
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // As a press of the mouse: a class without colour asks for one first, then the click acts.
+        if (Graphe_.Ce(n).Couleur != clWhite)
+            return false;
+        CeDefinirCouleur(n);
+        sender->Cliquer();
+        return true;
+    default:
+        return false;
+    }
+    CeDeplacer(sender, decalage, touche.isAutoRepeat());
+    return true;
+}
+
+void TFormGrapheDesLiaisons::CeDeplacer(TImageMouse *sender, QPoint decalage, bool continuation)
+{
+    const int n = sender->Tag;
+    if (Deplacement || n < 1 || n > Graphe_.NbrCe())
+        return;
+    QPoint &position = Graphe_.Ce(n).Position;
+    const QPoint nouvelle = PositionDansLaZone(position + decalage);
+    if (nouvelle == position)
+        return;
+    // Within a change under way (a joint being edited, the frame choice) the move belongs to it.
+    const bool seul = !ModificationEnCours;
+    DebutModification();
+    position = nouvelle;
+    {
+        const TFondGraphe::Lot lot(*ImageFond);
+        sender->move(position);
+        LiaisonLiensDuNoeudDessiner(n);
+    }
+    AjusterFond();
+    ScrollBox->ensureWidgetVisible(sender, 0, 0);
+    if (seul)
+        FinModification(QStringLiteral("Déplacer la classe %1").arg(n), FusionDeplacementClavier + n, continuation);
+}
+
 void TFormGrapheDesLiaisons::CeDefinirCouleur(int n)
 {
     // During the frame choice the colour belongs to that change.
@@ -223,6 +292,8 @@ void TFormGrapheDesLiaisons::CeDefinirCouleur(int n)
 
 void TFormGrapheDesLiaisons::BoutonBatiClick()
 {
+    if (FocusDans(BoutonBati))
+        ImagesCe[0]->setFocus(Qt::TabFocusReason);
     DebutModification();
     for (int n = 1; n <= Graphe_.NbrCe(); ++n) {
         ImagesCe[static_cast<std::size_t>(n - 1)]->DefinirClic([this](TImageMouse *s) { ImageCeBatiOnClick(s); });

@@ -10,6 +10,7 @@
 #include "joint_graph/TImageMouse.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -71,6 +72,8 @@ void TFormGrapheDesLiaisons::LiaisonCreation()
         symbole->setObjectName(QStringLiteral("ImageLiaison%1").arg(i));
         symbole->Tag = i;
         symbole->DefinirImage(Catalogue.Symbole(0, 1));
+        symbole->OnKeyDown = [this](TImageMouse *s, const QKeyEvent &touche) { return LiaisonImageKeyDown(s, touche); };
+        symbole->setFocusPolicy(Qt::TabFocus);
         symbole->hide();
         ImageFond->Suivre(symbole);
         ImagesLiaison[static_cast<std::size_t>(i - 1)] = symbole;
@@ -100,6 +103,7 @@ void TFormGrapheDesLiaisons::LiaisonPanelCreation()
         image->Tag = i;
         image->setGeometry(8 + 80 * ((i - 1) % 3), 8 + 80 * ((i - 1) / 3), CoteImagePanel, CoteImagePanel);
         image->DefinirClic([this](TImageMouse *s) { ImageLiaison3dClick(s); });
+        image->setFocusPolicy(Qt::TabFocus);
         image->setAccessibleName(QStringLiteral("Liaison normalisée %1").arg(i));
         ImagesLiaison3d[static_cast<std::size_t>(i - 1)] = image;
     }
@@ -126,12 +130,13 @@ void TFormGrapheDesLiaisons::LiaisonPanelCreation()
         image->Tag = v;
         image->setGeometry(8 + 80 * (v - 1), 24, CoteImagePanel, CoteImagePanel);
         image->DefinirClic([this](TImageMouse *s) { ImageLiaison2dClick(s); });
+        image->setFocusPolicy(Qt::TabFocus);
         image->setAccessibleName(QStringLiteral("Vue ") + vue);
         ImagesLiaison2D[static_cast<std::size_t>(v - 1)] = image;
     }
 
     QFrame *panelRotation =
-        cadre(PanelLiaison, "PanelInclineaison", QStringLiteral("Rotation de la liaison"), {8, 504, 249, 57});
+        cadre(PanelLiaison, "PanelInclineaison", QStringLiteral("Réglage de la rotation"), {8, 504, 249, 57});
     etiquette(panelRotation, "texte", QStringLiteral("Rotation de la liaison"), {8, 8})->resize(113, 17);
     LabelInclineaison = etiquette(panelRotation, "LabelInclineaison", QStringLiteral("0°"), {184, 8});
     LabelInclineaison->resize(57, 17);
@@ -193,6 +198,8 @@ void TFormGrapheDesLiaisons::BoutonCreerClick()
         dialogues().Message(MessageLimiteLiaisons());
         return;
     }
+    if (FocusDans(BoutonCreer))
+        ImagesCe[0]->setFocus(Qt::TabFocusReason);
     ActiverBoutons(false);
     // From here to "Fermer" the new joint is one change, undone as a whole.
     DebutModification();
@@ -208,6 +215,8 @@ void TFormGrapheDesLiaisons::BoutonEditerClick()
     for (int i = 1; i <= Graphe_.NbrLiaison(); ++i)
         ImagesLiaison[static_cast<std::size_t>(i - 1)]->DefinirClic(
             [this](TImageMouse *s) { ImageLiaisonEditerOnClick(s); });
+    if (FocusDans(BoutonEditer))
+        ImagesLiaison[0]->setFocus(Qt::TabFocusReason);
     ActiverBoutons(false);
     Etat_ = Etat::ChoixLiaisonAEditer;
 }
@@ -219,6 +228,8 @@ void TFormGrapheDesLiaisons::BoutonDetruireClick()
     for (int i = 1; i <= Graphe_.NbrLiaison(); ++i)
         ImagesLiaison[static_cast<std::size_t>(i - 1)]->DefinirClic(
             [this](TImageMouse *s) { LiaisonImageDetruireOnClick(s); });
+    if (FocusDans(BoutonDetruire))
+        ImagesLiaison[0]->setFocus(Qt::TabFocusReason);
     ActiverBoutons(false);
     Etat_ = Etat::ChoixLiaisonADetruire;
 }
@@ -250,6 +261,26 @@ void TFormGrapheDesLiaisons::LiaisonImageDetruireOnClick(TImageMouse *sender)
     LiaisonImageDetruire(a);
     LiaisonEdition();
     FinModification(QStringLiteral("Détruire la liaison %1").arg(a));
+}
+
+bool TFormGrapheDesLiaisons::LiaisonImageKeyDown(TImageMouse *sender, const QKeyEvent &touche)
+{
+    if (sender->Tag > Graphe_.NbrLiaison() ||
+        (touche.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const bool entree = touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter;
+    const bool normal = Etat_ == Etat::Normal && BoutonEditer->isEnabled();
+    if (entree && normal) {
+        ActiverBoutons(false);
+        ImageLiaisonEditerOnClick(sender);
+        return true;
+    }
+    if (touche.key() == Qt::Key_Delete && (normal || Etat_ == Etat::ChoixLiaisonADetruire)) {
+        LiaisonImageDetruireOnClick(sender);
+        return true;
+    }
+    // Otherwise Espace and Entrée do what a click does in the choice under way.
+    return false;
 }
 
 void TFormGrapheDesLiaisons::LiaisonImageDetruire(int a)
@@ -341,6 +372,8 @@ void TFormGrapheDesLiaisons::BoutonAideClick()
 
 void TFormGrapheDesLiaisons::BoutonFermerClick()
 {
+    // The panel goes: the keyboard goes on from "Créer liaison", for the next joint.
+    const bool focusDansLePanel = FocusDans(PanelLiaison);
     const int a = LiaisonEditee_;
     if (a >= 1 && a <= Graphe_.NbrLiaison()) {
         const TLiaison &l = Graphe_.Liaison(a);
@@ -353,6 +386,8 @@ void TFormGrapheDesLiaisons::BoutonFermerClick()
         }
     }
     LiaisonEdition();
+    if (focusDansLePanel)
+        BoutonCreer->setFocus(Qt::TabFocusReason);
     // The joint as it leaves the panel, whole or destroyed, is the one change of its editing.
     FinModification(LibelleEdition.arg(a));
 }

@@ -172,7 +172,13 @@ TFondGraphe::Suivi *TFondGraphe::SuiviDe(const QObject *image)
 bool TFondGraphe::eventFilter(QObject *objet, QEvent *evenement)
 {
     const QEvent::Type type = evenement->type();
-    if (type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide) {
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+        if (SuiviDe(objet) != nullptr) {
+            DefinirFocus(type == QEvent::FocusIn ? objet : (focus_ == objet ? nullptr : focus_));
+            if (type == QEvent::FocusIn)
+                emit focusRecu(static_cast<QWidget *>(objet));
+        }
+    } else if (type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide) {
         // Shown or hidden with the window, a control keeps its state: only its own counts.
         if (Suivi *suivi = SuiviDe(objet)) {
             const auto *image = static_cast<const QWidget *>(objet);
@@ -186,7 +192,9 @@ void TFondGraphe::childEvent(QChildEvent *evenement)
 {
     if (evenement->removed()) {
         if (const Suivi *suivi = SuiviDe(evenement->child())) {
-            const QRect place = suivi->montre ? QRect(suivi->coin, suivi->pixels.size()) : QRect();
+            const QRect place = Place(*suivi);
+            if (focus_ == suivi->image)
+                focus_ = nullptr;
             suivis_.erase(suivis_.begin() + (suivi - suivis_.data()));
             Rafraichir({place});
         }
@@ -199,16 +207,37 @@ void TFondGraphe::Actualiser(Suivi &suivi, const QImage &pixels, QPoint coin, bo
     const bool memeImage = pixels.cacheKey() == suivi.pixels.cacheKey();
     if (memeImage && coin == suivi.coin && montre == suivi.montre)
         return;
-    const QRect avant = suivi.montre ? QRect(suivi.coin, suivi.pixels.size()) : QRect();
+    const QRect avant = Place(suivi);
     suivi.pixels = pixels;
     suivi.coin = coin;
     suivi.montre = montre;
-    const QRect apres = montre ? QRect(coin, pixels.size()) : QRect();
+    const QRect apres = Place(suivi);
     // A picture moved by a few pixels: one rectangle, not two that overlap.
     if (avant.intersects(apres))
         Rafraichir({avant | apres});
     else
         Rafraichir({avant, apres});
+}
+
+QRect TFondGraphe::Place(const Suivi &suivi) const
+{
+    if (!suivi.montre)
+        return {};
+    const QRect place(suivi.coin, suivi.pixels.size());
+    const int marge = suivi.image == focus_ ? EpaisseurCadreFocus + 1 : 0;
+    return place.adjusted(-marge, -marge, marge, marge);
+}
+
+void TFondGraphe::DefinirFocus(const QObject *image)
+{
+    // The frame leaves the picture that had it, whatever order the focus events came in.
+    QList<QRect> places;
+    if (const Suivi *avant = SuiviDe(focus_))
+        places << Place(*avant);
+    focus_ = image;
+    if (const Suivi *apres = SuiviDe(focus_))
+        places << Place(*apres);
+    Rafraichir(places);
 }
 
 TFondGraphe::Lot::Lot(TFondGraphe &fond) : fond_(fond) { ++fond_.lots_; }
@@ -263,6 +292,30 @@ void TFondGraphe::Retracer(const QList<QRect> &zones)
                             reinterpret_cast<const QRgb *>(suivi.pixels.constScanLine(y - place.top())) +
                                 (r.left() - place.left()),
                             std::size_t(r.width()) * sizeof(QRgb));
+        }
+    }
+    TracerCadreFocus(zones);
+}
+
+void TFondGraphe::TracerCadreFocus(const QList<QRect> &zones)
+{
+    const Suivi *suivi = SuiviDe(focus_);
+    if (suivi == nullptr || !suivi->montre)
+        return;
+    const QRect cadre = Place(*suivi);
+    const int e = EpaisseurCadreFocus;
+    const QRect cotes[] = {{cadre.left(), cadre.top(), cadre.width(), e},
+                           {cadre.left(), cadre.bottom() - e + 1, cadre.width(), e},
+                           {cadre.left(), cadre.top(), e, cadre.height()},
+                           {cadre.right() - e + 1, cadre.top(), e, cadre.height()}};
+    const QRgb couleur = palette().color(QPalette::Highlight).rgb();
+    for (const QRect &zone : zones) {
+        for (const QRect &cote : cotes) {
+            const QRect r = cote & zone;
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                QRgb *ligne = reinterpret_cast<QRgb *>(image_.scanLine(y));
+                std::fill(ligne + r.left(), ligne + r.right() + 1, couleur);
+            }
         }
     }
 }

@@ -14,13 +14,16 @@
 // The graph area: the window's face colour, and on it the link of each joint in two halves, from
 // node 1 to the middle in the colour of the first class and from node 2 to the middle in the colour
 // of the second, a later link drawn over an earlier one; over the links, the pictures of the nodes
-// and joint symbols it follows, in the order they were given. Everything is drawn into a picture of
+// and joint symbols it follows, in the order they were given, and around the one that has the
+// keyboard focus, a frame in the highlight colour. Everything is drawn into a picture of
 // the area, and a change redraws only the rectangles it covered and covers, so that dragging a node
 // costs what it and its links cover, not the whole area, nor the work of moving child controls.
 class TFondGraphe : public QWidget {
     Q_OBJECT
 public:
     static constexpr int EpaisseurLien = 2;
+    // The focus frame: this thick, one pixel away from the picture.
+    static constexpr int EpaisseurCadreFocus = 2;
 
     struct Lien {
         GeometrieLien geometrie;
@@ -52,6 +55,10 @@ public:
         TFondGraphe &fond_;
     };
 
+signals:
+    // A followed picture took the keyboard focus.
+    void focusRecu(QWidget *image);
+
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
     void childEvent(QChildEvent *evenement) override;
@@ -66,6 +73,10 @@ private:
         bool montre;
     };
     Suivi *SuiviDe(const QObject *image);
+    // What a followed picture covers on the area, its focus frame included.
+    QRect Place(const Suivi &suivi) const;
+    void TracerCadreFocus(const QList<QRect> &zones);
+    void DefinirFocus(const QObject *image);
     // A followed picture changed: what it covered and covers is drawn again.
     void Actualiser(Suivi &suivi, const QImage &pixels, QPoint coin, bool montre);
     // Draws the rectangles again and shows them.
@@ -78,6 +89,7 @@ private:
     QImage image_; // the face colour and the links, the size of the widget
     std::vector<QRgb> ligneFond_; // a row of the face colour, the width of the widget
     std::vector<Suivi> suivis_;
+    const QObject *focus_ = nullptr; // the followed picture with the keyboard focus
     int lots_ = 0;             // the Lot objects alive
     QList<QRect> enAttente_;   // what they keep
 };

@@ -12,6 +12,7 @@
 class QAction;
 class QCloseEvent;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -73,10 +74,15 @@ private:
     void MenuSchemaClick();
     bool GrapheOuvert();
     void AjusterFond();
+    // Tab goes through the nodes, the joint symbols, the buttons, then the joint-editing panel.
+    void OrdreTabulation();
+    // The keyboard focus is on the control or inside it.
+    bool FocusDans(const QWidget *controle) const;
 
     // Undo: every change is made between a start and an end, which push it as one command.
     void DebutModification();
-    void FinModification(const QString &texte);
+    // fusion and continuation: see CommandeGraphe.
+    void FinModification(const QString &texte, int fusion = -1, bool continuation = false);
     void AppliquerGraphe(const GrapheLiaisons &graphe);
     void AnnulerClick();
     void RetablirClick();
@@ -94,6 +100,9 @@ private:
     void CeImageMouseDown(TImageMouse *sender);
     void CeImageMouseMove(TImageMouse *sender, const QPoint &position);
     void CeImageMouseUp(TImageMouse *sender);
+    // Espace or Entrée acts as a press and a click; an arrow moves the node by one pixel, ten with Maj.
+    bool CeImageKeyDown(TImageMouse *sender, const QKeyEvent &touche);
+    void CeDeplacer(TImageMouse *sender, QPoint decalage, bool continuation);
     void BoutonBatiClick();
     void ImageCeBatiOnClick(TImageMouse *sender);
     QString TexteClasse(int n) const;
@@ -113,6 +122,8 @@ private:
     void ImageLiaisonEditerOnClick(TImageMouse *sender);
     void LiaisonImageDetruireOnClick(TImageMouse *sender);
     void LiaisonImageDetruire(int a);
+    // Entrée edits the joint and Suppr destroys it, as "Editer liaison" and "Détruire liaison" would.
+    bool LiaisonImageKeyDown(TImageMouse *sender, const QKeyEvent &touche);
     void CeImageClick(TImageMouse *sender);
     void BoutonPermuterClick();
     void ImageLiaison3dClick(TImageMouse *sender);

@@ -1,6 +1,7 @@
 #include "joint_graph/TImageMouse.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -31,6 +32,10 @@ void TImageMouse::paintEvent(QPaintEvent *)
         return;
     QPainter peintre(this);
     peintre.drawPixmap(0, 0, pixmap());
+    if (hasFocus()) {
+        peintre.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        peintre.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void TImageMouse::DefinirClic(Evenement action)
@@ -87,4 +92,20 @@ void TImageMouse::mouseReleaseEvent(QMouseEvent *evenement)
         !std::exchange(clicAnnule_, false))
         Cliquer();
     evenement->accept();
+}
+
+void TImageMouse::keyPressEvent(QKeyEvent *evenement)
+{
+    if (OnKeyDown && OnKeyDown(this, *evenement)) {
+        evenement->accept();
+        return;
+    }
+    const int touche = evenement->key();
+    const bool activer = touche == Qt::Key_Space || touche == Qt::Key_Return || touche == Qt::Key_Enter;
+    if (activer && clic_ && (evenement->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Cliquer();
+        evenement->accept();
+        return;
+    }
+    QLabel::keyPressEvent(evenement);
 }

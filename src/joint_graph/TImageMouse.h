@@ -6,12 +6,15 @@
 
 // An image control at the natural size of its picture that tells when the mouse enters and leaves
 // it, and passes on its presses, moves and releases with the point relative to itself. A click
-// action, when one is set, runs when the left button is released over the control.
+// action, when one is set, runs when the left button is released over the control, or when the
+// control has the keyboard focus and Espace or Entrée is pressed.
 class TImageMouse : public QLabel {
     Q_OBJECT
 public:
     using Evenement = std::function<void(TImageMouse *sender)>;
     using EvenementSouris = std::function<void(TImageMouse *sender, Qt::MouseButton bouton, const QPoint &position)>;
+    // True when the key was used; otherwise it goes on to the click action or to the parent.
+    using EvenementClavier = std::function<bool(TImageMouse *sender, const QKeyEvent &touche)>;
 
     explicit TImageMouse(QWidget *parent = nullptr);
 
@@ -21,6 +24,7 @@ public:
     EvenementSouris OnMouseDown;
     EvenementSouris OnMouseMove;
     EvenementSouris OnMouseUp;
+    EvenementClavier OnKeyDown;
 
     // The picture, shown opaque, or transparent where it has the colour of its bottom-left pixel.
     void DefinirImage(const QImage &image, bool transparente = false);
@@ -46,7 +50,9 @@ protected:
     void mousePressEvent(QMouseEvent *evenement) override;
     void mouseMoveEvent(QMouseEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
-    // The picture from the top-left corner, straight, without the label's styled drawing.
+    void keyPressEvent(QKeyEvent *evenement) override;
+    // The picture from the top-left corner, straight, without the label's styled drawing, and the
+    // focus frame over it while the control has the keyboard focus.
     void paintEvent(QPaintEvent *evenement) override;
 
 private:
