@@ -15,6 +15,10 @@
 #include <QScrollArea>
 
 namespace {
+const QString MessageCouleurBlanche =
+    QStringLiteral("Le blanc est réservé aux classes d'équivalence sans couleur : choisissez une autre couleur.");
+const QString MessageCouleurPrise =
+    QStringLiteral("Cette couleur est déjà celle d'une autre classe d'équivalence : choisissez-en une autre.");
 constexpr int EcartNoeuds = 8;
 // The graph area grows to hold its nodes; a node further than this is brought back, so that a file
 // or a long drag never asks for a picture of the area larger than memory allows.
@@ -152,10 +156,10 @@ void TFormGrapheDesLiaisons::CeImageMouseDown(TImageMouse *sender)
 {
     const int n = sender->Tag;
     if (Graphe_.Ce(n).Couleur == clWhite) {
-        CeDefinirCouleur(n);
         // The action runs here, once: the release that follows is not a second click.
         sender->AnnulerClicEnCours();
-        sender->Cliquer();
+        if (CeDefinirCouleur(n))
+            sender->Cliquer();
         return;
     }
     // A drag inside a change under way (the frame choice) belongs to that change.
@@ -224,8 +228,8 @@ bool TFormGrapheDesLiaisons::CeImageKeyDown(TImageMouse *sender, const QKeyEvent
         // As a press of the mouse: a class without colour asks for one first, then the click acts.
         if (Graphe_.Ce(n).Couleur != clWhite)
             return false;
-        CeDefinirCouleur(n);
-        sender->Cliquer();
+        if (CeDefinirCouleur(n))
+            sender->Cliquer();
         return true;
     default:
         return false;
@@ -258,22 +262,29 @@ void TFormGrapheDesLiaisons::CeDeplacer(TImageMouse *sender, QPoint decalage, bo
         FinModification(QStringLiteral("Déplacer la classe %1").arg(n), FusionDeplacementClavier + n, continuation);
 }
 
-void TFormGrapheDesLiaisons::CeDefinirCouleur(int n)
+bool TFormGrapheDesLiaisons::CeDefinirCouleur(int n)
 {
     // During the frame choice the colour belongs to that change.
     const bool dansUneModification = ModificationEnCours;
-    DebutModification();
-    // The student cannot leave without a colour that is not white and is no other class's.
+    // A colour that is not white and is no other class's; a cancel leaves the class without one and the press
+    // goes no further (a dialog that came back until a colour was chosen could not be left).
     for (;;) {
         const std::optional<TColor> choisie = dialogues().ChoisirCouleur(DerniereCouleur, CouleursPersonnalisees);
-        if (!choisie || *choisie == clWhite)
+        if (!choisie)
+            return false;
+        if (*choisie == clWhite) {
+            dialogues().Message(MessageCouleurBlanche);
             continue;
+        }
         DerniereCouleur = *choisie;
         bool prise = false;
         for (int autre = 1; autre <= Graphe_.NbrCe(); ++autre)
             prise = prise || (autre != n && Graphe_.Ce(autre).Couleur == *choisie);
-        if (prise)
+        if (prise) {
+            dialogues().Message(MessageCouleurPrise);
             continue;
+        }
+        DebutModification();
         Graphe_.Ce(n).Couleur = *choisie;
         break;
     }
@@ -288,6 +299,7 @@ void TFormGrapheDesLiaisons::CeDefinirCouleur(int n)
     }
     if (!dansUneModification)
         FinModification(QStringLiteral("Couleur de la classe %1").arg(n));
+    return true;
 }
 
 void TFormGrapheDesLiaisons::BoutonBatiClick()

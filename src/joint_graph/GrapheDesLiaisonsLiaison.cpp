@@ -137,7 +137,8 @@ void TFormGrapheDesLiaisons::LiaisonPanelCreation()
 
     QFrame *panelRotation =
         cadre(PanelLiaison, "PanelInclineaison", QStringLiteral("Réglage de la rotation"), {8, 504, 249, 57});
-    etiquette(panelRotation, "texte", QStringLiteral("Rotation de la liaison"), {8, 8})->resize(113, 17);
+    QLabel *texteRotation = etiquette(panelRotation, "texte", QStringLiteral("Rotation de la liaison"), {8, 8});
+    texteRotation->resize(qMax(113, texteRotation->sizeHint().width()), 17); // the desktop's font may be wider
     LabelInclineaison = etiquette(panelRotation, "LabelInclineaison", QStringLiteral("0°"), {184, 8});
     LabelInclineaison->resize(57, 17);
     LabelInclineaison->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -94,7 +94,7 @@ private:
     void CeInitialisation();
     void CeEdition(bool placer);
     void CeConvertirBmpToImage(int n);
-    void CeDefinirCouleur(int n);
+    bool CeDefinirCouleur(int n);
     void CeImageMouseEnter(TImageMouse *sender);
     void CeImageMouseLeave(TImageMouse *sender);
     void CeImageMouseDown(TImageMouse *sender);

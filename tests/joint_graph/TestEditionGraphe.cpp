@@ -57,11 +57,18 @@ private slots:
         FenetreGraphe f;
         ouvrir(f, false);
         f.colorer({Rouge});
-        // Cancelled, white, and the colour of class 1 are refused; the dialog comes back each time.
+        // A cancel leaves the class without colour and the window as it was.
         auto &couleurs = dialoguesFactices().reponsesCouleur;
-        couleurs = {std::nullopt, clWhite, Rouge, Vert};
+        couleurs = {std::nullopt, Vert};
+        f.cliquer(f.noeud(2));
+        QCOMPARE(couleurs.size(), std::size_t(1));
+        QCOMPARE(f.fenetre.Graphe().Ce(2).Couleur, clWhite);
+        couleurs.clear();
+        // White and the colour of class 1 are refused, each saying why; the dialog comes back each time.
+        couleurs = {clWhite, Rouge, Vert};
         f.cliquer(f.noeud(2));
         QCOMPARE(couleurs.size(), std::size_t(0));
+        QCOMPARE(dialoguesFactices().textes().size(), 2);
         QCOMPARE(f.fenetre.Graphe().Ce(2).Couleur, Vert);
         QCOMPARE(f.noeud(2)->Image().pixelColor(9, 9), QColor(0, 255, 0));
         QCOMPARE(f.noeud(2)->Image().pixelColor(10, 10), QColor(Qt::white));
