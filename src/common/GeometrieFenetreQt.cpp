@@ -1,7 +1,5 @@
 #include "common/GeometrieFenetre.h"
 
-#include "common/TitreFenetre.h"
-
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>

@@ -9,11 +9,3 @@ QString TitreExercice(const QString &legende, const QStringList &precisions, boo
     }
     return marqueModification ? titre + QStringLiteral("[*]") : titre;
 }
-
-QRect GeometrieRestauree(QSize tailleConception, const QRect &disponible)
-{
-    const QSize taille = tailleConception.boundedTo(disponible.size());
-    QRect geometrie(QPoint(), taille);
-    geometrie.moveCenter(disponible.center());
-    return geometrie;
-}
