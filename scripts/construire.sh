@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds Velkora into a build folder (default: build/ at the top of the project).
-# Usage: construire.sh [build folder] [extra CMake options…]
+# Builds Velkora with one of the presets of CMakePresets.json: ordinaire (build/, the default),
+# sanitiseurs (build-sanitiseurs/) or fuzz (build-fuzz/).
+# Usage: construire.sh [preset] [extra CMake options…]
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
-dossier=${1:-$racine/build}
+preset=${1:-ordinaire}
 shift || true
-cmake -S "$racine" -B "$dossier" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "$dossier" -j"$(nproc)"
+cd "$racine"
+cmake --preset "$preset" "$@"
+cmake --build --preset "$preset" -j"$(nproc)"

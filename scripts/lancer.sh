@@ -3,7 +3,7 @@
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 "$racine/scripts/dependances.sh"
-"$racine/scripts/construire.sh" "$racine/build"
+"$racine/scripts/construire.sh" ordinaire
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$racine/build/velkora/velkora"
 fi

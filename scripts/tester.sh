@@ -5,9 +5,9 @@ set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 "$racine/scripts/dependances.sh"
 
-"$racine/scripts/construire.sh" "$racine/build"
+"$racine/scripts/construire.sh" ordinaire
 ctest --test-dir "$racine/build" --output-on-failure
 
-"$racine/scripts/construire.sh" "$racine/build-sanitiseurs" -DVELKORA_SANITIZE=ON -DVELKORA_BENCH=OFF
+"$racine/scripts/construire.sh" sanitiseurs
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$racine/build-sanitiseurs" --output-on-failure

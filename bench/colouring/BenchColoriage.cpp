@@ -5,10 +5,10 @@
 #include "colouring/ExportColoriage.h"
 #include "colouring/IndexZones.h"
 
+#include "commun/ReleveCopie.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include "commun/ReleveCopie.h"
 
 #include <benchmark/benchmark.h>
 
@@ -77,10 +77,8 @@ Feuille FeuilleA3()
 
 constexpr const char *NomCopie = "memcpy";
 constexpr Cible Cibles[] = {
-    {"Clic de peinture (zone de 1 %)", 0.1},
-    {"Changement de survol (zone de 1 %)", 0.1},
-    {"Recoloriage (zone de 1 %)", 0.1},
-    {"Chargement : index des zones", 3},
+    {"Clic de peinture (zone de 1 %)", 0.1}, {"Changement de survol (zone de 1 %)", 0.1},
+    {"Recoloriage (zone de 1 %)", 0.1},      {"Chargement : index des zones", 3},
     {"Export du plan colorie", 3},
 };
 

@@ -15,16 +15,15 @@
 
 struct Cible {
     const char *nom;
-    double rapportMax;            // 0: shown for information only
-    const char *note = nullptr;   // said beside a measure shown for information
+    double rapportMax;          // 0: shown for information only
+    const char *note = nullptr; // said beside a measure shown for information
 };
 
 class ReleveCopie : public benchmark::ConsoleReporter {
 public:
     ReleveCopie(std::string nomCopie, double octetsCopies, std::vector<Cible> cibles)
         : nomCopie_(std::move(nomCopie)), octetsCopies_(octetsCopies), cibles_(std::move(cibles))
-    {
-    }
+    {}
 
     void ReportRuns(const std::vector<Run> &runs) override
     {

@@ -5,11 +5,11 @@
 #include "diagram/CalquesSchema.h"
 #include "diagram/CommandesSchema.h"
 
+#include "commun/ReleveCopie.h"
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QUndoStack>
-#include "commun/ReleveCopie.h"
 
 #include <benchmark/benchmark.h>
 
@@ -136,23 +136,26 @@ void RapportHistorique()
             QPolygon trace{point()};
             const int pas = traits % 2 == 0 ? 1 : 60; // a straight line, or a freehand one
             for (int i = 1; i <= pas; ++i)
-                trace << (pas == 1 ? point() : trace.back() + QPoint(int(hasard() % 161) - 60, int(hasard() % 121) - 60));
+                trace << (pas == 1 ? point()
+                                   : trace.back() + QPoint(int(hasard() % 161) - 60, int(hasard() % 121) - 60));
             QPainter peintre(&calque);
             peintre.setPen(QPen(QColor::fromHsv(int(hasard() % 360), 255, 200), 3));
             peintre.drawPolyline(trace);
             peintre.end();
             const QRect zone = trace.boundingRect().adjusted(-4, -4, 4, 4);
-            historique.push(new CommandeTraits(rien, ZoneTraits(avant, zone, Surface), ZoneTraits(calque, zone, Surface)));
+            historique.push(
+                new CommandeTraits(rien, ZoneTraits(avant, zone, Surface), ZoneTraits(calque, zone, Surface)));
         }
-        historique.push(new CommandeTraits(rien, ZoneTraits(calque, calque.rect(), Surface),
-                                           ZoneTraits(calque.rect(), Surface)));
+        historique.push(
+            new CommandeTraits(rien, ZoneTraits(calque, calque.rect(), Surface), ZoneTraits(calque.rect(), Surface)));
         calque.fill(surface);
     }
     const double octets = double(OctetsHistorique(historique));
     const double feuille = double(calque.sizeInBytes());
     std::printf("Historique apres %d traits et %d effacements sur une feuille A3 : %.2f Mo, %.3g x la feuille "
                 "(cible <= 1)%s\n",
-                NbrTraits, NbrEffacements, octets / 1e6, octets / feuille, octets <= feuille ? "" : "  ** cible manquee **");
+                NbrTraits, NbrEffacements, octets / 1e6, octets / feuille,
+                octets <= feuille ? "" : "  ** cible manquee **");
 }
 
 benchmark::internal::Benchmark *Reglages(benchmark::internal::Benchmark *b)

@@ -9,12 +9,12 @@
 #include "joint_graph/TFormGrapheDesLiaisons.h"
 #include "joint_graph/TImageMouse.h"
 
+#include "commun/ReleveCopie.h"
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QTemporaryDir>
-#include "commun/ReleveCopie.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,8 +37,8 @@ constexpr Cible Cibles[] = {{"Pas de glissement d'une classe", 1}, {"Dessin comp
 QByteArray GrapheNeufClasses()
 {
     QByteArray texte = "[MECANISME]\r\nMecanisme=sansmecanisme\r\nNbrCe=9\r\nNbrLiaison=20\r\n";
-    const char *couleurs[] = {"clRed", "clLime", "clBlue", "clYellow", "clAqua", "clFuchsia", "clGray", "clMaroon",
-                              "clNavy"};
+    const char *couleurs[] = {"clRed",     "clLime", "clBlue",   "clYellow", "clAqua",
+                              "clFuchsia", "clGray", "clMaroon", "clNavy"};
     for (int n = 1; n <= 9; ++n)
         texte += QStringLiteral("[Ce%1]\r\nCouleur=%2\r\nBati=%3\r\nLeft=%4\r\nTop=%5\r\n")
                      .arg(n)
@@ -50,14 +50,15 @@ QByteArray GrapheNeufClasses()
     int i = 0;
     for (int a = 1; a <= 9 && i < 20; ++a)
         for (int b = a + 1; b <= 9 && i < 20; ++b, ++i)
-            texte += QStringLiteral("[Liaison%1]\r\nCe1=%2\r\nCe2=%3\r\nLiaison3D=%4\r\nLiaison2D=%5\r\nInclineaison=%6\r\n")
-                         .arg(i + 1)
-                         .arg(a)
-                         .arg(b)
-                         .arg(1 + i % 11)
-                         .arg(1 + i % 3)
-                         .arg(15 * (i % 7))
-                         .toLatin1();
+            texte +=
+                QStringLiteral("[Liaison%1]\r\nCe1=%2\r\nCe2=%3\r\nLiaison3D=%4\r\nLiaison2D=%5\r\nInclineaison=%6\r\n")
+                    .arg(i + 1)
+                    .arg(a)
+                    .arg(b)
+                    .arg(1 + i % 11)
+                    .arg(1 + i % 3)
+                    .arg(15 * (i % 7))
+                    .toLatin1();
     return texte;
 }
 

@@ -3,11 +3,11 @@
 
 #include "common/FPti.h"
 
+#include "commun/ReleveCopie.h"
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
-#include "commun/ReleveCopie.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,15 +26,15 @@ constexpr int Hauteur = 3508;
 constexpr int Repetitions = 5;
 
 const QColor CouleurMarqueur(255, 173, 173);
-const TColor Marqueur = 0x00ADADFF;      // (255, 173, 173)
-const TColor Remplacante = 0x00382210;   // (16, 34, 56), absent from the pictures
+const TColor Marqueur = 0x00ADADFF;    // (255, 173, 173)
+const TColor Remplacante = 0x00382210; // (16, 34, 56), absent from the pictures
 const TColor Blanc = 0x00FFFFFF;
 
 // The parts of a mechanical drawing: each a few rectangles, ellipses or quadrilaterals.
 struct Piece {
     QPainterPath contour;
-    QColor cle;     // its colour in the zone map
-    bool hachuree;  // cut parts are hatched on the drawing
+    QColor cle;    // its colour in the zone map
+    bool hachuree; // cut parts are hatched on the drawing
 };
 
 std::vector<Piece> PiecesDuPlan()
@@ -46,13 +46,15 @@ std::vector<Piece> PiecesDuPlan()
         Piece piece;
         const QPoint centre(entre(300, Largeur - 300), entre(300, Hauteur - 300));
         for (int morceau = entre(1, 4); morceau > 0; --morceau) {
-            const QRect cadre(centre + QPoint(entre(-400, 200), entre(-400, 200)), QSize(entre(60, 500), entre(60, 500)));
+            const QRect cadre(centre + QPoint(entre(-400, 200), entre(-400, 200)),
+                              QSize(entre(60, 500), entre(60, 500)));
             switch (entre(0, 2)) {
             case 0: piece.contour.addRect(cadre); break;
             case 1: piece.contour.addEllipse(cadre); break;
             default:
-                piece.contour.addPolygon(QPolygonF(QPolygon{cadre.topLeft() + QPoint(entre(0, 80), 0), cadre.topRight(),
-                                                            cadre.bottomRight() - QPoint(0, entre(0, 80)), cadre.bottomLeft()}));
+                piece.contour.addPolygon(
+                    QPolygonF(QPolygon{cadre.topLeft() + QPoint(entre(0, 80), 0), cadre.topRight(),
+                                       cadre.bottomRight() - QPoint(0, entre(0, 80)), cadre.bottomLeft()}));
                 piece.contour.closeSubpath();
             }
         }

@@ -39,10 +39,10 @@ struct ExerciceColoriage {
     std::vector<TColor> CouleurZone = std::vector<TColor>(MaxZonesColoriage + 1, clWhite);
     std::vector<QString> Solution = std::vector<QString>(MaxCouleursColoriage + 1);
     bool PdfVisible = false;
-    QString AdresseAide;       // relative to the folder "aide/"
+    QString AdresseAide;         // relative to the folder "aide/"
     std::int32_t SeuilAide = -1; // -1 help hidden, 0 at once, n from the n-th check on
-    QImage Trame;              // Format_RGB888, the size of Plan
-    QImage Plan;               // Format_RGB888
+    QImage Trame;                // Format_RGB888, the size of Plan
+    QImage Plan;                 // Format_RGB888
 };
 
 struct LectureColoriage {

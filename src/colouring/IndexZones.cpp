@@ -74,8 +74,8 @@ IndexZones::IndexZones(const QImage &trame, const std::vector<TColor> &couleurZo
             const int fin = x + longueurTrait(ligne, qsizetype(x) * 3, octets);
             if (couleur != derniereCouleur) {
                 derniereCouleur = couleur;
-                const auto trouve = couleur == clWhite || couleur == clBlack ? groupeDeCouleur.end()
-                                                                             : groupeDeCouleur.find(couleur);
+                const auto trouve =
+                    couleur == clWhite || couleur == clBlack ? groupeDeCouleur.end() : groupeDeCouleur.find(couleur);
                 dernierGroupe = trouve == groupeDeCouleur.end() ? -1 : trouve->second;
             }
             if (dernierGroupe >= 0)
@@ -153,8 +153,8 @@ std::optional<TColor> CouleurPixel(const QImage &image, QPoint position)
     return lirePixel(image.constScanLine(position.y()) + 3 * position.x());
 }
 
-QImage ComposerAffichage(const QImage &zone, const QImage &plan, TColor transparent, std::span<const Trait> surbrillance,
-                         const QRect &rectangle)
+QImage ComposerAffichage(const QImage &zone, const QImage &plan, TColor transparent,
+                         std::span<const Trait> surbrillance, const QRect &rectangle)
 {
     const QRect r = rectangle & zone.rect() & plan.rect();
     QImage tuile(rectangle.size(), QImage::Format_RGB888);

@@ -52,7 +52,7 @@ std::optional<TColor> CouleurPixel(const QImage &image, QPoint position);
 // What the student sees over a rectangle of the drawing: the coloured layer, the highlighted runs in
 // grey above it, and the line drawing above both with its pixels of the colour transparent left out.
 // The pictures are Format_RGB888 of one size; the result has the rectangle's size.
-QImage ComposerAffichage(const QImage &zone, const QImage &plan, TColor transparent, std::span<const Trait> surbrillance,
-                         const QRect &rectangle);
+QImage ComposerAffichage(const QImage &zone, const QImage &plan, TColor transparent,
+                         std::span<const Trait> surbrillance, const QRect &rectangle);
 
 inline constexpr TColor GrisSurbrillance = 0x00808080;

@@ -150,11 +150,12 @@ void TCouleurListBox::nommer(int i)
     if (!element)
         return;
     const QSignalBlocker silence(model());
-    element->setData(Qt::AccessibleTextRole, QStringLiteral("%1, case %2, couleur %3, %4")
-                                                 .arg(element->text())
-                                                 .arg(i)
-                                                 .arg(NomCouleurFrancais(Couleur(i)))
-                                                 .arg(Actif(i) ? QStringLiteral("active") : QStringLiteral("inactive")));
+    element->setData(Qt::AccessibleTextRole,
+                     QStringLiteral("%1, case %2, couleur %3, %4")
+                         .arg(element->text())
+                         .arg(i)
+                         .arg(NomCouleurFrancais(Couleur(i)))
+                         .arg(Actif(i) ? QStringLiteral("active") : QStringLiteral("inactive")));
 }
 
 bool TCouleurListBox::selectionActive() const { return Actif(currentRow()); }

@@ -107,7 +107,8 @@ void TFormColoriage::MenuCreation()
     MenuFermer = action(MenuFichier, QStringLiteral("MenuFermer"), TitreMenuFermer, &TFormColoriage::MenuFermerClick);
     QMenu *MenuEdition = menuBar()->addMenu(TitreMenuEdition);
     MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
-    MenuAnnuler = action(MenuEdition, QStringLiteral("MenuAnnuler"), TitreMenuAnnuler, &TFormColoriage::MenuAnnulerClick);
+    MenuAnnuler =
+        action(MenuEdition, QStringLiteral("MenuAnnuler"), TitreMenuAnnuler, &TFormColoriage::MenuAnnulerClick);
     MenuRetablir =
         action(MenuEdition, QStringLiteral("MenuRetablir"), TitreMenuRetablir, &TFormColoriage::MenuRetablirClick);
     MenuAnnuler->setEnabled(false);

@@ -127,8 +127,8 @@ void TFormColoriage::CouleurListBoxCouleurChange()
     Recolorier(item, nouvelle);
     // An item's first colour, and the colour it gets back after black, are no steps of their own.
     if (!HistoriqueSuspendu && item >= 1 && item <= NombreCouleurs && ancienne != clWhite && ancienne != clBlack)
-        Historique_->push(new CommandeCouleur([this](std::int32_t i, TColor c) { ColorerItem(i, c); }, item, ancienne,
-                                              nouvelle));
+        Historique_->push(
+            new CommandeCouleur([this](std::int32_t i, TColor c) { ColorerItem(i, c); }, item, ancienne, nouvelle));
 }
 
 void TFormColoriage::Recolorier(std::int32_t item, TColor couleur)
@@ -149,7 +149,8 @@ void TFormColoriage::FormMouseWheel(int delta)
     if (nombre == 0)
         return;
     const int courant = CouleurListBox->currentRow();
-    const int suivant = delta < 0 ? (courant + 1 >= nombre ? 0 : courant + 1) : (courant <= 0 ? nombre - 1 : courant - 1);
+    const int suivant =
+        delta < 0 ? (courant + 1 >= nombre ? 0 : courant + 1) : (courant <= 0 ? nombre - 1 : courant - 1);
     CouleurListBox->setCurrentRow(suivant);
     ImposerCouleur();
 }
@@ -171,7 +172,8 @@ void TFormColoriage::AnnoncerZone(int zone)
         return;
     }
     const std::int32_t item = Coloriage_.Rangee(zone);
-    const QString etat = item == 0 || !CouleurListBox->item(item) ? TexteNonColoriee : CouleurListBox->item(item)->text();
+    const QString etat =
+        item == 0 || !CouleurListBox->item(item) ? TexteNonColoriee : CouleurListBox->item(item)->text();
     LabelZone->setText(TexteZone.arg(zone).arg(etat));
 }
 
@@ -212,7 +214,8 @@ bool TFormColoriage::eventFilter(QObject *objet, QEvent *evenement)
 {
     switch (evenement->type()) {
     case QEvent::Wheel:
-        if (objet == ImageVue || objet == FondPlan || objet == ScrollBox->viewport() || objet == CouleurListBox->viewport()) {
+        if (objet == ImageVue || objet == FondPlan || objet == ScrollBox->viewport() ||
+            objet == CouleurListBox->viewport()) {
             FormMouseWheel(static_cast<QWheelEvent *>(evenement)->angleDelta().y());
             return true;
         }
@@ -229,8 +232,7 @@ bool TFormColoriage::eventFilter(QObject *objet, QEvent *evenement)
         if (objet == ScrollBox->viewport() || objet == Panel)
             FormResize();
         break;
-    default:
-        break;
+    default: break;
     }
     return QMainWindow::eventFilter(objet, evenement);
 }

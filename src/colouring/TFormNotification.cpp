@@ -68,7 +68,8 @@ void TFormNotification::Montrer()
     const QRect bureau = ecran ? ecran->availableGeometry() : QRect(QPoint(0, 0), Taille);
     int dejaMontrees = 0;
     if (parentWidget()) {
-        for (const TFormNotification *autre : parentWidget()->findChildren<TFormNotification *>(Qt::FindDirectChildrenOnly))
+        for (const TFormNotification *autre :
+             parentWidget()->findChildren<TFormNotification *>(Qt::FindDirectChildrenOnly))
             dejaMontrees += autre != this && autre->isVisible();
     }
     const int y = std::max(bureau.top(), bureau.bottom() + 1 - (dejaMontrees + 1) * (Taille.height() + Marge));

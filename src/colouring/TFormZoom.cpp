@@ -21,8 +21,8 @@ struct Grossissement {
     const char16_t *texte;
     int niveau;
 };
-constexpr std::array<Grossissement, 5> Grossissements{{
-    {u"x 2", 50}, {u"x 3", 33}, {u"x 4", 25}, {u"x 5", 20}, {u"x 10", 10}}};
+constexpr std::array<Grossissement, 5> Grossissements{
+    {{u"x 2", 50}, {u"x 3", 33}, {u"x 4", 25}, {u"x 5", 20}, {u"x 10", 10}}};
 constexpr int GrossissementInitial = 2;
 constexpr int DelaiCadre = 100;
 constexpr int EssaisCadre = 20;

@@ -14,9 +14,9 @@ struct Textes {
 };
 
 const Textes TextesPieces{
-    QStringLiteral("Pièces trouvées : "),          QStringLiteral("Pièce trouvée : "),
+    QStringLiteral("Pièces trouvées : "),           QStringLiteral("Pièce trouvée : "),
     QStringLiteral("Aucune pièce n'a été trouvé."), QStringLiteral("nouvelles pièces trouvées : "),
-    QStringLiteral("nouvelle pièce trouvée : "),   QStringLiteral("aucune nouvelle pièce n'a été trouvé."),
+    QStringLiteral("nouvelle pièce trouvée : "),    QStringLiteral("aucune nouvelle pièce n'a été trouvé."),
 };
 const Textes TextesClasses{
     QStringLiteral("Classes d'équivalences trouvées : "),
@@ -42,11 +42,17 @@ QString ligne(const QList<std::int32_t> &nombres, const QString &plusieurs, cons
     return (nombres.size() > 1 ? plusieurs : un) + joindre(nombres, QStringLiteral("-"));
 }
 
-bool actifDe(const std::vector<bool> &actif, std::int32_t h) { return std::size_t(h) >= actif.size() || actif[std::size_t(h)]; }
+bool actifDe(const std::vector<bool> &actif, std::int32_t h)
+{
+    return std::size_t(h) >= actif.size() || actif[std::size_t(h)];
+}
 
 } // namespace
 
-void Coloriage::Reinitialiser(std::int32_t nombreZones) { rangees_.assign(std::size_t(std::max(nombreZones, 0) + 1), 0); }
+void Coloriage::Reinitialiser(std::int32_t nombreZones)
+{
+    rangees_.assign(std::size_t(std::max(nombreZones, 0) + 1), 0);
+}
 
 std::int32_t Coloriage::Rangee(std::int32_t zone) const
 {
@@ -94,8 +100,8 @@ ResultatVerification Verifier(ModeColoriage mode, const Coloriage &coloriage, st
                               const std::vector<QString> &solution, std::vector<TColor> &couleurZone,
                               std::vector<bool> &actif)
 {
-    const std::int32_t n = std::min<std::int32_t>(
-        {nombreCouleurs, std::int32_t(actif.size()) - 1, std::int32_t(solution.size()) - 1});
+    const std::int32_t n =
+        std::min<std::int32_t>({nombreCouleurs, std::int32_t(actif.size()) - 1, std::int32_t(solution.size()) - 1});
     const QList<std::int32_t> avant = ItemsTrouves(actif, n);
     for (std::int32_t h = 1; h <= n; ++h) {
         const QString chaine = coloriage.Chaine(h);
@@ -146,7 +152,8 @@ QString SecondeLigneExport(ModeColoriage mode, const QList<std::int32_t> &trouve
     if (trouves.isEmpty())
         return QStringLiteral("Aucune ") + (pieces ? QStringLiteral("pièce") : QStringLiteral("classe d'équivalence")) +
                QStringLiteral(" n'a été trouvée.");
-    return (pieces ? QStringLiteral("Pièce(s) trouvée(s) : ") : QStringLiteral("Classe(s) d'équivalence trouvée(s) : ")) +
+    return (pieces ? QStringLiteral("Pièce(s) trouvée(s) : ")
+                   : QStringLiteral("Classe(s) d'équivalence trouvée(s) : ")) +
            joindre(trouves, QStringLiteral(" - "));
 }
 

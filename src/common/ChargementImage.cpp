@@ -19,7 +19,8 @@ enum Compression : quint32 { SansCompression = 0, Rle8 = 1, Rle4 = 2, Masques = 
 
 using Entete = std::array<char, TailleEnteteMaxLue>;
 
-template <typename T> T lu(const Entete &octets, int position)
+template <typename T>
+T lu(const Entete &octets, int position)
 {
     T valeur;
     std::memcpy(&valeur, octets.data() + position, sizeof(T));
@@ -92,8 +93,7 @@ std::optional<EnteteBmp> LireEnteteBmp(const QByteArray &lus, qint64 tailleFichi
             return entete;
         attendu = tailleDonnees;
         break;
-    default:
-        return entete;
+    default: return entete;
     }
     entete.donneesCompletes = attendu <= tailleFichier - debutPixels;
     return entete;

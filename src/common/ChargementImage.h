@@ -19,4 +19,3 @@ struct RefusImage {
 // Every picture read from a mechanism's files comes through here, as Format_RGB888. A bitmap whose header
 // announces more pixel data than the file holds is refused, instead of being shown with grey rows.
 std::variant<QImage, RefusImage> ChargerImage(const QString &chemin);
-

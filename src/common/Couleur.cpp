@@ -71,31 +71,34 @@ constexpr std::array<NomCouleur, 52> TableCouleurs{{
     {"clWindowText", bureau(8)},
 }};
 
-Rvb depuisQColor(const QColor &c) {
+Rvb depuisQColor(const QColor &c)
+{
     return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
             static_cast<std::uint8_t>(c.blue())};
 }
 
-QColor roleBureau(std::uint32_t role) {
+QColor roleBureau(std::uint32_t role)
+{
     const QPalette palette = QGuiApplication::palette();
     switch (role) {
-    case 0: return palette.color(QPalette::Button);                          // clScrollBar
-    case 1: return palette.color(QPalette::Dark);                            // clBackground
-    case 2: return palette.color(QPalette::Active, QPalette::Highlight);     // clActiveCaption
-    case 3: return palette.color(QPalette::Inactive, QPalette::Mid);         // clInactiveCaption
-    case 4: return palette.color(QPalette::Window);                          // clMenu
-    case 5: return palette.color(QPalette::Base);                            // clWindow
-    case 6: return palette.color(QPalette::Shadow);                          // clWindowFrame
-    case 7: return palette.color(QPalette::WindowText);                      // clMenuText
-    case 8: return palette.color(QPalette::Text);                            // clWindowText
-    case 9: return palette.color(QPalette::HighlightedText);                 // clCaptionText
-    case 10: case 11: return palette.color(QPalette::Window);                // borders
-    case 12: return palette.color(QPalette::Mid);                            // clAppWorkSpace
+    case 0: return palette.color(QPalette::Button);                      // clScrollBar
+    case 1: return palette.color(QPalette::Dark);                        // clBackground
+    case 2: return palette.color(QPalette::Active, QPalette::Highlight); // clActiveCaption
+    case 3: return palette.color(QPalette::Inactive, QPalette::Mid);     // clInactiveCaption
+    case 4: return palette.color(QPalette::Window);                      // clMenu
+    case 5: return palette.color(QPalette::Base);                        // clWindow
+    case 6: return palette.color(QPalette::Shadow);                      // clWindowFrame
+    case 7: return palette.color(QPalette::WindowText);                  // clMenuText
+    case 8: return palette.color(QPalette::Text);                        // clWindowText
+    case 9: return palette.color(QPalette::HighlightedText);             // clCaptionText
+    case 10:
+    case 11: return palette.color(QPalette::Window); // borders
+    case 12: return palette.color(QPalette::Mid);    // clAppWorkSpace
     case 13: return palette.color(QPalette::Highlight);
     case 14: return palette.color(QPalette::HighlightedText);
-    case 15: return palette.color(QPalette::Button);                         // clBtnFace
-    case 16: return palette.color(QPalette::Dark);                           // clBtnShadow
-    case 17: return palette.color(QPalette::Disabled, QPalette::Text);       // clGrayText
+    case 15: return palette.color(QPalette::Button);                   // clBtnFace
+    case 16: return palette.color(QPalette::Dark);                     // clBtnShadow
+    case 17: return palette.color(QPalette::Disabled, QPalette::Text); // clGrayText
     case 18: return palette.color(QPalette::ButtonText);
     case 19: return palette.color(QPalette::Disabled, QPalette::WindowText); // clInactiveCaptionText
     case 20: return palette.color(QPalette::Light);                          // clBtnHighlight
@@ -103,11 +106,11 @@ QColor roleBureau(std::uint32_t role) {
     case 22: return palette.color(QPalette::Midlight);                       // cl3DLight
     case 23: return palette.color(QPalette::ToolTipText);
     case 24: return palette.color(QPalette::ToolTipBase);
-    case 26: return palette.color(QPalette::Link);                           // clHotLight
+    case 26: return palette.color(QPalette::Link); // clHotLight
     case 27: return palette.color(QPalette::Highlight);
     case 28: return palette.color(QPalette::Mid);
-    case 29: return palette.color(QPalette::Highlight);                      // clMenuHighlight
-    case 30: return palette.color(QPalette::Window);                         // clMenuBar
+    case 29: return palette.color(QPalette::Highlight); // clMenuHighlight
+    case 30: return palette.color(QPalette::Window);    // clMenuBar
     default: return QColor(Qt::black);
     }
 }

@@ -29,10 +29,7 @@ bool LireAccesExercice(const QString &cheminDescripteur, int numeroExercice)
     return FichierIni(TrouverChemin(cheminDescripteur)).lireDrapeau(SectionExercice, CleExercice(numeroExercice));
 }
 
-QString NomFichier(const QString &chemin)
-{
-    return chemin.mid(chemin.lastIndexOf(u'/') + 1);
-}
+QString NomFichier(const QString &chemin) { return chemin.mid(chemin.lastIndexOf(u'/') + 1); }
 
 QString ExtensionMinuscule(const QString &chemin)
 {

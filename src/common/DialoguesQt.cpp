@@ -2,16 +2,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QPlainTextEdit>
-#include <QVBoxLayout>
-#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -73,7 +73,8 @@ void DialoguesQt::Rapport(const QString &titre, const QString &texte)
     QPushButton *fermer = boutons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole);
     fermer->setAccessibleName(QStringLiteral("Fermer"));
     fermer->setDefault(true);
-    QObject::connect(copier, &QPushButton::clicked, &fenetre, [texte] { QGuiApplication::clipboard()->setText(texte); });
+    QObject::connect(copier, &QPushButton::clicked, &fenetre,
+                     [texte] { QGuiApplication::clipboard()->setText(texte); });
     QObject::connect(boutons, &QDialogButtonBox::rejected, &fenetre, &QDialog::reject);
     auto *disposition = new QVBoxLayout(&fenetre);
     disposition->addWidget(zone);

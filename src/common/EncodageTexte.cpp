@@ -7,10 +7,10 @@
 namespace {
 
 // Code points of bytes 0x80 to 0x9F; the five unassigned bytes keep their own value, as Windows does.
-constexpr std::array<char16_t, 32> Cp1252Haut{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> Cp1252Haut{0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                              0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 int octetCp1252(char16_t u)
 {
@@ -72,8 +72,7 @@ bool TientEnWindows1252(const QString &texte)
 QByteArray EncoderTexte(const QString &texte, Encodage encodage)
 {
     switch (encodage) {
-    case Encodage::Utf8:
-        return texte.toUtf8();
+    case Encodage::Utf8: return texte.toUtf8();
     case Encodage::Utf16LE:
     case Encodage::Utf16BE: {
         const bool petitBout = encodage == Encodage::Utf16LE;
@@ -82,8 +81,7 @@ QByteArray EncoderTexte(const QString &texte, Encodage encodage)
         octets += QByteArray(encodeur.encode(texte));
         return octets;
     }
-    case Encodage::Windows1252:
-        break;
+    case Encodage::Windows1252: break;
     }
     QByteArray octets(texte.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < texte.size(); ++i) {

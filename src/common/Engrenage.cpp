@@ -7,10 +7,7 @@
 
 namespace {
 
-double Involute(double a)
-{
-    return std::tan(a) - a;
-}
+double Involute(double a) { return std::tan(a) - a; }
 
 } // namespace
 
@@ -53,8 +50,8 @@ QPainterPath ProfilEngrenage(int dents, double module, double rayonAlesage, int 
         QPainterPath alesage;
         alesage.addEllipse(QPointF(0, 0), rayonAlesage, rayonAlesage);
         QPainterPath rainure;
-        rainure.addRect(QRectF(-largeurClavette / 2, -rayonAlesage - largeurClavette / 2, largeurClavette,
-                               rayonAlesage));
+        rainure.addRect(
+            QRectF(-largeurClavette / 2, -rayonAlesage - largeurClavette / 2, largeurClavette, rayonAlesage));
         chemin.addPath(alesage.united(rainure));
     } else {
         chemin.addEllipse(QPointF(0, 0), rayonAlesage, rayonAlesage);
@@ -66,8 +63,8 @@ QPainterPath ProfilEngrenage(int dents, double module, double rayonAlesage, int 
     return chemin;
 }
 
-void DessinerEngrenage(QPainter &p, const QPainterPath &profil, QPointF centre, double angle,
-                       const QColor &remplissage, const QColor &contour)
+void DessinerEngrenage(QPainter &p, const QPainterPath &profil, QPointF centre, double angle, const QColor &remplissage,
+                       const QColor &contour)
 {
     p.save();
     p.translate(centre);

@@ -10,16 +10,10 @@ class QPainter;
 // with its bore, an optional keyway and lightening holes. Filled with the odd-even rule.
 QPainterPath ProfilEngrenage(int dents, double module, double rayonAlesage, int trous, double largeurClavette = 0);
 
-inline double RayonPrimitif(int dents, double module)
-{
-    return module * dents / 2;
-}
+inline double RayonPrimitif(int dents, double module) { return module * dents / 2; }
 
-inline QPointF Polaire(double r, double a)
-{
-    return {r * std::cos(a), r * std::sin(a)};
-}
+inline QPointF Polaire(double r, double a) { return {r * std::cos(a), r * std::sin(a)}; }
 
 // Draws a gear outline turned by angle degrees about centre, filled then stroked.
-void DessinerEngrenage(QPainter &p, const QPainterPath &profil, QPointF centre, double angle,
-                       const QColor &remplissage, const QColor &contour);
+void DessinerEngrenage(QPainter &p, const QPainterPath &profil, QPointF centre, double angle, const QColor &remplissage,
+                       const QColor &contour);

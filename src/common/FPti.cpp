@@ -20,9 +20,7 @@
 
 using namespace fpti;
 
-
 namespace {
-
 
 void RemplacerLigne(const uchar *lu, uchar *ecrit, int largeur, Rvb cherchee, Rvb nouvelle)
 {
@@ -73,7 +71,6 @@ void RemplacerLigne(const uchar *lu, uchar *ecrit, int largeur, Rvb cherchee, Rv
     }
 }
 
-
 // Every byte of the picture goes through the table.
 void AppliquerTable(QImage &image, const std::array<uchar, 256> &table)
 {
@@ -115,8 +112,6 @@ void AppliquerTable(QImage &image, const std::array<uchar, 256> &table)
     }
 }
 
-
-
 } // namespace
 
 std::optional<QString> CopierColorBmpToColorImage(const QImage &source, QImage &destination, TColor cherchee,
@@ -138,7 +133,6 @@ std::optional<QString> CopierColorBmpToColorImage(const QImage &source, QImage &
     }
     return std::nullopt;
 }
-
 
 void ContrasteBmp(int pivot, QImage &image, double gain, double facteur)
 {

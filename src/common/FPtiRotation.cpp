@@ -160,15 +160,18 @@ public:
             return _mm_srai_epi32(_mm_sub_epi32(m, _mm_srai_epi32(m, 31)), 1);
         };
         for (; i + 4 <= n; i += 4) {
-            const __m128i hu = moitie(arrondis(_mm_sub_pd(_mm_loadu_pd(dxCs + i), vdySn), _mm_sub_pd(_mm_loadu_pd(dxCs + i + 2), vdySn)));
-            const __m128i hv = moitie(arrondis(_mm_add_pd(_mm_loadu_pd(dxSn + i), vdyCs), _mm_add_pd(_mm_loadu_pd(dxSn + i + 2), vdyCs)));
+            const __m128i hu = moitie(
+                arrondis(_mm_sub_pd(_mm_loadu_pd(dxCs + i), vdySn), _mm_sub_pd(_mm_loadu_pd(dxCs + i + 2), vdySn)));
+            const __m128i hv = moitie(
+                arrondis(_mm_add_pd(_mm_loadu_pd(dxSn + i), vdyCs), _mm_add_pd(_mm_loadu_pd(dxSn + i + 2), vdyCs)));
             // hv × pas, pixels 0 and 2 then 1 and 3, low halves gathered back in order.
             const __m128i produits02 = _mm_mul_epu32(hv, vpas);
             const __m128i produits13 = _mm_mul_epu32(_mm_srli_epi64(hv, 32), vpas);
             const __m128i produits = _mm_unpacklo_epi32(_mm_shuffle_epi32(produits02, _MM_SHUFFLE(0, 0, 2, 0)),
                                                         _mm_shuffle_epi32(produits13, _MM_SHUFFLE(0, 0, 2, 0)));
             const __m128i triples = _mm_add_epi32(hu, _mm_add_epi32(hu, hu));
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(sortie + i), _mm_add_epi32(vbase, _mm_add_epi32(produits, triples)));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(sortie + i),
+                             _mm_add_epi32(vbase, _mm_add_epi32(produits, triples)));
         }
 #endif
         for (; i < n; ++i) {

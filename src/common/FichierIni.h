@@ -57,7 +57,7 @@ public:
 private:
     struct Section {
         qsizetype ligneEntete;
-        qsizetype derniereLigne; // last key line of the section, or the header
+        qsizetype derniereLigne;           // last key line of the section, or the header
         QHash<QString, qsizetype> entrees; // lower-case key -> index in lignes_
     };
 

@@ -60,7 +60,7 @@ QString MessageEcriture(const QString &chemin, const QString &raison)
 struct GestionErreurs {
     jpeg_error_mgr base; // first, so that libjpeg's pointer to it is a pointer to the whole
     std::jmp_buf saut;
-    int code;            // libjpeg's message code of the failure
+    int code; // libjpeg's message code of the failure
 };
 
 [[noreturn]] void QuitterSurErreur(j_common_ptr info)

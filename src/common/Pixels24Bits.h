@@ -34,7 +34,8 @@ inline double ArrondiPair(double x) { return (x + Aimant) - Aimant; }
 // faults, and the address is worked out as an integer.
 inline void Precharger(const uchar *base, std::int64_t decalage)
 {
-    __builtin_prefetch(reinterpret_cast<const void *>(reinterpret_cast<std::uintptr_t>(base) + std::uintptr_t(decalage)));
+    __builtin_prefetch(
+        reinterpret_cast<const void *>(reinterpret_cast<std::uintptr_t>(base) + std::uintptr_t(decalage)));
 }
 
 // Whether the routine can write into the picture as it is: 24 bits, the right size, and no other

@@ -9,14 +9,11 @@ bool PeutAbandonnerTravail(const QUndoStack &historique, const QString &nomTrava
 {
     if (historique.isClean())
         return true;
-    switch (dialogues().EnregistrerModifications(
-        QStringLiteral("Enregistrer les modifications de %1 ?").arg(nomTravail))) {
-    case ReponseEnregistrement::Enregistrer:
-        return enregistrer();
-    case ReponseEnregistrement::NePasEnregistrer:
-        return true;
-    case ReponseEnregistrement::Annuler:
-        break;
+    switch (
+        dialogues().EnregistrerModifications(QStringLiteral("Enregistrer les modifications de %1 ?").arg(nomTravail))) {
+    case ReponseEnregistrement::Enregistrer: return enregistrer();
+    case ReponseEnregistrement::NePasEnregistrer: return true;
+    case ReponseEnregistrement::Annuler: break;
     }
     return false;
 }

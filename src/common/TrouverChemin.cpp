@@ -9,9 +9,8 @@ namespace {
 // The entry of the folder whose name equals nom but for letter case, first in name order; empty if none.
 QString entreeSansCasse(const QString &dossier, const QString &nom)
 {
-    QStringList noms = QDir(dossier)
-                           .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                      QDir::NoSort);
+    QStringList noms =
+        QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     noms.sort(Qt::CaseSensitive);
     for (const QString &candidat : noms) {
         if (candidat.compare(nom, Qt::CaseInsensitive) == 0)

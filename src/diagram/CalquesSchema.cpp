@@ -64,7 +64,8 @@ void PoserSymbole(const uchar *lu, const uchar *enFichier, uchar *ecrit, int lar
         if (visibles == TousLesPixels)
             Poser(ecrit + i, Charger(enFichier + i));
         else
-            PourChaquePixel(visibles, [&](std::size_t j) { std::memcpy(ecrit + i + j, enFichier + i + j, OctetsParPixel); });
+            PourChaquePixel(visibles,
+                            [&](std::size_t j) { std::memcpy(ecrit + i + j, enFichier + i + j, OctetsParPixel); });
     }
 #endif
     for (; x < largeur; ++x) {
@@ -112,9 +113,8 @@ int ConstruireBlocsFond(const uchar *lt, const uchar *lp, uchar *ecrit, int larg
         if (noirs == TousLesPixels)
             continue;
         PourChaquePixel(noirs, [&](std::size_t j) { Ecrire(ecrit + i + j, resultatNoir); });
-        PourChaquePixel(TousLesPixels & ~(dansZone | noirs), [&](std::size_t j) {
-            Ecrire(ecrit + i + j, pixel(Lire(lt + i + j), Lire(lp + i + j)));
-        });
+        PourChaquePixel(TousLesPixels & ~(dansZone | noirs),
+                        [&](std::size_t j) { Ecrire(ecrit + i + j, pixel(Lire(lt + i + j), Lire(lp + i + j))); });
         // The zone of the block's last pixel is the one the next blocks are likely to lie in.
         if (const std::uint32_t derniere = Lire(lt + i + OctetsParBloc - OctetsParPixel); derniere != zone) {
             zone = derniere;
@@ -272,7 +272,7 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
         QImage image;
         QImage enFichier; // its pixels as the file stores them
         QPoint position;
-        QRect zone;       // within the picture
+        QRect zone; // within the picture
         std::uint32_t transparente;
     };
     std::vector<Symbole> places;
@@ -286,7 +286,8 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
         for (int y = 0; y < image.height(); ++y)
             ComposerPixelsFichier(image.constScanLine(y), image.constScanLine(y), enFichier.scanLine(y), image.width(),
                                   valeurSurface);
-        places.push_back({image, enFichier, symbole.position, QRect(symbole.position, image.size()).intersected(t.rect()),
+        places.push_back({image, enFichier, symbole.position,
+                          QRect(symbole.position, image.size()).intersected(t.rect()),
                           Lire(image.constScanLine(image.height() - 1))});
     }
 

@@ -9,8 +9,7 @@ const EtapeSchema *Etape(const QUndoStack &historique, int i)
 
 CommandeTraits::CommandeTraits(Appliquer appliquer, ZoneTraits avant, ZoneTraits apres)
     : appliquer_(std::move(appliquer)), avant_(std::move(avant)), apres_(std::move(apres))
-{
-}
+{}
 
 void CommandeTraits::undo()
 {
@@ -34,8 +33,7 @@ void CommandeTraits::liberer()
 
 CommandeDeplacement::CommandeDeplacement(Placer placer, PlaceSymbole avant, PlaceSymbole apres)
     : placer_(std::move(placer)), avant_(avant), apres_(apres)
-{
-}
+{}
 
 void CommandeDeplacement::undo()
 {

@@ -3,10 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-ImageSchema::ImageSchema(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+ImageSchema::ImageSchema(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void ImageSchema::definirImage(QImage image)
 {

@@ -72,7 +72,8 @@ LectureSchema LireSchema(const QString &cheminGdl)
     s.TypeTrame = condition.lireEntier(SectionTrame, CleType, TrameAucune);
     s.Transparence = condition.lireEntier(SectionTrame, CleTransparence, -100);
     for (int n = 1; n <= s.NbrCe; ++n) {
-        const ConversionCouleur couleur = condition.lireCouleur(SectionTrame, QStringLiteral("ce%1").arg(n), BlancParDefaut);
+        const ConversionCouleur couleur =
+            condition.lireCouleur(SectionTrame, QStringLiteral("ce%1").arg(n), BlancParDefaut);
         if (!couleur.couleur)
             return refus(TexteCouleurTrame.arg(couleur.erreur, QString::number(n)));
         s.CouleurTrame[std::size_t(n)] = *couleur.couleur;

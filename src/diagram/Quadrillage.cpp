@@ -10,7 +10,8 @@ int SurPoint(int v) { return (v / PasQuadrillage) * PasQuadrillage + PasQuadrill
 int SurCroisement(int v)
 {
     // The greatest multiple not above v, then up when the remainder passes half the pitch.
-    int s = v >= 0 ? v / PasQuadrillage * PasQuadrillage : -((-v + PasQuadrillage - 1) / PasQuadrillage) * PasQuadrillage;
+    int s =
+        v >= 0 ? v / PasQuadrillage * PasQuadrillage : -((-v + PasQuadrillage - 1) / PasQuadrillage) * PasQuadrillage;
     if (2 * (v - s) > PasQuadrillage)
         s += PasQuadrillage;
     return s;

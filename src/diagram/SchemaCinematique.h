@@ -29,8 +29,8 @@ struct SchemaCinematique {
     QString NomMecanisme;    // as its descriptor names it, for the window's title
     std::int32_t NbrCe = 0;
     std::int32_t NbrLiaison = 0;
-    std::array<CeSchema, NbrCeMax + 1> Ce{};              // 1 to 9; 0 unused
-    std::array<TLiaison, NbrLiaisonMax + 1> Liaison{};    // 0 the frame, 1 to 20 the joints
+    std::array<CeSchema, NbrCeMax + 1> Ce{};           // 1 to 9; 0 unused
+    std::array<TLiaison, NbrLiaisonMax + 1> Liaison{}; // 0 the frame, 1 to 20 the joints
     std::int32_t TypeTrame = TrameAucune;
     std::int32_t Transparence = -100;
     std::array<TColor, NbrCeMax + 1> CouleurTrame = CouleursTrameInitiales(); // 1 to 9

@@ -3,11 +3,11 @@
 #include "common/Bureau.h"
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
-#include "common/MenusClavier.h"
 #include "common/DossierProgramme.h"
+#include "common/MenusClavier.h"
+#include "common/OuvertureExercice.h"
 #include "common/TitreFenetre.h"
 #include "common/TravailNonEnregistre.h"
-#include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
 #include "diagram/ImageSchema.h"
 #include "diagram/LectureSchema.h"
@@ -124,41 +124,38 @@ void TFormSchemaCinematique::MenuCreation()
     };
     MenuFichier = menuBar()->addMenu(TitreMenuFichier);
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
-    MenuOuvrir = nommer(MenuFichier->addAction(TitreMenuOuvrir, this, &TFormSchemaCinematique::MenuOuvrirClick),
-                        "MenuOuvrir");
+    MenuOuvrir =
+        nommer(MenuFichier->addAction(TitreMenuOuvrir, this, &TFormSchemaCinematique::MenuOuvrirClick), "MenuOuvrir");
     MenuOuvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     MenuFichier->addSeparator();
-    MenuFermer = nommer(MenuFichier->addAction(TitreMenuFermer, this, &TFormSchemaCinematique::MenuFermerClick),
-                        "MenuFermer");
+    MenuFermer =
+        nommer(MenuFichier->addAction(TitreMenuFermer, this, &TFormSchemaCinematique::MenuFermerClick), "MenuFermer");
     MenuFermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
     MenuEdition = menuBar()->addMenu(TitreMenuEdition);
     MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
-    MenuAnnuler = nommer(MenuEdition->addAction(TitreMenuAnnuler, this,
-                                                &TFormSchemaCinematique::MenuAnnulerClick),
+    MenuAnnuler = nommer(MenuEdition->addAction(TitreMenuAnnuler, this, &TFormSchemaCinematique::MenuAnnulerClick),
                          "MenuAnnuler");
     MenuAnnuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    MenuRetablir = nommer(MenuEdition->addAction(TitreMenuRetablir, this,
-                                                 &TFormSchemaCinematique::MenuRetablirClick),
+    MenuRetablir = nommer(MenuEdition->addAction(TitreMenuRetablir, this, &TFormSchemaCinematique::MenuRetablirClick),
                           "MenuRetablir");
     MenuRetablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     MenuAnnuler->setEnabled(false);
     MenuRetablir->setEnabled(false);
     // A step the history forgot to keep within its bytes cannot be undone.
-    connect(Historique, &QUndoStack::indexChanged, this,
-            [this] { MenuAnnuler->setEnabled(PeutAnnuler(*Historique)); });
+    connect(Historique, &QUndoStack::indexChanged, this, [this] { MenuAnnuler->setEnabled(PeutAnnuler(*Historique)); });
     connect(Historique, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
 
     MenuOutils = menuBar()->addMenu(TitreMenuOutils);
     MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
-    MenuTrame = nommer(MenuOutils->addAction(TitreMenuTrame, this, &TFormSchemaCinematique::MenuTrameClick),
-                       "MenuTrame");
+    MenuTrame =
+        nommer(MenuOutils->addAction(TitreMenuTrame, this, &TFormSchemaCinematique::MenuTrameClick), "MenuTrame");
     MenuTrame->setCheckable(true);
     MenuTrame->setChecked(true);
     MenuOutils->addSeparator();
-    MenuEnregistrer = nommer(
-        MenuOutils->addAction(TitreMenuEnregistrer, this, &TFormSchemaCinematique::MenuEnregistrerClick),
-        "MenuEnregistrer");
+    MenuEnregistrer =
+        nommer(MenuOutils->addAction(TitreMenuEnregistrer, this, &TFormSchemaCinematique::MenuEnregistrerClick),
+               "MenuEnregistrer");
     MenuEnregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuPdf = nommer(MenuOutils->addAction(TitreMenuPdf, this, &TFormSchemaCinematique::MenuPdfClick), "MenuPdf");
 }
@@ -263,7 +260,9 @@ void TFormSchemaCinematique::FormShow()
 void TFormSchemaCinematique::AjusterContenu()
 {
     QSize taille = ScrollBox->viewport()->size();
-    const auto couvrir = [&taille](const QRect &r) { taille = taille.expandedTo(QSize(r.right() + 1, r.bottom() + 1)); };
+    const auto couvrir = [&taille](const QRect &r) {
+        taille = taille.expandedTo(QSize(r.right() + 1, r.bottom() + 1));
+    };
     if (ImageFond->isVisibleTo(Contenu))
         couvrir(ImageFond->geometry());
     for (const QLabel *symbole : ImageLiaison) {
@@ -273,10 +272,7 @@ void TFormSchemaCinematique::AjusterContenu()
     Contenu->resize(taille);
 }
 
-QRect TFormSchemaCinematique::ZoneVisible() const
-{
-    return QRect(-Contenu->pos(), ScrollBox->viewport()->size());
-}
+QRect TFormSchemaCinematique::ZoneVisible() const { return QRect(-Contenu->pos(), ScrollBox->viewport()->size()); }
 
 void TFormSchemaCinematique::ScrollBoxResize()
 {
@@ -316,7 +312,8 @@ void TFormSchemaCinematique::MenuOuvrirClick()
 {
     if (!PeutAbandonnerSchema())
         return;
-    const QString chemin = dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous, TitreDialogueOuvrir);
+    const QString chemin =
+        dialogues().FichierAOuvrir(DossierProgramme(), FiltreOuvrir, FiltreTous, TitreDialogueOuvrir);
     const QString extension = ExtensionMinuscule(chemin);
     if (extension == ExtensionDescripteur)
         OuvrirSCH(chemin);

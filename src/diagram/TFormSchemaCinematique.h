@@ -129,7 +129,7 @@ private:
     QLabel *ImageSelection = nullptr;
     bool SymbolesVersImageFond = false;
     std::array<bool, NbrSymboles> SymbolePose{}; // placed by the student: it keeps its place on the drawing
-    int SymboleDeplace = -1; // the symbol the student is dragging, or -1
+    int SymboleDeplace = -1;                     // the symbol the student is dragging, or -1
     PlaceSymbole PlaceAvantDeplacement;
     bool PlacementInitialAttendu = false;
 
@@ -146,8 +146,8 @@ private:
     QPoint PointOrigine;
     QPoint PositionCourante;
     QPen CrayonCourant;
-    QRect ZoneTrait;   // what the stroke in progress changed in the strokes layer
-    QRect ZoneApercu;  // the straight-line preview last drawn on the display
+    QRect ZoneTrait;  // what the stroke in progress changed in the strokes layer
+    QRect ZoneApercu; // the straight-line preview last drawn on the display
     bool TraitEnCours = false;
     QUndoStack *Historique = nullptr;
 

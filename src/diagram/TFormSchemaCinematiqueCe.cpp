@@ -14,7 +14,8 @@
 namespace {
 const QString CheminGlypheVide = QStringLiteral("ressource/SchemaCinematique/vide.bmp");
 const QString NomBoutonCe = QStringLiteral("Classe %1");
-const QString BulleSansCouleur = QStringLiteral("Classe %1 : cette classe n'a pas de couleur dans le graphe des liaisons.");
+const QString BulleSansCouleur =
+    QStringLiteral("Classe %1 : cette classe n'a pas de couleur dans le graphe des liaisons.");
 const QColor ContourSansCouleur(64, 64, 64);
 
 // A class the graph left without a colour is white there; one in the surface colour draws nothing

@@ -63,7 +63,8 @@ void TFormSchemaCinematique::DessinCreation()
     SpeedBoutonSpline->setIcon(Glyphe(GlypheTraitMainLevee()));
     SpeedBoutonGomme = BoutonPanneau(Panel, QStringLiteral("SpeedBoutonGomme"), QStringLiteral("Gomme"), 72);
     SpeedBoutonGomme->setIcon(Glyphe(GlypheGomme()));
-    SpeedBoutonEffacer = BoutonPanneau(Panel, QStringLiteral("SpeedBoutonEffacer"), QStringLiteral("Tout effacer"), 104);
+    SpeedBoutonEffacer =
+        BoutonPanneau(Panel, QStringLiteral("SpeedBoutonEffacer"), QStringLiteral("Tout effacer"), 104);
     SpeedBoutonEffacer->setIcon(Glyphe(GlypheToutEffacer()));
     SpeedBoutonEffacer->setCheckable(false); // it clears and never stays down
     for (QToolButton *bouton : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme, SpeedBoutonEffacer})
@@ -159,8 +160,7 @@ bool TFormSchemaCinematique::ImageFondEvenement(QEvent *evenement, QPoint decala
     case QEvent::MouseButtonRelease:
         ImageFondMouseUp(static_cast<QMouseEvent *>(evenement)->position().toPoint() + decalage);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -252,8 +252,8 @@ void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
 // Puts a change of the strokes layer in the history, within its bytes; doing it shows it.
 void TFormSchemaCinematique::HistoriqueTraits(ZoneTraits avant, ZoneTraits apres)
 {
-    Historique->push(new CommandeTraits([this](const ZoneTraits &pixels) { RemplacerTraits(pixels); },
-                                        std::move(avant), std::move(apres)));
+    Historique->push(new CommandeTraits([this](const ZoneTraits &pixels) { RemplacerTraits(pixels); }, std::move(avant),
+                                        std::move(apres)));
     BornerHistorique(*Historique, OctetsHistoriqueMax);
     MenuAnnuler->setEnabled(PeutAnnuler(*Historique));
 }
@@ -284,8 +284,8 @@ bool TFormSchemaCinematique::EnregistrerSchema()
         dialogues().Message(MessageRienAEnregistrer);
         return false;
     }
-    const QString chemin = dialogues().FichierAEnregistrer(DossierSpecial(DossierDocumentsUtilisateur),
-                                                           FiltreEnregistrer, ExtensionBmp, true, TitreDialogueEnregistrer);
+    const QString chemin = dialogues().FichierAEnregistrer(
+        DossierSpecial(DossierDocumentsUtilisateur), FiltreEnregistrer, ExtensionBmp, true, TitreDialogueEnregistrer);
     if (chemin.isEmpty())
         return false;
     const bool avecFond = dialogues().Question(TitreInformation, QuestionAvecTrame);

@@ -15,8 +15,8 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScrollArea>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QUndoStack>
 
 namespace {
@@ -153,8 +153,7 @@ bool TFormSchemaCinematique::LiaisonEvenement(int k, QEvent *evenement)
         if (static_cast<QMouseEvent *>(evenement)->buttons() == Qt::NoButton)
             LiaisonMouseUp(k, true);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -181,8 +180,8 @@ bool TFormSchemaCinematique::LiaisonKeyDown(int k, const QKeyEvent *touche)
         return true;
     image->move(arrivee);
     SymbolePose[std::size_t(k)] = true;
-    Historique->push(new CommandeDeplacement([this, k](const PlaceSymbole &p) { PlacerSymbole(k, p); }, avant,
-                                             PlaceDe(k)));
+    Historique->push(
+        new CommandeDeplacement([this, k](const PlaceSymbole &p) { PlacerSymbole(k, p); }, avant, PlaceDe(k)));
     ScrollBox->ensureWidgetVisible(image, 0, 0);
     return true;
 }
@@ -223,5 +222,5 @@ void TFormSchemaCinematique::LiaisonMouseUp(int k, bool parEtudiant)
     SymbolePose[std::size_t(k)] = true;
     const PlaceSymbole place = PlaceDe(k);
     Historique->push(new CommandeDeplacement([this, k](const PlaceSymbole &p) { PlacerSymbole(k, p); },
-                                                 PlaceAvantDeplacement, place));
+                                             PlaceAvantDeplacement, place));
 }

@@ -2,12 +2,11 @@
 
 #include <utility>
 
-CommandeGraphe::CommandeGraphe(const QString &texte, GrapheLiaisons avant, GrapheLiaisons apres,
-                               Application appliquer, int fusion, bool continuation)
+CommandeGraphe::CommandeGraphe(const QString &texte, GrapheLiaisons avant, GrapheLiaisons apres, Application appliquer,
+                               int fusion, bool continuation)
     : QUndoCommand(texte), avant_(std::move(avant)), apres_(std::move(apres)), appliquer_(std::move(appliquer)),
       fusion_(fusion), continuation_(continuation)
-{
-}
+{}
 
 void CommandeGraphe::undo() { appliquer_(avant_); }
 

@@ -8,8 +8,8 @@
 namespace {
 
 const QString TexteJuste = QStringLiteral("Votre graphe des liaisons est juste.");
-const QString TexteClassesDifferentes = QStringLiteral(
-    "Votre graphe a %1 classes d'équivalence et la correction %2 : ils ne peuvent pas être comparés.");
+const QString TexteClassesDifferentes =
+    QStringLiteral("Votre graphe a %1 classes d'équivalence et la correction %2 : ils ne peuvent pas être comparés.");
 const QString TexteJustes = QStringLiteral("Liaisons justes : %1.");
 // Each text in the singular, then the plural.
 const std::pair<QString, QString> TexteManquantes{

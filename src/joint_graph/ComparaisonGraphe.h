@@ -19,13 +19,13 @@ struct VerdictGraphe {
     };
     enum class Bati { Juste, Faux, Absent, SansCorrection };
 
-    QString refus;                        // not empty when the two graphs cannot be compared
-    int justes = 0;                       // joints of the right classes and type
-    int manquantes = 0;                   // correction joints between classes the student never joined
+    QString refus;                         // not empty when the two graphs cannot be compared
+    int justes = 0;                        // joints of the right classes and type
+    int manquantes = 0;                    // correction joints between classes the student never joined
     std::vector<Paire> paralleleManquante; // pairs joined, with fewer joints than the correction
-    std::vector<Paire> enTrop;            // joints between the pair beyond what the correction has
-    std::vector<Paire> mauvaisType;       // joints of the right classes and a wrong type
-    int incompletes = 0;                  // joints without two classes
+    std::vector<Paire> enTrop;             // joints between the pair beyond what the correction has
+    std::vector<Paire> mauvaisType;        // joints of the right classes and a wrong type
+    int incompletes = 0;                   // joints without two classes
     Bati bati = Bati::SansCorrection;
 
     bool juste() const;

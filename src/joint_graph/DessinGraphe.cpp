@@ -19,9 +19,9 @@ struct LigneNoire {
 QImage dessinerBati()
 {
     constexpr std::array<LigneNoire, 5> traits{{
-        {3, 11, 12, 12, 1},  // the stem
-        {12, 12, 3, 21, 1},  // the ground line
-        {13, 13, 3, 21, 3},  // hatching, three rows slanting down to the right
+        {3, 11, 12, 12, 1}, // the stem
+        {12, 12, 3, 21, 1}, // the ground line
+        {13, 13, 3, 21, 3}, // hatching, three rows slanting down to the right
         {14, 15, 4, 19, 3},
         {16, 17, 5, 20, 3},
     }};
@@ -92,8 +92,7 @@ QImage SymboleLiaison(const LiaisonNormalisee &catalogue, const GrapheLiaisons &
     const QImage &symbole = catalogue.Symbole(l.Liaison3D, l.Liaison2D);
     if (l.Liaison3D == 0 || symbole.isNull())
         return {};
-    const QImage colore =
-        SymboleColore(symbole, CouleurExtremite(graphe, l.Ce1), CouleurExtremite(graphe, l.Ce2));
+    const QImage colore = SymboleColore(symbole, CouleurExtremite(graphe, l.Ce1), CouleurExtremite(graphe, l.Ce2));
     QImage tourne;
     RotationBmp(colore, tourne, clWhite, l.Inclineaison);
     return tourne;
@@ -118,5 +117,6 @@ QPoint CentreSymbole(const GrapheLiaisons &graphe, int a, const GeometrieLien &l
     // Counted from the class of lower number, whichever end each joint starts from.
     const double sens = l.Ce1 < l.Ce2 ? 1.0 : -1.0;
     const double decalage = sens * (rang - (nombre - 1) / 2.0) * pas;
-    return lien.milieu + QPoint(qRound(decalage * std::cos(lien.direction)), qRound(decalage * std::sin(lien.direction)));
+    return lien.milieu +
+           QPoint(qRound(decalage * std::cos(lien.direction)), qRound(decalage * std::sin(lien.direction)));
 }

@@ -29,12 +29,12 @@ const QString TexteEcritureImpossible = QStringLiteral("Impossible d'écrire dan
 const QString TexteSansMecanisme = QStringLiteral("Le fichier \"%1\" n'indique pas le nom de son mécanisme.");
 const QString TexteMecanismeInvalide =
     QStringLiteral("Le fichier \"%1\" indique le mécanisme \"%2\", qui n'est pas un nom de dossier valide.");
-const QString TexteNbrCeInvalide = QStringLiteral(
-    "Le fichier \"%1\" annonce %2 classes d'équivalence ; il en faut entre 0 et %3.");
+const QString TexteNbrCeInvalide =
+    QStringLiteral("Le fichier \"%1\" annonce %2 classes d'équivalence ; il en faut entre 0 et %3.");
 const QString TexteNbrLiaisonInvalide =
     QStringLiteral("Le fichier \"%1\" annonce %2 liaisons ; il en faut entre 0 et %3.");
-const QString TexteClasseInexistante = QStringLiteral(
-    "La liaison %1 du fichier \"%2\" désigne la classe d'équivalence %3, qui n'existe pas.");
+const QString TexteClasseInexistante =
+    QStringLiteral("La liaison %1 du fichier \"%2\" désigne la classe d'équivalence %3, qui n'existe pas.");
 const QString TexteTypeInconnu =
     QStringLiteral("La liaison %1 du fichier \"%2\" désigne le type de liaison %3, qui n'existe pas.");
 const QString TexteVueInconnue =
@@ -43,8 +43,7 @@ const QString TexteBoucle =
     QStringLiteral("La liaison %1 du fichier \"%2\" relie la classe d'équivalence %3 à elle-même.");
 const QString TexteRotation =
     QStringLiteral("La liaison %1 du fichier \"%2\" est tournée de %3°, hors de -180° à 180°.");
-const QString TexteSansGraphe =
-    QStringLiteral("Aucun graphe des liaisons n'est ouvert : il n'y a rien à enregistrer.");
+const QString TexteSansGraphe = QStringLiteral("Aucun graphe des liaisons n'est ouvert : il n'y a rien à enregistrer.");
 const QString TexteNomIllisible = QStringLiteral(
     "Le nom du mécanisme \"%1\" ne pourrait pas être relu : le graphe des liaisons n'est pas enregistré.");
 

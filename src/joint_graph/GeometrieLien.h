@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QPoint>
 #include <QList>
+#include <QPoint>
 #include <QRect>
 #include <optional>
 

@@ -5,12 +5,12 @@
 #include "common/Bureau.h"
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
-#include "common/MenusClavier.h"
 #include "common/DossierProgramme.h"
 #include "common/FPfichier.h"
+#include "common/MenusClavier.h"
+#include "common/OuvertureExercice.h"
 #include "common/TitreFenetre.h"
 #include "common/TravailNonEnregistre.h"
-#include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
 #include "joint_graph/CommandeGraphe.h"
 #include "joint_graph/FichierGdl.h"
@@ -35,8 +35,8 @@
 namespace {
 const QString TitreFenetre = QStringLiteral("Graphe Des Liaisons");
 const QString ExtensionGdl = QStringLiteral(".gdl");
-const QString FiltreOuvrir = QStringLiteral(
-    "Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
+const QString FiltreOuvrir =
+    QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl|Velkora (*.sch)|*.sch|Tous (*.gdl et *.sch)|*.gdl; *.sch;");
 constexpr int FiltreTous = 3;
 const QString FiltreEnregistrer = QStringLiteral("Graphe de liaisons (*.gdl)|*.gdl");
 const QString TitreOuvrir = QStringLiteral("Ouvrir un graphe des liaisons");
@@ -161,8 +161,8 @@ void TFormGrapheDesLiaisons::OrdreTabulation()
     };
     ajouter(ImagesCe);
     ajouter(ImagesLiaison);
-    ajouter(std::initializer_list<QWidget *>{BoutonCreer, BoutonEditer, BoutonDetruire, BoutonHyperstatisme,
-                                             BoutonBati});
+    ajouter(
+        std::initializer_list<QWidget *>{BoutonCreer, BoutonEditer, BoutonDetruire, BoutonHyperstatisme, BoutonBati});
     ajouter(ImagesLiaison3d);
     ajouter(std::initializer_list<QWidget *>{BoutonAide, BoutonPermuter});
     ajouter(ImagesLiaison2D);
@@ -189,15 +189,15 @@ void TFormGrapheDesLiaisons::MenuCreation()
     const auto ctrl = [](int touche) { return QKeySequence(Qt::CTRL | touche); };
     QMenu *MenuFichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
-    MenuNouveau = item(MenuFichier, "MenuNouveau", QStringLiteral("&Nouveau"), &TFormGrapheDesLiaisons::MenuNouveauClick,
-                       {ctrl(Qt::Key_N)});
+    MenuNouveau = item(MenuFichier, "MenuNouveau", QStringLiteral("&Nouveau"),
+                       &TFormGrapheDesLiaisons::MenuNouveauClick, {ctrl(Qt::Key_N)});
     MenuOuvrir = item(MenuFichier, "MenuOuvrir", QStringLiteral("&Ouvrir"), &TFormGrapheDesLiaisons::MenuOuvrirClick,
                       {ctrl(Qt::Key_O)});
     MenuEnregistrer = item(MenuFichier, "MenuEnregistrer", QStringLiteral("&Enregistrer"),
                            &TFormGrapheDesLiaisons::MenuEnregistrerClick, {ctrl(Qt::Key_S)});
-    MenuEnregistrerSous = item(MenuFichier, "MenuEnregistrerSous", QStringLiteral("Enregistrer &sous…"),
-                               &TFormGrapheDesLiaisons::MenuEnregistrerSousClick,
-                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    MenuEnregistrerSous =
+        item(MenuFichier, "MenuEnregistrerSous", QStringLiteral("Enregistrer &sous…"),
+             &TFormGrapheDesLiaisons::MenuEnregistrerSousClick, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     MenuFichier->addSeparator();
     MenuFermer = item(MenuFichier, "MenuFermer", QStringLiteral("&Fermer"), &TFormGrapheDesLiaisons::MenuFermerClick,
                       {ctrl(Qt::Key_W)});
@@ -206,8 +206,9 @@ void TFormGrapheDesLiaisons::MenuCreation()
     MenuEdition->setObjectName(QStringLiteral("MenuEdition"));
     MenuAnnuler = item(MenuEdition, "MenuAnnuler", QStringLiteral("&Annuler"), &TFormGrapheDesLiaisons::AnnulerClick,
                        {ctrl(Qt::Key_Z)});
-    MenuRetablir = item(MenuEdition, "MenuRetablir", QStringLiteral("&Rétablir"), &TFormGrapheDesLiaisons::RetablirClick,
-                        {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    MenuRetablir =
+        item(MenuEdition, "MenuRetablir", QStringLiteral("&Rétablir"), &TFormGrapheDesLiaisons::RetablirClick,
+             {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(Annulation, &QUndoStack::canUndoChanged, this, &TFormGrapheDesLiaisons::ActiverAnnulation);
     connect(Annulation, &QUndoStack::canRedoChanged, this, &TFormGrapheDesLiaisons::ActiverAnnulation);
     ActiverAnnulation();
@@ -424,9 +425,8 @@ bool TFormGrapheDesLiaisons::EnregistrerSous()
         dialogues().Message(*refus);
         return false;
     }
-    const QString chemin = dialogues().FichierAEnregistrer(DossierSpecial(DossierDocumentsUtilisateur),
-                                                           FiltreEnregistrer, QStringLiteral("gdl"), true,
-                                                           TitreEnregistrer);
+    const QString chemin = dialogues().FichierAEnregistrer(
+        DossierSpecial(DossierDocumentsUtilisateur), FiltreEnregistrer, QStringLiteral("gdl"), true, TitreEnregistrer);
     if (chemin.isEmpty())
         return false;
     if (const auto erreur = EnregistrerGdl(Graphe_, chemin)) {

@@ -122,7 +122,7 @@ void TFormGrapheDesLiaisons::CeConvertirBmpToImage(int n)
     image->DefinirImage(ImageNoeud(Bmp[static_cast<std::size_t>(n - 1)], ce.Couleur, ce.Bati));
     image->move(ce.Position);
     image->setAccessibleName(ce.Information.isEmpty() ? QStringLiteral("Classe %1").arg(n)
-                                                     : QStringLiteral("Classe %1 : %2").arg(n).arg(ce.Information));
+                                                      : QStringLiteral("Classe %1 : %2").arg(n).arg(ce.Information));
     image->setAccessibleDescription(DescriptionCouleur(ce.Couleur, ce.Bati));
 }
 
@@ -210,18 +210,10 @@ bool TFormGrapheDesLiaisons::CeImageKeyDown(TImageMouse *sender, const QKeyEvent
     const int pas = (touche.modifiers() & Qt::ShiftModifier) ? PasClavierMaj : PasClavier;
     QPoint decalage;
     switch (touche.key()) {
-    case Qt::Key_Left:
-        decalage = {-pas, 0};
-        break;
-    case Qt::Key_Right:
-        decalage = {pas, 0};
-        break;
-    case Qt::Key_Up:
-        decalage = {0, -pas};
-        break;
-    case Qt::Key_Down:
-        decalage = {0, pas};
-        break;
+    case Qt::Key_Left: decalage = {-pas, 0}; break;
+    case Qt::Key_Right: decalage = {pas, 0}; break;
+    case Qt::Key_Up: decalage = {0, -pas}; break;
+    case Qt::Key_Down: decalage = {0, pas}; break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -231,8 +223,7 @@ bool TFormGrapheDesLiaisons::CeImageKeyDown(TImageMouse *sender, const QKeyEvent
         if (CeDefinirCouleur(n))
             sender->Cliquer();
         return true;
-    default:
-        return false;
+    default: return false;
     }
     CeDeplacer(sender, decalage, touche.isAutoRepeat());
     return true;

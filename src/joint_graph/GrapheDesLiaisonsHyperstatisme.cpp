@@ -14,10 +14,12 @@ void TFormGrapheDesLiaisons::BoutonHyperstatismeClick()
     const DonneesHyperstatisme &donnees = std::get<DonneesHyperstatisme>(preparation);
     if (!donnees.batiRelie)
         dialogues().Message(MessageSansBati());
-    const std::int32_t me = DemanderMobilite(QStringLiteral("Mobilité externe"),
-                                             QStringLiteral("Combien y-a-t-il de mobilité externe ?"), QStringLiteral("1"));
-    const std::int32_t mi = DemanderMobilite(QStringLiteral("Mobilité interne"),
-                                             QStringLiteral("Combien y-a-t-il de mobilité interne ?"), QStringLiteral("0"));
+    const std::int32_t me =
+        DemanderMobilite(QStringLiteral("Mobilité externe"), QStringLiteral("Combien y-a-t-il de mobilité externe ?"),
+                         QStringLiteral("1"));
+    const std::int32_t mi =
+        DemanderMobilite(QStringLiteral("Mobilité interne"), QStringLiteral("Combien y-a-t-il de mobilité interne ?"),
+                         QStringLiteral("0"));
     dialogues().Message(MessageHyperstatisme(donnees, me, mi));
 }
 

@@ -266,8 +266,7 @@ void TFormGrapheDesLiaisons::LiaisonImageDetruireOnClick(TImageMouse *sender)
 
 bool TFormGrapheDesLiaisons::LiaisonImageKeyDown(TImageMouse *sender, const QKeyEvent &touche)
 {
-    if (sender->Tag > Graphe_.NbrLiaison() ||
-        (touche.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    if (sender->Tag > Graphe_.NbrLiaison() || (touche.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     const bool entree = touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter;
     const bool normal = Etat_ == Etat::Normal && BoutonEditer->isEnabled();
@@ -446,7 +445,8 @@ void TFormGrapheDesLiaisons::LiaisonLienDessiner(int a)
     if (a <= Graphe_.NbrLiaison()) {
         const TLiaison &l = Graphe_.Liaison(a);
         const auto noeud = [this](int ce) { return ImagesCe[static_cast<std::size_t>(ce - 1)]->geometry(); };
-        const bool extremitesChoisies = l.Ce1 >= 1 && l.Ce1 <= Graphe_.NbrCe() && l.Ce2 >= 1 && l.Ce2 <= Graphe_.NbrCe();
+        const bool extremitesChoisies =
+            l.Ce1 >= 1 && l.Ce1 <= Graphe_.NbrCe() && l.Ce2 >= 1 && l.Ce2 <= Graphe_.NbrCe();
         if (extremitesChoisies) {
             if (const auto geometrie = CalculerLien(noeud(l.Ce1), noeud(l.Ce2)))
                 lien = TFondGraphe::Lien{*geometrie, Graphe_.Ce(l.Ce1).Couleur, Graphe_.Ce(l.Ce2).Couleur};

@@ -11,9 +11,9 @@
 // What the graph gives to the degree of hyperstatism h = me + mi + is - k·n; the two mobilities me
 // and mi are asked from the student.
 struct DonneesHyperstatisme {
-    std::int32_t k = 6;  // 6 for a study in space, 3 for a plane study
-    std::int32_t n = 0;  // classes that take part, less the frame
-    std::int32_t is = 0; // static unknowns of the joints
+    std::int32_t k = 6;     // 6 for a study in space, 3 for a plane study
+    std::int32_t n = 0;     // classes that take part, less the frame
+    std::int32_t is = 0;    // static unknowns of the joints
     bool batiRelie = false; // a frame class is an end of at least one joint
 };
 

@@ -14,7 +14,8 @@ QString NomMecanismeDuDossier(const QString &dossierExercice)
 
 bool EstNomMecanismeValide(const QString &nom)
 {
-    const bool controle = std::any_of(nom.cbegin(), nom.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    const bool controle =
+        std::any_of(nom.cbegin(), nom.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
     return !nom.isEmpty() && nom != u"." && nom != u".." && !nom.contains(u'/') && !nom.contains(u'\\') && !controle;
 }
 

@@ -102,8 +102,8 @@ QList<QRect> Regrouper(const QList<QRect> &rectangles, const QRect &image)
         for (qsizetype i = 0; i < zones.size();) {
             const QRect uni = zone | zones[i];
             const qint64 aire = qint64(uni.width()) * uni.height();
-            if (zone.intersects(zones[i]) && aire <= qint64(zone.width()) * zone.height() +
-                                                         qint64(zones[i].width()) * zones[i].height()) {
+            if (zone.intersects(zones[i]) &&
+                aire <= qint64(zone.width()) * zone.height() + qint64(zones[i].width()) * zones[i].height()) {
                 zone = uni;
                 zones.removeAt(i);
                 i = 0;

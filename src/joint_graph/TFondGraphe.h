@@ -68,7 +68,7 @@ protected:
 private:
     struct Suivi {
         QObject *image; // a child: forgotten when it goes
-        QImage pixels;      // its picture, in the format of the area's
+        QImage pixels;  // its picture, in the format of the area's
         QPoint coin;
         bool montre;
     };
@@ -86,10 +86,10 @@ private:
     void Retracer(const QList<QRect> &zones);
 
     std::array<std::optional<Lien>, NbrLiaisonMax> liens_{};
-    QImage image_; // the face colour and the links, the size of the widget
+    QImage image_;                // the face colour and the links, the size of the widget
     std::vector<QRgb> ligneFond_; // a row of the face colour, the width of the widget
     std::vector<Suivi> suivis_;
     const QObject *focus_ = nullptr; // the followed picture with the keyboard focus
-    int lots_ = 0;             // the Lot objects alive
-    QList<QRect> enAttente_;   // what they keep
+    int lots_ = 0;                   // the Lot objects alive
+    QList<QRect> enAttente_;         // what they keep
 };

@@ -165,7 +165,7 @@ private:
     QUndoStack *Annulation = nullptr;
     GrapheLiaisons GrapheAvant;
     bool ModificationEnCours = false;
-    QString LibelleEdition; // the name of the joint's editing in the history, %1 its number
+    QString LibelleEdition;   // the name of the joint's editing in the history, %1 its number
     QString CheminEnregistre; // the file the graph was last saved to; empty until then
 
     QScrollArea *ScrollBox = nullptr;

@@ -52,8 +52,7 @@ QVariant NavigateurLocal::loadResource(int type, const QUrl &nom)
     const auto chemin = CheminDansDossier(dossier_, nom);
     const QByteArray octets = chemin ? lireFichier(*chemin) : QByteArray();
     switch (type) {
-    case QTextDocument::HtmlResource:
-        return DecoderPageHtml(octets);
+    case QTextDocument::HtmlResource: return DecoderPageHtml(octets);
     case QTextDocument::ImageResource: {
         QImage image = QImage::fromData(octets);
         if (image.isNull()) {
@@ -62,8 +61,7 @@ QVariant NavigateurLocal::loadResource(int type, const QUrl &nom)
         }
         return image;
     }
-    default:
-        return octets;
+    default: return octets;
     }
 }
 

@@ -21,8 +21,8 @@ QByteArray charsetDeclare(const QByteArray &octets)
 
 bool decodeParLesOctets(const QByteArray &charset)
 {
-    static const QList<QByteArray> occidentaux{"utf-8",      "utf8",  "iso-8859-1", "iso8859-1", "latin1",
-                                               "iso-8859-15", "windows-1252", "cp1252", "us-ascii", "ascii"};
+    static const QList<QByteArray> occidentaux{"utf-8",       "utf8",         "iso-8859-1", "iso8859-1", "latin1",
+                                               "iso-8859-15", "windows-1252", "cp1252",     "us-ascii",  "ascii"};
     return charset.isEmpty() || occidentaux.contains(charset);
 }
 

@@ -100,9 +100,7 @@ void TFormPresentation::Ouvrir(const QString &cheminDescripteur)
     LecturePresentation lecture = LirePresentation(DossierExercice);
     Presentation &p = lecture.presentation;
     switch (lecture.issue) {
-    case LecturePresentation::Issue::Refusee:
-        dialogues().Message(lecture.message);
-        return;
+    case LecturePresentation::Issue::Refusee: dialogues().Message(lecture.message); return;
     case LecturePresentation::Issue::CouleurInvalide:
         // The table was already emptied and partly filled when the bad colour came.
         CacherInfobulle();
@@ -111,8 +109,7 @@ void TFormPresentation::Ouvrir(const QString &cheminDescripteur)
         MenuPdf->setVisible(true);
         dialogues().Erreur(lecture.message);
         return;
-    case LecturePresentation::Issue::Reussie:
-        break;
+    case LecturePresentation::Issue::Reussie: break;
     }
 
     CacherInfobulle();

@@ -12,7 +12,8 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString TexteLabel1 = QStringLiteral("Cliquer sur le numéro des pièces pour avoir des informations sur celle-ci.");
+const QString TexteLabel1 =
+    QStringLiteral("Cliquer sur le numéro des pièces pour avoir des informations sur celle-ci.");
 const QString TexteLabel2 = QStringLiteral("Durée de l'affichage des informations des pièces (en secondes)");
 constexpr int HauteurPanel = 49;
 constexpr int DureeMax = 10;
@@ -93,11 +94,8 @@ bool TFormPresentation::eventFilter(QObject *objet, QEvent *evenement)
             ImagePlanMouseDown(souris->position().toPoint(), souris->globalPosition().toPoint());
             return true;
         }
-        case QEvent::MouseButtonRelease:
-            ImagePlanMouseUp();
-            return true;
-        default:
-            break;
+        case QEvent::MouseButtonRelease: ImagePlanMouseUp(); return true;
+        default: break;
         }
     } else if (objet == FondPlan && evenement->type() == QEvent::MouseMove) {
         if (!ImagePlan->geometry().contains(static_cast<QMouseEvent *>(evenement)->position().toPoint()))

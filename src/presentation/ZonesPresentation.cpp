@@ -30,6 +30,6 @@ int NumeroZone(const TableZones &zones, std::int32_t nombrePieces, TColor couleu
 
 QString TexteInfobulle(const TZone &zone)
 {
-    return LigneRepere + zone.Repere + u'\n' + LigneNombre + zone.Nombre + u'\n' + LigneDesignation +
-           zone.Designation + u'\n' + LigneMatiere + zone.Matiere + u'\n' + LigneObservation + zone.Observation;
+    return LigneRepere + zone.Repere + u'\n' + LigneNombre + zone.Nombre + u'\n' + LigneDesignation + zone.Designation +
+           u'\n' + LigneMatiere + zone.Matiere + u'\n' + LigneObservation + zone.Observation;
 }

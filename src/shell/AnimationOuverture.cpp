@@ -22,7 +22,7 @@ constexpr int DentsMenante = 18;
 constexpr int DentsMenee = 11;
 constexpr double Module = 6.5;
 const QPointF CentreMenante(100, 122);
-constexpr double AngleEntraxe = -35.0; // degrees, from the driving wheel towards the pinion
+constexpr double AngleEntraxe = -35.0;  // degrees, from the driving wheel towards the pinion
 constexpr double VitesseMenante = 38.0; // degrees a second
 
 // Crank-slider.
@@ -43,7 +43,6 @@ constexpr double DebutTitre = 0.3;
 constexpr double DureeTitre = 1.4;
 constexpr double DebutSousTitre = 1.1;
 constexpr double DureeSousTitre = 1.4;
-
 
 QPointF CentreMenee()
 {
@@ -100,8 +99,7 @@ constexpr int HautSousTitre = 92;
 } // namespace
 
 AnimationOuverture::AnimationOuverture(QWidget *parent)
-    : QWidget(parent), minuterie_(new QTimer(this)),
-      roueMenante_(ProfilEngrenage(DentsMenante, Module, 11, 5)),
+    : QWidget(parent), minuterie_(new QTimer(this)), roueMenante_(ProfilEngrenage(DentsMenante, Module, 11, 5)),
       roueMenee_(ProfilEngrenage(DentsMenee, Module, 7, 0))
 {
     setFixedSize(Largeur, Hauteur);
@@ -110,10 +108,7 @@ AnimationOuverture::AnimationOuverture(QWidget *parent)
     connect(minuterie_, &QTimer::timeout, this, &AnimationOuverture::avancer);
 }
 
-double AnimationOuverture::secondes() const
-{
-    return horloge_.isValid() ? horloge_.elapsed() / 1000.0 : 0.0;
-}
+double AnimationOuverture::secondes() const { return horloge_.isValid() ? horloge_.elapsed() / 1000.0 : 0.0; }
 
 void AnimationOuverture::showEvent(QShowEvent *evenement)
 {
@@ -236,8 +231,7 @@ void AnimationOuverture::dessinerBielleManivelle(QPainter &p, double t) const
     const double a = qDegreesToRadians(VitesseManivelle * t);
     const QPointF maneton = PivotManivelle + Polaire(RayonManivelle, a);
     const double hauteur = maneton.y() - PivotManivelle.y();
-    const double xCoulisseau =
-        maneton.x() + std::sqrt(LongueurBielle * LongueurBielle - hauteur * hauteur);
+    const double xCoulisseau = maneton.x() + std::sqrt(LongueurBielle * LongueurBielle - hauteur * hauteur);
     const QPointF axeCoulisseau(xCoulisseau, PivotManivelle.y());
 
     p.setBrush(QColor(255, 200, 87, 60));

@@ -10,8 +10,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QLockFile>
 #include <QLocale>
+#include <QLockFile>
 #include <QTranslator>
 
 namespace {
@@ -19,7 +19,8 @@ namespace {
 // One lock per user.
 QString CheminVerrou()
 {
-    const QString utilisateur = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QStringLiteral("velkora")));
+    const QString utilisateur =
+        qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QStringLiteral("velkora")));
     return QDir::temp().filePath(QStringLiteral("Velkora-%1.lock").arg(utilisateur));
 }
 

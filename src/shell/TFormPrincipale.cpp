@@ -1,8 +1,8 @@
 #include "shell/TFormPrincipale.h"
 
 #include "colouring/TFormColoriage.h"
-#include "common/Descripteur.h"
 #include "common/Bureau.h"
+#include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/Jpeg.h"
@@ -301,4 +301,3 @@ void TFormPrincipale::MenuSpecialClick()
     fenetre.MenuNouveauClick();
     affichageModal_(fenetre);
 }
-

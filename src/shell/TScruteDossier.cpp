@@ -19,8 +19,8 @@ QString sansSeparateurFinal(QString dossier)
 QFileInfoList entrees(const QString &dossier)
 {
     const QString lu = dossier.isEmpty() ? QStringLiteral("/") : dossier;
-    QFileInfoList liste = QDir(lu).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    QFileInfoList liste =
+        QDir(lu).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     std::sort(liste.begin(), liste.end(), [](const QFileInfo &a, const QFileInfo &b) {
         const int sansCasse = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
         return sansCasse != 0 ? sansCasse < 0 : a.fileName() < b.fileName();

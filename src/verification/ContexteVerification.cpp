@@ -24,8 +24,7 @@ const QString TexteNoir = QStringLiteral("La couleur de %1 %2 (clé « %3 ») es
 const QString TexteBlanc = QStringLiteral("La couleur de %1 %2 (clé « %3 ») est le blanc, réservé au fond du dessin.");
 const QString TextePartagee =
     QStringLiteral("%1 %2 (clé « %3 ») a la même couleur que %4 %5 : les deux ne peuvent pas être distinguées.");
-const QString TexteAbsente =
-    QStringLiteral("La couleur %1 de %2 %3 (clé « %4 ») n'apparaît nulle part dans « %5 ».");
+const QString TexteAbsente = QStringLiteral("La couleur %1 de %2 %3 (clé « %4 ») n'apparaît nulle part dans « %5 ».");
 
 QString majuscule(QString texte)
 {
@@ -55,11 +54,9 @@ QSet<TColor> CouleursDeLImage(const QImage &image)
 }
 
 ContexteVerification::ContexteVerification(const QString &cheminDescripteur, RapportVerification &rapport)
-    : racine_(QFileInfo(cheminDescripteur).absolutePath() + u'/')
-    , radical_(RadicalDescripteur(cheminDescripteur))
-    , rapport_(rapport)
-{
-}
+    : racine_(QFileInfo(cheminDescripteur).absolutePath() + u'/'), radical_(RadicalDescripteur(cheminDescripteur)),
+      rapport_(rapport)
+{}
 
 std::optional<QString> ContexteVerification::trouver(const QString &relatif)
 {
@@ -105,8 +102,9 @@ std::optional<FichierIni> ContexteVerification::lireIni(const QString &relatif)
     return ini;
 }
 
-std::optional<std::int32_t> ContexteVerification::entier(const FichierIni &ini, const QString &relatif, const QString &section,
-                                          const QString &cle, std::int32_t defaut)
+std::optional<std::int32_t> ContexteVerification::entier(const FichierIni &ini, const QString &relatif,
+                                                         const QString &section, const QString &cle,
+                                                         std::int32_t defaut)
 {
     const qsizetype ligne = ini.ligne(section, cle);
     if (ligne == 0)
@@ -143,7 +141,7 @@ QImage ContexteVerification::image(const QString &relatif)
     if (const auto *refus = std::get_if<RefusImage>(&lue)) {
         rapport_.erreur(relatif, 0,
                         refus->tropGrande.isValid() ? refus->message(NomFichier(relatif), QString()).trimmed()
-                                                     : TexteImageIllisible);
+                                                    : TexteImageIllisible);
         return {};
     }
     return std::get<QImage>(std::move(lue));

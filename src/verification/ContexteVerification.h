@@ -31,8 +31,8 @@ public:
     std::optional<FichierIni> lireIni(const QString &relatif);
     // The integer of a key, or the default when the key is absent; a value that is not an integer is an
     // error and gives nothing (the windows read the default).
-    std::optional<std::int32_t> entier(const FichierIni &ini, const QString &relatif, const QString &section, const QString &cle,
-                        std::int32_t defaut);
+    std::optional<std::int32_t> entier(const FichierIni &ini, const QString &relatif, const QString &section,
+                                       const QString &cle, std::int32_t defaut);
     // The colour of a key that must be there; an absent key or a text that is no colour is an error.
     std::optional<TColor> couleurExigee(const FichierIni &ini, const QString &relatif, const QString &section,
                                         const QString &cle);

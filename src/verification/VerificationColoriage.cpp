@@ -8,15 +8,13 @@ namespace {
 
 const QString CleCombien = QStringLiteral("Combien");
 const QString SectionSolutions = QStringLiteral("SOLUTIONS");
-const QString TexteNombre =
-    QStringLiteral("La clé « Combien » de la section [%1] vaut %2 ; il en faut entre 1 et %3.");
+const QString TexteNombre = QStringLiteral("La clé « Combien » de la section [%1] vaut %2 ; il en faut entre 1 et %3.");
 const QString TexteAideSansAdresse =
     QStringLiteral("« Erreur » de la section [MENU AIDE] offre l'aide, mais la clé « Adresse » est vide.");
 const QString TexteSolutionManquante = QStringLiteral("La section [SOLUTIONS] n'a pas de clé « Solution%1 ».");
-const QString TexteLongueur = QStringLiteral(
-    "« Solution%1 » a %2 caractères ; il en faut %3, un par zone : elle ne pourra jamais être trouvée.");
-const QString TexteCaractere =
-    QStringLiteral("« Solution%1 » contient « %2 » ; seuls « 0 » et « 1 » sont attendus.");
+const QString TexteLongueur =
+    QStringLiteral("« Solution%1 » a %2 caractères ; il en faut %3, un par zone : elle ne pourra jamais être trouvée.");
+const QString TexteCaractere = QStringLiteral("« Solution%1 » contient « %2 » ; seuls « 0 » et « 1 » sont attendus.");
 const QString TexteZoneOrpheline = QStringLiteral("La zone %1 n'appartient à aucune %2.");
 const QString TexteZoneDouble = QStringLiteral("La zone %1 appartient à la fois à la %2 %3 et à la %2 %4.");
 const QString TexteClasseNonUnion = QStringLiteral(
@@ -68,10 +66,10 @@ ZonesColoriage VerifierColoriage(ContexteVerification &contexte, const QString &
     };
     const int zones = compte(QStringLiteral("NOMBRE DE ZONES"), MaxZonesColoriage);
     z.nombre = compte(QStringLiteral("NOMBRE DE COULEURS"), MaxCouleursColoriage);
-    z.couleurs = contexte.couleursCles(*condition, relatifCondition, QStringLiteral("COULEUR"),
-                                       QStringLiteral("Zone"), zones, z.trame, dossier + FichierTrameColoriage,
-                                       QStringLiteral("la zone"));
-    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0).value_or(0))
+    z.couleurs = contexte.couleursCles(*condition, relatifCondition, QStringLiteral("COULEUR"), QStringLiteral("Zone"),
+                                       zones, z.trame, dossier + FichierTrameColoriage, QStringLiteral("la zone"));
+    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0)
+            .value_or(0))
         contexte.exiger(dossier + FichierPdfColoriage);
     const QString sectionAide = QStringLiteral("MENU AIDE");
     if (contexte.entier(*condition, relatifCondition, sectionAide, QStringLiteral("Erreur"), -1).value_or(-1) != -1) {

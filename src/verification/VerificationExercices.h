@@ -12,7 +12,7 @@ void VerifierPresentation(ContexteVerification &contexte);
 
 // What the checks of a colouring folder leave for the comparison of the two modes.
 struct ZonesColoriage {
-    QImage trame; // null when it could not be read
+    QImage trame;                                // null when it could not be read
     std::vector<std::optional<TColor>> couleurs; // key colour of zone 1 … Z
     std::vector<int> proprietaire;               // part or class of zone 1 … Z, 0 when none or not one
     int nombre = 0;                              // parts or classes

@@ -11,8 +11,7 @@ namespace {
 const QString CleCombien = QStringLiteral("Combien");
 const QString SectionMecanisme = QStringLiteral("MECANISME");
 const QString SectionTrame = QStringLiteral("TRAME");
-const QString TexteNombreClasses =
-    QStringLiteral("%1 annonce %2 classes d'équivalence ; il en faut entre 2 et %3.");
+const QString TexteNombreClasses = QStringLiteral("%1 annonce %2 classes d'équivalence ; il en faut entre 2 et %3.");
 const QString TexteNombreLiaisons = QStringLiteral("« NbrLiaison » vaut %1 ; il en faut entre 1 et %2.");
 const QString TexteSansMecanisme = QStringLiteral("La clé « Mecanisme » de la section [MECANISME] manque ou est vide.");
 const QString TexteNomInvalide =
@@ -60,7 +59,8 @@ std::optional<int> VerifierGrapheDesLiaisons(ContexteVerification &contexte)
     }
     for (int n = 1; n <= nbrCe; ++n)
         contexte.image(dossier + QStringLiteral("%1.bmp").arg(n));
-    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0).value_or(0))
+    if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0)
+            .value_or(0))
         contexte.exiger(dossier + FichierPlanPdf);
 
     if (rapport.nombreErreurs() == erreursAvant) {
@@ -131,7 +131,9 @@ std::optional<int> VerifierCorrection(ContexteVerification &contexte)
 
     for (int n = 1; n <= nbrLiaison; ++n) {
         const QString section = QStringLiteral("Liaison%1").arg(n);
-        auto lire = [&](const char *cle) { return contexte.entier(*gdl, relatif, section, QLatin1String(cle), 0).value_or(0); };
+        auto lire = [&](const char *cle) {
+            return contexte.entier(*gdl, relatif, section, QLatin1String(cle), 0).value_or(0);
+        };
         const TLiaison l{lire("Ce1"), lire("Ce2"), lire("Liaison3D"), lire("Liaison2D"), lire("Inclineaison")};
         const qsizetype ligne = gdl->ligne(section);
         if (const auto erreur = LiaisonHorsTables(l, n, nbrCe, NomCorrectionSchema))

@@ -14,12 +14,10 @@ const QString SectionMenu = QStringLiteral("MENU");
 const QString TexteAucunExercice = QStringLiteral("Le mécanisme n'offre aucun exercice.");
 const QString TexteSansNom = QStringLiteral("La clé « Nom » de la section [EXERCICE] manque ou est vide : le menu "
                                             "montrera un article sans texte.");
-const QString TexteCache =
-    QStringLiteral("« Validite » ne vaut pas 1 : le mécanisme n'apparaîtra pas dans le menu.");
-const QString TexteDifficulte = QStringLiteral(
-    "« Difficulte » vaut %1 : le mécanisme ne sera dans aucun sous-menu (0 à 3 sont attendus).");
-const QString TexteNombre =
-    QStringLiteral("La clé « Combien » de la section [%1] vaut %2 ; il en faut entre 1 et %3.");
+const QString TexteCache = QStringLiteral("« Validite » ne vaut pas 1 : le mécanisme n'apparaîtra pas dans le menu.");
+const QString TexteDifficulte =
+    QStringLiteral("« Difficulte » vaut %1 : le mécanisme ne sera dans aucun sous-menu (0 à 3 sont attendus).");
+const QString TexteNombre = QStringLiteral("La clé « Combien » de la section [%1] vaut %2 ; il en faut entre 1 et %3.");
 const QString TexteSansFiche = QStringLiteral("La pièce %1 n'a pas de section [PIECE%1] : un clic sur son numéro "
                                               "montrera une fiche vide.");
 const QString TexteRefus = QStringLiteral("La fenêtre de l'exercice refuse de l'ouvrir : %1");
@@ -92,7 +90,8 @@ RapportVerification VerifierMecanisme(const QString &cheminDescripteur)
     ContexteVerification contexte(cheminDescripteur, rapport);
     std::array<bool, 5> offerts{};
     for (int n = 1; n <= 5; ++n)
-        offerts[std::size_t(n - 1)] = contexte.entier(descripteur, nom, SectionExercice, CleExercice(n), 0).value_or(0) != 0;
+        offerts[std::size_t(n - 1)] =
+            contexte.entier(descripteur, nom, SectionExercice, CleExercice(n), 0).value_or(0) != 0;
     const int validite = contexte.entier(descripteur, nom, SectionExercice, QStringLiteral("Validite"), 0).value_or(0);
     const int difficulte = contexte.entier(descripteur, nom, SectionMenu, QStringLiteral("Difficulte"), 0).value_or(0);
     if (descripteur.lireTexte(SectionExercice, QStringLiteral("Nom")).isEmpty())

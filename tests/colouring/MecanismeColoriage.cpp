@@ -7,7 +7,7 @@
 #include <QWheelEvent>
 
 namespace {
-const QList<QColor> CouleursZones{QColor(255, 0, 0), QColor(0, 255, 0),   QColor(0, 0, 255),
+const QList<QColor> CouleursZones{QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),
                                   QColor(255, 255, 0), QColor(255, 0, 255), QColor(0, 255, 255)};
 QRect carreZone(int zone) { return QRect(10 + 40 * (zone - 1), 40, 20, 20); }
 } // namespace

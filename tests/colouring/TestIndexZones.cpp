@@ -22,10 +22,11 @@ private slots:
         QPainter peintre(&trame);
         for (int z = 1; z <= Zones; ++z) {
             // Zones 7 and 8 share a colour; zone 9 is black and so belongs to no zone.
-            const QColor couleur = z == 8 ? QColor(cles[7] & 0xFF, (cles[7] >> 8) & 0xFF, (cles[7] >> 16) & 0xFF)
-                                 : z == 9 ? QColor(Qt::black)
-                                          : QColor(entre(1, 254), entre(1, 254), z);
-            cles[std::size_t(z)] = RvbVersCouleur({uchar(couleur.red()), uchar(couleur.green()), uchar(couleur.blue())});
+            const QColor couleur = z == 8   ? QColor(cles[7] & 0xFF, (cles[7] >> 8) & 0xFF, (cles[7] >> 16) & 0xFF)
+                                   : z == 9 ? QColor(Qt::black)
+                                            : QColor(entre(1, 254), entre(1, 254), z);
+            cles[std::size_t(z)] =
+                RvbVersCouleur({uchar(couleur.red()), uchar(couleur.green()), uchar(couleur.blue())});
             peintre.setBrush(couleur);
             peintre.setPen(Qt::NoPen);
             for (int morceau = entre(1, 3); morceau > 0; --morceau)

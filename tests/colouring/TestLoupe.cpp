@@ -49,15 +49,15 @@ private slots:
         // At an edge the capture stops at the screen's edge and the crosshair leaves the centre: on
         // the left by (0 - 25 - 1) × 100 / 25 = -104, on the right by (w - 1 + 25 - w + 1) × 100 / 25.
         QTest::newRow("bord gauche") << "x 4" << QPoint(0, 150) << QPoint(0, 125) << 50 << QPoint(-1, 103);
-        QTest::newRow("bord droit") << "x 4" << QPoint(ecran.width() - 1, 150) << QPoint(ecran.width() - 50, 125)
-                                    << 50 << QPoint(203, 103);
-        QTest::newRow("bord bas") << "x 4" << QPoint(200, ecran.height() - 1) << QPoint(175, ecran.height() - 50)
-                                  << 50 << QPoint(103, 203);
+        QTest::newRow("bord droit") << "x 4" << QPoint(ecran.width() - 1, 150) << QPoint(ecran.width() - 50, 125) << 50
+                                    << QPoint(203, 103);
+        QTest::newRow("bord bas") << "x 4" << QPoint(200, ecran.height() - 1) << QPoint(175, ecran.height() - 50) << 50
+                                  << QPoint(103, 203);
         // Half a capture from the edge, the capture just fits: nothing moves.
-        QTest::newRow("contre le bord droit") << "x 4" << QPoint(ecran.width() - 25, 150)
-                                              << QPoint(ecran.width() - 50, 125) << 50 << QPoint(103, 103);
-        QTest::newRow("contre le bord bas") << "x 4" << QPoint(200, ecran.height() - 25)
-                                            << QPoint(175, ecran.height() - 50) << 50 << QPoint(103, 103);
+        QTest::newRow("contre le bord droit")
+            << "x 4" << QPoint(ecran.width() - 25, 150) << QPoint(ecran.width() - 50, 125) << 50 << QPoint(103, 103);
+        QTest::newRow("contre le bord bas")
+            << "x 4" << QPoint(200, ecran.height() - 25) << QPoint(175, ecran.height() - 50) << 50 << QPoint(103, 103);
     }
     void capture()
     {
@@ -83,8 +83,8 @@ private slots:
         // The crosshair, the only red of the view: 21-pixel lines crossing at croix, cut by the view's edges.
         for (int y = 0; y < vue.height(); ++y) {
             for (int x = 0; x < vue.width(); ++x) {
-                const bool surCroix = (x == croix.x() && qAbs(y - croix.y()) <= 10) ||
-                                      (y == croix.y() && qAbs(x - croix.x()) <= 10);
+                const bool surCroix =
+                    (x == croix.x() && qAbs(y - croix.y()) <= 10) || (y == croix.y() && qAbs(x - croix.x()) <= 10);
                 if ((vue.pixelColor(x, y) == QColor(255, 0, 0)) != surCroix)
                     QFAIL(qPrintable(QStringLiteral("pixel %1, %2").arg(x).arg(y)));
             }

@@ -18,8 +18,10 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("titre");
-        QTest::newRow("décodage") << "MenuDecodage_p" << "Décodage de plan";
-        QTest::newRow("classes") << "MenuDecodage_ce" << "Classe d'équivalence";
+        QTest::newRow("décodage") << "MenuDecodage_p"
+                                  << "Décodage de plan";
+        QTest::newRow("classes") << "MenuDecodage_ce"
+                                 << "Classe d'équivalence";
     }
     void deuxModes()
     {

@@ -4,9 +4,9 @@
 
 #include "common/TitreFenetre.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStatusBar>
-#include <QDir>
 #include <QtTest>
 
 // Opening a colouring exercise: each refusal and its text, what the window keeps after one, and
@@ -14,8 +14,22 @@
 class TestOuvertureColoriage : public QObject {
     Q_OBJECT
 
-    enum Panne { Aucune, SolutionDossier, DescripteurAbsent, Extension, ModeMajuscule, SansAcces, Fichiers, TropDeZones, TropDeCouleurs,
-                 ZonesPasUnNombre, Tailles, TrameIllisible, TrameTronquee, CouleurInvalide };
+    enum Panne {
+        Aucune,
+        SolutionDossier,
+        DescripteurAbsent,
+        Extension,
+        ModeMajuscule,
+        SansAcces,
+        Fichiers,
+        TropDeZones,
+        TropDeCouleurs,
+        ZonesPasUnNombre,
+        Tailles,
+        TrameIllisible,
+        TrameTronquee,
+        CouleurInvalide
+    };
 
 private slots:
     void init() { dialoguesFactices().oublier(); }
@@ -30,26 +44,32 @@ private slots:
                                             << "Impossible d'ouvrir le fichier \"neuf.sch\".";
         QTest::newRow("extension") << int(Extension) << "Message"
                                    << "Vous avez ouvert un fichier qui n'a pas l'extension attendue.";
-        QTest::newRow("mode en capitales") << int(ModeMajuscule) << "Message" << "Ce type d'exercice n'existe pas.";
+        QTest::newRow("mode en capitales") << int(ModeMajuscule) << "Message"
+                                           << "Ce type d'exercice n'existe pas.";
         QTest::newRow("Exo2 à 0") << int(SansAcces) << "Message"
                                   << "Vous n'avez pas accès à cet exercice de ce mécanisme.";
-        QTest::newRow("condition.inf et trame.bmp absents")
-            << int(Fichiers) << "Message" << "Le fichier \"condition.inf\" est manquant." + suite;
+        QTest::newRow("condition.inf et trame.bmp absents") << int(Fichiers) << "Message"
+                                                            << "Le fichier \"condition.inf\" est manquant." + suite;
         QTest::newRow("1001 zones") << int(TropDeZones) << "Message"
                                     << "Le fichier \"condition.inf\" annonce 1001 zones, alors qu'un exercice de "
-                                       "coloriage en compte au plus 1000." + suite;
+                                       "coloriage en compte au plus 1000." +
+                                           suite;
         QTest::newRow("zones au-delà de 32 bits")
             << int(ZonesPasUnNombre) << "Message"
             << "Le fichier \"condition.inf\" annonce 99999999999 zones, alors qu'un exercice de coloriage en compte au "
-               "plus 1000." + suite;
+               "plus 1000." +
+                   suite;
         QTest::newRow("5000 pièces") << int(TropDeCouleurs) << "Message"
                                      << "Le fichier \"condition.inf\" annonce 5000 pièces ou classes d'équivalence, "
-                                        "alors qu'un exercice de coloriage en compte au plus 1000." + suite;
+                                        "alors qu'un exercice de coloriage en compte au plus 1000." +
+                                            suite;
         QTest::newRow("tailles") << int(Tailles) << "Message"
                                  << "Le fichier \"trame.bmp\" mesure 240 × 101 pixels et le fichier \"plan.bmp\" "
-                                    "240 × 100 pixels : ils doivent avoir la même taille." + suite;
+                                    "240 × 100 pixels : ils doivent avoir la même taille." +
+                                        suite;
         QTest::newRow("solution.inf qui ne peut pas être lu")
-            << int(SolutionDossier) << "Message" << "Le fichier \"solution.inf\" ne peut pas être lu." + suite;
+            << int(SolutionDossier) << "Message"
+            << "Le fichier \"solution.inf\" ne peut pas être lu." + suite;
         QTest::newRow("trame illisible") << int(TrameIllisible) << "Erreur"
                                          << "Le fichier \"trame.bmp\" n'est pas une image lisible." + suite;
         QTest::newRow("trame tronquée") << int(TrameTronquee) << "Erreur"
@@ -124,8 +144,12 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("titre");
         QTest::addColumn<QString>("item");
-        QTest::newRow("p") << "p" << "Décodage de plan" << "Pièce 5";
-        QTest::newRow("ce") << "ce" << "Classe d'équivalence" << "Classe d'équivalence 5";
+        QTest::newRow("p") << "p"
+                           << "Décodage de plan"
+                           << "Pièce 5";
+        QTest::newRow("ce") << "ce"
+                            << "Classe d'équivalence"
+                            << "Classe d'équivalence 5";
     }
     void chargement()
     {
@@ -213,9 +237,11 @@ private slots:
     {
         QTest::addColumn<QString>("reponse");
         QTest::addColumn<QString>("titre");
-        QTest::newRow("décodage") << "p" << "Décodage de plan";
+        QTest::newRow("décodage") << "p"
+                                  << "Décodage de plan";
         // Escape in the choice gives the classes.
-        QTest::newRow("échappement") << "ce" << "Classe d'équivalence";
+        QTest::newRow("échappement") << "ce"
+                                     << "Classe d'équivalence";
     }
     void menuOuvrir()
     {

@@ -94,8 +94,9 @@ private slots:
         QCOMPARE(f.pixelVu(QPoint(220, 70)), bleu);
         QCOMPARE(f.pixelVu(CentreZone(6)), QColor(Qt::white)); // aqua on the map: no zone now
         f.cliquer(PixelBlanc, Qt::RightButton);
-        QCOMPARE(f.derniereNotification()->Message(),
-                 QStringLiteral("Pièce trouvée : 5\n\nPar rapport à la dernière validation,\nnouvelle pièce trouvée : 5"));
+        QCOMPARE(
+            f.derniereNotification()->Message(),
+            QStringLiteral("Pièce trouvée : 5\n\nPar rapport à la dernière validation,\nnouvelle pièce trouvée : 5"));
     }
 
     void choixForce()

@@ -27,7 +27,9 @@ private slots:
         QTest::addColumn<bool>("cheminChoisi"); // what the save dialog answers
         QTest::addColumn<bool>("poursuivi");
         for (const char *maniere : {"Fermer", "Ouvrir"}) {
-            const auto ligne = [&](const char *nom) -> QTestData & { return QTest::addRow("%s, %s", maniere, nom) << QString(maniere); };
+            const auto ligne = [&](const char *nom) -> QTestData & {
+                return QTest::addRow("%s, %s", maniere, nom) << QString(maniere);
+            };
             ligne("Enregistrer") << int(ReponseEnregistrement::Enregistrer) << true << true;
             ligne("Enregistrer, enregistrement annulé") << int(ReponseEnregistrement::Enregistrer) << false << false;
             ligne("Ne pas enregistrer") << int(ReponseEnregistrement::NePasEnregistrer) << false << true;
@@ -64,7 +66,8 @@ private slots:
 
         QStringList attendues;
         if (maniere == "Ouvrir")
-            attendues << "Ouvrir" << "TypeExercice";
+            attendues << "Ouvrir"
+                      << "TypeExercice";
         if (peint)
             attendues << "Enregistrement";
         if (reponse == int(ReponseEnregistrement::Enregistrer))

@@ -83,8 +83,7 @@ private slots:
         f.cliquer(PixelBlanc, Qt::RightButton);
         QCOMPARE(f.bilan->text(), QStringLiteral("Correction : 2"));
         QCOMPARE(f.derniereNotification()->Entete(), QStringLiteral("Tentative de validation : 2"));
-        QCOMPARE(f.derniereNotification()->Message(),
-                 texte("Pièces trouvées : 1-2-5", "nouvelle pièce trouvée : 1"));
+        QCOMPARE(f.derniereNotification()->Message(), texte("Pièces trouvées : 1-2-5", "nouvelle pièce trouvée : 1"));
         QCOMPARE(f.nombreNotifications(), 2);
     }
 
@@ -110,7 +109,8 @@ private slots:
         QVERIFY(f.loupe.isVisible());
         peindre(f, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {5, 6}});
         f.cliquer(PixelBlanc, Qt::RightButton);
-        QCOMPARE(f.derniereNotification()->Message(), QStringLiteral("Le coloriage est juste.\n\nL'exercice est fini."));
+        QCOMPARE(f.derniereNotification()->Message(),
+                 QStringLiteral("Le coloriage est juste.\n\nL'exercice est fini."));
         QVERIFY(!f.loupe.isVisible());
         f.cliquer(PixelBlanc, Qt::RightButton);
         f.action("MenuVerification")->trigger();
@@ -235,7 +235,7 @@ private slots:
         OuvrirAuxAutres(arbre.dossier());
         const QString cible = arbre.chemin("ferme/plan.jpg");
         QFile::setPermissions(arbre.chemin("ferme"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                                        QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+                                                         QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
         FenetreColoriage f;
         f.fenetre.Ouvrir(chemin, "p");
         const int code = ExecuterSansRoot([&] {

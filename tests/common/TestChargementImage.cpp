@@ -94,11 +94,12 @@ private slots:
         ArbreMecanismes arbre;
         const auto lue = ChargerImage(arbre.ecrireOctets("plan.bmp", EnteteBmp24(largeur, hauteur, 16)));
         const QString attendu =
-            tropGrande ? QStringLiteral("Le fichier \"plan.bmp\" est une image de %1 × %2 pixels : la plus grande image "
-                                        "acceptée mesure 9933 × 7016 pixels (une feuille A1 à 300 dpi).\n\nPhrase.")
-                             .arg(largeur)
-                             .arg(hauteur)
-                       : QStringLiteral("Le fichier \"plan.bmp\" n'est pas une image lisible.\n\nPhrase.");
+            tropGrande
+                ? QStringLiteral("Le fichier \"plan.bmp\" est une image de %1 × %2 pixels : la plus grande image "
+                                 "acceptée mesure 9933 × 7016 pixels (une feuille A1 à 300 dpi).\n\nPhrase.")
+                      .arg(largeur)
+                      .arg(hauteur)
+                : QStringLiteral("Le fichier \"plan.bmp\" n'est pas une image lisible.\n\nPhrase.");
         QCOMPARE(message(lue), attendu);
     }
 
@@ -106,7 +107,8 @@ private slots:
     void feuilleA2A300Dpi()
     {
         ArbreMecanismes arbre;
-        const auto lue = ChargerImage(arbre.ecrireOctets("plan.bmp", EnteteBmp24(7000, 5000, OctetsPixels24(7000, 5000))));
+        const auto lue =
+            ChargerImage(arbre.ecrireOctets("plan.bmp", EnteteBmp24(7000, 5000, OctetsPixels24(7000, 5000))));
         QCOMPARE(message(lue), QString());
         QCOMPARE(std::get<QImage>(lue).size(), QSize(7000, 5000));
         QCOMPARE(std::get<QImage>(lue).pixelColor(6999, 4999), QColor(Qt::white));

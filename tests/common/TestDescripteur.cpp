@@ -35,8 +35,8 @@ private slots:
     void descripteurSansMenuNiValidite()
     {
         ArbreMecanismes arbre;
-        const Descripteur d = LireDescripteur(arbre.ecrireTexte(
-            "m.sch", "[EXERCICE]\nNom=Pompe\nExo1=1\nExo2=1\nExo3=1\nExo4=1\nExo5=1\n"));
+        const Descripteur d = LireDescripteur(
+            arbre.ecrireTexte("m.sch", "[EXERCICE]\nNom=Pompe\nExo1=1\nExo2=1\nExo3=1\nExo4=1\nExo5=1\n"));
         QCOMPARE(d.nom, QStringLiteral("Pompe"));
         QCOMPARE(d.exercices, (std::array<bool, 5>{true, true, true, true, true}));
         QVERIFY(!d.validite);
@@ -55,8 +55,7 @@ private slots:
         QCOMPARE(CheminDescripteur("etau"), arbre.dossier() + "etau.sch");
         QCOMPARE(DossierExerciceDescripteur("/ailleurs/etau.sch", "presentation"),
                  QStringLiteral("/ailleurs/etau/presentation/"));
-        QCOMPARE(DossierExerciceRadical("etau", "schema_cinematique"),
-                 arbre.dossier() + "etau/schema_cinematique/");
+        QCOMPARE(DossierExerciceRadical("etau", "schema_cinematique"), arbre.dossier() + "etau/schema_cinematique/");
         QCOMPARE(ExtensionMinuscule("/a.b/fichier"), QString());
         QCOMPARE(ExtensionMinuscule("/a/f.tar.SCH"), QStringLiteral(".sch"));
     }
@@ -74,8 +73,8 @@ private slots:
 
         arbre.ecrireTexte("m/presentation/condition.inf", "");
         arbre.ecrireTexte("m/presentation/plan.bmp", "");
-        QCOMPARE(*VerifierFichiersPresents(arbre.chemin("m/presentation/"),
-                                           {"condition.inf", "trame.bmp", "plan.bmp"}, "Phrase."),
+        QCOMPARE(*VerifierFichiersPresents(arbre.chemin("m/presentation/"), {"condition.inf", "trame.bmp", "plan.bmp"},
+                                           "Phrase."),
                  QStringLiteral("Le fichier \"trame.bmp\" est manquant.\n\nPhrase."));
         QVERIFY(!VerifierFichiersPresents(arbre.chemin("m/presentation/"), {"condition.inf", "plan.bmp"}, "P"));
     }

@@ -174,7 +174,8 @@ private slots:
         QTest::addColumn<double>("angle");
         for (const QSize taille : {QSize(100, 100), QSize(131, 67), QSize(70, 257)})
             for (const double angle : {30.0, 45.0, 90.0, 135.0, 200.0, -17.5, 359.0})
-                QTest::newRow(qPrintable(QStringLiteral("%1 × %2 à %3°").arg(taille.width()).arg(taille.height()).arg(angle)))
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 × %2 à %3°").arg(taille.width()).arg(taille.height()).arg(angle)))
                     << taille.width() << taille.height() << angle;
     }
     void rotationCommeSaDefinition()
@@ -227,8 +228,8 @@ private slots:
     {
         QFETCH(QColor, cherchee);
         const int r = cherchee.red(), v = cherchee.green(), b = cherchee.blue();
-        const QList<QColor> motif{cherchee,          QColor(r ^ 1, v, b), QColor(r, v ^ 1, b), QColor(r, v, b ^ 1),
-                                  QColor(v, r, b),   QColor(r, b, v),     QColor(b, v, r),     QColor(0, 0, 0)};
+        const QList<QColor> motif{cherchee,        QColor(r ^ 1, v, b), QColor(r, v ^ 1, b), QColor(r, v, b ^ 1),
+                                  QColor(v, r, b), QColor(r, b, v),     QColor(b, v, r),     QColor(0, 0, 0)};
         const int largeur = 32 + int(motif.size()); // two blocks, then one of each in the last columns
         QImage image(largeur, int(motif.size()), QImage::Format_RGB888);
         for (int y = 0; y < image.height(); ++y)
@@ -283,8 +284,9 @@ private slots:
         QImage destination = Unie(10, 11, CouleurMarqueur, QImage::Format_RGB32);
         const QImage avant = destination.copy();
         const auto message = CopierColorBmpToColorImage(source, destination, Marqueur, CouleurClasse);
-        QCOMPARE(message.value_or(QString()), QStringLiteral("La procedure \"CopierColorBmpToColorImage\" ne peut être utilisé.\n"
-                                         "La taille des images est différente !"));
+        QCOMPARE(message.value_or(QString()),
+                 QStringLiteral("La procedure \"CopierColorBmpToColorImage\" ne peut être utilisé.\n"
+                                "La taille des images est différente !"));
         QCOMPARE(destination.format(), QImage::Format_RGB32);
         QCOMPARE(destination, avant);
     }

@@ -23,17 +23,39 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("cle");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("casse de section et de cle") << "exercice" << "nom" << "Étau";
-        QTest::newRow("blancs autour") << "Blancs" << "Cle" << "valeur avec blanc";
-        QTest::newRow("guillemets doubles") << "Blancs" << "Double" << " garde ";
-        QTest::newRow("guillemets simples") << "Blancs" << "Simple" << "x";
-        QTest::newRow("guillemet seul") << "Blancs" << "Seul" << "\"x";
-        QTest::newRow("valeur vide") << "Blancs" << "Vide" << "";
-        QTest::newRow("egal dans la valeur") << "Blancs" << "Egal" << "a=b";
-        QTest::newRow("premiere cle gagne") << "EXERCICE" << "Exo1" << "1";
-        QTest::newRow("premiere section gagne") << "Double" << "Cle" << "premiere";
-        QTest::newRow("cle absente") << "EXERCICE" << "Absente" << "defaut";
-        QTest::newRow("section absente") << "Rien" << "Nom" << "defaut";
+        QTest::newRow("casse de section et de cle") << "exercice"
+                                                    << "nom"
+                                                    << "Étau";
+        QTest::newRow("blancs autour") << "Blancs"
+                                       << "Cle"
+                                       << "valeur avec blanc";
+        QTest::newRow("guillemets doubles") << "Blancs"
+                                            << "Double"
+                                            << " garde ";
+        QTest::newRow("guillemets simples") << "Blancs"
+                                            << "Simple"
+                                            << "x";
+        QTest::newRow("guillemet seul") << "Blancs"
+                                        << "Seul"
+                                        << "\"x";
+        QTest::newRow("valeur vide") << "Blancs"
+                                     << "Vide"
+                                     << "";
+        QTest::newRow("egal dans la valeur") << "Blancs"
+                                             << "Egal"
+                                             << "a=b";
+        QTest::newRow("premiere cle gagne") << "EXERCICE"
+                                            << "Exo1"
+                                            << "1";
+        QTest::newRow("premiere section gagne") << "Double"
+                                                << "Cle"
+                                                << "premiere";
+        QTest::newRow("cle absente") << "EXERCICE"
+                                     << "Absente"
+                                     << "defaut";
+        QTest::newRow("section absente") << "Rien"
+                                         << "Nom"
+                                         << "defaut";
     }
     void lectureSelonLesRegles()
     {
@@ -131,16 +153,21 @@ private slots:
     {
         ArbreMecanismes arbre;
         const QString chemin = arbre.ecrireTexte(
-            "a.gdl", "[MECANISME]\r\nMecanisme=vieux\r\nAutre=garde\r\n\r\n[Ce7]\r\nCouleur=clRed\r\n", Encodage::Windows1252);
+            "a.gdl", "[MECANISME]\r\nMecanisme=vieux\r\nAutre=garde\r\n\r\n[Ce7]\r\nCouleur=clRed\r\n",
+            Encodage::Windows1252);
         FichierIni ini(chemin);
         ini.ecrireTexte("mecanisme", "MECANISME", "neuf");
         ini.ecrireEntier("MECANISME", "NbrCe", 3);
         ini.ecrireDrapeau("Ce1", "Bati", true);
         ini.ecrireTexte("Ce1", "Information", "ligne\r\ncoupée");
         QVERIFY(!ini.enregistrer());
-        QCOMPARE(contenu(chemin), QByteArray("[MECANISME]\r\nMecanisme=neuf\r\nAutre=garde\r\nNbrCe=3\r\n\r\n"
-                                             "[Ce7]\r\nCouleur=clRed\r\n[Ce1]\r\nBati=1\r\nInformation=ligne  coupée\r\n")
-                                      .replace("coup\xC3\xA9" "e", "coup\xE9" "e"));
+        QCOMPARE(contenu(chemin),
+                 QByteArray("[MECANISME]\r\nMecanisme=neuf\r\nAutre=garde\r\nNbrCe=3\r\n\r\n"
+                            "[Ce7]\r\nCouleur=clRed\r\n[Ce1]\r\nBati=1\r\nInformation=ligne  coupée\r\n")
+                     .replace("coup\xC3\xA9"
+                              "e",
+                              "coup\xE9"
+                              "e"));
     }
 
     void ecritureUtf16QuandIlLeFaut()

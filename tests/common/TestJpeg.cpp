@@ -186,7 +186,8 @@ private slots:
     void rienAEncoder()
     {
         QByteArray octets("inchangé");
-        QCOMPARE(EncoderJpeg(QImage(), 90, octets).value_or(QString()), QStringLiteral("Il n'y a pas d'image à enregistrer."));
+        QCOMPARE(EncoderJpeg(QImage(), 90, octets).value_or(QString()),
+                 QStringLiteral("Il n'y a pas d'image à enregistrer."));
         QCOMPARE(octets, QByteArray("inchangé"));
     }
 };

@@ -18,17 +18,21 @@ private slots:
         QTest::newRow("nom exact") << QStringList{"etau/presentation/plan.bmp"} << "etau/presentation/plan.bmp"
                                    << "etau/presentation/plan.bmp";
         QTest::newRow("fichier en majuscules")
-            << QStringList{"etau/presentation/Plan.BMP"} << "etau/presentation/plan.bmp" << "etau/presentation/Plan.BMP";
-        QTest::newRow("dossiers et fichier") << QStringList{"Etau/PRESENTATION/Condition.INF"}
-                                             << "etau/presentation/condition.inf" << "Etau/PRESENTATION/Condition.INF";
+            << QStringList{"etau/presentation/Plan.BMP"} << "etau/presentation/plan.bmp"
+            << "etau/presentation/Plan.BMP";
+        QTest::newRow("dossiers et fichier")
+            << QStringList{"Etau/PRESENTATION/Condition.INF"} << "etau/presentation/condition.inf"
+            << "Etau/PRESENTATION/Condition.INF";
         QTest::newRow("le nom exact d'abord") << QStringList{"meca/PLAN.BMP", "meca/plan.bmp"} << "meca/plan.bmp"
                                               << "meca/plan.bmp";
         QTest::newRow("plusieurs : le premier par ordre de nom")
-            << QStringList{"meca/pLAN.bmp", "meca/Plan.bmp", "meca/PLAN.bmp"} << "meca/plan.bmp" << "meca/PLAN.bmp";
-        QTest::newRow("introuvable : tel qu'écrit")
-            << QStringList{"Meca/autre.bmp"} << "meca/plan.bmp" << "meca/plan.bmp";
-        QTest::newRow("séparateur final gardé") << QStringList{"Meca/Schema_Cinematique/x"}
-                                                << "meca/schema_cinematique/" << "Meca/Schema_Cinematique/";
+            << QStringList{"meca/pLAN.bmp", "meca/Plan.bmp", "meca/PLAN.bmp"} << "meca/plan.bmp"
+            << "meca/PLAN.bmp";
+        QTest::newRow("introuvable : tel qu'écrit") << QStringList{"Meca/autre.bmp"} << "meca/plan.bmp"
+                                                    << "meca/plan.bmp";
+        QTest::newRow("séparateur final gardé")
+            << QStringList{"Meca/Schema_Cinematique/x"} << "meca/schema_cinematique/"
+            << "Meca/Schema_Cinematique/";
     }
     void casseDesNoms()
     {

@@ -14,7 +14,8 @@
 #include <QtTest>
 
 namespace {
-template <typename T> T *trouver(QObject &parent, const char *nom)
+template <typename T>
+T *trouver(QObject &parent, const char *nom)
 {
     T *objet = parent.findChild<T *>(QString::fromLatin1(nom));
     if (objet == nullptr)
@@ -73,13 +74,14 @@ QString TexteGdl(const QString &mecanisme, const SchemaTest &s)
                      .arg(s.batis.contains(n) ? 1 : 0);
     for (int n = 1; n <= s.liaisons.size(); ++n) {
         const LiaisonTest &l = s.liaisons[n - 1];
-        texte += QStringLiteral("[Liaison%1]\r\nCe1=%2\r\nCe2=%3\r\nLiaison3D=%4\r\nLiaison2D=%5\r\nInclineaison=%6\r\n")
-                     .arg(n)
-                     .arg(l.ce1)
-                     .arg(l.ce2)
-                     .arg(l.liaison3D)
-                     .arg(l.liaison2D)
-                     .arg(l.inclinaison);
+        texte +=
+            QStringLiteral("[Liaison%1]\r\nCe1=%2\r\nCe2=%3\r\nLiaison3D=%4\r\nLiaison2D=%5\r\nInclineaison=%6\r\n")
+                .arg(n)
+                .arg(l.ce1)
+                .arg(l.ce2)
+                .arg(l.liaison3D)
+                .arg(l.liaison2D)
+                .arg(l.inclinaison);
     }
     return texte;
 }
@@ -103,9 +105,8 @@ QColor Surface() { return CouleurVersQColor(clBtnFace); }
 QRgb PixelDe(const QImage &image, QPoint p) { return image.pixel(p) | 0xFF000000u; }
 
 FenetreSchema::FenetreSchema()
-    : fond(trouver<ImageSchema>(fenetre, "ImageFond")),
-      defilement(trouver<QScrollArea>(fenetre, "ScrollBox")), selection(trouver<QLabel>(fenetre, "ImageSelection")),
-      trait(trouver<QToolButton>(fenetre, "SpeedBoutonTrait")),
+    : fond(trouver<ImageSchema>(fenetre, "ImageFond")), defilement(trouver<QScrollArea>(fenetre, "ScrollBox")),
+      selection(trouver<QLabel>(fenetre, "ImageSelection")), trait(trouver<QToolButton>(fenetre, "SpeedBoutonTrait")),
       spline(trouver<QToolButton>(fenetre, "SpeedBoutonSpline")),
       gomme(trouver<QToolButton>(fenetre, "SpeedBoutonGomme")),
       effacer(trouver<QToolButton>(fenetre, "SpeedBoutonEffacer")), menuOuvrir(trouver<QAction>(fenetre, "MenuOuvrir")),
@@ -122,7 +123,10 @@ QToolButton *FenetreSchema::boutonCe(int n) const
     return fenetre.findChild<QToolButton *>(QStringLiteral("BoutonCe%1").arg(n));
 }
 
-QLabel *FenetreSchema::symbole(int k) const { return fenetre.findChild<QLabel *>(QStringLiteral("ImageLiaison%1").arg(k)); }
+QLabel *FenetreSchema::symbole(int k) const
+{
+    return fenetre.findChild<QLabel *>(QStringLiteral("ImageLiaison%1").arg(k));
+}
 
 QImage FenetreSchema::affichage() const { return fond->image(); }
 

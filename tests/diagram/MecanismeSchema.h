@@ -37,10 +37,10 @@ struct SchemaTest {
 };
 
 namespace PixelsSchema {
-inline const QPoint ZoneCe1(40, 40);   // lime in the trame, white in the plan
-inline const QPoint ZoneCe2(200, 40);  // yellow in the trame, white in the plan
-inline const QPoint Trait(120, 100);   // black in the plan, over white in the trame
-inline const QPoint Fond(120, 170);    // white in both: the ground
+inline const QPoint ZoneCe1(40, 40);  // lime in the trame, white in the plan
+inline const QPoint ZoneCe2(200, 40); // yellow in the trame, white in the plan
+inline const QPoint Trait(120, 100);  // black in the plan, over white in the trame
+inline const QPoint Fond(120, 170);   // white in both: the ground
 } // namespace PixelsSchema
 
 SchemaTest SchemaDeuxClasses();

@@ -98,9 +98,9 @@ private slots:
         f.boutonCe(2)->click(); // put up: the pen keeps blue
         QVERIFY(!f.boutonCe(2)->isChecked());
         f.tracer(f.spline, {QPoint(30, 40), QPoint(60, 40), QPoint(60, 150), QPoint(60, 400)}, Qt::RightButton);
-        QCOMPARE(f.affichage().pixelColor(45, 40), bleu);   // over class 1's red zone
+        QCOMPARE(f.affichage().pixelColor(45, 40), bleu); // over class 1's red zone
         QCOMPARE(f.affichage().pixelColor(60, 120), bleu);
-        QCOMPARE(f.affichage().pixelColor(60, 199), bleu);  // cut at the edge of the picture
+        QCOMPARE(f.affichage().pixelColor(60, 199), bleu); // cut at the edge of the picture
         QCOMPARE(f.affichage().pixelColor(45, 45), rouge);
     }
 
@@ -233,8 +233,8 @@ private slots:
         f.fenetre.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
         f.trait->setFocus();
-        const QList<QWidget *> ordre{f.spline, f.gomme, f.effacer, f.boutonCe(1), f.boutonCe(2), f.defilement,
-                                     f.symbole(0), f.symbole(1)};
+        const QList<QWidget *> ordre{f.spline,      f.gomme,      f.effacer,    f.boutonCe(1),
+                                     f.boutonCe(2), f.defilement, f.symbole(0), f.symbole(1)};
         for (QWidget *attendu : ordre) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), attendu);

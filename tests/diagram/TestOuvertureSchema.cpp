@@ -19,8 +19,18 @@
 class TestOuvertureSchema : public QObject {
     Q_OBJECT
 
-    enum Panne { DescripteurAbsent, Extension, SansAcces, CorrectionAbsente, NonProjetee, ConditionAbsente,
-                 ClasseInconnue, TrameIllisible, TaillesDifferentes, CouleurInvalide };
+    enum Panne {
+        DescripteurAbsent,
+        Extension,
+        SansAcces,
+        CorrectionAbsente,
+        NonProjetee,
+        ConditionAbsente,
+        ClasseInconnue,
+        TrameIllisible,
+        TaillesDifferentes,
+        CouleurInvalide
+    };
 
     static QString Suite() { return QStringLiteral("\n\nImpossible d'ouvrir le schéma cinématique de ce mécanisme."); }
 
@@ -89,10 +99,10 @@ private slots:
         QTest::addColumn<int>("panne");
         QTest::addColumn<QString>("attendu");
         QTest::addColumn<bool>("vide");
-        QTest::newRow("descripteur absent") << int(DescripteurAbsent) << "Impossible d'ouvrir le fichier \"neuf.sch\"."
-                                            << false;
-        QTest::newRow("extension") << int(Extension)
-                                   << "Vous avez ouvert un fichier qui n'a pas l'extension attendue." << false;
+        QTest::newRow("descripteur absent")
+            << int(DescripteurAbsent) << "Impossible d'ouvrir le fichier \"neuf.sch\"." << false;
+        QTest::newRow("extension") << int(Extension) << "Vous avez ouvert un fichier qui n'a pas l'extension attendue."
+                                   << false;
         QTest::newRow("Exo5 à 0") << int(SansAcces) << "Vous n'avez pas accès à cet exercice de ce mécanisme." << false;
         QTest::newRow("correction.gdl absent")
             << int(CorrectionAbsente) << "Le fichier \"correction.gdl\" est manquant." + Suite() << false;
@@ -102,13 +112,15 @@ private slots:
             << int(ConditionAbsente) << "Le mécanisme de l'exercice n'est pas installé." << true;
         QTest::newRow("classe hors du graphe")
             << int(ClasseInconnue)
-            << "La liaison 2 du fichier \"correction.gdl\" désigne la classe d'équivalence 12, qui n'existe pas." << true;
-        QTest::newRow("trame illisible")
-            << int(TrameIllisible) << "Le fichier \"trame.bmp\" n'est pas une image lisible." + Suite() << true;
+            << "La liaison 2 du fichier \"correction.gdl\" désigne la classe d'équivalence 12, qui n'existe pas."
+            << true;
+        QTest::newRow("trame illisible") << int(TrameIllisible)
+                                         << "Le fichier \"trame.bmp\" n'est pas une image lisible." + Suite() << true;
         QTest::newRow("tailles différentes")
             << int(TaillesDifferentes)
             << "Le fichier \"trame.bmp\" mesure 300 × 200 pixels et le fichier \"plan.bmp\" 300 × 201 pixels : "
-               "ils doivent avoir la même taille." + Suite()
+               "ils doivent avoir la même taille." +
+                   Suite()
             << true;
         QTest::newRow("couleur de trame")
             << int(CouleurInvalide)
@@ -165,8 +177,8 @@ private slots:
         f.fenetre.OuvrirSCH(chemin);
 
         QCOMPARE(dialoguesFactices().textes(), QStringList{attendu});
-        QCOMPARE(f.fenetre.windowTitle(), vide ? QStringLiteral("Schéma Cinématique[*]")
-                                               : QStringLiteral("Schéma Cinématique – ancien[*]"));
+        QCOMPARE(f.fenetre.windowTitle(),
+                 vide ? QStringLiteral("Schéma Cinématique[*]") : QStringLiteral("Schéma Cinématique – ancien[*]"));
         if (vide) {
             for (int n = 1; n <= 9; ++n)
                 QVERIFY(!f.boutonCe(n)->isVisible());
@@ -310,7 +322,8 @@ private slots:
     void depuisLaFenetrePrincipale()
     {
         ArbreMecanismes arbre;
-        EcrireSchema(arbre, "bride_v2", SchemaDeuxClasses(), {.nom = "Bride hydraulique", .exercices = {0, 0, 0, 0, 1}});
+        EcrireSchema(arbre, "bride_v2", SchemaDeuxClasses(),
+                     {.nom = "Bride hydraulique", .exercices = {0, 0, 0, 0, 1}});
         TFormPrincipale principale(24);
         QStringList titres;
         bool classesMontrees = false;

@@ -20,8 +20,8 @@ class TestPixelsSchema : public QObject {
         for (std::size_t i = 0; i < octets.size(); i += 3) {
             // Now and then a pixel differing from the surface in one byte only.
             const std::uint32_t v = hasard() % unsigned(surfaceSur) == 0 ? Surface
-                                    : hasard() % 5 == 0                 ? Surface ^ (0xFFu << (8 * (hasard() % 3)))
-                                                                        : std::uint32_t(hasard());
+                                    : hasard() % 5 == 0                  ? Surface ^ (0xFFu << (8 * (hasard() % 3)))
+                                                                         : std::uint32_t(hasard());
             octets[i] = uchar(v);
             octets[i + 1] = uchar(v >> 8);
             octets[i + 2] = uchar(v >> 16);

@@ -69,8 +69,18 @@ private slots:
     {
         QTest::addColumn<int>("v");
         QTest::addColumn<int>("attendu");
-        for (const auto &[v, attendu] : {std::pair{0, 0}, {7, 0}, {8, 15}, {22, 15}, {23, 30}, {37, 30}, {38, 45},
-                                         {-7, 0}, {-8, -15}, {-10, -15}, {-22, -15}, {-23, -30}})
+        for (const auto &[v, attendu] : {std::pair{0, 0},
+                                         {7, 0},
+                                         {8, 15},
+                                         {22, 15},
+                                         {23, 30},
+                                         {37, 30},
+                                         {38, 45},
+                                         {-7, 0},
+                                         {-8, -15},
+                                         {-10, -15},
+                                         {-22, -15},
+                                         {-23, -30}})
             QTest::addRow("%d", v) << v << attendu;
     }
     void accrochageSymbole()
@@ -241,7 +251,7 @@ private slots:
         QImage traits(50, 20, QImage::Format_RGB888);
         RemplirImage(traits, clBtnFace);
         traits.setPixelColor(3, 3, Qt::blue);
-        traits.setPixelColor(45, 10, Qt::red); // beyond the background
+        traits.setPixelColor(45, 10, Qt::red);   // beyond the background
         traits.setPixelColor(33, 19, Qt::green); // in the last block of a row, past sixteen pixels
         QImage affichage;
         ComposerAffichage(fond, traits, RvbSurface(), affichage);
@@ -290,11 +300,11 @@ private slots:
         QCOMPARE(image.pixelColor(6, 6), avecFond ? QColor(128, 128, 128) : QColor(Qt::white));
         QCOMPARE(image.pixelColor(35, 35), QColor(Qt::white)); // the surface turned white
         QCOMPARE(image.pixelColor(29, 20), QColor(Qt::red));
-        QCOMPARE(image.pixelColor(5, 15), QColor(Qt::black));   // first symbol, first marker
-        QCOMPARE(image.pixelColor(13, 15), QColor(Qt::red));    // second symbol over the first's blue
-        QCOMPARE(image.pixelColor(24, 15), QColor(Qt::black));  // the second's bar
-        QCOMPARE(image.pixelColor(28, 15), QColor(Qt::white));  // its second marker, the surface colour
-        QCOMPARE(image.pixelColor(11, 25), QColor(Qt::white));  // white of the symbols lets the ground through
+        QCOMPARE(image.pixelColor(5, 15), QColor(Qt::black));  // first symbol, first marker
+        QCOMPARE(image.pixelColor(13, 15), QColor(Qt::red));   // second symbol over the first's blue
+        QCOMPARE(image.pixelColor(24, 15), QColor(Qt::black)); // the second's bar
+        QCOMPARE(image.pixelColor(28, 15), QColor(Qt::white)); // its second marker, the surface colour
+        QCOMPARE(image.pixelColor(11, 25), QColor(Qt::white)); // white of the symbols lets the ground through
         QCOMPARE(image.pixelColor(59, 37), QColor(255, 208, 135));
         QCOMPARE(image.pixelColor(50, 30), avecFond ? QColor(Qt::yellow) : QColor(Qt::white));
     }
@@ -380,8 +390,8 @@ private slots:
 
     void glypheVideLivre()
     {
-        const QString livre = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") +
-                              CheminGlypheVide;
+        const QString livre =
+            QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") + CheminGlypheVide;
         const QImage image(livre);
         QVERIFY(!image.isNull());
         QCOMPARE(image.depth(), 32); // a 24-bit file, read by Qt into 32 bits
@@ -405,8 +415,9 @@ private slots:
         QVERIFY(QFile::setPermissions(condition, QFileDevice::WriteOwner));
         const QString gdl = arbre.chemin("meca/schema_cinematique/correction.gdl");
         const int code = ExecuterSansRoot([&gdl] {
-            return LireSchema(gdl).erreur == QStringLiteral("Le fichier \"condition.inf\" ne peut pas être lu.\n\n"
-                                                            "Impossible d'ouvrir le schéma cinématique de ce mécanisme.")
+            return LireSchema(gdl).erreur ==
+                           QStringLiteral("Le fichier \"condition.inf\" ne peut pas être lu.\n\n"
+                                          "Impossible d'ouvrir le schéma cinématique de ce mécanisme.")
                        ? 0
                        : 1;
         });
@@ -458,7 +469,9 @@ private slots:
     {
         QFETCH(int, largeur);
         std::mt19937 hasard{std::uint32_t(largeur)};
-        const auto auHasard = [&hasard] { return QColor(int(hasard() % 256), int(hasard() % 256), int(hasard() % 256)); };
+        const auto auHasard = [&hasard] {
+            return QColor(int(hasard() % 256), int(hasard() % 256), int(hasard() % 256));
+        };
         const int hauteur = 9;
         const QColor surface = Surface();
         const QList<QColor> marques{QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), surface};
@@ -469,7 +482,10 @@ private slots:
         for (int y = 0; y < hauteur; ++y) {
             for (int x = 0; x < largeur; ++x) {
                 const int zone = (x / (y < 4 ? 50 : 6) + y / 3) % 5;
-                trame.setPixelColor(x, y, hasard() % 23 == 0 ? auHasard() : zone < 4 ? marques[zone] : QColor(Qt::white));
+                trame.setPixelColor(x, y,
+                                    hasard() % 23 == 0 ? auHasard()
+                                    : zone < 4         ? marques[zone]
+                                                       : QColor(Qt::white));
                 if (hasard() % 9 == 0)
                     plan.setPixelColor(x, y, hasard() % 3 == 0 ? auHasard() : QColor(Qt::black));
             }

@@ -62,9 +62,10 @@ private slots:
         f.tracer(f.spline, {QPoint(30, 150), QPoint(80, 150)});
         QVERIFY(f.fenetre.isWindowModified());
         const QString image = documents.filePath("schema.bmp");
-        dialoguesFactices().reponsesEnregistrement = {reponse == NePasEnregistrer ? ReponseEnregistrement::NePasEnregistrer
-                                                      : reponse == Annuler        ? ReponseEnregistrement::Annuler
-                                                                                  : ReponseEnregistrement::Enregistrer};
+        dialoguesFactices().reponsesEnregistrement = {reponse == NePasEnregistrer
+                                                          ? ReponseEnregistrement::NePasEnregistrer
+                                                      : reponse == Annuler ? ReponseEnregistrement::Annuler
+                                                                           : ReponseEnregistrement::Enregistrer};
         if (reponse == Enregistrer)
             dialoguesFactices().fichiersAEnregistrer = {image};
         dialoguesFactices().reponsesQuestion = {true};
@@ -85,8 +86,8 @@ private slots:
             QCOMPARE(f.fenetre.isVisible(), !suite);
         } else {
             QCOMPARE(f.boutonCe(3)->isVisible(), suite); // the other diagram, opened clean
-            QCOMPARE(f.fenetre.windowTitle(),
-                     suite ? QStringLiteral("Schéma Cinématique – neuf[*]") : QStringLiteral("Schéma Cinématique – meca[*]"));
+            QCOMPARE(f.fenetre.windowTitle(), suite ? QStringLiteral("Schéma Cinématique – neuf[*]")
+                                                    : QStringLiteral("Schéma Cinématique – meca[*]"));
         }
         if (suite)
             return;

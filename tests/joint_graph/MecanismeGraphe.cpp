@@ -101,10 +101,7 @@ QPushButton *FenetreGraphe::bouton(const char *nom) const
     return fenetre.findChild<QPushButton *>(QString::fromLatin1(nom));
 }
 
-QAction *FenetreGraphe::action(const char *nom) const
-{
-    return fenetre.findChild<QAction *>(QString::fromLatin1(nom));
-}
+QAction *FenetreGraphe::action(const char *nom) const { return fenetre.findChild<QAction *>(QString::fromLatin1(nom)); }
 
 QString FenetreGraphe::statut() const { return fenetre.findChild<QLabel *>(QStringLiteral("LabelStatut"))->text(); }
 

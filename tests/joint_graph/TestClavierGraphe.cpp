@@ -26,12 +26,10 @@ class TestClavierGraphe : public QObject {
     static QString etat(const TFormGrapheDesLiaisons &fenetre)
     {
         switch (fenetre.EtatEdition()) {
-        case TFormGrapheDesLiaisons::Etat::Normal:
-            return QStringLiteral("normal");
+        case TFormGrapheDesLiaisons::Etat::Normal: return QStringLiteral("normal");
         case TFormGrapheDesLiaisons::Etat::EditionLiaison:
             return QStringLiteral("édition %1").arg(fenetre.LiaisonEditee());
-        default:
-            return QStringLiteral("choix");
+        default: return QStringLiteral("choix");
         }
     }
 
@@ -56,32 +54,31 @@ private slots:
 
         const QPoint origine(8, 8);
         const QString deux = QStringLiteral("2-1:3/1 4-3:3/1");
-        QTest::newRow("Tab, les classes") << "ImageCe1" << QStringList{"Tab*3"} << "ImageCe4" << origine << deux
-                                          << "normal";
-        QTest::newRow("Tab, puis les liaisons") << "ImageCe1" << QStringList{"Tab*5"} << "ImageLiaison2" << origine
-                                                << deux << "normal";
-        QTest::newRow("Tab, puis les boutons") << "ImageCe1" << QStringList{"Tab*6"} << "BoutonCreer" << origine
-                                               << deux << "normal";
+        QTest::newRow("Tab, les classes")
+            << "ImageCe1" << QStringList{"Tab*3"} << "ImageCe4" << origine << deux << "normal";
+        QTest::newRow("Tab, puis les liaisons")
+            << "ImageCe1" << QStringList{"Tab*5"} << "ImageLiaison2" << origine << deux << "normal";
+        QTest::newRow("Tab, puis les boutons")
+            << "ImageCe1" << QStringList{"Tab*6"} << "BoutonCreer" << origine << deux << "normal";
         QTest::newRow("Maj+Tab") << "BoutonCreer" << QStringList{"Shift+Tab"} << "ImageLiaison2" << origine << deux
                                  << "normal";
-        QTest::newRow("droite") << "ImageCe1" << QStringList{"Right"} << "ImageCe1" << QPoint(9, 8) << deux
-                                << "normal";
+        QTest::newRow("droite") << "ImageCe1" << QStringList{"Right"} << "ImageCe1" << QPoint(9, 8) << deux << "normal";
         QTest::newRow("gauche, haut") << "ImageCe1" << QStringList{"Left", "Up"} << "ImageCe1" << QPoint(7, 7) << deux
                                       << "normal";
         QTest::newRow("Maj+bas") << "ImageCe1" << QStringList{"Shift+Down"} << "ImageCe1" << QPoint(8, 18) << deux
                                  << "normal";
-        QTest::newRow("un pas d'annulation par touche")
-            << "ImageCe1" << QStringList{"Right", "Shift+Down", "Ctrl+Z"} << "ImageCe1" << QPoint(9, 8) << deux
-            << "normal";
+        QTest::newRow("un pas d'annulation par touche") << "ImageCe1" << QStringList{"Right", "Shift+Down", "Ctrl+Z"}
+                                                        << "ImageCe1" << QPoint(9, 8) << deux << "normal";
         QTest::newRow("rétablir") << "ImageCe1" << QStringList{"Right", "Ctrl+Z", "Ctrl+Y"} << "ImageCe1"
                                   << QPoint(9, 8) << deux << "normal";
-        QTest::newRow("Entrée édite") << "ImageLiaison2" << QStringList{"Return"} << "ImageLiaison2" << origine
-                                      << deux << "édition 2";
-        QTest::newRow("Entrée puis le panneau")
-            << "ImageLiaison2" << QStringList{"Return", "Tab*2", "Space"} << "ImageLiaison3d_2" << origine
-            << "2-1:3/1 4-3:2/0" << "édition 2";
+        QTest::newRow("Entrée édite") << "ImageLiaison2" << QStringList{"Return"} << "ImageLiaison2" << origine << deux
+                                      << "édition 2";
+        QTest::newRow("Entrée puis le panneau") << "ImageLiaison2" << QStringList{"Return", "Tab*2", "Space"}
+                                                << "ImageLiaison3d_2" << origine << "2-1:3/1 4-3:2/0"
+                                                << "édition 2";
         QTest::newRow("Suppr détruit") << "ImageLiaison1" << QStringList{"Delete"} << "ImageLiaison1" << origine
-                                       << "4-3:3/1" << "normal";
+                                       << "4-3:3/1"
+                                       << "normal";
         QTest::newRow("Suppr annulé") << "ImageLiaison1" << QStringList{"Delete", "Ctrl+Z"} << "ImageLiaison1"
                                       << origine << deux << "normal";
         QTest::newRow("Suppr pendant une édition") << "ImageLiaison1" << QStringList{"Return", "Tab", "Delete"}
@@ -91,9 +88,10 @@ private slots:
             << "normal";
         // "Créer liaison", classes 1 and 3, the first standard joint, the first view, "Fermer".
         QTest::newRow("une liaison créée")
-            << "BoutonCreer" << QStringList{"Space", "Space", "Tab*2", "Space", "Tab*4", "Space", "Tab*13", "Space",
-                                            "Tab*4", "Space"}
-            << "BoutonCreer" << origine << deux + " 3-1:1/1" << "normal";
+            << "BoutonCreer"
+            << QStringList{"Space", "Space", "Tab*2", "Space", "Tab*4", "Space", "Tab*13", "Space", "Tab*4", "Space"}
+            << "BoutonCreer" << origine << deux + " 3-1:1/1"
+            << "normal";
     }
     void touches()
     {

@@ -59,28 +59,42 @@ private slots:
 
         using B = VerdictGraphe::Bati;
         QTest::newRow("juste dans un autre ordre")
-            << 4 << QList<Joint>{{4, 3, 3}, {2, 1, 1}, {3, 4, 3}, {3, 2, 2}} << 1 << 4 << 0 << "" << "" << ""
-            << int(B::Juste) << "";
-        QTest::newRow("liaison jamais essayee") << 4 << QList<Joint>{{1, 2, 1}, {3, 4, 3}, {4, 3, 3}} << 1 << 3 << 1
-                                                << "" << "" << "" << int(B::Juste) << "2 et 3";
-        QTest::newRow("une des deux en parallele") << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {4, 3, 3}} << 1 << 3
-                                                   << 0 << "3-4x1" << "" << "" << int(B::Juste) << "";
-        QTest::newRow("entre deux classes non liees") << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3},
-                                                                          {3, 1, 2}}
-                                                      << 1 << 4 << 0 << "" << "1-3x1" << "" << int(B::Juste) << "";
-        QTest::newRow("en parallele de trop") << 4 << QList<Joint>{{1, 2, 1}, {2, 1, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}}
-                                              << 1 << 4 << 0 << "" << "1-2x1" << "" << int(B::Juste) << "";
+            << 4 << QList<Joint>{{4, 3, 3}, {2, 1, 1}, {3, 4, 3}, {3, 2, 2}} << 1 << 4 << 0 << ""
+            << ""
+            << "" << int(B::Juste) << "";
+        QTest::newRow("liaison jamais essayee")
+            << 4 << QList<Joint>{{1, 2, 1}, {3, 4, 3}, {4, 3, 3}} << 1 << 3 << 1 << ""
+            << ""
+            << "" << int(B::Juste) << "2 et 3";
+        QTest::newRow("une des deux en parallele")
+            << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {4, 3, 3}} << 1 << 3 << 0 << "3-4x1"
+            << ""
+            << "" << int(B::Juste) << "";
+        QTest::newRow("entre deux classes non liees")
+            << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}, {3, 1, 2}} << 1 << 4 << 0 << ""
+            << "1-3x1"
+            << "" << int(B::Juste) << "";
+        QTest::newRow("en parallele de trop")
+            << 4 << QList<Joint>{{1, 2, 1}, {2, 1, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}} << 1 << 4 << 0 << ""
+            << "1-2x1"
+            << "" << int(B::Juste) << "";
         QTest::newRow("mauvais type") << 4 << QList<Joint>{{1, 2, 5}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}} << 1 << 3 << 0
-                                      << "" << "" << "1-2x1" << int(B::Juste) << "";
+                                      << ""
+                                      << ""
+                                      << "1-2x1" << int(B::Juste) << "";
         QTest::newRow("un type faux des deux en parallele")
-            << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {3, 4, 7}, {3, 4, 3}} << 1 << 3 << 0 << "" << "" << "3-4x1"
-            << int(B::Juste) << "";
-        QTest::newRow("bati faux") << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}} << 2 << 4 << 0
-                                   << "" << "" << "" << int(B::Faux) << "";
-        QTest::newRow("sans bati") << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}} << 0 << 4 << 0
-                                   << "" << "" << "" << int(B::Absent) << "";
-        QTest::newRow("graphe vide") << 4 << QList<Joint>{} << 1 << 0 << 4 << "" << "" << "" << int(B::Juste)
-                                     << "classes d'équivalence 1";
+            << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {3, 4, 7}, {3, 4, 3}} << 1 << 3 << 0 << ""
+            << ""
+            << "3-4x1" << int(B::Juste) << "";
+        QTest::newRow("bati faux") << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}} << 2 << 4 << 0 << ""
+                                   << ""
+                                   << "" << int(B::Faux) << "";
+        QTest::newRow("sans bati") << 4 << QList<Joint>{{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}} << 0 << 4 << 0 << ""
+                                   << ""
+                                   << "" << int(B::Absent) << "";
+        QTest::newRow("graphe vide") << 4 << QList<Joint>{} << 1 << 0 << 4 << ""
+                                     << ""
+                                     << "" << int(B::Juste) << "classes d'équivalence 1";
     }
     void verdicts()
     {

@@ -281,8 +281,8 @@ private slots:
     {
         // A graph of 20 joints read from a file, all whole.
         QString texte = "[MECANISME]\r\nMecanisme=meca\r\nNbrCe=9\r\nNbrLiaison=20\r\n";
-        const QStringList couleurs{"clRed", "clLime", "clBlue", "clYellow", "clAqua", "clFuchsia", "clGray", "clMaroon",
-                                   "clNavy"};
+        const QStringList couleurs{"clRed",     "clLime", "clBlue",   "clYellow", "clAqua",
+                                   "clFuchsia", "clGray", "clMaroon", "clNavy"};
         for (int n = 1; n <= 9; ++n) {
             texte += QStringLiteral("[Ce%1]\r\nCouleur=%2\r\nLeft=%3\r\nTop=%4\r\n")
                          .arg(n)

@@ -130,16 +130,21 @@ private slots:
         QTest::addColumn<QString>("dossierExercice");
         QTest::addColumn<QString>("fichier");
         QTest::addColumn<QString>("nom");
-        QTest::newRow("mécanisme") << "/opt/velkora/meca/graphe_des_liaisons/" << "meca/graphe_des_liaisons/g.gdl"
+        QTest::newRow("mécanisme") << "/opt/velkora/meca/graphe_des_liaisons/"
+                                   << "meca/graphe_des_liaisons/g.gdl"
                                    << "meca";
         QTest::newRow("sans mécanisme") << "/opt/velkora/sansmecanisme/graphe_des_liaisons/"
                                         << "sansmecanisme/graphe_des_liaisons/sauvegarde automatique.gdl"
                                         << "sansmecanisme";
-        QTest::newRow("copié ailleurs") << "/opt/velkora/meca/graphe_des_liaisons/" << "ailleurs/profond/copie.gdl"
+        QTest::newRow("copié ailleurs") << "/opt/velkora/meca/graphe_des_liaisons/"
+                                        << "ailleurs/profond/copie.gdl"
                                         << "meca";
-        QTest::newRow("séparateurs Windows doublés") << "D:\\Appli\\\\meca\\\\graphe_des_liaisons\\" << "g.gdl"
+        QTest::newRow("séparateurs Windows doublés") << "D:\\Appli\\\\meca\\\\graphe_des_liaisons\\"
+                                                     << "g.gdl"
                                                      << "meca";
-        QTest::newRow("séparateurs mêlés") << "/opt//velkora\\treuil//graphe_des_liaisons//" << "g.gdl" << "treuil";
+        QTest::newRow("séparateurs mêlés") << "/opt//velkora\\treuil//graphe_des_liaisons//"
+                                           << "g.gdl"
+                                           << "treuil";
     }
     void nomDuMecanisme()
     {
@@ -166,15 +171,15 @@ private slots:
     void fichierEcritALaMain()
     {
         ArbreMecanismes arbre;
-        const QString chemin = arbre.ecrireTexte(
-            QStringLiteral("main.GDL"),
-            QStringLiteral("[ mecanisme ]\n MECANISME = \"meca\" \nnbrce = 0x2\nNbrLiaison='1'\n"
-                           "[ce1]\ncouleur = 'clred'\nBATI = 5\nleft=$10\n Top = -4 \n"
-                           "information = \"  Arbre moteur  \"\n"
-                           "[CE2]\nCouleur=$00FF8000\nInformation=Bâti du treuil\n"
-                           "[Ce3]\nCouleur=rouge\n"
-                           "[liaison1]\nce1=2\nCE2=1\nliaison3d=4\nLiaison2D = 1\ninclineaison=-45\n"
-                           "[Liaison2]\nLiaison3D=99\n"));
+        const QString chemin =
+            arbre.ecrireTexte(QStringLiteral("main.GDL"),
+                              QStringLiteral("[ mecanisme ]\n MECANISME = \"meca\" \nnbrce = 0x2\nNbrLiaison='1'\n"
+                                             "[ce1]\ncouleur = 'clred'\nBATI = 5\nleft=$10\n Top = -4 \n"
+                                             "information = \"  Arbre moteur  \"\n"
+                                             "[CE2]\nCouleur=$00FF8000\nInformation=Bâti du treuil\n"
+                                             "[Ce3]\nCouleur=rouge\n"
+                                             "[liaison1]\nce1=2\nCE2=1\nliaison3d=4\nLiaison2D = 1\ninclineaison=-45\n"
+                                             "[Liaison2]\nLiaison3D=99\n"));
         const LectureGdl lecture = LireGdl(chemin);
         QVERIFY2(lecture.reussie(), qPrintable(lecture.erreur));
         const GrapheLiaisons &g = lecture.graphe;
@@ -205,7 +210,10 @@ private slots:
         const QByteArray octets = lireOctets(chemin);
         QCOMPARE(octets.startsWith("\xFF\xFE"), utf16);
         if (!utf16)
-            QVERIFY(octets.contains("Information=Arbre \xE0 cames \x97 pi\xE8" "ce n\xB0" "3, \x9C" "il\r\n"));
+            QVERIFY(octets.contains("Information=Arbre \xE0 cames \x97 pi\xE8"
+                                    "ce n\xB0"
+                                    "3, \x9C"
+                                    "il\r\n"));
         const LectureGdl lecture = LireGdl(chemin);
         QVERIFY2(lecture.reussie(), qPrintable(lecture.erreur));
         QCOMPARE(lecture.graphe.Ce(1).Information, information);
@@ -218,8 +226,8 @@ private slots:
         QTest::addColumn<QByteArray>("octets");
         const QByteArray suite = "NbrCe=1\r\n[Ce1]\r\nCouleur=clRed\r\nInformation=Arbre\r\n";
         QTest::newRow("retour chariot dans le nom") << "[MECANISME]\r\nMecanisme=a\ro\r\n" + suite;
-        QTest::newRow("retour chariot dans l'information")
-            << QByteArray("[MECANISME]\r\nMecanisme=meca\r\nNbrCe=1\r\n[Ce1]\r\nCouleur=clRed\r\nInformation=ligne\rsuite\r\n");
+        QTest::newRow("retour chariot dans l'information") << QByteArray(
+            "[MECANISME]\r\nMecanisme=meca\r\nNbrCe=1\r\n[Ce1]\r\nCouleur=clRed\r\nInformation=ligne\rsuite\r\n");
         QTest::newRow("nom entre doubles guillemets") << "[MECANISME]\r\nMecanisme=\"\"meca\"\"\r\n" + suite;
         QTest::newRow("nom entouré de blancs") << "[MECANISME]\r\nMecanisme=\" meca \"\r\n" + suite;
         QTest::newRow("nom entre apostrophes") << "[MECANISME]\r\nMecanisme=\"'meca'\"\r\n" + suite;
@@ -232,7 +240,8 @@ private slots:
                                 Encodage::Utf16LE)
                        .mid(2);
         QTest::newRow("marque UTF-8 doublée")
-            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[MECANISME]\r\nMecanisme=meca\r\n[MECANISME]\r\nMecanisme=autre\r\n") +
+            << QByteArray(
+                   "\xEF\xBB\xBF\xEF\xBB\xBF[MECANISME]\r\nMecanisme=meca\r\n[MECANISME]\r\nMecanisme=autre\r\n") +
                    suite;
     }
     void relectureDeCeQuiAEteEnregistre()
@@ -362,7 +371,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("mot") << "[Ce2]\r\nCouleur=rouge\r\nBati=1\r\n"
                              << "''rouge'' n'est pas une valeur entière valide.";
-        QTest::newRow("absente") << "[Ce2]\r\nBati=1\r\n" << "'''' n'est pas une valeur entière valide.";
+        QTest::newRow("absente") << "[Ce2]\r\nBati=1\r\n"
+                                 << "'''' n'est pas une valeur entière valide.";
     }
     void couleurInvalide()
     {

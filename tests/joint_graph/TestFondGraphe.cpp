@@ -48,15 +48,24 @@ private slots:
         QTest::addColumn<QPoint>("avantEntree");
         QTest::addColumn<QPoint>("sortie");
         QTest::addColumn<QPoint>("entree");
-        QTest::newRow("vers la droite, en descendant") << QPoint(20, 20) << QPoint(180, 60) << QPoint(20, 30) << QPoint(183, 110);
-        QTest::newRow("vers la gauche, en montant") << QPoint(150, 160) << QPoint(10, 40) << QPoint(180, 110) << QPoint(17, 30);
-        QTest::newRow("vers le bas, penché") << QPoint(60, 10) << QPoint(100, 190) << QPoint(30, 20) << QPoint(111, 181);
-        QTest::newRow("vers le haut, penché") << QPoint(40, 180) << QPoint(20, 20) << QPoint(110, 180) << QPoint(29, 19);
-        QTest::newRow("demi-pixels, vers la droite") << QPoint(10, 100) << QPoint(190, 100) << QPoint(10, 10) << QPoint(190, 12);
-        QTest::newRow("demi-pixels, vers la gauche") << QPoint(10, 190) << QPoint(190, 150) << QPoint(190, 12) << QPoint(10, 10);
-        QTest::newRow("demi-pixels, vers le bas") << QPoint(30, 30) << QPoint(160, 170) << QPoint(100, 10) << QPoint(102, 190);
-        QTest::newRow("montant vers la droite") << QPoint(20, 100) << QPoint(180, 100) << QPoint(20, 150) << QPoint(181, 71);
-        QTest::newRow("droit, bougé de trois pixels") << QPoint(20, 100) << QPoint(180, 100) << QPoint(23, 100) << QPoint(180, 100);
+        QTest::newRow("vers la droite, en descendant")
+            << QPoint(20, 20) << QPoint(180, 60) << QPoint(20, 30) << QPoint(183, 110);
+        QTest::newRow("vers la gauche, en montant")
+            << QPoint(150, 160) << QPoint(10, 40) << QPoint(180, 110) << QPoint(17, 30);
+        QTest::newRow("vers le bas, penché")
+            << QPoint(60, 10) << QPoint(100, 190) << QPoint(30, 20) << QPoint(111, 181);
+        QTest::newRow("vers le haut, penché")
+            << QPoint(40, 180) << QPoint(20, 20) << QPoint(110, 180) << QPoint(29, 19);
+        QTest::newRow("demi-pixels, vers la droite")
+            << QPoint(10, 100) << QPoint(190, 100) << QPoint(10, 10) << QPoint(190, 12);
+        QTest::newRow("demi-pixels, vers la gauche")
+            << QPoint(10, 190) << QPoint(190, 150) << QPoint(190, 12) << QPoint(10, 10);
+        QTest::newRow("demi-pixels, vers le bas")
+            << QPoint(30, 30) << QPoint(160, 170) << QPoint(100, 10) << QPoint(102, 190);
+        QTest::newRow("montant vers la droite")
+            << QPoint(20, 100) << QPoint(180, 100) << QPoint(20, 150) << QPoint(181, 71);
+        QTest::newRow("droit, bougé de trois pixels")
+            << QPoint(20, 100) << QPoint(180, 100) << QPoint(23, 100) << QPoint(180, 100);
     }
 
     void lienDeplace()
@@ -78,9 +87,8 @@ private slots:
         for (const auto &[pixel, resteAuMilieu] : premiereMoitie(geometrie(sortie, entree))) {
             attendus.insert(pixel);
             if (resteAuMilieu > 2)
-                QVERIFY2(image.pixelColor(pixel) == QColor(Qt::red), qPrintable(QStringLiteral("(%1, %2)")
-                                                                                   .arg(pixel.x())
-                                                                                   .arg(pixel.y())));
+                QVERIFY2(image.pixelColor(pixel) == QColor(Qt::red),
+                         qPrintable(QStringLiteral("(%1, %2)").arg(pixel.x()).arg(pixel.y())));
         }
         // Nothing red elsewhere: neither beside the line nor where the link ran before.
         for (int y = 0; y < image.height(); ++y) {
@@ -112,7 +120,7 @@ private slots:
         const auto pixel = [&fond](int x, int y) { return fond.grab().toImage().pixelColor(x, y); };
         QCOMPARE(pixel(20, 20), QColor(Qt::yellow)); // the node over the link
         QCOMPARE(pixel(5, 20), QColor(Qt::red));
-        QCOMPARE(pixel(45, 35), QColor(Qt::blue));   // the later one over the earlier
+        QCOMPARE(pixel(45, 35), QColor(Qt::blue)); // the later one over the earlier
         QCOMPARE(pixel(45, 25), QColor(Qt::yellow));
 
         // Moved three pixels at a time, as in a drag: no trail, and the link shows again.

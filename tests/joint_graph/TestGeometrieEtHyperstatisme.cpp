@@ -50,13 +50,13 @@ private slots:
         // Right side to left side, half-way between.
         QTest::newRow("à droite") << QRect(0, 0, 40, 40) << QRect(100, 0, 40, 40) << QPoint(40, 20) << QPoint(100, 20)
                                   << QPoint(70, 20) << 0.0;
-        QTest::newRow("en dessous") << QRect(0, 0, 40, 40) << QRect(0, 100, 40, 40) << QPoint(20, 40)
-                                    << QPoint(20, 100) << QPoint(20, 70) << pi / 2;
+        QTest::newRow("en dessous") << QRect(0, 0, 40, 40) << QRect(0, 100, 40, 40) << QPoint(20, 40) << QPoint(20, 100)
+                                    << QPoint(20, 70) << pi / 2;
         // Straight left: the direction is -pi, and the rounding of tan(-pi) moves nothing.
         QTest::newRow("à gauche") << QRect(100, 0, 40, 40) << QRect(0, 0, 40, 40) << QPoint(100, 20) << QPoint(40, 20)
                                   << QPoint(70, 20) << -pi;
-        QTest::newRow("au-dessus") << QRect(0, 100, 40, 40) << QRect(0, 0, 40, 40) << QPoint(20, 100)
-                                   << QPoint(20, 40) << QPoint(20, 70) << -pi / 2;
+        QTest::newRow("au-dessus") << QRect(0, 100, 40, 40) << QRect(0, 0, 40, 40) << QPoint(20, 100) << QPoint(20, 40)
+                                   << QPoint(20, 70) << -pi / 2;
         QTest::newRow("pente douce") << QRect(0, 0, 40, 40) << QRect(100, 50, 40, 40) << QPoint(40, 30)
                                      << QPoint(100, 60) << QPoint(70, 45) << std::atan2(50.0, 100.0);
         QTest::newRow("pente raide") << QRect(0, 0, 40, 40) << QRect(50, 200, 40, 40) << QPoint(25, 40)
@@ -123,7 +123,8 @@ private slots:
         QTest::addColumn<QList<QSize>>("tailles");
         QTest::addColumn<QSize>("symbole");
         QTest::newRow("noeuds égaux") << QList<QSize>{{100, 60}, {100, 60}, {100, 60}} << QSize(75, 75);
-        QTest::newRow("hauteurs différentes") << QList<QSize>{{100, 60}, {40, 200}, {150, 20}, {60, 60}} << QSize(75, 75);
+        QTest::newRow("hauteurs différentes")
+            << QList<QSize>{{100, 60}, {40, 200}, {150, 20}, {60, 60}} << QSize(75, 75);
         QTest::newRow("symbole large et bas") << QList<QSize>{{30, 30}, {80, 120}, {30, 30}} << QSize(90, 40);
         QTest::newRow("un seul noeud") << QList<QSize>{{100, 60}} << QSize(75, 75);
     }
@@ -209,14 +210,18 @@ private slots:
         QTest::addColumn<int>("me");
         QTest::addColumn<int>("mi");
         QTest::addColumn<QString>("fin");
-        QTest::newRow("me 1, mi 0") << 1 << 0 << "me = 1\nmi = 0\nis = 15\nn = 2\n\nh = 4\n\n"
-                                                "Le système est hyperstatique d'ordre 4.";
-        QTest::newRow("me 1, mi 2") << 1 << 2 << "me = 1\nmi = 2\nis = 15\nn = 2\n\nh = 6\n\n"
-                                                "Le système est hyperstatique d'ordre 6.";
-        QTest::newRow("me 0, mi -3") << 0 << -3 << "me = 0\nmi = -3\nis = 15\nn = 2\n\nh = 0\n\n"
-                                                  "Le système est isostatique.";
-        QTest::newRow("me -2, mi -2") << -2 << -2 << "me = -2\nmi = -2\nis = 15\nn = 2\n\nh = -1\n\n"
-                                                    "Le système est hypostatique. Oups...";
+        QTest::newRow("me 1, mi 0") << 1 << 0
+                                    << "me = 1\nmi = 0\nis = 15\nn = 2\n\nh = 4\n\n"
+                                       "Le système est hyperstatique d'ordre 4.";
+        QTest::newRow("me 1, mi 2") << 1 << 2
+                                    << "me = 1\nmi = 2\nis = 15\nn = 2\n\nh = 6\n\n"
+                                       "Le système est hyperstatique d'ordre 6.";
+        QTest::newRow("me 0, mi -3") << 0 << -3
+                                     << "me = 0\nmi = -3\nis = 15\nn = 2\n\nh = 0\n\n"
+                                        "Le système est isostatique.";
+        QTest::newRow("me -2, mi -2") << -2 << -2
+                                      << "me = -2\nmi = -2\nis = 15\nn = 2\n\nh = -1\n\n"
+                                         "Le système est hypostatique. Oups...";
     }
     void hyperstatismeSpatial()
     {
@@ -243,8 +248,8 @@ private slots:
         QVERIFY(message.endsWith(QStringLiteral("\n\nh = 1\n\nLe système est hyperstatique d'ordre 1.")));
         QVERIFY(MessageHyperstatisme(donnees, 0, 0).endsWith(QStringLiteral("h = 0\n\nLe système est isostatique.")));
         QVERIFY(MessageHyperstatisme(donnees, -2, 0).contains(QStringLiteral("me = -2\n")));
-        QVERIFY(MessageHyperstatisme(donnees, -1, 0).endsWith(
-            QStringLiteral("h = -1\n\nLe système est hypostatique. Oups...")));
+        QVERIFY(MessageHyperstatisme(donnees, -1, 0)
+                    .endsWith(QStringLiteral("h = -1\n\nLe système est hypostatique. Oups...")));
     }
 
     void hyperstatismeRefuse()

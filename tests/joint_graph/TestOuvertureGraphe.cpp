@@ -7,10 +7,10 @@
 #include "support/SansRoot.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
-#include <QDir>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -85,21 +85,32 @@ private slots:
         QTest::addColumn<QString>("panne");
         QTest::addColumn<QString>("attendu");
         const QString suite = QStringLiteral("\n\nImpossible d'ouvrir le graphe des liaisons de ce mécanisme.");
-        QTest::newRow("absent") << "absent" << "Impossible d'ouvrir le fichier \"neuf.sch\".";
-        QTest::newRow("extension") << "extension" << "Vous avez ouvert un fichier qui n'a pas l'extension attendue.";
-        QTest::newRow("Exo4 à 0") << "exo4" << "Vous n'avez pas accès à cet exercice de ce mécanisme.";
-        QTest::newRow("condition") << "condition" << "Le fichier \"condition.inf\" est manquant." + suite;
-        QTest::newRow("condition dossier") << "dossier" << "Le fichier \"condition.inf\" ne peut pas être lu." + suite;
-        QTest::newRow("3.bmp") << "3.bmp" << "Le fichier \"3.bmp\" est manquant." + suite;
-        QTest::newRow("illisible") << "illisible" << "Le fichier \"2.bmp\" n'est pas une image lisible." + suite;
-        QTest::newRow("tronquée") << "tronquée" << "Le fichier \"2.bmp\" n'est pas une image lisible." + suite;
-        QTest::newRow("illisible puis manquante") << "illisible 3.bmp" << "Le fichier \"3.bmp\" est manquant." + suite;
+        QTest::newRow("absent") << "absent"
+                                << "Impossible d'ouvrir le fichier \"neuf.sch\".";
+        QTest::newRow("extension") << "extension"
+                                   << "Vous avez ouvert un fichier qui n'a pas l'extension attendue.";
+        QTest::newRow("Exo4 à 0") << "exo4"
+                                  << "Vous n'avez pas accès à cet exercice de ce mécanisme.";
+        QTest::newRow("condition") << "condition"
+                                   << "Le fichier \"condition.inf\" est manquant." + suite;
+        QTest::newRow("condition dossier") << "dossier"
+                                           << "Le fichier \"condition.inf\" ne peut pas être lu." + suite;
+        QTest::newRow("3.bmp") << "3.bmp"
+                               << "Le fichier \"3.bmp\" est manquant." + suite;
+        QTest::newRow("illisible") << "illisible"
+                                   << "Le fichier \"2.bmp\" n'est pas une image lisible." + suite;
+        QTest::newRow("tronquée") << "tronquée"
+                                  << "Le fichier \"2.bmp\" n'est pas une image lisible." + suite;
+        QTest::newRow("illisible puis manquante") << "illisible 3.bmp"
+                                                  << "Le fichier \"3.bmp\" est manquant." + suite;
         QTest::newRow("Combien 10") << "Combien=10"
                                     << "Le fichier \"condition.inf\" annonce 10 classes d'équivalence ; il en faut "
-                                       "entre 2 et 9." + suite;
+                                       "entre 2 et 9." +
+                                           suite;
         QTest::newRow("Combien trois") << "Combien=trois"
                                        << "Le fichier \"condition.inf\" annonce trois classes d'équivalence ; il en "
-                                          "faut entre 2 et 9." + suite;
+                                          "faut entre 2 et 9." +
+                                              suite;
     }
     void refus()
     {
@@ -314,7 +325,8 @@ private slots:
         const QString limite = QStringLiteral("On ne peut pas avoir qu'entre 2 et 9 classes d'équivalence.");
         QCOMPARE(dialoguesFactices().textes(), (QStringList{limite, limite}));
         QCOMPARE(dialoguesFactices().boites.front().titre, QStringLiteral("Boîte de saisie"));
-        QCOMPARE(dialoguesFactices().boites.front().texte, QStringLiteral("Combien de classes d'équivalence y a t'il ?"));
+        QCOMPARE(dialoguesFactices().boites.front().texte,
+                 QStringLiteral("Combien de classes d'équivalence y a t'il ?"));
         QCOMPARE(f.fenetre.Graphe().NbrCe(), 0);
 
         dialoguesFactices().reponsesSaisie.push_back(QStringLiteral("4"));
@@ -390,8 +402,8 @@ private slots:
         const QString descripteur = EcrireMecanismeGraphe(arbre, "meca", 2);
         const QString dossier = arbre.chemin("meca/graphe_des_liaisons");
         OuvrirAuxAutres(arbre.dossier());
-        QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                                   QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
+        QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther |
+                                                   QFile::ReadGroup | QFile::ExeGroup));
         const int code = ExecuterSansRoot([&] {
             std::vector<Transmission> appels;
             FenetreGraphe f(Enregistreur(appels));

@@ -78,10 +78,7 @@ QImage ChargerSymbole(const Cellule &cellule)
         .convertToFormat(QImage::Format_RGB888);
 }
 
-QString Nom(const Cellule &cellule)
-{
-    return NomFichierSymbole(cellule.rangee, cellule.colonne);
-}
+QString Nom(const Cellule &cellule) { return NomFichierSymbole(cellule.rangee, cellule.colonne); }
 
 bool Contient(const QImage &image, QRgb couleur)
 {
@@ -100,8 +97,8 @@ bool DansUnCarre(const QImage &image, int x, int y)
         for (int haut = y - 1; haut <= y; ++haut) {
             if (gauche < 0 || haut < 0 || gauche + 1 >= image.width() || haut + 1 >= image.height())
                 continue;
-            if (image.pixel(gauche, haut) == couleur && image.pixel(gauche + 1, haut) == couleur
-                && image.pixel(gauche, haut + 1) == couleur && image.pixel(gauche + 1, haut + 1) == couleur)
+            if (image.pixel(gauche, haut) == couleur && image.pixel(gauche + 1, haut) == couleur &&
+                image.pixel(gauche, haut + 1) == couleur && image.pixel(gauche + 1, haut + 1) == couleur)
                 return true;
         }
     return false;
@@ -154,16 +151,19 @@ private slots:
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {
                     const QRgb couleur = image.pixel(x, y);
-                    const bool permise = couleur == Blanc
-                        || (gabarit ? couleur == GrisNeutre : couleur == MarqueSolide1 || couleur == MarqueSolide2);
+                    const bool permise =
+                        couleur == Blanc ||
+                        (gabarit ? couleur == GrisNeutre : couleur == MarqueSolide1 || couleur == MarqueSolide2);
                     QVERIFY2(permise, qPrintable(QStringLiteral("%1 : couleur #%2 en (%3, %4)")
                                                      .arg(Nom(cellule))
                                                      .arg(couleur & 0xFFFFFF, 6, 16, QChar('0'))
                                                      .arg(x)
                                                      .arg(y)));
                     if (!gabarit && couleur != Blanc)
-                        QVERIFY2(DansUnCarre(image, x, y),
-                                 qPrintable(QStringLiteral("%1 : trait trop fin en (%2, %3)").arg(Nom(cellule)).arg(x).arg(y)));
+                        QVERIFY2(
+                            DansUnCarre(image, x, y),
+                            qPrintable(
+                                QStringLiteral("%1 : trait trop fin en (%2, %3)").arg(Nom(cellule)).arg(x).arg(y)));
                 }
             }
         }
@@ -180,8 +180,9 @@ private slots:
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)
                     if (image.pixel(x, y) != Blanc)
-                        QVERIFY2(std::hypot(x - centre, y - centre) <= rayonMax,
-                                 qPrintable(QStringLiteral("%1 : (%2, %3) hors du cercle").arg(Nom(cellule)).arg(x).arg(y)));
+                        QVERIFY2(
+                            std::hypot(x - centre, y - centre) <= rayonMax,
+                            qPrintable(QStringLiteral("%1 : (%2, %3) hors du cercle").arg(Nom(cellule)).arg(x).arg(y)));
         }
     }
 
@@ -192,7 +193,8 @@ private slots:
         for (int rangee = 0; rangee < NombreRangeesSymboles; ++rangee) {
             const QImage image = ChargerSymbole({rangee, 0});
             const QByteArray octets(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
-            QVERIFY2(!vus.contains(octets), qPrintable(QStringLiteral("%1_0.bmp répète une autre liaison").arg(rangee)));
+            QVERIFY2(!vus.contains(octets),
+                     qPrintable(QStringLiteral("%1_0.bmp répète une autre liaison").arg(rangee)));
             vus.insert(octets);
         }
     }
@@ -255,7 +257,8 @@ private slots:
         bloquant.close();
         const auto erreur = EcrireSymbolesLiaisons(fichier + QStringLiteral("/liaison"));
         QVERIFY(erreur.has_value());
-        QCOMPARE(*erreur, QStringLiteral("Impossible de créer le dossier ") + QDir::toNativeSeparators(fichier + QStringLiteral("/liaison")));
+        QCOMPARE(*erreur, QStringLiteral("Impossible de créer le dossier ") +
+                              QDir::toNativeSeparators(fichier + QStringLiteral("/liaison")));
     }
 };
 

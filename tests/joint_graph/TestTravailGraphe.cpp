@@ -86,7 +86,8 @@ private slots:
             f.action(geste == u"Ouvrir" ? "MenuOuvrir" : "MenuNouveau")->trigger();
         }
 
-        QCOMPARE(questions(), QStringList{QStringLiteral("Enregistrer les modifications de ce graphe des liaisons (« Treuil ») ?")});
+        QCOMPARE(questions(),
+                 QStringList{QStringLiteral("Enregistrer les modifications de ce graphe des liaisons (« Treuil ») ?")});
         const bool annule = reponse == int(ReponseEnregistrement::Annuler);
         QCOMPARE(QFile::exists(fichier), reponse == int(ReponseEnregistrement::Enregistrer));
         if (QFile::exists(fichier)) {

@@ -61,7 +61,8 @@ private slots:
             mecanisme = a->text() == nom ? a : mecanisme;
         QVERIFY2(mecanisme, qPrintable(nom + QStringLiteral(" n'est pas sous ") + menu));
         mecanisme->trigger();
-        for (const char *exercice : {"MenuPresentation", "MenuDecodage_p", "MenuDecodage_ce", "MenuGraphe", "MenuSchema"}) {
+        for (const char *exercice :
+             {"MenuPresentation", "MenuDecodage_p", "MenuDecodage_ce", "MenuGraphe", "MenuSchema"}) {
             QAction *item = principale.findChild<QAction *>(QString::fromLatin1(exercice));
             QVERIFY2(item->isEnabled(), exercice);
             dialoguesFactices().oublier();

@@ -62,7 +62,8 @@ QString LignesPiece(const QString &repere, const QString &nombre, const QString 
 #include <QtTest>
 
 namespace {
-template <typename T> T *trouver(QObject &parent, const char *nom)
+template <typename T>
+T *trouver(QObject &parent, const char *nom)
 {
     T *enfant = parent.findChild<T *>(QString::fromLatin1(nom));
     if (!enfant)

@@ -46,8 +46,8 @@ private slots:
         const QString dehors = arbre.ecrireBmp("meca/bleu.bmp", ImageUnie(40, 40, Qt::blue));
         arbre.ecrireBmp("vert.bmp", ImageUnie(40, 40, Qt::green));
         PresentationTest p = PresentationTroisPieces();
-        p.page = "<p>Vue éclatée</p><p><img src=\"images\\rouge.bmp\"> <img src=\"../bleu.bmp\"> <img src=\"" +
-                 dehors + "\"> <img src=\"file://" + dehors + "\"> <img src=\"../../vert.bmp\"></p>";
+        p.page = "<p>Vue éclatée</p><p><img src=\"images\\rouge.bmp\"> <img src=\"../bleu.bmp\"> <img src=\"" + dehors +
+                 "\"> <img src=\"file://" + dehors + "\"> <img src=\"../../vert.bmp\"></p>";
         FenetreTest f;
         f.fenetre.Ouvrir(EcrirePresentation(arbre, "meca", p));
         QCOMPARE(f.pages->currentIndex(), 0);

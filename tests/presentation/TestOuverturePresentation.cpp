@@ -1,6 +1,6 @@
 #include "MecanismePresentation.h"
-#include "support/Enregistrement.h"
 #include "presentation/LecturePresentation.h"
+#include "support/Enregistrement.h"
 #include "support/Factices.h"
 #include "support/SansRoot.h"
 
@@ -25,16 +25,16 @@ private slots:
         QTest::addColumn<int>("premierRetire");
         QTest::addColumn<QString>("attendu");
         const QString suite = QStringLiteral("\n\nImpossible d'ouvrir la présentation de ce mécanisme.");
-        QTest::newRow("descripteur absent") << int(DescripteurAbsent) << 0
-                                            << "Impossible d'ouvrir le fichier \"neuf.sch\".";
+        QTest::newRow("descripteur absent")
+            << int(DescripteurAbsent) << 0 << "Impossible d'ouvrir le fichier \"neuf.sch\".";
         QTest::newRow("extension") << int(Extension) << 0
                                    << "Vous avez ouvert un fichier qui n'a pas l'extension attendue.";
         QTest::newRow("Exo1 à 0") << int(SansAcces) << 0 << "Vous n'avez pas accès à cet exercice de ce mécanisme.";
         const QStringList fichiers{"condition.inf", "trame.bmp", "plan.bmp", "nomenclature.inf", "explication.htm"};
         // The files from this one to the last are missing: the first of them is named.
         for (int i = 0; i < fichiers.size(); ++i)
-            QTest::newRow(qPrintable(fichiers[i])) << int(FichiersRetires) << i
-                                                   << "Le fichier \"" + fichiers[i] + "\" est manquant." + suite;
+            QTest::newRow(qPrintable(fichiers[i]))
+                << int(FichiersRetires) << i << "Le fichier \"" + fichiers[i] + "\" est manquant." + suite;
     }
     void refus()
     {
@@ -145,7 +145,8 @@ private slots:
         QTest::newRow("tailles différentes")
             << "" << QByteArray()
             << "Le fichier \"trame.bmp\" mesure 301 × 150 pixels et le fichier \"plan.bmp\" 300 × 150 pixels : "
-               "ils doivent avoir la même taille." + suite;
+               "ils doivent avoir la même taille." +
+                   suite;
         QTest::newRow("pièces : pas un nombre")
             << "condition.inf" << QByteArray("[NOMBRE DE PIECES]\r\nCombien=trois\r\n")
             << "Le fichier \"condition.inf\" annonce trois pièces, alors qu'une présentation en compte au plus 1000." +

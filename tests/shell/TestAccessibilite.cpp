@@ -34,10 +34,8 @@ bool AUnNomAttendu(QAccessible::Role role)
     case QAccessible::List:
     case QAccessible::ListItem:
     case QAccessible::Graphic:
-    case QAccessible::EditableText:
-        return true;
-    default:
-        return false;
+    case QAccessible::EditableText: return true;
+    default: return false;
     }
 }
 

@@ -261,9 +261,9 @@ private slots:
             item(f, nom)->trigger();
         dialoguesFactices().reponsesSaisie = {QStringLiteral("2")};
         item(f, "MenuSpecial")->trigger();
-        QCOMPARE(fenetres, (QStringList{"TFormPresentation", "TFormColoriage", "TFormColoriage",
-                                        "TFormGrapheDesLiaisons", "TFormSchemaCinematique", "TFormGrapheDesLiaisons",
-                                        "TFormSchemaCinematique"}));
+        QCOMPARE(fenetres,
+                 (QStringList{"TFormPresentation", "TFormColoriage", "TFormColoriage", "TFormGrapheDesLiaisons",
+                              "TFormSchemaCinematique", "TFormGrapheDesLiaisons", "TFormSchemaCinematique"}));
         QVERIFY(f.findChildren<QMainWindow *>().isEmpty());
     }
 

@@ -103,9 +103,9 @@ private slots:
         auto &s = scrutation.s;
         auto &r = scrutation.r;
         s.Execute();
-        QCOMPARE(r.ordre, (QStringList{"F:" + arbre.chemin("a.sch"), "D:" + arbre.chemin("s1"),
-                                       "F:" + arbre.chemin("s1/b.sch"), "D:" + arbre.chemin("s1/s2"),
-                                       "F:" + arbre.chemin("s1/s2/c.sch")}));
+        QCOMPARE(r.ordre,
+                 (QStringList{"F:" + arbre.chemin("a.sch"), "D:" + arbre.chemin("s1"), "F:" + arbre.chemin("s1/b.sch"),
+                              "D:" + arbre.chemin("s1/s2"), "F:" + arbre.chemin("s1/s2/c.sch")}));
 
         s.MaxPenetration = 0;
         scrutation.executer();
@@ -158,14 +158,22 @@ private slots:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("motif");
         QTest::addColumn<bool>("correspond");
-        QTest::newRow("etoile") << "etau.sch" << "*.sch" << true;
-        QTest::newRow("casse") << "ETAU.Sch" << "*.sch" << true;
-        QTest::newRow("autre extension") << "etau.schx" << "*.sch" << false;
-        QTest::newRow("point interrogation") << "a1.sch" << "a?.sch" << true;
-        QTest::newRow("point interrogation manquant") << "a.sch" << "a?.sch" << false;
-        QTest::newRow("etoiles multiples") << "abcabc.sch" << "*bc*.sch" << true;
-        QTest::newRow("tout") << "x" << "*.*" << true;
-        QTest::newRow("tout avec point") << "x.y" << "*.*" << true;
+        QTest::newRow("etoile") << "etau.sch"
+                                << "*.sch" << true;
+        QTest::newRow("casse") << "ETAU.Sch"
+                               << "*.sch" << true;
+        QTest::newRow("autre extension") << "etau.schx"
+                                         << "*.sch" << false;
+        QTest::newRow("point interrogation") << "a1.sch"
+                                             << "a?.sch" << true;
+        QTest::newRow("point interrogation manquant") << "a.sch"
+                                                      << "a?.sch" << false;
+        QTest::newRow("etoiles multiples") << "abcabc.sch"
+                                           << "*bc*.sch" << true;
+        QTest::newRow("tout") << "x"
+                              << "*.*" << true;
+        QTest::newRow("tout avec point") << "x.y"
+                                         << "*.*" << true;
     }
     void motifs()
     {

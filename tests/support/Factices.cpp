@@ -8,7 +8,8 @@ namespace {
 DialoguesFactices *dialoguesCourants = nullptr;
 BureauFactice *bureauCourant = nullptr;
 
-template <typename T> T prendre(std::deque<T> &file, T defaut)
+template <typename T>
+T prendre(std::deque<T> &file, T defaut)
 {
     if (file.empty())
         return defaut;
@@ -61,8 +62,8 @@ QString DialoguesFactices::FichierAOuvrir(const QString &dossierInitial, const Q
     return prendre(fichiersAOuvrir, QString());
 }
 
-QString DialoguesFactices::FichierAEnregistrer(const QString &dossierInitial, const QString &filtre,
-                                               const QString &, bool, const QString &titre)
+QString DialoguesFactices::FichierAEnregistrer(const QString &dossierInitial, const QString &filtre, const QString &,
+                                               bool, const QString &titre)
 {
     boites.push_back({QStringLiteral("Enregistrer"), titre, filtre});
     dernierTitre = titre;

@@ -34,11 +34,10 @@ int ExecuterSansRoot(const std::function<int()> &travail)
 
 void OuvrirAuxAutres(const QString &dossier, bool ecriture)
 {
-    const QFileDevice::Permissions lecture = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                             QFile::ReadOther;
+    const QFileDevice::Permissions lecture = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     const QFileDevice::Permissions traversee = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-    const QFileDevice::Permissions ecritureTous = ecriture ? QFile::WriteGroup | QFile::WriteOther
-                                                           : QFileDevice::Permissions();
+    const QFileDevice::Permissions ecritureTous =
+        ecriture ? QFile::WriteGroup | QFile::WriteOther : QFileDevice::Permissions();
     QFile::setPermissions(dossier, lecture | traversee | ecritureTous);
     QDirIterator it(dossier, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {

@@ -73,20 +73,18 @@ private slots:
         const QString ce = QStringLiteral("meca/coloriage_ce/");
         const QString correction = QStringLiteral("meca/schema_cinematique/correction.gdl");
         QTest::newRow("propre") << QString() << Casse{} << QString() << 0 << QString() << 0 << 0;
-        QTest::newRow("fichier manquant") << p + "plan.bmp" << Casse{.effacer = true} << p + "plan.bmp" << 0
-                                          << "manquant" << 1 << 0;
-        QTest::newRow("image de classe manquante")
-            << "meca/graphe_des_liaisons/2.bmp" << Casse{.effacer = true} << "meca/graphe_des_liaisons/2.bmp" << 0
-            << "manquant" << 1 << 0;
+        QTest::newRow("fichier manquant")
+            << p + "plan.bmp" << Casse{.effacer = true} << p + "plan.bmp" << 0 << "manquant" << 1 << 0;
+        QTest::newRow("image de classe manquante") << "meca/graphe_des_liaisons/2.bmp" << Casse{.effacer = true}
+                                                   << "meca/graphe_des_liaisons/2.bmp" << 0 << "manquant" << 1 << 0;
         QTest::newRow("valeur illisible") << ce + "condition.inf" << cle("NOMBRE DE ZONES", "Combien", "trois")
                                           << ce + "condition.inf" << 2 << "« trois »" << 1 << 0;
-        QTest::newRow("drapeau illisible") << "meca.sch" << cle("EXERCICE", "Exo4", "oui") << "meca.sch" << 6
-                                           << "« oui »" << 1 << 0;
-        QTest::newRow("couleur invalide") << p + "condition.inf" << cle("COULEUR", "Zone2", "rouge")
-                                          << p + "condition.inf" << 7 << "rouge" << 1 << 0;
-        QTest::newRow("couleur de zone sans cle")
-            << "meca/presentation/condition.inf" << cle("COULEUR", "Piece1", "") << "meca/presentation/condition.inf"
-            << 4 << "Piece1" << 1 << 0;
+        QTest::newRow("drapeau illisible")
+            << "meca.sch" << cle("EXERCICE", "Exo4", "oui") << "meca.sch" << 6 << "« oui »" << 1 << 0;
+        QTest::newRow("couleur invalide")
+            << p + "condition.inf" << cle("COULEUR", "Zone2", "rouge") << p + "condition.inf" << 7 << "rouge" << 1 << 0;
+        QTest::newRow("couleur de zone sans cle") << "meca/presentation/condition.inf" << cle("COULEUR", "Piece1", "")
+                                                  << "meca/presentation/condition.inf" << 4 << "Piece1" << 1 << 0;
         QTest::newRow("image illisible") << "meca/schema_cinematique/trame.bmp" << Casse{.octets = "BM pas une image"}
                                          << "meca/schema_cinematique/trame.bmp" << 0 << "image" << 1 << 0;
         QTest::newRow("tailles differentes")
@@ -105,27 +103,26 @@ private slots:
                                               << p + "solution.inf" << 3 << "2 caractères" << 1 << 0;
         QTest::newRow("solution trop longue") << p + "solution.inf" << cle("SOLUTIONS", "Solution1", "1100")
                                               << p + "solution.inf" << 2 << "4 caractères" << 1 << 0;
-        QTest::newRow("zone d'aucune piece") << p + "solution.inf" << cle("SOLUTIONS", "Solution2", "000")
-                                             << p + "solution.inf" << 0 << "zone 3 n'appartient à aucune pièce"
-                                             << 1 << 0;
+        QTest::newRow("zone d'aucune piece")
+            << p + "solution.inf" << cle("SOLUTIONS", "Solution2", "000") << p + "solution.inf" << 0
+            << "zone 3 n'appartient à aucune pièce" << 1 << 0;
         QTest::newRow("zone de deux classes") << ce + "solution.inf" << cle("SOLUTIONS", "Solution2", "101")
-                                              << ce + "solution.inf" << 3 << "zone 1 appartient à la fois" << 1
-                                              << 0;
-        QTest::newRow("classe qui coupe une piece") << p + "trame.bmp" << Casse{.image = pieceDebordante()}
-                                                    << ce + "solution.inf" << 0 << "pièce 2" << 1 << 0;
-        QTest::newRow("liaison non projetee") << correction << cle("Liaison1", "Liaison2D", "0") << correction
-                                              << 11 << "pas projetée" << 1 << 0;
-        QTest::newRow("classe au-dela du compte") << correction << cle("Liaison1", "Ce2", "3") << correction << 11
-                                                  << "classe d'équivalence 3" << 1 << 0;
-        QTest::newRow("liaison d'une classe a elle-meme") << correction << cle("Liaison1", "Ce1", "2") << correction
-                                                          << 11 << "elle-même" << 1 << 0;
+                                              << ce + "solution.inf" << 3 << "zone 1 appartient à la fois" << 1 << 0;
+        QTest::newRow("classe qui coupe une piece")
+            << p + "trame.bmp" << Casse{.image = pieceDebordante()} << ce + "solution.inf" << 0 << "pièce 2" << 1 << 0;
+        QTest::newRow("liaison non projetee")
+            << correction << cle("Liaison1", "Liaison2D", "0") << correction << 11 << "pas projetée" << 1 << 0;
+        QTest::newRow("classe au-dela du compte")
+            << correction << cle("Liaison1", "Ce2", "3") << correction << 11 << "classe d'équivalence 3" << 1 << 0;
+        QTest::newRow("liaison d'une classe a elle-meme")
+            << correction << cle("Liaison1", "Ce1", "2") << correction << 11 << "elle-même" << 1 << 0;
         QTest::newRow("autre mecanisme") << correction << cle("MECANISME", "Mecanisme", "autre") << correction << 2
                                          << "« autre »" << 1 << 0;
-        QTest::newRow("mecanisme a une autre casse") << correction << cle("MECANISME", "Mecanisme", "Meca")
-                                                     << correction << 2 << "casse" << 0 << 1;
+        QTest::newRow("mecanisme a une autre casse")
+            << correction << cle("MECANISME", "Mecanisme", "Meca") << correction << 2 << "casse" << 0 << 1;
         QTest::newRow("nom de fichier a une autre casse")
-            << "meca/graphe_des_liaisons/2.bmp" << Casse{.renommer = "2.BMP"} << "meca/graphe_des_liaisons/2.BMP"
-            << 0 << "casse" << 0 << 1;
+            << "meca/graphe_des_liaisons/2.bmp" << Casse{.renommer = "2.BMP"} << "meca/graphe_des_liaisons/2.BMP" << 0
+            << "casse" << 0 << 1;
     }
     void chaqueRegleEnfreinte()
     {

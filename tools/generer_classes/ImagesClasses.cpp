@@ -10,8 +10,10 @@ namespace {
 // Segments a to g of a digit: top, top right, bottom right, bottom, bottom left, top left, middle.
 enum Segment : unsigned { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64 };
 constexpr std::array<unsigned, 10> SegmentsChiffre{
-    A | B | C | D | E | F, B | C,         A | B | G | E | D, A | B | G | C | D, F | G | B | C,
-    A | F | G | C | D,     A | F | G | E | C | D, A | B | C,  A | B | C | D | E | F | G, A | B | C | D | F | G,
+    A | B | C | D | E | F, B | C,         A | B | G | E | D,
+    A | B | G | C | D,     F | G | B | C, A | F | G | C | D,
+    A | F | G | E | C | D, A | B | C,     A | B | C | D | E | F | G,
+    A | B | C | D | F | G,
 };
 
 constexpr int LargeurChiffre = 24;
@@ -27,9 +29,9 @@ void dessinerChiffre(QPainter &peintre, int chiffre, QPoint origine)
     const int bas = y0 + HauteurChiffre - Epaisseur;
     const int demi = HauteurChiffre / 2;
     const std::array<QRect, 7> rectangles{
-        QRect(x0, y0, LargeurChiffre, Epaisseur),       QRect(droite, y0, Epaisseur, demi),
-        QRect(droite, y0 + demi, Epaisseur, demi),      QRect(x0, bas, LargeurChiffre, Epaisseur),
-        QRect(x0, y0 + demi, Epaisseur, demi),          QRect(x0, y0, Epaisseur, demi),
+        QRect(x0, y0, LargeurChiffre, Epaisseur),     QRect(droite, y0, Epaisseur, demi),
+        QRect(droite, y0 + demi, Epaisseur, demi),    QRect(x0, bas, LargeurChiffre, Epaisseur),
+        QRect(x0, y0 + demi, Epaisseur, demi),        QRect(x0, y0, Epaisseur, demi),
         QRect(x0, milieu, LargeurChiffre, Epaisseur),
     };
     const unsigned segments = SegmentsChiffre[static_cast<std::size_t>(chiffre)];

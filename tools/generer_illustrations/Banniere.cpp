@@ -1,5 +1,5 @@
-#include "common/Engrenage.h"
 #include "Illustrations.h"
+#include "common/Engrenage.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -170,8 +170,8 @@ void Engrenages(QPainter &p)
         QColor remplissage;
         QColor contour;
     } roues[] = {
-        {roue, qRadiansToDegrees(angle), ProfilEngrenage(dentsRoue, module, 11, 5, 6),
-         QColor(255, 255, 255, 38), Trait},
+        {roue, qRadiansToDegrees(angle), ProfilEngrenage(dentsRoue, module, 11, 5, 6), QColor(255, 255, 255, 38),
+         Trait},
         {pignon, phasePignon, ProfilEngrenage(dentsPignon, module, 7, 0, 4), QColor(255, 200, 87, 70), Accent},
     };
     for (const auto &r : roues)

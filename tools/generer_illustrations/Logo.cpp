@@ -1,5 +1,5 @@
-#include "common/Engrenage.h"
 #include "Illustrations.h"
+#include "common/Engrenage.h"
 
 #include <QLinearGradient>
 #include <QPainter>

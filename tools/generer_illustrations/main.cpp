@@ -14,10 +14,7 @@ namespace {
 
 constexpr int QualiteJpeg = 92;
 
-void Signaler(const QString &texte)
-{
-    std::fprintf(stderr, "generer_illustrations : %s\n", qPrintable(texte));
-}
+void Signaler(const QString &texte) { std::fprintf(stderr, "generer_illustrations : %s\n", qPrintable(texte)); }
 
 } // namespace
 

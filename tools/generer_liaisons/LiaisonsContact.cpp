@@ -14,10 +14,7 @@ constexpr double BordCoupelleDroit = -40;
 constexpr double BordCoupelleGauche = 220;
 constexpr double LongueurTige = 30;
 
-double Degres(double radians)
-{
-    return radians * 180 / std::numbers::pi;
-}
+double Degres(double radians) { return radians * 180 / std::numbers::pi; }
 
 // The ball and its arm going down through the cup's opening.
 void BouleEtBras(Trace &trace)

@@ -11,9 +11,9 @@ using Dessin = void (*)(Trace &, Vue);
 
 // Rows of the catalogue, in the order the joint-graph window numbers them.
 constexpr std::array<Dessin, NombreRangeesSymboles> DessinsParRangee{
-    DessinerSansType,       DessinerEncastrement,    DessinerPivot,
-    DessinerGlissiere,      DessinerHelicoidale,     DessinerPivotGlissant,
-    DessinerSpheriqueADoigt, DessinerSpherique,      DessinerAppuiPlan,
+    DessinerSansType,          DessinerEncastrement,       DessinerPivot,
+    DessinerGlissiere,         DessinerHelicoidale,        DessinerPivotGlissant,
+    DessinerSpheriqueADoigt,   DessinerSpherique,          DessinerAppuiPlan,
     DessinerLineaireAnnulaire, DessinerLineaireRectiligne, DessinerPonctuelle,
 };
 
@@ -40,10 +40,7 @@ QImage DessinerSymboleLiaison(int rangee, int colonne)
     return image;
 }
 
-QString NomFichierSymbole(int rangee, int colonne)
-{
-    return QStringLiteral("%1_%2.bmp").arg(rangee).arg(colonne);
-}
+QString NomFichierSymbole(int rangee, int colonne) { return QStringLiteral("%1_%2.bmp").arg(rangee).arg(colonne); }
 
 std::optional<QString> EcrireSymbolesLiaisons(const QString &dossier)
 {
@@ -53,8 +50,8 @@ std::optional<QString> EcrireSymbolesLiaisons(const QString &dossier)
         for (int colonne = 0; colonne < NombreColonnesSymboles; ++colonne) {
             const QString chemin = QDir(dossier).filePath(NomFichierSymbole(rangee, colonne));
             QSaveFile fichier(chemin);
-            if (!fichier.open(QIODevice::WriteOnly)
-                || !DessinerSymboleLiaison(rangee, colonne).save(&fichier, "BMP") || !fichier.commit())
+            if (!fichier.open(QIODevice::WriteOnly) || !DessinerSymboleLiaison(rangee, colonne).save(&fichier, "BMP") ||
+                !fichier.commit())
                 return QString::fromUtf8(TexteEcritureImpossible).arg(QDir::toNativeSeparators(chemin));
         }
     }

@@ -6,8 +6,7 @@
 #include <numbers>
 #include <optional>
 
-Trace::Trace(QImage &image)
-    : peintre_(&image)
+Trace::Trace(QImage &image) : peintre_(&image)
 {
     peintre_.setRenderHint(QPainter::Antialiasing, false);
     // Whole coordinates fall on pixel centres, so a 3-pixel stroke covers its pixel and one on each side.
@@ -15,10 +14,7 @@ Trace::Trace(QImage &image)
     peintre_.scale(1, -1);
 }
 
-void Trace::couleur(const QColor &couleur)
-{
-    couleur_ = couleur;
-}
+void Trace::couleur(const QColor &couleur) { couleur_ = couleur; }
 
 QPen Trace::crayon(Qt::PenJoinStyle jonction) const
 {
@@ -102,9 +98,8 @@ QList<QPointF> PointsArc(QPointF centre, double rayon, double debut, double fin)
 
 QList<QPointF> EnveloppeConvexe(QList<QPointF> points)
 {
-    std::sort(points.begin(), points.end(), [](QPointF a, QPointF b) {
-        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
-    });
+    std::sort(points.begin(), points.end(),
+              [](QPointF a, QPointF b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); });
     if (points.size() < 3)
         return points;
     const auto tourne = [](QPointF o, QPointF a, QPointF b) {

@@ -9,15 +9,9 @@ constexpr double Fuite = 0.5 * std::numbers::sqrt2 / 2; // depth drawn at 45°, 
 // Direction towards the viewer: every point moved along it projects on the same place.
 constexpr Point3 VersObservateur{Fuite, -1, Fuite};
 
-Point3 Moins(Point3 a, Point3 b)
-{
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
+Point3 Moins(Point3 a, Point3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
-double Scalaire(Point3 a, Point3 b)
-{
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
+double Scalaire(Point3 a, Point3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 Point3 Barycentre(const QList<Point3> &points)
 {
@@ -43,10 +37,7 @@ Point3 Normale(const QList<Point3> &coins)
 }
 } // namespace
 
-QPointF Projeter(Point3 p)
-{
-    return {p.x + Fuite * p.y, p.z + Fuite * p.y};
-}
+QPointF Projeter(Point3 p) { return {p.x + Fuite * p.y, p.z + Fuite * p.y}; }
 
 QList<QPointF> Projeter(const QList<Point3> &points)
 {
@@ -57,10 +48,7 @@ QList<QPointF> Projeter(const QList<Point3> &points)
     return projetes;
 }
 
-void Segment3(Trace &trace, Point3 a, Point3 b)
-{
-    trace.segment(Projeter(a), Projeter(b));
-}
+void Segment3(Trace &trace, Point3 a, Point3 b) { trace.segment(Projeter(a), Projeter(b)); }
 
 QList<Point3> Cercle3(Point3 centre, Point3 u, Point3 v, double rayon, double debut, double fin)
 {

@@ -5,16 +5,19 @@
 
 namespace {
 
-enum ClasseCompresseur { CarterCompresseur = 1, VilebrequinCompresseur, BielleCompresseur, PistonCompresseur, AxeCompresseur };
+enum ClasseCompresseur {
+    CarterCompresseur = 1,
+    VilebrequinCompresseur,
+    BielleCompresseur,
+    PistonCompresseur,
+    AxeCompresseur
+};
 
 // The section plane holds the crankshaft's axis and the cylinder's; the whole view sits 80 to the left
 // of the coordinates below, to leave the title block free.
 constexpr double Decalage = -80;
 
-QPainterPath R(double x1, double y1, double x2, double y2)
-{
-    return Rectangle(x1 + Decalage, y1, x2 + Decalage, y2);
-}
+QPainterPath R(double x1, double y1, double x2, double y2) { return Rectangle(x1 + Decalage, y1, x2 + Decalage, y2); }
 
 QPointF P(double x, double y) { return {x + Decalage, y}; }
 
@@ -116,17 +119,18 @@ std::vector<Repere> ReperesCompresseur()
     const auto r = [](int n, double lx, double ly, double cx, double cy) {
         return Repere{n, P(lx, ly).toPoint(), P(cx, cy).toPoint()};
     };
-    return {r(1, 300, 840, 400, 820),   r(2, 430, 420, 560, 420),   r(3, 430, 200, 580, 270),
-            r(4, 600, 950, 636, 740),   r(5, 300, 580, 410, 637),   r(6, 950, 520, 700, 500),
-            r(7, 950, 380, 766, 438),   r(8, 950, 450, 765, 400),   r(9, 950, 310, 772, 342),
+    return {r(1, 300, 840, 400, 820),    r(2, 430, 420, 560, 420),    r(3, 430, 200, 580, 270),
+            r(4, 600, 950, 636, 740),    r(5, 300, 580, 410, 637),    r(6, 950, 520, 700, 500),
+            r(7, 950, 380, 766, 438),    r(8, 950, 450, 765, 400),    r(9, 950, 310, 772, 342),
             r(10, 1200, 500, 1100, 570), r(11, 1250, 620, 1110, 671), r(12, 1250, 760, 1155, 735),
-            r(13, 900, 160, 800, 244),  r(14, 300, 700, 370, 700)};
+            r(13, 900, 160, 800, 244),   r(14, 300, 700, 370, 700)};
 }
 
 std::vector<PieceMecanisme> PiecesCompresseur()
 {
     return {
-        {1, 1, QStringLiteral("Carter"), QStringLiteral("EN AC-46000"), QStringLiteral("Moulé sous pression"), 0x000000FF},
+        {1, 1, QStringLiteral("Carter"), QStringLiteral("EN AC-46000"), QStringLiteral("Moulé sous pression"),
+         0x000000FF},
         {2, 1, QStringLiteral("Cylindre"), QStringLiteral("EN-GJL-250"), QStringLiteral("À ailettes, alésage rodé"),
          0x0000FF00},
         {3, 1, QStringLiteral("Culasse"), QStringLiteral("EN AC-46000"), QStringLiteral("Clapets non représentés"),
@@ -136,13 +140,15 @@ std::vector<PieceMecanisme> PiecesCompresseur()
         {5, 2, QStringLiteral("Roulement à billes"), QStringLiteral("100Cr6"), QStringLiteral("6205"), 0x00FF00FF},
         {6, 1, QStringLiteral("Bielle"), QStringLiteral("EN AW-2017"), QString(), 0x00FFFF00},
         {7, 1, QStringLiteral("Piston"), QStringLiteral("EN AC-48000"), QString(), 0x000080FF},
-        {8, 1, QStringLiteral("Axe de piston"), QStringLiteral("16NiCr6"), QStringLiteral("Flottant, arrêté par deux joncs"),
-         0x00FF8000},
+        {8, 1, QStringLiteral("Axe de piston"), QStringLiteral("16NiCr6"),
+         QStringLiteral("Flottant, arrêté par deux joncs"), 0x00FF8000},
         {9, 2, QStringLiteral("Segment"), QStringLiteral("EN-GJL-250"), QString(), 0x008000FF},
-        {10, 1, QStringLiteral("Poulie"), QStringLiteral("EN-GJL-200"), QStringLiteral("Gorge pour courroie trapézoïdale"),
-         0x0000FF80},
-        {11, 1, QStringLiteral("Clavette parallèle"), QStringLiteral("C45"), QStringLiteral("Forme A 6 × 6 × 25"), 0x0080FF00},
-        {12, 1, QStringLiteral("Écrou H M16"), QStringLiteral("Classe 8"), QStringLiteral("Arrête la poulie"), 0x00FF0080},
+        {10, 1, QStringLiteral("Poulie"), QStringLiteral("EN-GJL-200"),
+         QStringLiteral("Gorge pour courroie trapézoïdale"), 0x0000FF80},
+        {11, 1, QStringLiteral("Clavette parallèle"), QStringLiteral("C45"), QStringLiteral("Forme A 6 × 6 × 25"),
+         0x0080FF00},
+        {12, 1, QStringLiteral("Écrou H M16"), QStringLiteral("Classe 8"), QStringLiteral("Arrête la poulie"),
+         0x00FF0080},
         {13, 2, QStringLiteral("Vis CHc M8-40"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00008080},
         {14, 2, QStringLiteral("Couvercle de palier"), QStringLiteral("S235"), QStringLiteral("Vissé sur le carter"),
          0x00800080},
@@ -235,10 +241,12 @@ const Mecanisme &MecanismeCompresseur()
         // cylinder's axis upright.
         .liaisons = {{CarterCompresseur, VilebrequinCompresseur, 7, 1, 0, QStringLiteral("le roulement (5) de gauche")},
                      {CarterCompresseur, VilebrequinCompresseur, 7, 1, 0, QStringLiteral("le roulement (5) de droite")},
-                     {VilebrequinCompresseur, BielleCompresseur, 2, 1, 0, QStringLiteral("la tête de bielle sur le maneton")},
+                     {VilebrequinCompresseur, BielleCompresseur, 2, 1, 0,
+                      QStringLiteral("la tête de bielle sur le maneton")},
                      {BielleCompresseur, AxeCompresseur, 2, 1, 0, QStringLiteral("l'axe dans le pied de bielle")},
                      {AxeCompresseur, PistonCompresseur, 2, 1, 0, QStringLiteral("l'axe dans les bossages du piston")},
-                     {PistonCompresseur, CarterCompresseur, 5, 1, 90, QStringLiteral("le piston dans le cylindre (2)")}},
+                     {PistonCompresseur, CarterCompresseur, 5, 1, 90,
+                      QStringLiteral("le piston dans le cylindre (2)")}},
         .etudePlane = false,
         .mobiliteExterne = 1,
         .mobiliteInterne = 1,
@@ -250,7 +258,10 @@ const Mecanisme &MecanismeCompresseur()
         .transparence = 0,
         .dessinerVues = DessinerVuesCompresseur,
         .corpsExplication = CorpsExplicationCompresseur,
-        .annexes = [] { return std::vector<AnnexePage>{{QStringLiteral("principe.png"), OctetsPng(ImagePrincipeCompresseur())}}; },
+        .annexes =
+            [] {
+                return std::vector<AnnexePage>{{QStringLiteral("principe.png"), OctetsPng(ImagePrincipeCompresseur())}};
+            },
     };
     return compresseur;
 }

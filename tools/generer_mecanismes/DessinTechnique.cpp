@@ -5,15 +5,9 @@
 #include <cmath>
 #include <limits>
 
-QPen TraitFort()
-{
-    return QPen(Qt::black, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-}
+QPen TraitFort() { return QPen(Qt::black, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin); }
 
-QPen TraitFin()
-{
-    return QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-}
+QPen TraitFin() { return QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin); }
 
 QPen TraitAxe()
 {

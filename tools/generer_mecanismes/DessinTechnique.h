@@ -37,11 +37,11 @@ void Fleche(QPainter &p, QPointF queue, QPointF pointe);
 
 // Socket head cap screw, drawn along its axis from the top face of its head.
 struct VisCHc {
-    double d;          // thread diameter
-    double dk;         // head diameter
-    double k;          // head height
-    double longueur;   // under the head
-    double filetage;   // threaded length, measured from the tip
+    double d;        // thread diameter
+    double dk;       // head diameter
+    double k;        // head height
+    double longueur; // under the head
+    double filetage; // threaded length, measured from the tip
 };
 
 QPainterPath Rectangle(double x1, double y1, double x2, double y2);

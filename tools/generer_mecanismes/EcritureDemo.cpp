@@ -13,10 +13,7 @@
 
 EcritureDemo::EcritureDemo(const QString &dossier) : dossier_(QDir::cleanPath(dossier)) {}
 
-QString EcritureDemo::chemin(const QString &relatif) const
-{
-    return dossier_ + u'/' + relatif;
-}
+QString EcritureDemo::chemin(const QString &relatif) const { return dossier_ + u'/' + relatif; }
 
 std::optional<QString> EcritureDemo::preparer(const QString &relatif)
 {
@@ -54,7 +51,8 @@ std::optional<QString> EcritureDemo::ini(const QString &relatif, const std::vect
 {
     for (const EntreeIni &entree : entrees) {
         if (!TientEnWindows1252(entree.section + entree.cle + entree.valeur))
-            return QStringLiteral("\"%1\" ne s'écrit pas en Windows-1252 (fichier \"%2\").").arg(entree.valeur, relatif);
+            return QStringLiteral("\"%1\" ne s'écrit pas en Windows-1252 (fichier \"%2\").")
+                .arg(entree.valeur, relatif);
     }
     if (auto erreur = preparer(relatif))
         return erreur;

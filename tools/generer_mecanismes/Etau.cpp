@@ -21,13 +21,14 @@ std::vector<PieceMecanisme> PiecesEtau()
         {8, 1, QStringLiteral("Bague d'arrêt"), QStringLiteral("C35"), QString(), 0x00FF8000},
         {9, 1, QStringLiteral("Goupille élastique"), QStringLiteral("Acier à ressort"),
          QStringLiteral("ISO 8752 - 5×36"), 0x008000FF},
-        {10, 1, QStringLiteral("Rondelle plate"), QStringLiteral("S235"), QStringLiteral("Ø 15 × Ø 24 × 4"), 0x0000FF80},
-        {11, 1, QStringLiteral("Levier de manœuvre"), QStringLiteral("S235"), QStringLiteral("Coulisse dans la tête de la vis"),
-         0x0080FF00},
+        {10, 1, QStringLiteral("Rondelle plate"), QStringLiteral("S235"), QStringLiteral("Ø 15 × Ø 24 × 4"),
+         0x0000FF80},
+        {11, 1, QStringLiteral("Levier de manœuvre"), QStringLiteral("S235"),
+         QStringLiteral("Coulisse dans la tête de la vis"), 0x0080FF00},
         {12, 2, QStringLiteral("Embout de levier"), QStringLiteral("S235"), QStringLiteral("Emmanché à force"),
          0x00FF0080},
-        {13, 2, QStringLiteral("Plaque de guidage"), QStringLiteral("E295"), QStringLiteral("Ajustée sous les glissières"),
-         0x00008080},
+        {13, 2, QStringLiteral("Plaque de guidage"), QStringLiteral("E295"),
+         QStringLiteral("Ajustée sous les glissières"), 0x00008080},
     };
 }
 
@@ -50,11 +51,13 @@ const Mecanisme &MecanismeEtau()
                     {QStringLiteral("Levier")}},
         .bati = BatiEtau,
         // Drawn in the plane of the section A-A, where the screw's axis lies across the sheet.
-        .liaisons = {{BatiEtau, MorsMobileEtau, 3, 1, 0, QStringLiteral("le mors mobile glisse sur les glissières du corps")},
-                     {MorsMobileEtau, VisEtau, 4, 1, 0, QStringLiteral("l'écrou, fixé au mors mobile, sur le filetage de la vis")},
-                     {VisEtau, BatiEtau, 2, 1, 0,
-                      QStringLiteral("la vis tourne dans le palier du corps, arrêtée par la bague (8) et la rondelle (10)")},
-                     {LevierEtau, VisEtau, 5, 1, 90, QStringLiteral("le levier coulisse et tourne dans la tête de la vis")}},
+        .liaisons =
+            {{BatiEtau, MorsMobileEtau, 3, 1, 0, QStringLiteral("le mors mobile glisse sur les glissières du corps")},
+             {MorsMobileEtau, VisEtau, 4, 1, 0,
+              QStringLiteral("l'écrou, fixé au mors mobile, sur le filetage de la vis")},
+             {VisEtau, BatiEtau, 2, 1, 0,
+              QStringLiteral("la vis tourne dans le palier du corps, arrêtée par la bague (8) et la rondelle (10)")},
+             {LevierEtau, VisEtau, 5, 1, 90, QStringLiteral("le levier coulisse et tourne dans la tête de la vis")}},
         .etudePlane = false,
         .mobiliteExterne = 1,
         .mobiliteInterne = 2,

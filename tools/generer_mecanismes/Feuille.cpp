@@ -8,13 +8,9 @@ QColor CouleurCleZone(int numero)
 Feuille::Feuille(QPainter &page, Calque calque, std::vector<QColor> marquesClasses)
     : page_(page), calque_(calque), marques_(std::move(marquesClasses)), feuilleBrouillon_(1, 1, QImage::Format_RGB888),
       brouillon_(&feuilleBrouillon_)
-{
-}
+{}
 
-void Feuille::zone(int piece, int classe)
-{
-    zones_.push_back({piece, classe});
-}
+void Feuille::zone(int piece, int classe) { zones_.push_back({piece, classe}); }
 
 void Feuille::remplir(const QPainterPath &forme)
 {
@@ -60,7 +56,8 @@ void DessinerVisCHc(Feuille &f, QPointF faceTete, double angleDegres, const VisC
     const double bout = vis.k + vis.longueur;
     const double c = 2; // chamfers
     const QPainterPath tete = Polygone({{0, -rk + c}, {c, -rk}, {vis.k, -rk}, {vis.k, rk}, {c, rk}, {0, rk - c}});
-    const QPainterPath tige = Polygone({{vis.k, -r}, {bout - c, -r}, {bout, -r + c}, {bout, r - c}, {bout - c, r}, {vis.k, r}});
+    const QPainterPath tige =
+        Polygone({{vis.k, -r}, {bout - c, -r}, {bout, -r + c}, {bout, r - c}, {bout - c, r}, {vis.k, r}});
     f.vue(repere.map(tete));
     f.vue(repere.map(tige));
     p.save();

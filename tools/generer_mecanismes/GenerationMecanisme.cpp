@@ -29,10 +29,7 @@ const std::array<QString, 12> NomsLiaisons{
     QStringLiteral("ponctuelle"),
 };
 
-QString Dossier(const Mecanisme &m, const QString &exercice)
-{
-    return m.souche + u'/' + exercice + u'/';
-}
+QString Dossier(const Mecanisme &m, const QString &exercice) { return m.souche + u'/' + exercice + u'/'; }
 
 int NombreZones(const std::vector<ZoneDessin> &zones) { return static_cast<int>(zones.size()); }
 
@@ -88,7 +85,8 @@ std::vector<EntreeIni> EntreesNomenclature(const Mecanisme &m)
 }
 
 // The colouring exercise by parts ("p") or by classes ("ce"): what each list item must cover.
-std::vector<EntreeIni> EntreesConditionColoriage(const Mecanisme &m, const std::vector<ZoneDessin> &zones, bool parClasse)
+std::vector<EntreeIni> EntreesConditionColoriage(const Mecanisme &m, const std::vector<ZoneDessin> &zones,
+                                                 bool parClasse)
 {
     const std::size_t couleurs = parClasse ? m.classes.size() : m.pieces.size();
     std::vector<EntreeIni> entrees{
@@ -120,12 +118,13 @@ QByteArray PageAide(const Mecanisme &m, bool parClasse)
 {
     const QString corps =
         parClasse
-            ? QStringLiteral("<h1>Classes d'équivalence : aide</h1>\n<p>Une classe d'équivalence réunit les pièces "
-                             "qui ne bougent pas les unes par rapport aux autres pendant le fonctionnement : pièces "
-                             "vissées, goupillées, emmanchées, soudées. Les vis, goupilles et clavettes appartiennent "
-                             "à la classe des pièces qu'elles assemblent.</p>\n<p>Le mécanisme « %1 » compte %2 classes "
-                             "d'équivalence. Commencez par le bâti : la pièce fixée au sol ou à la machine, et tout ce "
-                             "qui lui est lié.</p>\n")
+            ? QStringLiteral(
+                  "<h1>Classes d'équivalence : aide</h1>\n<p>Une classe d'équivalence réunit les pièces "
+                  "qui ne bougent pas les unes par rapport aux autres pendant le fonctionnement : pièces "
+                  "vissées, goupillées, emmanchées, soudées. Les vis, goupilles et clavettes appartiennent "
+                  "à la classe des pièces qu'elles assemblent.</p>\n<p>Le mécanisme « %1 » compte %2 classes "
+                  "d'équivalence. Commencez par le bâti : la pièce fixée au sol ou à la machine, et tout ce "
+                  "qui lui est lié.</p>\n")
                   .arg(m.nom)
                   .arg(m.classes.size())
             : QStringLiteral("<h1>Décodage de plan : aide</h1>\n<p>Une pièce coupée par le plan de coupe est hachurée, "
@@ -135,8 +134,8 @@ QByteArray PageAide(const Mecanisme &m, bool parClasse)
                              "la nomenclature de la présentation.</p>\n")
                   .arg(m.nom)
                   .arg(m.pieces.size());
-    return PageHtml(parClasse ? QStringLiteral("Aide : classes d'équivalence") : QStringLiteral("Aide : décodage de plan"),
-                    corps);
+    return PageHtml(
+        parClasse ? QStringLiteral("Aide : classes d'équivalence") : QStringLiteral("Aide : décodage de plan"), corps);
 }
 
 // A card for the joint graph's node: the class's parts tinted on a cut of the drawing, its number in
@@ -164,8 +163,8 @@ QImage ImageClasse(const QImage &plan, const QImage &classes, int n)
     QPainter p(&carte);
     if (x1 >= x0) {
         const QRect cadre = QRect(QPoint(x0, y0), QPoint(x1, y1)).adjusted(-20, -20, 20, 20).intersected(teinte.rect());
-        const QImage vignette = teinte.copy(cadre).scaled(Largeur - 40, Hauteur - 36, Qt::KeepAspectRatio,
-                                                           Qt::SmoothTransformation);
+        const QImage vignette =
+            teinte.copy(cadre).scaled(Largeur - 40, Hauteur - 36, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         p.drawImage((Largeur - vignette.width()) / 2, 16 + (Hauteur - 36 - vignette.height()) / 2, vignette);
     }
     p.setPen(QPen(Qt::black, 2));
@@ -181,8 +180,9 @@ std::vector<EntreeIni> EntreesConditionGraphe(const Mecanisme &m, const std::vec
                                     QString::number(m.classes.size())},
                                    {QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), QStringLiteral("1")}};
     for (int n = 1; n <= static_cast<int>(m.classes.size()); ++n)
-        entrees.push_back({QStringLiteral("INFORMATION"), QStringLiteral("ce%1").arg(n),
-                           QStringLiteral("%1 : %2").arg(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
+        entrees.push_back(
+            {QStringLiteral("INFORMATION"), QStringLiteral("ce%1").arg(n),
+             QStringLiteral("%1 : %2").arg(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
     return entrees;
 }
 
@@ -201,8 +201,9 @@ std::vector<EntreeIni> EntreesCorrection(const Mecanisme &m, const std::vector<Z
         entrees.push_back({s, QStringLiteral("Bati"), n == m.bati ? QStringLiteral("1") : QStringLiteral("0")});
         entrees.push_back({s, QStringLiteral("Left"), QString::number(qRound(340 + 250 * std::cos(angle)))});
         entrees.push_back({s, QStringLiteral("Top"), QString::number(qRound(270 + 250 * std::sin(angle)))});
-        entrees.push_back({s, QStringLiteral("Information"),
-                           QStringLiteral("%1 : %2").arg(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
+        entrees.push_back(
+            {s, QStringLiteral("Information"),
+             QStringLiteral("%1 : %2").arg(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
     }
     for (int n = 1; n <= static_cast<int>(m.liaisons.size()); ++n) {
         const LiaisonMecanisme &l = m.liaisons[std::size_t(n - 1)];
@@ -218,9 +219,10 @@ std::vector<EntreeIni> EntreesCorrection(const Mecanisme &m, const std::vector<Z
 
 std::vector<EntreeIni> EntreesConditionSchema(const Mecanisme &m)
 {
-    std::vector<EntreeIni> entrees{{QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), QStringLiteral("1")},
-                                   {QStringLiteral("TRAME"), QStringLiteral("Type"), QString::number(m.typeTrame)},
-                                   {QStringLiteral("TRAME"), QStringLiteral("Transparence"), QString::number(m.transparence)}};
+    std::vector<EntreeIni> entrees{
+        {QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), QStringLiteral("1")},
+        {QStringLiteral("TRAME"), QStringLiteral("Type"), QString::number(m.typeTrame)},
+        {QStringLiteral("TRAME"), QStringLiteral("Transparence"), QString::number(m.transparence)}};
     for (int n = 1; n <= static_cast<int>(m.classes.size()); ++n)
         entrees.push_back({QStringLiteral("TRAME"), QStringLiteral("ce%1").arg(n), CouleurVersTexte(MarqueClasse(n))});
     return entrees;

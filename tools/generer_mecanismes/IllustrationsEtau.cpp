@@ -17,10 +17,7 @@ struct Oblique {
     double kx = 0.42;
     double ky = 0.26;
 
-    QPointF operator()(double x, double y, double z) const
-    {
-        return origine + QPointF(x + z * kx, -y - z * ky);
-    }
+    QPointF operator()(double x, double y, double z) const { return origine + QPointF(x + z * kx, -y - z * ky); }
 };
 
 const QColor Contour(38, 48, 60);

@@ -48,23 +48,23 @@ struct AnnexePage {
 
 // Everything the generator needs to write one mechanism: each exercise's files are drawn from it.
 struct Mecanisme {
-    QString souche;     // descriptor and folder name
-    QString nom;        // name shown in the menus and the title block
-    QString reference;  // drawing number in the title block
+    QString souche;    // descriptor and folder name
+    QString nom;       // name shown in the menus and the title block
+    QString reference; // drawing number in the title block
     QString echelle;
     int difficulte;
-    QSize zoneDessin;   // logical size of the sheet the views are drawn on
+    QSize zoneDessin; // logical size of the sheet the views are drawn on
     std::vector<PieceMecanisme> pieces;
     std::vector<Repere> reperes;
     std::vector<ClasseMecanisme> classes; // class n is classes[n - 1]
     int bati;                             // number of the frame class
     std::vector<LiaisonMecanisme> liaisons;
-    bool etudePlane;                      // else studied in space; the diagram is always drawn in a plane view
+    bool etudePlane; // else studied in space; the diagram is always drawn in a plane view
     int mobiliteExterne;
     int mobiliteInterne;
     QString explicationMobilites;
-    int hyperstatismeAttendu;             // what the description page states; the generator checks it
-    int typeTrame;                        // background of the diagram: 1 the tinted drawing, 2 the grid
+    int hyperstatismeAttendu; // what the description page states; the generator checks it
+    int typeTrame;            // background of the diagram: 1 the tinted drawing, 2 the grid
     int transparence;
     std::function<void(Feuille &)> dessinerVues; // the views only: frame, labels and title block are drawn around them
     std::function<QString()> corpsExplication;   // HTML of the description page, before the study of the joints

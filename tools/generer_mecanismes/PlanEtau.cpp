@@ -19,9 +19,21 @@ void CoupeLongitudinale(Feuille &f)
     p.drawLine(QPointF(250, 400), QPointF(960, 400));
 
     // 1 Corps: fixed jaw, channel floor and end wall with the bearing of the screw.
-    QPainterPath corps = Polygone({{106, 260}, {226, 260}, {226, 336}, {250, 336}, {250, 560}, {960, 560},
-                                   {960, 400}, {1010, 400}, {1010, 600}, {930, 600}, {930, 590}, {180, 590},
-                                   {180, 600}, {100, 600}, {100, 266}});
+    QPainterPath corps = Polygone({{106, 260},
+                                   {226, 260},
+                                   {226, 336},
+                                   {250, 336},
+                                   {250, 560},
+                                   {960, 560},
+                                   {960, 400},
+                                   {1010, 400},
+                                   {1010, 600},
+                                   {930, 600},
+                                   {930, 590},
+                                   {180, 590},
+                                   {180, 600},
+                                   {100, 600},
+                                   {100, 266}});
     corps = corps.subtracted(Rectangle(960, 455, 1010, 485));
     corps = corps.subtracted(Rectangle(190, 292, 226, 304));
     f.zone(1, BatiEtau);
@@ -32,8 +44,9 @@ void CoupeLongitudinale(Feuille &f)
     f.coupee(Rectangle(560, 400, 680, 535).subtracted(Rectangle(560, 450, 680, 490)), 45, 5);
 
     // 2 Mors mobile.
-    const QPainterPath mors = Polygone({{529, 260}, {694, 260}, {700, 266}, {700, 400}, {505, 400}, {505, 336}, {529, 336}})
-                                  .subtracted(Rectangle(529, 292, 564, 304));
+    const QPainterPath mors =
+        Polygone({{529, 260}, {694, 260}, {700, 266}, {700, 400}, {505, 400}, {505, 336}, {529, 336}})
+            .subtracted(Rectangle(529, 292, 564, 304));
     f.zone(2, MorsMobileEtau);
     f.coupee(mors, 135, 10);
 
@@ -50,10 +63,10 @@ void CoupeLongitudinale(Feuille &f)
     DessinerVisCHc(f, QPointF(506, 298), 0, VisMachoire);
 
     // 3 Vis de manœuvre: threaded part, journal in the end wall, head.
-    const QPainterPath vis = Polygone({{281, 450}, {880, 450}, {880, 490}, {281, 490}, {275, 484}, {275, 456}})
-                                 .united(Rectangle(880, 455, 1018, 485))
-                                 .united(Polygone({{1018, 442}, {1072, 442}, {1078, 448}, {1078, 492}, {1072, 498},
-                                                   {1018, 498}}));
+    const QPainterPath vis =
+        Polygone({{281, 450}, {880, 450}, {880, 490}, {281, 490}, {275, 484}, {275, 456}})
+            .united(Rectangle(880, 455, 1018, 485))
+            .united(Polygone({{1018, 442}, {1072, 442}, {1078, 448}, {1078, 492}, {1072, 498}, {1018, 498}}));
     f.zone(3, VisEtau);
     f.vue(vis);
     p.setPen(TraitFin());
@@ -97,9 +110,22 @@ void CoupeTransversale(Feuille &f)
 
     // 1 Corps: slideways and floor of the channel.
     f.zone(1, BatiEtau);
-    f.coupee(Polygone({{c - 105, 400}, {c - 60, 400}, {c - 60, 560}, {c + 60, 560}, {c + 60, 400}, {c + 105, 400},
-                          {c + 105, 430}, {c + 85, 430}, {c + 85, 560}, {c + 105, 560}, {c + 105, 600},
-                          {c - 105, 600}, {c - 105, 560}, {c - 85, 560}, {c - 85, 430}, {c - 105, 430}}),
+    f.coupee(Polygone({{c - 105, 400},
+                       {c - 60, 400},
+                       {c - 60, 560},
+                       {c + 60, 560},
+                       {c + 60, 400},
+                       {c + 105, 400},
+                       {c + 105, 430},
+                       {c + 85, 430},
+                       {c + 85, 560},
+                       {c + 105, 560},
+                       {c + 105, 600},
+                       {c - 105, 600},
+                       {c - 105, 560},
+                       {c - 85, 560},
+                       {c - 85, 430},
+                       {c - 105, 430}}),
              45, 10);
 
     // 13 Plaques de guidage under the skirts of the mobile jaw.
@@ -109,8 +135,16 @@ void CoupeTransversale(Feuille &f)
     f.coupee(Rectangle(c + 88, 432, c + 125, 446), 45, 4);
 
     // 2 Mors mobile with the counterbores of the nut screws.
-    QPainterPath mors = Polygone({{c - 125, 266}, {c - 119, 260}, {c + 119, 260}, {c + 125, 266}, {c + 125, 432},
-                                  {c + 107, 432}, {c + 107, 400}, {c - 107, 400}, {c - 107, 432}, {c - 125, 432}});
+    QPainterPath mors = Polygone({{c - 125, 266},
+                                  {c - 119, 260},
+                                  {c + 119, 260},
+                                  {c + 125, 266},
+                                  {c + 125, 432},
+                                  {c + 107, 432},
+                                  {c + 107, 400},
+                                  {c - 107, 400},
+                                  {c - 107, 432},
+                                  {c - 125, 432}});
     for (const double x : {c - 35, c + 35}) {
         mors = mors.subtracted(Rectangle(x - 11, 260, x + 11, 370));
         mors = mors.subtracted(Rectangle(x - 7, 370, x + 7, 400));

@@ -13,8 +13,8 @@ void SymboleProjection(QPainter &p, QPointF centre)
     p.setBrush(Qt::NoBrush);
     const double x = centre.x();
     const double y = centre.y();
-    p.drawPolygon(QPolygonF({QPointF(x - 30, y - 7), QPointF(x - 6, y - 13), QPointF(x - 6, y + 13),
-                             QPointF(x - 30, y + 7)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(x - 30, y - 7), QPointF(x - 6, y - 13), QPointF(x - 6, y + 13), QPointF(x - 30, y + 7)}));
     p.drawEllipse(QPointF(x + 18, y), 13, 13);
     p.drawEllipse(QPointF(x + 18, y), 7, 7);
     p.restore();
@@ -103,10 +103,11 @@ void TraceCoupe(QPainter &p, double x, double haut, double bas, double sens, con
 
 QTransform TransformationPlanche(const Mecanisme &m, QSize page)
 {
-    const double echelle = std::min(page.width() / double(m.zoneDessin.width()),
-                                    page.height() / double(m.zoneDessin.height()));
+    const double echelle =
+        std::min(page.width() / double(m.zoneDessin.width()), page.height() / double(m.zoneDessin.height()));
     return QTransform()
-        .translate((page.width() - m.zoneDessin.width() * echelle) / 2, (page.height() - m.zoneDessin.height() * echelle) / 2)
+        .translate((page.width() - m.zoneDessin.width() * echelle) / 2,
+                   (page.height() - m.zoneDessin.height() * echelle) / 2)
         .scale(echelle, echelle);
 }
 
@@ -129,7 +130,8 @@ std::vector<ZoneDessin> DessinerPlanche(QPainter &p, const Mecanisme &m, Calque 
     for (const Repere &repere : m.reperes) {
         const auto piece = std::find_if(m.pieces.begin(), m.pieces.end(),
                                         [&](const PieceMecanisme &x) { return x.repere == repere.numero; });
-        DessinerRepere(p, repere, calque, piece == m.pieces.end() ? QColor(Qt::white) : CouleurVersQColor(piece->couleurCle));
+        DessinerRepere(p, repere, calque,
+                       piece == m.pieces.end() ? QColor(Qt::white) : CouleurVersQColor(piece->couleurCle));
     }
     p.restore();
     return feuille.zones();

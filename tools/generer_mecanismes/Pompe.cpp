@@ -9,7 +9,7 @@ namespace {
 
 enum ClassePompe { CorpsPompe = 1, PistonPompe, LevierPompe, BiellettePompe, ClapetPompe };
 
-constexpr double Axe = 700;            // axis of the cylinder
+constexpr double Axe = 700; // axis of the cylinder
 const QPointF ArticulationCorps(490, 350);
 const QPointF ArticulationBiellette(540, 270);
 const QPointF ArticulationTige(Axe, 270);
@@ -95,17 +95,18 @@ void DessinerVuesPompe(Feuille &f)
 
 std::vector<Repere> ReperesPompe()
 {
-    return {{1, {380, 640}, {590, 620}},   {2, {1000, 400}, {830, 425}},  {3, {1000, 520}, {712, 560}},
-            {4, {1000, 640}, {770, 700}},  {5, {1000, 832}, {722, 765}},  {6, {1000, 700}, {772, 738}},
-            {7, {860, 170}, {900, 270}},   {8, {1200, 170}, {1200, 280}}, {9, {380, 250}, {512, 310}},
-            {10, {700, 170}, {703, 262}},  {11, {540, 170}, {540, 262}},  {12, {380, 360}, {484, 350}},
-            {13, {420, 900}, {663, 830}},  {14, {560, 950}, {670, 870}},  {15, {1000, 780}, {890, 760}}};
+    return {{1, {380, 640}, {590, 620}},  {2, {1000, 400}, {830, 425}},  {3, {1000, 520}, {712, 560}},
+            {4, {1000, 640}, {770, 700}}, {5, {1000, 832}, {722, 765}},  {6, {1000, 700}, {772, 738}},
+            {7, {860, 170}, {900, 270}},  {8, {1200, 170}, {1200, 280}}, {9, {380, 250}, {512, 310}},
+            {10, {700, 170}, {703, 262}}, {11, {540, 170}, {540, 262}},  {12, {380, 360}, {484, 350}},
+            {13, {420, 900}, {663, 830}}, {14, {560, 950}, {670, 870}},  {15, {1000, 780}, {890, 760}}};
 }
 
 std::vector<PieceMecanisme> PiecesPompe()
 {
     return {
-        {1, 1, QStringLiteral("Corps"), QStringLiteral("EN-GJL-200"), QStringLiteral("Moulé, alésage rodé"), 0x000000FF},
+        {1, 1, QStringLiteral("Corps"), QStringLiteral("EN-GJL-200"), QStringLiteral("Moulé, alésage rodé"),
+         0x000000FF},
         {2, 1, QStringLiteral("Couvercle"), QStringLiteral("EN AW-2017"), QStringLiteral("Guide la tige"), 0x0000FF00},
         {3, 1, QStringLiteral("Tige de piston"), QStringLiteral("C35"), QStringLiteral("Chromée"), 0x00FF0000},
         {4, 1, QStringLiteral("Piston"), QStringLiteral("CuSn8"), QString(), 0x0000FFFF},
@@ -122,7 +123,8 @@ std::vector<PieceMecanisme> PiecesPompe()
          QStringLiteral("Rivé sur les biellettes"), 0x0080FF00},
         {12, 1, QStringLiteral("Axe Ø 12 biellettes-corps"), QStringLiteral("C45"),
          QStringLiteral("Goupillé dans la chape du corps"), 0x00FF0080},
-        {13, 1, QStringLiteral("Clapet"), QStringLiteral("CuZn39Pb3"), QStringLiteral("Guidé par sa queue"), 0x00008080},
+        {13, 1, QStringLiteral("Clapet"), QStringLiteral("CuZn39Pb3"), QStringLiteral("Guidé par sa queue"),
+         0x00008080},
         {14, 1, QStringLiteral("Siège de clapet"), QStringLiteral("CuZn39Pb3"), QStringLiteral("Vissé dans le corps"),
          0x00800080},
         {15, 1, QStringLiteral("Raccord de refoulement"), QStringLiteral("S235"), QStringLiteral("Vissé, G 3/8"),
@@ -210,24 +212,30 @@ const Mecanisme &MecanismePompe()
         .bati = CorpsPompe,
         // Every axis of rotation stands across the section plane: the pivots are drawn in the view
         // "Droite"; the two sliding joints lie along the vertical axis of the view "Face".
-        .liaisons = {{CorpsPompe, PistonPompe, 5, 1, 90, QStringLiteral("la tige coulisse dans le couvercle, le piston dans le cylindre")},
+        .liaisons = {{CorpsPompe, PistonPompe, 5, 1, 90,
+                      QStringLiteral("la tige coulisse dans le couvercle, le piston dans le cylindre")},
                      {PistonPompe, LevierPompe, 2, 2, 0, QStringLiteral("l'axe (10) entre la tige et le levier")},
-                     {LevierPompe, BiellettePompe, 2, 2, 0, QStringLiteral("l'axe (11) entre le levier et les biellettes")},
-                     {BiellettePompe, CorpsPompe, 2, 2, 0, QStringLiteral("l'axe (12) entre les biellettes et le corps")},
+                     {LevierPompe, BiellettePompe, 2, 2, 0,
+                      QStringLiteral("l'axe (11) entre le levier et les biellettes")},
+                     {BiellettePompe, CorpsPompe, 2, 2, 0,
+                      QStringLiteral("l'axe (12) entre les biellettes et le corps")},
                      {ClapetPompe, CorpsPompe, 5, 1, 90, QStringLiteral("la queue du clapet coulisse dans son siège")}},
         .etudePlane = true,
         .mobiliteExterne = 1,
         .mobiliteInterne = 1,
-        .explicationMobilites =
-            QStringLiteral("Dans le plan, la mobilité utile est le mouvement du levier, qui fait monter et descendre le "
-                           "piston : me = 1. Le clapet monte et descend seul, poussé par le liquide, sans dépendre du "
-                           "levier : mi = 1."),
+        .explicationMobilites = QStringLiteral(
+            "Dans le plan, la mobilité utile est le mouvement du levier, qui fait monter et descendre le "
+            "piston : me = 1. Le clapet monte et descend seul, poussé par le liquide, sans dépendre du "
+            "levier : mi = 1."),
         .hyperstatismeAttendu = 0,
         .typeTrame = 1,
         .transparence = -30,
         .dessinerVues = DessinerVuesPompe,
         .corpsExplication = CorpsExplicationPompe,
-        .annexes = [] { return std::vector<AnnexePage>{{QStringLiteral("utilisation.png"), OctetsPng(ImageUtilisationPompe())}}; },
+        .annexes =
+            [] {
+                return std::vector<AnnexePage>{{QStringLiteral("utilisation.png"), OctetsPng(ImageUtilisationPompe())}};
+            },
     };
     return pompe;
 }

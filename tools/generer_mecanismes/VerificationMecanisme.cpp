@@ -33,7 +33,11 @@ QImage LireBmp24(const QString &chemin, QStringList &fautes)
     const QImage image = QImage(chemin).convertToFormat(QImage::Format_RGB888);
     if (image.size() != TaillePlanche)
         fautes << QStringLiteral("\"%1\" mesure %2 × %3 au lieu de %4 × %5.")
-                      .arg(chemin).arg(image.width()).arg(image.height()).arg(TaillePlanche.width()).arg(TaillePlanche.height());
+                      .arg(chemin)
+                      .arg(image.width())
+                      .arg(image.height())
+                      .arg(TaillePlanche.width())
+                      .arg(TaillePlanche.height());
     return image.size() == TaillePlanche ? image : QImage();
 }
 
@@ -83,7 +87,8 @@ void VerifierPresentation(const QString &dossier, const Mecanisme &m, QStringLis
                                                QStringLiteral("clWhite"));
         if (!lue.couleur || *lue.couleur != piece.couleurCle || piece.couleurCle == clWhite ||
             piece.couleurCle == clBlack || vues.contains(piece.couleurCle))
-            fautes << QStringLiteral("La couleur de la pièce %1 est absente, blanche, noire ou déjà prise.").arg(piece.repere);
+            fautes << QStringLiteral("La couleur de la pièce %1 est absente, blanche, noire ou déjà prise.")
+                          .arg(piece.repere);
         vues.insert(piece.couleurCle);
         couleurs.insert(piece.repere, piece.couleurCle);
         if (nomenclature.lireTexte(QStringLiteral("PIECE%1").arg(piece.repere), QStringLiteral("Designation")) !=
@@ -97,7 +102,8 @@ void VerifierPresentation(const QString &dossier, const Mecanisme &m, QStringLis
     const QHash<TColor, qsizetype> compte = Histogramme(trame);
     for (auto it = compte.cbegin(); it != compte.cend(); ++it) {
         if (it.key() != clWhite && !vues.contains(it.key()))
-            fautes << QStringLiteral("La trame de la présentation a %1 pixels d'une couleur d'aucune pièce.").arg(it.value());
+            fautes << QStringLiteral("La trame de la présentation a %1 pixels d'une couleur d'aucune pièce.")
+                          .arg(it.value());
     }
     const QTransform t = TransformationPlanche(m);
     for (const Repere &repere : m.reperes) {
@@ -117,7 +123,8 @@ void VerifierPresentation(const QString &dossier, const Mecanisme &m, QStringLis
             }
         }
         if (!couvert || encre == 0)
-            fautes << QStringLiteral("Le repère %1 du dessin n'est pas couvert par sa couleur dans la trame.").arg(repere.numero);
+            fautes << QStringLiteral("Le repère %1 du dessin n'est pas couvert par sa couleur dans la trame.")
+                          .arg(repere.numero);
     }
 }
 
@@ -141,23 +148,31 @@ void VerifierColoriage(const QString &dossier, const Mecanisme &m, bool parClass
                                                QStringLiteral("ClBlack"));
         if (!lue.couleur || *lue.couleur == clWhite || *lue.couleur == clBlack || cles.contains(*lue.couleur)) {
             fautes << QStringLiteral("La couleur de la zone %1 de \"%2\" est absente, blanche, noire ou déjà prise.")
-                          .arg(k).arg(dossier);
+                          .arg(k)
+                          .arg(dossier);
             continue;
         }
         cles.insert(*lue.couleur);
         if (compte.value(*lue.couleur) < PixelsMinimumZone)
             fautes << QStringLiteral("La zone %1 de \"%2\" n'a que %3 pixels : elle est cachée par une autre pièce.")
-                          .arg(k).arg(dossier).arg(compte.value(*lue.couleur));
+                          .arg(k)
+                          .arg(dossier)
+                          .arg(compte.value(*lue.couleur));
     }
     for (auto it = compte.cbegin(); it != compte.cend(); ++it) {
         if (it.key() != clWhite && it.key() != clBlack && !cles.contains(it.key()))
-            fautes << QStringLiteral("La trame de \"%1\" a %2 pixels d'une couleur d'aucune zone.").arg(dossier).arg(it.value());
+            fautes << QStringLiteral("La trame de \"%1\" a %2 pixels d'une couleur d'aucune zone.")
+                          .arg(dossier)
+                          .arg(it.value());
     }
     std::vector<int> couvertures(static_cast<std::size_t>(std::max(z, 0)), 0);
     for (int h = 1; h <= n; ++h) {
         const QString s = solution.lireTexte(QStringLiteral("SOLUTIONS"), QStringLiteral("Solution%1").arg(h));
         if (s.size() != z || !s.contains(u'1')) {
-            fautes << QStringLiteral("La solution %1 de \"%2\" n'a pas %3 caractères dont au moins un 1.").arg(h).arg(dossier).arg(z);
+            fautes << QStringLiteral("La solution %1 de \"%2\" n'a pas %3 caractères dont au moins un 1.")
+                          .arg(h)
+                          .arg(dossier)
+                          .arg(z);
             continue;
         }
         for (int k = 0; k < z; ++k)
@@ -165,7 +180,10 @@ void VerifierColoriage(const QString &dossier, const Mecanisme &m, bool parClass
     }
     for (int k = 0; k < z; ++k) {
         if (couvertures[std::size_t(k)] != 1)
-            fautes << QStringLiteral("La zone %1 de \"%2\" est dans %3 solutions.").arg(k + 1).arg(dossier).arg(couvertures[std::size_t(k)]);
+            fautes << QStringLiteral("La zone %1 de \"%2\" est dans %3 solutions.")
+                          .arg(k + 1)
+                          .arg(dossier)
+                          .arg(couvertures[std::size_t(k)]);
     }
 }
 
@@ -194,7 +212,9 @@ void VerifierCorrection(const QString &chemin, const Mecanisme &m, const QString
         l.Liaison2D = gdl.lireEntier(s, QStringLiteral("Liaison2D"), 0);
         if (l.Ce1 < 1 || l.Ce2 < 1 || l.Ce1 > graphe.NbrCe() || l.Ce2 > graphe.NbrCe() || l.Ce1 == l.Ce2 ||
             l.Liaison3D < 1 || l.Liaison3D > NbrLiaisonNormaliseeMax || l.Liaison2D < 1 || l.Liaison2D > NbrVueMax)
-            fautes << QStringLiteral("La liaison %1 de \"%2\" n'est pas projetée ou relie mal ses classes.").arg(n).arg(chemin);
+            fautes << QStringLiteral("La liaison %1 de \"%2\" n'est pas projetée ou relie mal ses classes.")
+                          .arg(n)
+                          .arg(chemin);
         // A study in space counts each joint's unknowns in space; the plane view only draws the diagram.
         if (!m.etudePlane)
             l.Liaison2D = 0;
@@ -212,8 +232,12 @@ void VerifierCorrection(const QString &chemin, const Mecanisme &m, const QString
     const auto &d = std::get<DonneesHyperstatisme>(donnees);
     const int h = m.mobiliteExterne + m.mobiliteInterne + d.is - d.k * d.n;
     if (h != m.hyperstatismeAttendu || !d.batiRelie || (d.k == 3) != m.etudePlane)
-        fautes << QStringLiteral("La correction de \"%1\" donne h = %2 (k = %3) ; la page de description annonce h = %4.")
-                      .arg(m.souche).arg(h).arg(d.k).arg(m.hyperstatismeAttendu);
+        fautes << QStringLiteral(
+                      "La correction de \"%1\" donne h = %2 (k = %3) ; la page de description annonce h = %4.")
+                      .arg(m.souche)
+                      .arg(h)
+                      .arg(d.k)
+                      .arg(m.hyperstatismeAttendu);
 }
 
 void VerifierSchema(const QString &dossier, const Mecanisme &m, QStringList &fautes)
@@ -224,7 +248,8 @@ void VerifierSchema(const QString &dossier, const Mecanisme &m, QStringList &fau
     const QHash<TColor, qsizetype> compte = Histogramme(trame);
     const FichierIni condition(dossier + QStringLiteral("condition.inf"));
     for (int n = 1; n <= static_cast<int>(m.classes.size()); ++n) {
-        const auto lue = condition.lireCouleur(QStringLiteral("TRAME"), QStringLiteral("ce%1").arg(n), QStringLiteral("ClWhite"));
+        const auto lue =
+            condition.lireCouleur(QStringLiteral("TRAME"), QStringLiteral("ce%1").arg(n), QStringLiteral("ClWhite"));
         if (!lue.couleur || compte.value(*lue.couleur) < PixelsMinimumZone)
             fautes << QStringLiteral("La classe %1 n'est pas marquée dans la trame de \"%2\".").arg(n).arg(dossier);
     }
@@ -241,12 +266,14 @@ QStringList VerifierMecanisme(const EcritureDemo &sortie, const Mecanisme &m, co
     VerifierColoriage(racine + QStringLiteral("coloriage_p/"), m, false, fautes);
     VerifierColoriage(racine + QStringLiteral("coloriage_ce/"), m, true, fautes);
     const FichierIni graphe(racine + QStringLiteral("graphe_des_liaisons/condition.inf"));
-    const int nbrCe = graphe.lireEntier(QStringLiteral("NOMBRE DE CLASSES D EQUIVALENCE"), QStringLiteral("Combien"), 0);
+    const int nbrCe =
+        graphe.lireEntier(QStringLiteral("NOMBRE DE CLASSES D EQUIVALENCE"), QStringLiteral("Combien"), 0);
     if (nbrCe != static_cast<int>(m.classes.size()) || nbrCe < 2 || nbrCe > NbrCeMax)
         fautes << QStringLiteral("Le graphe des liaisons de \"%1\" annonce %2 classes.").arg(m.souche).arg(nbrCe);
     for (int n = 1; n <= std::min(nbrCe, NbrCeMax); ++n) {
         if (ProfondeurBmp(racine + QStringLiteral("graphe_des_liaisons/%1.bmp").arg(n)) != 24)
-            fautes << QStringLiteral("L'image de la classe %1 de \"%2\" n'est pas un BMP 24 bits.").arg(n).arg(m.souche);
+            fautes
+                << QStringLiteral("L'image de la classe %1 de \"%2\" n'est pas un BMP 24 bits.").arg(n).arg(m.souche);
     }
     VerifierCorrection(racine + QStringLiteral("schema_cinematique/correction.gdl"), m, dossierCatalogue, fautes);
     VerifierSchema(racine + QStringLiteral("schema_cinematique/"), m, fautes);

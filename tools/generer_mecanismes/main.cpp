@@ -9,10 +9,7 @@
 
 namespace {
 
-void Signaler(const QString &texte)
-{
-    std::fprintf(stderr, "generer_mecanismes : %s\n", qPrintable(texte));
-}
+void Signaler(const QString &texte) { std::fprintf(stderr, "generer_mecanismes : %s\n", qPrintable(texte)); }
 
 } // namespace
 
