@@ -8,8 +8,6 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
-#include <functional>
-#include <ranges>
 #include <vector>
 
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -108,10 +106,18 @@ public:
     // those pixels are one run; its ends are found by halving.
     std::pair<int, int> plage(int y) const
     {
-        const auto colonnes = std::views::iota(0, largeur_);
         // The first column from which the condition holds, given that it holds from some column on.
-        const auto premiere = [&colonnes](auto condition) {
-            return int(std::ranges::partition_point(colonnes, std::not_fn(condition)) - colonnes.begin());
+        const auto premiere = [this](auto condition) {
+            int bas = 0;
+            int haut = largeur_;
+            while (bas < haut) {
+                const int milieu = bas + (haut - bas) / 2;
+                if (condition(milieu))
+                    haut = milieu;
+                else
+                    bas = milieu + 1;
+            }
+            return bas;
         };
         int debut = 0;
         int fin = largeur_;
