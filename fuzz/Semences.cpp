@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int CoteMaxSemence = 200;
+constexpr int CoteMaxSemence = 96;
 
 QString corpus;
 int ecrites = 0;
@@ -76,7 +76,7 @@ void mecanisme(const QString &programme, const QString &nom)
         ecrire(QStringLiteral("image"), nom + u'-' + png.fileName(), reduite(chemin, "PNG"));
     }
 
-    for (const QString mode : {QStringLiteral("p"), QStringLiteral("ce")}) {
+    for (const QString &mode : {QStringLiteral("p"), QStringLiteral("ce")}) {
         const QString c = racine + QStringLiteral("coloriage_") + mode + u'/';
         if (!QFileInfo::exists(c))
             continue;
@@ -131,7 +131,7 @@ int main(int argc, char **argv)
     corpus = QDir(QString::fromLocal8Bit(argv[3])).absolutePath() + u'/';
     for (const QString &descripteur : QDir(programme).entryList({QStringLiteral("*.sch")}, QDir::Files, QDir::Name))
         mecanisme(programme, descripteur.chopped(4));
-    for (const QString jpeg : {QStringLiteral("banniere.jpg"), QStringLiteral("logo.jpg")}) {
+    for (const QString &jpeg : {QStringLiteral("banniere.jpg"), QStringLiteral("logo.jpg")}) {
         const QByteArray octets = reduite(ressources + jpeg, "JPG");
         ecrire(QStringLiteral("jpeg"), jpeg, octets);
         ecrire(QStringLiteral("image"), jpeg, octets);
