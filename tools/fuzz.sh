@@ -35,10 +35,12 @@ for cible in "${cibles[@]}"; do
   mkdir -p "$artefacts/$cible"
   journal="$construction/fuzz-$cible.log"
   echo "== $cible : $duree s"
+  dictionnaire=()
+  [[ $cible != image && $cible != jpeg ]] && dictionnaire=(-dict="$racine/fuzz/fichiers.dict")
   statut=0
   QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     "$construction/fuzz/fuzz_$cible" -max_total_time="$duree" -timeout=1 -rss_limit_mb=512 \
-    -malloc_limit_mb=512 -print_final_stats=1 -artifact_prefix="$artefacts/$cible/" "$brouillon" \
+    -malloc_limit_mb=512 -print_final_stats=1 "${dictionnaire[@]}" -artifact_prefix="$artefacts/$cible/" "$brouillon" \
     >"$journal" 2>&1 || statut=$?
   rm -rf "$brouillon"
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$journal" | tail -1)
