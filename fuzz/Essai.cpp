@@ -9,10 +9,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -79,14 +77,12 @@ bool ImageTropLourdePourEssai(const QByteArray &octets)
 {
     qint64 largeur = 0, hauteur = 0;
     if (octets.startsWith("BM") && octets.size() >= 26) {
-        const auto lu = [&octets](int position, auto type) {
-            decltype(type) valeur;
-            std::memcpy(&valeur, octets.constData() + position, sizeof valeur);
-            return qFromLittleEndian(valeur);
-        };
-        const bool os2 = lu(14, quint32()) == 12;
-        largeur = os2 ? lu(18, quint16()) : qAbs(qint64(lu(18, qint32())));
-        hauteur = os2 ? lu(20, quint16()) : qAbs(qint64(lu(22, qint32())));
+        const auto octet = [&octets](int i) { return quint32(static_cast<unsigned char>(octets.at(i))); };
+        const auto lu16 = [&octet](int i) { return octet(i) | octet(i + 1) << 8; };
+        const auto lu32 = [&lu16](int i) { return lu16(i) | lu16(i + 2) << 16; };
+        const bool os2 = lu32(14) == 12;
+        largeur = os2 ? lu16(18) : qAbs(qint64(qint32(lu32(18))));
+        hauteur = os2 ? lu16(20) : qAbs(qint64(qint32(lu32(22))));
     } else {
         QBuffer tampon;
         tampon.setData(octets);
