@@ -77,25 +77,25 @@ std::optional<EnteteBmp> LireEnteteBmp(const QByteArray &lus, qint64 tailleFichi
     entete.taille = QSize(int(largeur), int(hauteur));
     if (debutPixels < TailleEnteteFichierBmp || debutPixels > tailleFichier)
         return entete;
-    qint64 attendu = 0;
+    const qint64 disponible = tailleFichier - debutPixels;
     switch (compression) {
     case SansCompression:
     case Masques:
-    case MasquesAlpha:
+    case MasquesAlpha: {
         if (bits == 0 || bits > 32)
             return entete;
-        attendu = (largeur * bits + 31) / 32 * 4 * hauteur;
+        // Rows times row length overflows 64 bits for the largest headers: the rows are counted instead.
+        const qint64 octetsParLigne = (largeur * bits + 31) / 32 * 4;
+        entete.donneesCompletes = hauteur <= disponible / octetsParLigne;
         break;
+    }
     case Rle8:
     case Rle4:
         // Compressed rows have no fixed length: the header must say how many bytes they take.
-        if (tailleDonnees == 0)
-            return entete;
-        attendu = tailleDonnees;
+        entete.donneesCompletes = tailleDonnees != 0 && tailleDonnees <= disponible;
         break;
-    default: return entete;
+    default: break;
     }
-    entete.donneesCompletes = attendu <= tailleFichier - debutPixels;
     return entete;
 }
 

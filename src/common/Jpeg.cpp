@@ -1,5 +1,6 @@
 #include "common/Jpeg.h"
 
+#include "common/ChargementImage.h"
 #include "common/Descripteur.h"
 #include "common/OuvertureExercice.h"
 
@@ -17,9 +18,13 @@
 
 namespace {
 
-// A picture is refused before anything is allocated for it when it declares more than this.
-constexpr JDIMENSION CoteMax = 30000;
-constexpr std::uint64_t PixelsMax = 200'000'000;
+// A picture is refused before anything is allocated for it when it is larger than the largest sheet the
+// program shows: a few hundred bytes may announce any size, and the pixels are allocated before they are read.
+bool TailleAcceptee(JDIMENSION largeur, JDIMENSION hauteur)
+{
+    return std::max(largeur, hauteur) <= JDIMENSION(GrandCoteImageMax) &&
+           std::min(largeur, hauteur) <= JDIMENSION(PetitCoteImageMax);
+}
 constexpr qint64 TailleFichierMax = qint64(512) * 1024 * 1024;
 
 const QString MessageVide = QStringLiteral("Le fichier JPEG est vide.");
@@ -37,12 +42,12 @@ const QString MessageEncodage = QStringLiteral("L'image n'a pas pu être codée 
 
 QString MessageTailleDemesuree(JDIMENSION largeur, JDIMENSION hauteur)
 {
-    return QStringLiteral("L'image JPEG annonce %1 × %2 pixels : c'est plus que les %3 pixels de côté "
-                          "et les %4 millions de pixels acceptés.")
+    return QStringLiteral("L'image JPEG annonce %1 × %2 pixels : la plus grande image acceptée mesure %3 × %4 pixels "
+                          "(une feuille A1 à 300 dpi).")
         .arg(largeur)
         .arg(hauteur)
-        .arg(CoteMax)
-        .arg(PixelsMax / 1'000'000);
+        .arg(GrandCoteImageMax)
+        .arg(PetitCoteImageMax);
 }
 
 QString MessageFichierTropGros(const QString &chemin)
@@ -186,7 +191,7 @@ public:
             return echec(MessageDecodage(etat_.erreurs.code));
         const JDIMENSION largeur = etat_.info.image_width;
         const JDIMENSION hauteur = etat_.info.image_height;
-        if (largeur > CoteMax || hauteur > CoteMax || std::uint64_t(largeur) * hauteur > PixelsMax)
+        if (!TailleAcceptee(largeur, hauteur))
             return echec(MessageTailleDemesuree(largeur, hauteur));
         if (etat_.info.jpeg_color_space == JCS_CMYK || etat_.info.jpeg_color_space == JCS_YCCK)
             return echec(MessageCmjn);

@@ -153,14 +153,17 @@ private slots:
             melange[i] = char(melange[i] ^ 0x5A);
         QTest::newRow("données brouillées")
             << melange << QStringLiteral("L'image JPEG est endommagée ou d'un type qui n'est pas pris en charge.");
-        QTest::newRow("côté démesuré")
-            << AvecTailleAnnoncee(valide, 40000, 16)
-            << QStringLiteral("L'image JPEG annonce 40000 × 16 pixels : c'est plus que les 30000 pixels de côté "
-                              "et les 200 millions de pixels acceptés.");
-        QTest::newRow("trop de pixels")
-            << AvecTailleAnnoncee(valide, 20000, 20000)
-            << QStringLiteral("L'image JPEG annonce 20000 × 20000 pixels : c'est plus que les 30000 pixels de côté "
-                              "et les 200 millions de pixels acceptés.");
+        const auto tropGrande = [](int largeur, int hauteur) {
+            return QStringLiteral("L'image JPEG annonce %1 × %2 pixels : la plus grande image acceptée mesure "
+                                  "9933 × 7016 pixels (une feuille A1 à 300 dpi).")
+                .arg(largeur)
+                .arg(hauteur);
+        };
+        QTest::newRow("côté démesuré") << AvecTailleAnnoncee(valide, 40000, 16) << tropGrande(40000, 16);
+        QTest::newRow("trop de pixels") << AvecTailleAnnoncee(valide, 20000, 20000) << tropGrande(20000, 20000);
+        // Both sides fit the long side of the sheet; the short one does not.
+        QTest::newRow("plus grande qu'une feuille A1")
+            << AvecTailleAnnoncee(valide, 8000, 8000) << tropGrande(8000, 8000);
         QTest::newRow("CMJN") << JpegBrut(4, JCS_CMYK, 100)
                               << QStringLiteral("Les images JPEG en couleurs CMJN ne sont pas prises en charge : "
                                                 "enregistrez l'image en RVB.");
