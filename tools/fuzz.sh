@@ -29,6 +29,8 @@ artefacts="$construction/artefacts"
 echecs=()
 for cible in "${cibles[@]}"; do
   brouillon=$(mktemp -d "${TMPDIR:-/tmp}/velkora-corpus-$cible-XXXXXX")
+  # The target's scratch folder goes in here, so that nothing is left behind when a run is stopped.
+  essais=$(mktemp -d "${TMPDIR:-/tmp}/velkora-essais-$cible-XXXXXX")
   for source in "$racine/fuzz/corpus/$cible" "$semences/$cible" "$racine/fuzz/regressions/$cible"; do
     [ -d "$source" ] && cp -r "$source/." "$brouillon/"
   done
@@ -40,11 +42,11 @@ for cible in "${cibles[@]}"; do
   statut=0
   # AddressSanitizer keeps 256 MB of freed blocks by default to catch late uses; over a long run that alone
   # brings the process near the 512 MB limit meant for what the readers allocate.
-  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=32 UBSAN_OPTIONS=print_stacktrace=1 \
+  TMPDIR="$essais" QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=32 UBSAN_OPTIONS=print_stacktrace=1 \
     "$construction/fuzz/fuzz_$cible" -max_total_time="$duree" -timeout=1 -rss_limit_mb=512 \
     -malloc_limit_mb=512 -print_final_stats=1 "${dictionnaire[@]}" -artifact_prefix="$artefacts/$cible/" "$brouillon" \
     >"$journal" 2>&1 || statut=$?
-  rm -rf "$brouillon"
+  rm -rf "$brouillon" "$essais"
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$journal" | tail -1)
   if [ "$statut" -ne 0 ]; then
     entree=$(sed -n 's/.*Test unit written to \(.*\)$/\1/p' "$journal" | tail -1)
