@@ -3,7 +3,7 @@
 set -euo pipefail
 
 paquets=(
-  cmake g++ make ccache
+  cmake g++ make ccache clang-format
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev
   libbenchmark-dev

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite through CTest; then the same suite
-# built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, checks the format of the code, builds, and runs the whole test suite through CTest;
+# then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 "$racine/scripts/dependances.sh"
+"$racine/scripts/verifier_format.sh"
 
 "$racine/scripts/construire.sh" ordinaire
 ctest --test-dir "$racine/build" --output-on-failure
