@@ -9,6 +9,7 @@
 
 #include "colouring/TFormColoriage.h"
 #include "common/FPti.h"
+#include "common/ImageFeuille.h"
 #include "diagram/CalquesSchema.h"
 #include "diagram/FondDessin.h"
 #include "presentation/LecturePresentation.h"
@@ -52,7 +53,7 @@ void OuvrirFondSchema(const SchemaCinematique &schema)
         std::fprintf(stderr, "%s\n", qPrintable(std::get<QString>(fond)));
         std::exit(1);
     }
-    QImage traits(image->size(), QImage::Format_RGB888);
+    QImage traits = NouvelleImageFeuille(image->size(), QImage::Format_RGB888);
     RemplirImage(traits, clBtnFace);
     QImage affichage;
     ComposerAffichage(*image, traits, surface, affichage);
