@@ -7,6 +7,9 @@
 #include <QImageReader>
 #include <QtEndian>
 #include <array>
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#endif
 #include <climits>
 #include <cstring>
 #include <optional>
@@ -109,13 +112,43 @@ std::optional<EnteteBmp> LireEnteteBmp(const QByteArray &lus, qint64 tailleFichi
 }
 
 // A bitmap row holds blue, green, red; a Format_RGB888 row red, green, blue.
-void BgrVersRgb(const uchar *source, uchar *destination, int pixels)
+void BgrVersRgbPixels(const uchar *source, uchar *destination, int pixels)
 {
     for (int x = 0; x < pixels; ++x, source += 3, destination += 3) {
         destination[0] = source[2];
         destination[1] = source[1];
         destination[2] = source[0];
     }
+}
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#pragma GCC push_options
+#pragma GCC target("ssse3")
+// Five pixels per 16 bytes loaded; the sixteenth byte is written again by the next step, so the last
+// steps, which would reach past the row, are left to the plain loop.
+int BgrVersRgbSsse3(const uchar *source, uchar *destination, int pixels)
+{
+    const __m128i ordre = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
+    int x = 0;
+    for (; x + 6 <= pixels; x += 5) {
+        const __m128i bgr = _mm_loadu_si128(reinterpret_cast<const __m128i *>(source + 3 * std::size_t(x)));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(destination + 3 * std::size_t(x)), _mm_shuffle_epi8(bgr, ordre));
+    }
+    return x;
+}
+#pragma GCC pop_options
+#define VELKORA_BGR_SSSE3
+#endif
+
+void BgrVersRgb(const uchar *source, uchar *destination, int pixels)
+{
+    int fait = 0;
+#ifdef VELKORA_BGR_SSSE3
+    static const bool ssse3 = __builtin_cpu_supports("ssse3");
+    if (ssse3)
+        fait = BgrVersRgbSsse3(source, destination, pixels);
+#endif
+    BgrVersRgbPixels(source + 3 * std::size_t(fait), destination + 3 * std::size_t(fait), pixels - fait);
 }
 
 // The pixels of a 24-bit uncompressed bitmap whose header was checked, read in blocks of rows straight
