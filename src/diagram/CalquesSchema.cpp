@@ -1,5 +1,6 @@
 #include "diagram/CalquesSchema.h"
 
+#include "common/ImageFeuille.h"
 #include "common/Pixels24Bits.h"
 #include "diagram/BlocPixels.h"
 #include "diagram/PixelsSchema.h"
@@ -136,7 +137,7 @@ bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::ve
     if (t.isNull() || t.size() != p.size())
         return false;
     if (!Reutilisable(fond, t.size()))
-        fond = QImage(t.size(), Format24Bits);
+        fond = NouvelleImageFeuille(t.size(), Format24Bits);
     if (fond.isNull())
         return false;
 
@@ -214,7 +215,7 @@ void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QI
     QRect z = zone.intersected(lus.rect());
     if (!Reutilisable(affichage, lus.size()) || zone.isEmpty()) {
         if (!Reutilisable(affichage, lus.size()))
-            affichage = QImage(lus.size(), Format24Bits);
+            affichage = NouvelleImageFeuille(lus.size(), Format24Bits);
         z = lus.rect();
     }
     if (affichage.isNull() || z.isEmpty())

@@ -6,6 +6,7 @@
 #include "common/Dialogues.h"
 #include "common/FPfichier.h"
 #include "common/FPti.h"
+#include "common/ImageFeuille.h"
 #include "common/Pixels24Bits.h"
 #include "diagram/CalquesSchema.h"
 #include "diagram/CommandesSchema.h"
@@ -89,7 +90,7 @@ void TFormSchemaCinematique::DessinEdition()
 {
     TraitEnCours = false;
     Historique->clear();
-    BitmapDessin = QImage(ImageFond->size(), QImage::Format_RGB888);
+    BitmapDessin = NouvelleImageFeuille(ImageFond->size(), QImage::Format_RGB888);
     RemplirImage(BitmapDessin, clBtnFace);
     BoutonCe[1]->setChecked(true);
     CeSpeedButtonClick(1);
