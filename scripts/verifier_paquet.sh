@@ -79,6 +79,6 @@ dpkg-query -W velkora >/dev/null 2>&1 && echec "le paquet est encore connu de dp
 for chemin in /opt/velkora /usr/bin/velkora /usr/share/applications/fr.velkora.Velkora.desktop \
   /usr/share/metainfo/fr.velkora.Velkora.metainfo.xml /usr/share/doc/velkora \
   /usr/share/icons/hicolor/scalable/apps/velkora.svg /usr/share/man/man1/velkora.1.gz; do
-  [ ! -e "$chemin" ] && [ ! -L "$chemin" ] || echec "$chemin reste après la purge"
+  if [ -e "$chemin" ] || [ -L "$chemin" ]; then echec "$chemin reste après la purge"; fi
 done
 echo "Paquet vérifié : contenu, lintian, AppStream, entrée du menu ; installé, démarré puis purgé sans reste."
