@@ -8,6 +8,7 @@ paquets=(
   libjpeg62-turbo-dev
   libbenchmark-dev
   xvfb xauth x11-utils fonts-dejavu-core
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 manquants=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the format of the code, builds, and runs the whole test suite through CTest;
-# then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer; then builds and checks the
+# Debian package.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 "$racine/scripts/dependances.sh"
@@ -12,3 +13,5 @@ ctest --test-dir "$racine/build" --output-on-failure
 "$racine/scripts/construire.sh" sanitiseurs
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$racine/build-sanitiseurs" --output-on-failure
+
+"$racine/scripts/verifier_paquet.sh"
