@@ -1,6 +1,7 @@
 #include "common/Jpeg.h"
 
 #include "common/Descripteur.h"
+#include "common/FPfichier.h"
 #include "common/OuvertureExercice.h"
 
 #include <QFile>
@@ -274,8 +275,12 @@ std::optional<QString> EcrireJpeg(const QImage &image, int qualite, const QStrin
     QByteArray octets;
     if (const auto erreur = EncoderJpeg(image, qualite, octets))
         return erreur;
+    if (const auto refus = RefusCibleNonFichier(chemin))
+        return MessageEcriture(chemin, *refus);
     QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (full disk) is seen: through the buffer it is lost and commit() would
+    // put the truncated picture in place of the previous one.
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return MessageEcriture(chemin, fichier.errorString());
     if (fichier.write(octets) != octets.size() || !fichier.commit())
         return MessageEcriture(chemin, fichier.errorString());

@@ -1,5 +1,6 @@
 #include "diagram/CalquesSchema.h"
 
+#include "common/FPfichier.h"
 #include "common/Pixels24Bits.h"
 #include "diagram/BlocPixels.h"
 #include "diagram/PixelsSchema.h"
@@ -323,9 +324,13 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
 std::optional<QString> EnregistrerBmpSchema(const QString &chemin, const QImage &fond, const QImage &traits,
                                             bool avecFond, const std::vector<SymbolePlace> &symboles, Rvb surface)
 {
+    if (RefusCibleNonFichier(chemin))
+        return MessageEcritureImpossible(chemin);
     QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || !EcrireBmpSchema(fichier, fond, traits, avecFond, symboles, surface) ||
-        !fichier.commit())
+    // Unbuffered, so that a short write (full disk) is seen: through the buffer it is lost and commit() would
+    // put the truncated picture in place of the previous one.
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !EcrireBmpSchema(fichier, fond, traits, avecFond, symboles, surface) || !fichier.commit())
         return MessageEcritureImpossible(chemin);
     return std::nullopt;
 }
