@@ -278,9 +278,7 @@ std::optional<QString> EcrireJpeg(const QImage &image, int qualite, const QStrin
     if (const auto refus = RefusCibleNonFichier(chemin))
         return MessageEcriture(chemin, *refus);
     QSaveFile fichier(chemin);
-    // Unbuffered, so that a short write (full disk) is seen: through the buffer it is lost and commit() would
-    // put the truncated picture in place of the previous one.
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!fichier.open(QIODevice::WriteOnly))
         return MessageEcriture(chemin, fichier.errorString());
     if (fichier.write(octets) != octets.size() || !fichier.commit())
         return MessageEcriture(chemin, fichier.errorString());

@@ -327,10 +327,8 @@ std::optional<QString> EnregistrerBmpSchema(const QString &chemin, const QImage 
     if (RefusCibleNonFichier(chemin))
         return MessageEcritureImpossible(chemin);
     QSaveFile fichier(chemin);
-    // Unbuffered, so that a short write (full disk) is seen: through the buffer it is lost and commit() would
-    // put the truncated picture in place of the previous one.
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !EcrireBmpSchema(fichier, fond, traits, avecFond, symboles, surface) || !fichier.commit())
+    if (!fichier.open(QIODevice::WriteOnly) || !EcrireBmpSchema(fichier, fond, traits, avecFond, symboles, surface) ||
+        !fichier.commit())
         return MessageEcritureImpossible(chemin);
     return std::nullopt;
 }

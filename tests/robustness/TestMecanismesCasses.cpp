@@ -436,6 +436,8 @@ void TestMecanismesCasses::installationCassee()
     if (cible == u"/dev/full" && QFileInfo(cible).isFile()) {
         QFile::remove(cible);
         mknod(qPrintable(cible), S_IFCHR | 0666, makedev(1, 7));
+        QFile::setPermissions(cible, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                                         QFile::ReadOther | QFile::WriteOther);
         QFAIL(qPrintable(cible + QStringLiteral(" a été remplacé par un fichier")));
     }
     QVERIFY2(erreurs.isEmpty(), qPrintable(erreurs));
