@@ -36,7 +36,7 @@ public:
     enum Casse {
         Vider,
         Tronquer,
-        Remplacer,       // its text, "avant" replaced by "apres" (the whole text when "avant" is empty)
+        Remplacer,       // its text, "avant" replaced by "apres"
         Utf16SansMarque, // its text written again in UTF-16 without a byte-order mark
         Entete,          // the width and height of its bitmap header set to "apres" ("largeur hauteur")
         EnDossier,       // a folder stands in its place
@@ -102,11 +102,11 @@ void ecrireCatalogueLiaisons(const ArbreMecanismes &arbre)
     arbre.ecrireBmp(QStringLiteral("ressource/SchemaCinematique/vide.bmp"), ImageUnie(16, 16, Qt::white));
 }
 
-QString lireTexte(const QString &chemin)
+QByteArray lire(const QString &chemin)
 {
     QFile fichier(chemin);
     fichier.open(QIODevice::ReadOnly);
-    return DecoderTexte(fichier.readAll()).texte;
+    return fichier.readAll();
 }
 
 void ecrire(const QString &chemin, const QByteArray &octets)
@@ -126,18 +126,17 @@ void casser(const QString &chemin, TestMecanismesCasses::Casse casse, const QStr
     case C::Vider: ecrire(chemin, {}); break;
     case C::Tronquer: TronquerFichier(chemin); break;
     case C::Remplacer: {
-        const QString texte = lireTexte(chemin);
-        if (!avant.isEmpty() && !texte.contains(avant))
+        QString texte = DecoderTexte(lire(chemin)).texte;
+        if (!texte.contains(avant))
             qFatal("%s does not hold %s", qPrintable(chemin), qPrintable(avant));
-        ecrire(chemin, EncoderTexte(avant.isEmpty() ? apres : QString(texte).replace(avant, apres), Encodage::Utf8));
+        ecrire(chemin, EncoderTexte(texte.replace(avant, apres), Encodage::Utf8));
         break;
     }
-    case C::Utf16SansMarque: ecrire(chemin, EncoderTexte(lireTexte(chemin), Encodage::Utf16LE).mid(2)); break;
+    case C::Utf16SansMarque:
+        ecrire(chemin, EncoderTexte(DecoderTexte(lire(chemin)).texte, Encodage::Utf16LE).mid(2));
+        break;
     case C::Entete: {
-        QFile fichier(chemin);
-        fichier.open(QIODevice::ReadOnly);
-        QByteArray octets = fichier.readAll();
-        fichier.close();
+        QByteArray octets = lire(chemin);
         const QStringList taille = apres.split(u' ');
         qToLittleEndian<qint32>(taille[0].toInt(), octets.data() + 18);
         qToLittleEndian<qint32>(taille[1].toInt(), octets.data() + 22);
