@@ -243,7 +243,7 @@ const std::vector<TestMecanismesCasses::Cas> &TestMecanismesCasses::catalogue()
         {"graphe : image de classe en dossier", OuvrirExercice, "MenuGraphe", "casse/graphe_des_liaisons/1.bmp", EnDossier, "", "", "1.bmp|image lisible"},
         {"graphe : image de classe de 20000 × 20000", OuvrirExercice, "MenuGraphe", "casse/graphe_des_liaisons/1.bmp", Entete, "", "20000 20000", "1.bmp|20000 × 20000"},
         {"graphe : .gdl qui nomme ../..", OuvrirParMenu, "MenuGraphe", "casse/schema_cinematique/correction.gdl", Remplacer, "Mecanisme=casse", "Mecanisme=../..", "correction.gdl|../.."},
-        {"graphe : .gdl de 2^31 classes", OuvrirParMenu, "MenuGraphe", "casse/schema_cinematique/correction.gdl", Remplacer, "NbrCe=2", "NbrCe=2147483648", "correction.gdl"},
+        {"graphe : .gdl de 2^31 classes", OuvrirParMenu, "MenuGraphe", "casse/schema_cinematique/correction.gdl", Remplacer, "NbrCe=2", "NbrCe=2147483648", "correction.gdl|2147483648"},
         {"graphe : .gdl de 1001 liaisons", OuvrirParMenu, "MenuGraphe", "casse/schema_cinematique/correction.gdl", Remplacer, "NbrLiaison=1", "NbrLiaison=1001", "correction.gdl|1001"},
         {"graphe : .gdl vide", OuvrirParMenu, "MenuGraphe", "casse/schema_cinematique/correction.gdl", Vider, "", "", "correction.gdl"},
         {"graphe : .gdl UTF-16 sans marque", OuvrirParMenu, "MenuGraphe", "casse/schema_cinematique/correction.gdl", Utf16SansMarque, "", "", ""},
