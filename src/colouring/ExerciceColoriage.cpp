@@ -61,6 +61,8 @@ LectureColoriage LireColoriage(const QString &dossierExercice)
     const FichierIni condition(FichierDuDossier(dossierExercice, FichierConditionColoriage));
     if (condition.illisible())
         return echec(MessageFichierIllisible(FichierConditionColoriage, PhraseColoriage), false);
+    if (condition.sansSection())
+        return echec(MessageFichierSansSection(FichierConditionColoriage, PhraseColoriage), false);
     const FichierIni::Compte zones = condition.lireCompte(SectionZones, CleCombien, 0);
     if (zones.depasse(MaxZonesColoriage))
         return echec(MessageTropDeZones(zones.texte), false);

@@ -1,5 +1,6 @@
 #include "diagram/CalquesSchema.h"
 
+#include "common/FPfichier.h"
 #include "common/ImageFeuille.h"
 #include "common/Pixels24Bits.h"
 #include "diagram/BlocPixels.h"
@@ -324,6 +325,8 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
 std::optional<QString> EnregistrerBmpSchema(const QString &chemin, const QImage &fond, const QImage &traits,
                                             bool avecFond, const std::vector<SymbolePlace> &symboles, Rvb surface)
 {
+    if (RefusCibleNonFichier(chemin))
+        return MessageEcritureImpossible(chemin);
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly) || !EcrireBmpSchema(fichier, fond, traits, avecFond, symboles, surface) ||
         !fichier.commit())
