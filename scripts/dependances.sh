@@ -3,11 +3,12 @@
 set -euo pipefail
 
 paquets=(
-  cmake g++ make ccache
+  cmake g++ make ccache clang-format
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev
   libbenchmark-dev
   xvfb xauth x11-utils fonts-dejavu-core
+  dpkg-dev file lintian appstream desktop-file-utils
   clang libclang-rt-14-dev
 )
 

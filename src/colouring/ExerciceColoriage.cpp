@@ -61,6 +61,8 @@ LectureColoriage LireColoriage(const QString &dossierExercice)
     const FichierIni condition(FichierDuDossier(dossierExercice, FichierConditionColoriage));
     if (condition.illisible())
         return echec(MessageFichierIllisible(FichierConditionColoriage, PhraseColoriage), false);
+    if (condition.sansSection())
+        return echec(MessageFichierSansSection(FichierConditionColoriage, PhraseColoriage), false);
     const FichierIni::Compte zones = condition.lireCompte(SectionZones, CleCombien, 0);
     if (zones.depasse(MaxZonesColoriage))
         return echec(MessageTropDeZones(zones.texte), false);
@@ -87,14 +89,20 @@ LectureColoriage LireColoriage(const QString &dossierExercice)
     for (std::int32_t h = 1; h <= e.NombreCouleurs; ++h)
         e.Solution[std::size_t(h)] = solution.lireTexte(SectionSolutions, PrefixeCleSolution + QString::number(h));
 
-    for (const auto &[nom, image] : {std::pair{FichierTrameColoriage, &e.Trame}, {FichierPlanColoriage, &e.Plan}}) {
-        auto lue = ChargerImage(FichierDuDossier(dossierExercice, nom));
-        if (const auto *refus = std::get_if<RefusImage>(&lue))
-            return echec(refus->message(nom, PhraseColoriage), true);
-        *image = std::move(std::get<QImage>(lue));
+    QSize tailleTrame;
+    {
+        auto trame = ChargerImage(FichierDuDossier(dossierExercice, FichierTrameColoriage));
+        if (const auto *refus = std::get_if<RefusImage>(&trame))
+            return echec(refus->message(FichierTrameColoriage, PhraseColoriage), true);
+        tailleTrame = std::get<QImage>(trame).size();
+        e.Index = IndexZones(std::get<QImage>(trame), e.CouleurZone, e.NombreZones);
     }
-    if (e.Trame.size() != e.Plan.size())
-        return echec(MessageTailleTramePlan(e.Trame.size(), e.Plan.size(), PhraseColoriage), false);
+    auto plan = ChargerImage(FichierDuDossier(dossierExercice, FichierPlanColoriage));
+    if (const auto *refus = std::get_if<RefusImage>(&plan))
+        return echec(refus->message(FichierPlanColoriage, PhraseColoriage), true);
+    e.Plan = std::move(std::get<QImage>(plan));
+    if (tailleTrame != e.Plan.size())
+        return echec(MessageTailleTramePlan(tailleTrame, e.Plan.size(), PhraseColoriage), false);
     lecture.reussie = true;
     return lecture;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colouring/IndexZones.h"
 #include "common/Couleur.h"
 
 #include <QImage>
@@ -41,8 +42,8 @@ struct ExerciceColoriage {
     bool PdfVisible = false;
     QString AdresseAide;         // relative to the folder "aide/"
     std::int32_t SeuilAide = -1; // -1 help hidden, 0 at once, n from the n-th check on
-    QImage Trame;                // Format_RGB888, the size of Plan
-    QImage Plan;                 // Format_RGB888
+    IndexZones Index;            // where the zones of "trame.bmp" lie; the map itself is not kept
+    QImage Plan;                 // Format_RGB888, the size of the map
 };
 
 struct LectureColoriage {
@@ -55,7 +56,8 @@ struct LectureColoriage {
 };
 
 // Reads "condition.inf", "solution.inf" and the two pictures of a colouring folder (ending with "/"),
-// whose files are known to exist. Zone colours given as desktop colours take their current value.
+// whose files are known to exist. The zone map is indexed and let go before the drawing is read, so
+// that a large sheet is never held three times. Zone colours given as desktop colours take their current value.
 LectureColoriage LireColoriage(const QString &dossierExercice);
 
 QString MessageTropDeZones(const QString &combien);

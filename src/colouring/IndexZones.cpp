@@ -53,8 +53,10 @@ IndexZones::IndexZones(const QImage &trame, const std::vector<TColor> &couleurZo
         if (cle == clWhite || cle == clBlack)
             continue;
         const auto [entree, nouvelle] = groupeDeCouleur.try_emplace(cle, int(traits_.size()));
-        if (nouvelle)
+        if (nouvelle) {
             traits_.emplace_back();
+            cleDeGroupe_.push_back(cle);
+        }
         groupeDeZone_[std::size_t(n)] = entree->second;
     }
     if (traits_.empty() || trame.format() != QImage::Format_RGB888)
@@ -66,6 +68,7 @@ IndexZones::IndexZones(const QImage &trame, const std::vector<TColor> &couleurZo
     const qsizetype octets = qsizetype(largeur) * 3;
     TColor derniereCouleur = clWhite;
     int dernierGroupe = -1;
+    debutLigne_.assign(std::size_t(trame.height()) + 1, 0);
     for (int y = 0; y < trame.height(); ++y) {
         const uchar *ligne = trame.constScanLine(y);
         int x = 0;
@@ -78,10 +81,13 @@ IndexZones::IndexZones(const QImage &trame, const std::vector<TColor> &couleurZo
                     couleur == clWhite || couleur == clBlack ? groupeDeCouleur.end() : groupeDeCouleur.find(couleur);
                 dernierGroupe = trouve == groupeDeCouleur.end() ? -1 : trouve->second;
             }
-            if (dernierGroupe >= 0)
+            if (dernierGroupe >= 0) {
                 traits_[std::size_t(dernierGroupe)].push_back({y, x, fin});
+                ligne_.push_back({x, fin, dernierGroupe});
+            }
             x = fin;
         }
+        debutLigne_[std::size_t(y) + 1] = std::uint32_t(ligne_.size());
     }
     cadres_.reserve(traits_.size());
     for (const std::vector<Trait> &traits : traits_) {
@@ -132,6 +138,18 @@ void IndexZones::Peindre(QImage &image, std::int32_t zone, TColor couleur) const
         if (t.y < image.height() && t.x1 <= image.width())
             remplirTrait(image.scanLine(t.y), t.x0, t.x1, rvb);
     }
+}
+
+std::optional<TColor> IndexZones::CleEn(QPoint point) const
+{
+    if (point.y() < 0 || std::size_t(point.y()) + 1 >= debutLigne_.size())
+        return std::nullopt;
+    const auto debut = ligne_.begin() + debutLigne_[std::size_t(point.y())];
+    const auto fin = ligne_.begin() + debutLigne_[std::size_t(point.y()) + 1];
+    const auto apres = std::upper_bound(debut, fin, point.x(), [](int x, const TraitDeLigne &t) { return x < t.x0; });
+    if (apres == debut || point.x() >= std::prev(apres)->x1)
+        return std::nullopt;
+    return cleDeGroupe_[std::size_t(std::prev(apres)->groupe)];
 }
 
 int NumeroZone(const std::vector<TColor> &couleurZone, std::int32_t nombreZones, TColor couleur)

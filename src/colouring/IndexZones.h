@@ -34,13 +34,27 @@ public:
     QRect Cadre(std::int32_t zone) const;
     // Gives every pixel of the zone the colour, in a picture of the map's size.
     void Peindre(QImage &image, std::int32_t zone, TColor couleur) const;
+    // The key colour of the map at a point when it is one of the zones', so that the map itself need
+    // not be kept; nothing on white, black, another colour or outside the map.
+    std::optional<TColor> CleEn(QPoint point) const;
 
 private:
     int groupe(std::int32_t zone) const;
 
+    // A run of a row that belongs to a zone, with the index of its key colour.
+    struct TraitDeLigne {
+        int x0;
+        int x1;
+        int groupe;
+    };
+
     std::vector<int> groupeDeZone_; // zone -> index of its key colour's runs, or -1
     std::vector<std::vector<Trait>> traits_;
     std::vector<QRect> cadres_;
+    std::vector<TColor> cleDeGroupe_;
+    // The runs of row y are ligne_[debutLigne_[y]] to ligne_[debutLigne_[y + 1] - 1], by column.
+    std::vector<std::uint32_t> debutLigne_;
+    std::vector<TraitDeLigne> ligne_;
 };
 
 // The zone of a zone-map colour: -1 for white and black, else the smallest n of 1 to nombreZones

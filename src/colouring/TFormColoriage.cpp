@@ -7,6 +7,7 @@
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
+#include "common/ImageFeuille.h"
 #include "common/MenusClavier.h"
 #include "common/OuvertureExercice.h"
 #include "common/TitreFenetre.h"
@@ -262,10 +263,10 @@ void TFormColoriage::ExerciceEdition(LectureColoriage &&lecture, const QString &
     MenuAide->setEnabled(SeuilAide == 0);
     Coloriage_.Reinitialiser(NombreZones);
 
-    ImageTrame = std::move(e.Trame);
+    ImageZone = QImage(); // the previous exercise's layer goes before the new one is made
     ImagePlan = std::move(e.Plan);
-    ImageZone = ImagePlan.copy();
-    Index = IndexZones(ImageTrame, CouleurZone, NombreZones);
+    ImageZone = CopieImageFeuille(ImagePlan);
+    Index = std::move(e.Index);
     ZoneSurbrillance = -1;
     ImageVue->DefinirImages(&ImageZone, &ImagePlan);
     AnnoncerZone(-1);

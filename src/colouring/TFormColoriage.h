@@ -109,7 +109,6 @@ private:
     Coloriage Coloriage_;
     int Tentatives_ = 0;
 
-    QImage ImageTrame;  // the zone map, never shown
     QImage ImageZone;   // the coloured layer the student paints
     QImage ImagePlan;   // the line drawing
     QImage ImageExport; // the last saved picture, its memory used again by the next

@@ -22,8 +22,8 @@ constexpr int MargeListe = 8;
 
 int TFormColoriage::ZoneSous(QPoint position) const
 {
-    const auto couleur = CouleurPixel(ImageTrame, position);
-    return couleur ? NumeroZone(CouleurZone, NombreZones, *couleur) : -1;
+    const auto cle = Index.CleEn(position);
+    return cle ? NumeroZone(CouleurZone, NombreZones, *cle) : -1;
 }
 
 void TFormColoriage::ImagePlanMouseDown(Qt::MouseButton bouton, QPoint position)

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -44,6 +45,22 @@ QString decoderUtf16(const QByteArray &octets, bool petitBout)
     return decodeur.decode(octets.mid(2));
 }
 
+// Text holds no NUL: UTF-16 written without its mark shows them as the high bytes of its Latin letters,
+// all on one side of each pair. Returns the byte order so recognised, or nothing.
+std::optional<bool> utf16SansMarque(const QByteArray &octets)
+{
+    if (octets.size() < 2 || octets.size() % 2 != 0)
+        return std::nullopt;
+    bool nulPair = false, nulImpair = false;
+    for (qsizetype i = 0; i < octets.size(); ++i) {
+        if (octets[i] == '\0')
+            (i % 2 == 0 ? nulPair : nulImpair) = true;
+    }
+    if (nulPair == nulImpair)
+        return std::nullopt;
+    return nulImpair;
+}
+
 } // namespace
 
 TexteDecode DecoderTexte(const QByteArray &octets)
@@ -52,6 +69,10 @@ TexteDecode DecoderTexte(const QByteArray &octets)
         return {decoderUtf16(octets, true), Encodage::Utf16LE};
     if (octets.startsWith("\xFE\xFF"))
         return {decoderUtf16(octets, false), Encodage::Utf16BE};
+    if (const std::optional<bool> petitBout = utf16SansMarque(octets)) {
+        QStringDecoder decodeur(*petitBout ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, SansMarque);
+        return {decodeur.decode(octets), *petitBout ? Encodage::Utf16LE : Encodage::Utf16BE};
+    }
     const bool marqueUtf8 = octets.startsWith("\xEF\xBB\xBF");
     QStringDecoder utf8(QStringConverter::Utf8, SansMarque);
     QString texte = utf8.decode(marqueUtf8 ? octets.mid(3) : octets);

@@ -12,7 +12,8 @@ struct TexteDecode {
     Encodage encodage = Encodage::Windows1252;
 };
 
-// UTF-16 when a byte-order mark says so, UTF-8 when marked or valid, Windows-1252 otherwise.
+// UTF-16 when a byte-order mark says so, or when its NUL bytes show UTF-16 written without one; UTF-8 when
+// marked or valid; Windows-1252 otherwise.
 TexteDecode DecoderTexte(const QByteArray &octets);
 // Writes the byte-order mark for UTF-16 and none for the 8-bit encodings.
 QByteArray EncoderTexte(const QString &texte, Encodage encodage);

@@ -1,6 +1,7 @@
 #include "common/FichierIni.h"
 
 #include "common/Entier.h"
+#include "common/FPfichier.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -196,6 +197,8 @@ std::optional<QString> FichierIni::enregistrer() const
     // 8-bit text that happens to be valid UTF-8 as well ("Ã©") would read back otherwise.
     if (!TientEnWindows1252(texte) || DecoderTexte(octets).texte != texte)
         octets = EncoderTexte(texte, Encodage::Utf16LE);
+    if (auto refus = RefusCibleNonFichier(chemin_))
+        return refus;
     QSaveFile fichier(chemin_);
     // Unbuffered, so that a short write (full disk, file size limit) is seen here: through the buffer
     // it is lost and commit() would put the truncated file in place of the old one.

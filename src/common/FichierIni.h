@@ -26,6 +26,8 @@ public:
     // Something of that name is there but could not be read: no permission, a folder, too large.
     // It reads as empty.
     bool illisible() const { return illisible_; }
+    // Read, but without one section: an empty file, or one that is no INI text.
+    bool sansSection() const { return existe_ && sections_.empty(); }
     bool sectionExiste(const QString &section) const;
     // The line, counted from 1, that gives the key, or that opens the section when the key is empty;
     // 0 when there is none.
@@ -40,7 +42,8 @@ public:
         std::int32_t valeur = 0;
         QString texte;
         bool estNombre = true;
-        bool depasse(std::int32_t maximum) const { return !estNombre || valeur > maximum; }
+        // No number, a negative one or one above the maximum: a count no table can take.
+        bool depasse(std::int32_t maximum) const { return !estNombre || valeur < 0 || valeur > maximum; }
     };
     Compte lireCompte(const QString &section, const QString &cle, std::int32_t defaut) const;
     ConversionCouleur lireCouleur(const QString &section, const QString &cle, const QString &defaut) const;

@@ -2,6 +2,7 @@
 
 #include "common/ChargementImage.h"
 #include "common/Descripteur.h"
+#include "common/FPfichier.h"
 #include "common/OuvertureExercice.h"
 
 #include <QFile>
@@ -279,6 +280,8 @@ std::optional<QString> EcrireJpeg(const QImage &image, int qualite, const QStrin
     QByteArray octets;
     if (const auto erreur = EncoderJpeg(image, qualite, octets))
         return erreur;
+    if (const auto refus = RefusCibleNonFichier(chemin))
+        return MessageEcriture(chemin, *refus);
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))
         return MessageEcriture(chemin, fichier.errorString());

@@ -21,6 +21,12 @@ QString MessageFichierIllisible(const QString &nomFichier, const QString &phrase
     return QStringLiteral("Le fichier \"%1\" ne peut pas être lu.\n\n%2").arg(nomFichier, phraseExercice);
 }
 
+QString MessageFichierSansSection(const QString &nomFichier, const QString &phraseExercice)
+{
+    return QStringLiteral("Le fichier \"%1\" est vide ou n'a aucune section [ ].\n\n%2")
+        .arg(nomFichier, phraseExercice);
+}
+
 QString MessageImageIllisible(const QString &nomFichier, const QString &phraseExercice)
 {
     return QStringLiteral("Le fichier \"%1\" n'est pas une image lisible.\n\n%2").arg(nomFichier, phraseExercice);

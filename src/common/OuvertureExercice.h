@@ -16,6 +16,8 @@ QString MessageImpossibleOuvrir(const QString &chemin);
 QString MessageFichierManquant(const QString &nomFichier, const QString &phraseExercice);
 // A file of the exercise that is there but cannot be read (no permission, a folder, too large, damaged).
 QString MessageFichierIllisible(const QString &nomFichier, const QString &phraseExercice);
+// An INI file of the exercise that holds no section: empty, cut short or of another kind.
+QString MessageFichierSansSection(const QString &nomFichier, const QString &phraseExercice);
 QString MessageImageIllisible(const QString &nomFichier, const QString &phraseExercice);
 // "trame.bmp" and "plan.bmp" of an exercise are of different sizes.
 QString MessageTailleTramePlan(const QSize &trame, const QSize &plan, const QString &phraseExercice);

@@ -1,5 +1,7 @@
 #include "diagram/CalquesSchema.h"
 
+#include "common/FPfichier.h"
+#include "common/ImageFeuille.h"
 #include "common/Pixels24Bits.h"
 #include "diagram/BlocPixels.h"
 #include "diagram/PixelsSchema.h"
@@ -136,7 +138,7 @@ bool ConstruireFondDessin(const QImage &trame, const QImage &plan, const std::ve
     if (t.isNull() || t.size() != p.size())
         return false;
     if (!Reutilisable(fond, t.size()))
-        fond = QImage(t.size(), Format24Bits);
+        fond = NouvelleImageFeuille(t.size(), Format24Bits);
     if (fond.isNull())
         return false;
 
@@ -214,7 +216,7 @@ void ComposerAffichage(const QImage &fond, const QImage &traits, Rvb surface, QI
     QRect z = zone.intersected(lus.rect());
     if (!Reutilisable(affichage, lus.size()) || zone.isEmpty()) {
         if (!Reutilisable(affichage, lus.size()))
-            affichage = QImage(lus.size(), Format24Bits);
+            affichage = NouvelleImageFeuille(lus.size(), Format24Bits);
         z = lus.rect();
     }
     if (affichage.isNull() || z.isEmpty())
@@ -323,6 +325,8 @@ bool EcrireBmpSchema(QIODevice &sortie, const QImage &fond, const QImage &traits
 std::optional<QString> EnregistrerBmpSchema(const QString &chemin, const QImage &fond, const QImage &traits,
                                             bool avecFond, const std::vector<SymbolePlace> &symboles, Rvb surface)
 {
+    if (RefusCibleNonFichier(chemin))
+        return MessageEcritureImpossible(chemin);
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly) || !EcrireBmpSchema(fichier, fond, traits, avecFond, symboles, surface) ||
         !fichier.commit())

@@ -5,9 +5,10 @@
 
 namespace {
 
-QImage Blanche(int cote)
+QImage Blanche(int cote, qreal ratio = 1)
 {
-    QImage image(cote, cote, QImage::Format_RGB888);
+    QImage image(qRound(cote * ratio), qRound(cote * ratio), QImage::Format_RGB888);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     return image;
 }
@@ -45,18 +46,18 @@ QImage CadreSelection()
     return image;
 }
 
-QImage GlypheTraitDroit()
+QImage GlypheTraitDroit(qreal ratio)
 {
-    QImage image = Blanche(CoteGlypheOutil);
+    QImage image = Blanche(CoteGlypheOutil, ratio);
     QPainter peintre(&image);
     peintre.setPen(QPen(Qt::black, 2));
     peintre.drawLine(3, 16, 16, 3);
     return image;
 }
 
-QImage GlypheTraitMainLevee()
+QImage GlypheTraitMainLevee(qreal ratio)
 {
-    QImage image = Blanche(CoteGlypheOutil);
+    QImage image = Blanche(CoteGlypheOutil, ratio);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing);
     peintre.setPen(QPen(Qt::black, 2));
@@ -67,9 +68,9 @@ QImage GlypheTraitMainLevee()
     return image;
 }
 
-QImage GlypheGomme()
+QImage GlypheGomme(qreal ratio)
 {
-    QImage image = Blanche(CoteGlypheOutil);
+    QImage image = Blanche(CoteGlypheOutil, ratio);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing);
     peintre.translate(10, 10);
@@ -82,9 +83,9 @@ QImage GlypheGomme()
     return image;
 }
 
-QImage GlypheToutEffacer()
+QImage GlypheToutEffacer(qreal ratio)
 {
-    QImage image = Blanche(CoteGlypheOutil);
+    QImage image = Blanche(CoteGlypheOutil, ratio);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing);
     peintre.setPen(Qt::NoPen);

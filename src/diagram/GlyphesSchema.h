@@ -12,8 +12,9 @@ inline constexpr int CoteGlypheOutil = 20;
 // and the middles of its sides, and a 5 × 5 square with a cross at its centre.
 QImage CadreSelection();
 
-// The glyphs of the four drawing buttons.
-QImage GlypheTraitDroit();
-QImage GlypheTraitMainLevee();
-QImage GlypheGomme();
-QImage GlypheToutEffacer();
+// The glyphs of the four drawing buttons, CoteGlypheOutil points square; ratio is the screen's
+// device pixel ratio, 2 drawing them at twice as many pixels for a high-density screen.
+QImage GlypheTraitDroit(qreal ratio = 1);
+QImage GlypheTraitMainLevee(qreal ratio = 1);
+QImage GlypheGomme(qreal ratio = 1);
+QImage GlypheToutEffacer(qreal ratio = 1);

@@ -61,19 +61,29 @@ void TFormSchemaCinematique::CeEdition()
             continue;
         }
         const TColor couleur = Schema.Ce[std::size_t(n)].Couleur;
-        QImage glyphe = GlypheVide.copy();
-        glyphe.fill(CouleurVersQColor(couleur));
         const bool sansCouleur = SansCouleur(couleur);
-        if (sansCouleur) {
-            QPainter peintre(&glyphe);
-            peintre.setPen(ContourSansCouleur);
-            peintre.drawRect(glyphe.rect().adjusted(0, 0, -1, -1));
-        }
-        glyphe.setPixelColor(0, glyphe.height() - 1, Qt::white);
+        // The class colour over the whole glyph, drawn again at 200 % for a high-density screen.
+        const auto glyphe = [&](int ratio) {
+            QImage image(GlypheVide.size() * ratio, GlypheVide.format());
+            image.fill(CouleurVersQColor(couleur));
+            if (sansCouleur) { // an outline one point wide along the edges
+                QPainter peintre(&image);
+                const int l = image.width(), h = image.height();
+                for (const QRect bord : {QRect(0, 0, l, ratio), QRect(0, h - ratio, l, ratio), QRect(0, 0, ratio, h),
+                                         QRect(l - ratio, 0, ratio, h)})
+                    peintre.fillRect(bord, ContourSansCouleur);
+            }
+            image.setPixelColor(0, image.height() - 1, Qt::white);
+            QPixmap pixmap = QPixmap::fromImage(AvecTransparence(image));
+            pixmap.setDevicePixelRatio(ratio);
+            return pixmap;
+        };
+        QIcon icone(glyphe(1));
+        icone.addPixmap(glyphe(2));
         const QString bulle = sansCouleur ? BulleSansCouleur.arg(n) : NomBoutonCe.arg(n);
         bouton->setToolTip(bulle);
         bouton->setAccessibleDescription(sansCouleur ? bulle : QString());
-        bouton->setIcon(QIcon(QPixmap::fromImage(AvecTransparence(glyphe))));
+        bouton->setIcon(icone);
         bouton->setChecked(false);
         bouton->show();
     }

@@ -6,6 +6,7 @@
 #include "common/Dialogues.h"
 #include "common/FPfichier.h"
 #include "common/FPti.h"
+#include "common/ImageFeuille.h"
 #include "common/Pixels24Bits.h"
 #include "diagram/CalquesSchema.h"
 #include "diagram/CommandesSchema.h"
@@ -40,7 +41,13 @@ constexpr int LargeurGomme = 2 * PasQuadrillage;
 constexpr int LimiteHistorique = 100;
 constexpr qsizetype OctetsHistoriqueMax = qsizetype(64) << 20;
 
-QIcon Glyphe(const QImage &image) { return QIcon(QPixmap::fromImage(AvecTransparence(image))); }
+// The glyph at 100 % and at 200 %: a high-density screen takes the second instead of enlarging the first.
+QIcon Glyphe(QImage (*dessin)(qreal))
+{
+    QIcon icone(QPixmap::fromImage(AvecTransparence(dessin(1))));
+    icone.addPixmap(QPixmap::fromImage(AvecTransparence(dessin(2))));
+    return icone;
+}
 
 // Copies a rectangle of pixels of one 24-bit picture into another at the same place.
 void CopierZone(const QImage &source, QImage &destination, const QRect &zone)
@@ -57,15 +64,15 @@ void TFormSchemaCinematique::DessinCreation()
     CrayonTrait = QPen(Qt::black, LargeurTrait, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     CrayonGomme = QPen(CouleurVersQColor(clBtnFace), LargeurGomme, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     SpeedBoutonTrait = BoutonPanneau(Panel, QStringLiteral("SpeedBoutonTrait"), QStringLiteral("Trait droit"), 8);
-    SpeedBoutonTrait->setIcon(Glyphe(GlypheTraitDroit()));
+    SpeedBoutonTrait->setIcon(Glyphe(GlypheTraitDroit));
     SpeedBoutonSpline =
         BoutonPanneau(Panel, QStringLiteral("SpeedBoutonSpline"), QStringLiteral("Trait à main levée"), 40);
-    SpeedBoutonSpline->setIcon(Glyphe(GlypheTraitMainLevee()));
+    SpeedBoutonSpline->setIcon(Glyphe(GlypheTraitMainLevee));
     SpeedBoutonGomme = BoutonPanneau(Panel, QStringLiteral("SpeedBoutonGomme"), QStringLiteral("Gomme"), 72);
-    SpeedBoutonGomme->setIcon(Glyphe(GlypheGomme()));
+    SpeedBoutonGomme->setIcon(Glyphe(GlypheGomme));
     SpeedBoutonEffacer =
         BoutonPanneau(Panel, QStringLiteral("SpeedBoutonEffacer"), QStringLiteral("Tout effacer"), 104);
-    SpeedBoutonEffacer->setIcon(Glyphe(GlypheToutEffacer()));
+    SpeedBoutonEffacer->setIcon(Glyphe(GlypheToutEffacer));
     SpeedBoutonEffacer->setCheckable(false); // it clears and never stays down
     for (QToolButton *bouton : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme, SpeedBoutonEffacer})
         connect(bouton, &QToolButton::clicked, this, [this, bouton] { DessinSpeedButtonClick(bouton); });
@@ -89,7 +96,7 @@ void TFormSchemaCinematique::DessinEdition()
 {
     TraitEnCours = false;
     Historique->clear();
-    BitmapDessin = QImage(ImageFond->size(), QImage::Format_RGB888);
+    BitmapDessin = NouvelleImageFeuille(ImageFond->size(), QImage::Format_RGB888);
     RemplirImage(BitmapDessin, clBtnFace);
     BoutonCe[1]->setChecked(true);
     CeSpeedButtonClick(1);

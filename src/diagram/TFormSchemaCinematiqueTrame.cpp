@@ -2,12 +2,11 @@
 // BitmapTrame, from which the display is rebuilt and the diagram exported.
 #include "diagram/TFormSchemaCinematique.h"
 
-#include "common/ChargementImage.h"
 #include "common/FPti.h"
 #include "common/OuvertureExercice.h"
 #include "common/Pixels24Bits.h"
-#include "common/TrouverChemin.h"
 #include "diagram/CalquesSchema.h"
+#include "diagram/FondDessin.h"
 #include "diagram/ImageSchema.h"
 #include "diagram/LectureSchema.h"
 #include "diagram/Quadrillage.h"
@@ -21,19 +20,6 @@
 namespace {
 const QString NomImageFond = QStringLiteral("Fond et traits du schéma cinématique");
 constexpr TColor GrisPoints = 0x00808080;
-
-QString MessageTaillesTrame(QSize trame, QSize plan)
-{
-    return QStringLiteral("Le fichier \"%1\" mesure %2 × %3 pixels et le fichier \"%4\" %5 × %6 pixels : "
-                          "ils doivent avoir la même taille.\n\n%7")
-        .arg(NomTrameSchema)
-        .arg(trame.width())
-        .arg(trame.height())
-        .arg(NomPlanSchema)
-        .arg(plan.width())
-        .arg(plan.height())
-        .arg(PhraseSchema);
-}
 } // namespace
 
 void TFormSchemaCinematique::TrameCreation()
@@ -62,20 +48,10 @@ std::optional<QString> TFormSchemaCinematique::TrameConstruction()
 {
     if (Schema.TypeTrame != TrameDessin)
         return std::nullopt;
-    QImage trame, plan;
-    for (const auto &[nom, image] : {std::pair{NomTrameSchema, &trame}, {NomPlanSchema, &plan}}) {
-        auto lue = ChargerImage(FichierDuDossier(Schema.DossierExercice, nom));
-        if (const auto *refus = std::get_if<RefusImage>(&lue))
-            return refus->message(nom, PhraseSchema);
-        *image = std::move(std::get<QImage>(lue));
-    }
-    if (trame.size() != plan.size())
-        return MessageTaillesTrame(trame.size(), plan.size());
-    std::vector<TeinteClasse> teintes;
-    for (int n = 1; n <= Schema.NbrCe; ++n)
-        teintes.push_back({Schema.CouleurTrame[std::size_t(n)], Schema.Ce[std::size_t(n)].Couleur});
-    if (!ConstruireFondDessin(trame, plan, teintes, Schema.Transparence, CouleurVersRvb(clBtnFace), BitmapTrame))
-        return MessageImageIllisible(NomTrameSchema, PhraseSchema);
+    auto fond = LireFondDessin(Schema, CouleurVersRvb(clBtnFace));
+    if (const QString *refus = std::get_if<QString>(&fond))
+        return *refus;
+    BitmapTrame = std::move(std::get<QImage>(fond));
     return std::nullopt;
 }
 

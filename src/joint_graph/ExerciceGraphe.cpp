@@ -49,9 +49,10 @@ std::variant<ImagesClasses, QString> ChargerImagesClasses(const QString &dossier
 {
     const int nombre = qMin(nbrCe, NbrCeMax);
     const auto nom = [](int n) { return QStringLiteral("%1.bmp").arg(n); };
-    // A missing picture is named before one that cannot be read, as for the exercise's other files.
+    // A missing picture is named before one that cannot be read, as for the exercise's other files; a
+    // folder of that name is there, and is told as a picture that cannot be read.
     for (int n = 1; n <= nombre; ++n) {
-        if (!QFileInfo(FichierDuDossier(dossierExercice, nom(n))).isFile())
+        if (!QFileInfo::exists(FichierDuDossier(dossierExercice, nom(n))))
             return MessageFichierManquant(nom(n), PhraseGraphe);
     }
     ImagesClasses images;

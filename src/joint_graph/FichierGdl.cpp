@@ -112,15 +112,17 @@ LectureGdl LireGdl(const QString &chemin)
     if (!EstNomMecanismeValide(mecanisme))
         return arret(std::move(lecture), LectureGdl::Arret::Entete, 0,
                      TexteMecanismeInvalide.arg(nomFichier, mecanisme));
-    const std::int32_t nbrCe = ini.lireEntier(SectionMecanisme, CleNbrCe, 0);
-    if (nbrCe < 0 || nbrCe > NbrCeMax)
+    // A count that is no 32-bit number ("2147483648", "deux") is told as written, not read as none.
+    const FichierIni::Compte compteCe = ini.lireCompte(SectionMecanisme, CleNbrCe, 0);
+    if (compteCe.depasse(NbrCeMax))
         return arret(std::move(lecture), LectureGdl::Arret::Entete, 0,
-                     TexteNbrCeInvalide.arg(nomFichier, QString::number(nbrCe), QString::number(NbrCeMax)));
-    const std::int32_t nbrLiaison = ini.lireEntier(SectionMecanisme, CleNbrLiaison, 0);
-    if (nbrLiaison < 0 || nbrLiaison > NbrLiaisonMax)
-        return arret(
-            std::move(lecture), LectureGdl::Arret::Entete, 0,
-            TexteNbrLiaisonInvalide.arg(nomFichier, QString::number(nbrLiaison), QString::number(NbrLiaisonMax)));
+                     TexteNbrCeInvalide.arg(nomFichier, compteCe.texte, QString::number(NbrCeMax)));
+    const FichierIni::Compte compteLiaisons = ini.lireCompte(SectionMecanisme, CleNbrLiaison, 0);
+    if (compteLiaisons.depasse(NbrLiaisonMax))
+        return arret(std::move(lecture), LectureGdl::Arret::Entete, 0,
+                     TexteNbrLiaisonInvalide.arg(nomFichier, compteLiaisons.texte, QString::number(NbrLiaisonMax)));
+    const std::int32_t nbrCe = compteCe.valeur;
+    const std::int32_t nbrLiaison = compteLiaisons.valeur;
 
     GrapheLiaisons &graphe = lecture.graphe;
     lecture.mecanisme = mecanisme;

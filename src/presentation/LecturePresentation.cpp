@@ -54,6 +54,8 @@ LecturePresentation LirePresentation(const QString &dossierExercice)
     const FichierIni condition(FichierDuDossier(dossierExercice, FichierCondition));
     if (condition.illisible())
         return refus(MessageFichierIllisible(FichierCondition, PhrasePresentation));
+    if (condition.sansSection())
+        return refus(MessageFichierSansSection(FichierCondition, PhrasePresentation));
     const FichierIni::Compte combien = condition.lireCompte(SectionNombre, CleCombien, 0);
     if (combien.depasse(MaxZones))
         return refus(MessageTropDePieces(combien.texte));

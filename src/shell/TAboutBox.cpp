@@ -16,7 +16,8 @@ const QString TexteLogiciel = QStringLiteral("Velkora");
 const QString TexteVersion = QStringLiteral("3.5.1");
 const QString TexteAuteur = QStringLiteral("L'équipe Velkora");
 
-QPixmap Logo(const QSize &cadre)
+// Scaled for the screen's pixels, so that a high-density screen shows the logo's own detail.
+QPixmap Logo(const QSize &cadre, qreal ratioEcran)
 {
     QFile fichier(QStringLiteral(":/logo.jpg"));
     if (!fichier.open(QIODevice::ReadOnly))
@@ -24,7 +25,10 @@ QPixmap Logo(const QSize &cadre)
     const ImageDecodee logo = DecoderJpeg(fichier.readAll());
     if (logo.image.isNull())
         return {};
-    return QPixmap::fromImage(logo.image.scaled(cadre, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap image =
+        QPixmap::fromImage(logo.image.scaled(cadre * ratioEcran, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    image.setDevicePixelRatio(ratioEcran);
+    return image;
 }
 
 } // namespace
@@ -49,7 +53,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     Logo->setAccessibleName(QStringLiteral("Logo de Velkora"));
     Logo->setGeometry(8, 8, 121, 97);
     Logo->setAlignment(Qt::AlignCenter);
-    Logo->setPixmap(::Logo(Logo->size()));
+    Logo->setPixmap(::Logo(Logo->size(), Logo->devicePixelRatioF()));
 
     QFont gras = police;
     gras.setBold(true);

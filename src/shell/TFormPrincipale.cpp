@@ -41,13 +41,17 @@ QString MessageTropDExercices()
     return QStringLiteral("Le logiciel contient trop d'exercices (%1 maxi).").arg(MaxMecanismes);
 }
 
-QPixmap Banniere()
+// A high-density screen takes the banner drawn at twice as many pixels, which it shows at the same size.
+QPixmap Banniere(qreal ratioEcran)
 {
-    QFile fichier(QStringLiteral(":/banniere.jpg"));
+    QFile fichier(ratioEcran > 1 ? QStringLiteral(":/banniere@2x.jpg") : QStringLiteral(":/banniere.jpg"));
     if (fichier.open(QIODevice::ReadOnly)) {
         const ImageDecodee banniere = DecoderJpeg(fichier.readAll());
-        if (!banniere.image.isNull())
-            return QPixmap::fromImage(banniere.image);
+        if (!banniere.image.isNull()) {
+            QPixmap image = QPixmap::fromImage(banniere.image);
+            image.setDevicePixelRatio(qreal(image.width()) / LargeurBanniere);
+            return image;
+        }
     }
     QPixmap vide(LargeurBanniere, HauteurBanniere);
     vide.fill(QColor(0x1d, 0x3b, 0x5c));
@@ -67,7 +71,7 @@ TFormPrincipale::TFormPrincipale(int profondeurEcran, QWidget *parent) : QMainWi
     Image->setAccessibleName(QStringLiteral("Bannière de Velkora : du plan technique au schéma cinématique"));
     Image->setObjectName(QStringLiteral("Image"));
     Image->setGeometry(0, 0, LargeurBanniere, HauteurBanniere);
-    Image->setPixmap(Banniere());
+    Image->setPixmap(Banniere(Image->devicePixelRatioF()));
 
     LabelMecanisme = new QLabel(fond);
     LabelMecanisme->setObjectName(QStringLiteral("LabelMecanisme"));

@@ -53,6 +53,15 @@ private slots:
             QPainter(&horsCadre).fillRect(cadre, Qt::white);
             QVERIFY(horsCadre == blanche);
         }
+        // The map is not kept: the key under the pointer comes from the runs, edges and outside included.
+        for (int y = -1; y <= trame.height(); ++y) {
+            for (int x = -1; x <= trame.width(); ++x) {
+                auto attendue = CouleurPixel(trame, {x, y});
+                if (attendue && NumeroZone(cles, Zones, *attendue) == -1)
+                    attendue.reset();
+                QVERIFY2(index.CleEn({x, y}) == attendue, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+            }
+        }
         QCOMPARE(NumeroZone(cles, Zones, cles[8]), 7);
         QCOMPARE(NumeroZone(cles, Zones, clBlack), -1);
         QCOMPARE(NumeroZone(cles, Zones, clWhite), -1);

@@ -72,6 +72,41 @@ private slots:
         }
     }
 
+    // Every pixel where it was, red not swapped with blue, whichever way the rows are stored and with
+    // the padding of an odd width.
+    void pixelsALeurPlace_data()
+    {
+        QTest::addColumn<bool>("deHautEnBas");
+        QTest::newRow("de bas en haut") << false;
+        QTest::newRow("de haut en bas") << true;
+    }
+    void pixelsALeurPlace()
+    {
+        QFETCH(bool, deHautEnBas);
+        QImage image(7, 5, QImage::Format_RGB888);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixelColor(x, y, QColor(10 + x, 100 + y, 200 + x + y));
+        }
+        ArbreMecanismes arbre;
+        QByteArray octets = EnteteBmp24(image.width(), deHautEnBas ? -image.height() : image.height(), 0);
+        const qsizetype ligne = OctetsPixels24(image.width(), 1);
+        for (int k = 0; k < image.height(); ++k) {
+            QByteArray rangee(ligne, '\0');
+            const int y = deHautEnBas ? k : image.height() - 1 - k;
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                rangee[3 * x] = char(c.blue());
+                rangee[3 * x + 1] = char(c.green());
+                rangee[3 * x + 2] = char(c.red());
+            }
+            octets += rangee;
+        }
+        const auto lue = ChargerImage(arbre.ecrireOctets("plan.bmp", octets));
+        QCOMPARE(message(lue), QString());
+        QCOMPARE(std::get<QImage>(lue), image);
+    }
+
     // Headers alone: a size accepted goes on to the pixel check (and is refused as unreadable), a larger
     // one is refused for its size, whichever way round the sheet lies.
     void tailleLimiteeAUneFeuilleA1_data()

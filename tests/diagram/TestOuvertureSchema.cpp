@@ -310,10 +310,16 @@ private slots:
         s.couleursCe[0] = couleur;
         FenetreSchema f;
         f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", s));
-        const QImage glyphe = f.boutonCe(1)->icon().pixmap(QSize(20, 20)).toImage();
-        const QColor bord = glyphe.pixelColor(10, 0);
-        QCOMPARE(bord.alpha(), 255);
-        QCOMPARE(bord, sansCouleur ? QColor(64, 64, 64) : QColor(Qt::red));
+        // At 100 % and, drawn with twice the pixels, at 200 %.
+        for (const int ratio : {1, 2}) {
+            const QImage glyphe = f.boutonCe(1)->icon().pixmap(QSize(20, 20), ratio).toImage();
+            QCOMPARE(glyphe.size(), QSize(20, 20) * ratio);
+            for (const QPoint bord : {QPoint(10 * ratio, 0), QPoint(20 * ratio - 1, 10 * ratio)}) {
+                const QColor couleurBord = glyphe.pixelColor(bord);
+                QCOMPARE(couleurBord.alpha(), 255);
+                QCOMPARE(couleurBord, sansCouleur ? QColor(64, 64, 64) : QColor(Qt::red));
+            }
+        }
         QCOMPARE(f.boutonCe(1)->toolTip().contains("n'a pas de couleur dans le graphe des liaisons"), sansCouleur);
         QCOMPARE(f.boutonCe(2)->toolTip(), QStringLiteral("Classe 2"));
     }

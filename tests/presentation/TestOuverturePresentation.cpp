@@ -261,7 +261,6 @@ private slots:
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<bool>("piece1");
         QTest::newRow("Combien absent") << "" << false;
-        QTest::newRow("Combien négatif") << "[NOMBRE DE PIECES]\r\nCombien=-5\r\n" << false;
         QTest::newRow("1000 pièces") << "[NOMBRE DE PIECES]\r\nCombien=1000\r\n" << true;
     }
     void nombreDePieces()

@@ -19,9 +19,11 @@ bool EnregistrerTest(std::function<std::unique_ptr<QObject>()> fabrique)
     return true;
 }
 
-// Runs every registered test class; the exit code counts the classes that failed.
+// Runs every registered test class, or only the one VELKORA_CLASSE names (QtTest's own arguments, a function
+// name among them, then apply to it alone); the exit code counts the classes that failed.
 int main(int argc, char **argv)
 {
+    const QByteArray classeChoisie = qgetenv("VELKORA_CLASSE");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
@@ -29,6 +31,8 @@ int main(int argc, char **argv)
     int echecs = 0;
     for (const auto &fabrique : fabriques()) {
         const std::unique_ptr<QObject> test = fabrique();
+        if (!classeChoisie.isEmpty() && classeChoisie != test->metaObject()->className())
+            continue;
         if (QTest::qExec(test.get(), argc, argv) != 0)
             ++echecs;
     }

@@ -2,6 +2,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QThreadPool>
 
 #include <grp.h>
 #include <sys/wait.h>
@@ -15,6 +16,9 @@ constexpr int CodeSansChangement = 125;
 
 int ExecuterSansRoot(const std::function<int()> &travail)
 {
+    // Qt scales pictures and fills paths on the global pool's threads. A child has none of them, yet its pool
+    // would hand them work and wait for ever: the pool is emptied first, so the child starts threads of its own.
+    QThreadPool::globalInstance()->waitForDone();
     const pid_t enfant = fork();
     if (enfant < 0)
         return -1;

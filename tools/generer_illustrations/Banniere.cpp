@@ -59,7 +59,9 @@ void Fond(QPainter &p)
 
     // The plain part, joined to the drawing by a short blend: a layer of the dark ground whose
     // opacity rises from the drawing to the plain part.
-    QImage nuit(TailleBanniere, QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = p.device()->devicePixelRatioF();
+    QImage nuit(TailleBanniere * ratio, QImage::Format_ARGB32_Premultiplied);
+    nuit.setDevicePixelRatio(ratio);
     nuit.fill(Qt::transparent);
     {
         QPainter n(&nuit);
@@ -183,9 +185,10 @@ void Engrenages(QPainter &p)
 
 } // namespace
 
-QImage DessinerBanniere()
+QImage DessinerBanniere(qreal ratio)
 {
-    QImage image(TailleBanniere, QImage::Format_RGB888);
+    QImage image(TailleBanniere * ratio, QImage::Format_RGB888);
+    image.setDevicePixelRatio(ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

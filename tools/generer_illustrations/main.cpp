@@ -1,4 +1,4 @@
-// Draws the main window's banner and the About box's logo and writes them as JPEG files into the
+// Draws the main window's banner (at 100 % and 200 %) and the About box's logo and writes them as JPEG files into the
 // folder given on the command line, the project's resources/ folder. Run by hand when the artwork
 // changes; the build compiles the pictures it wrote into the program.
 
@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     const struct {
         const char *nom;
         QImage image;
-    } illustrations[] = {{"banniere.jpg", DessinerBanniere()}, {"logo.jpg", DessinerLogo()}};
+    } illustrations[] = {
+        {"banniere.jpg", DessinerBanniere()}, {"banniere@2x.jpg", DessinerBanniere(2)}, {"logo.jpg", DessinerLogo()}};
     for (const auto &illustration : illustrations) {
         const QString chemin = dossier + u'/' + QString::fromLatin1(illustration.nom);
         if (const auto erreur = EcrireJpeg(illustration.image, QualiteJpeg, chemin)) {
