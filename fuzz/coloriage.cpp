@@ -33,11 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
         return 0;
     }
     ExerciceColoriage &e = lue.exercice;
-    if (e.Plan.format() != QImage::Format_RGB888 || e.Trame.size() != e.Plan.size())
-        Echec("un coloriage accepté avec des images inutilisables");
+    if (e.Plan.format() != QImage::Format_RGB888)
+        Echec("un coloriage accepté avec un plan inutilisable");
 
-    const IndexZones index(e.Trame, e.CouleurZone, e.NombreZones);
-    QImage calque = e.Trame.copy();
+    const IndexZones &index = e.Index;
+    QImage calque(e.Plan.size(), QImage::Format_RGB888);
+    calque.fill(Qt::white);
+    for (int i = 0; i < qMin(e.Plan.width(), e.Plan.height()); i += 5)
+        index.CleEn(QPoint(i, i));
     const QByteArray &choix = fichiers[4];
     Coloriage coloriage;
     coloriage.Reinitialiser(e.NombreZones);
@@ -45,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
         const int rangee = choix.isEmpty() ? zone : static_cast<unsigned char>(choix[(zone - 1) % choix.size()]);
         coloriage.Colorier(zone, rangee % (e.NombreCouleurs + 1));
         index.Peindre(calque, zone, TColor(rangee) * 0x010203u);
-        if (!index.Cadre(zone).isEmpty() && !e.Trame.rect().contains(index.Cadre(zone)))
+        if (!index.Cadre(zone).isEmpty() && !e.Plan.rect().contains(index.Cadre(zone)))
             Echec("le cadre d'une zone sort de l'image");
     }
     for (const ModeColoriage mode : {ModeColoriage::Pieces, ModeColoriage::Classes}) {

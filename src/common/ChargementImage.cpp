@@ -122,11 +122,9 @@ void BgrVersRgbPixels(const uchar *source, uchar *destination, int pixels)
 }
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#pragma GCC push_options
-#pragma GCC target("ssse3")
 // Five pixels per 16 bytes loaded; the sixteenth byte is written again by the next step, so the last
 // steps, which would reach past the row, are left to the plain loop.
-int BgrVersRgbSsse3(const uchar *source, uchar *destination, int pixels)
+__attribute__((target("ssse3"))) int BgrVersRgbSsse3(const uchar *source, uchar *destination, int pixels)
 {
     const __m128i ordre = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
     int x = 0;
@@ -136,7 +134,6 @@ int BgrVersRgbSsse3(const uchar *source, uchar *destination, int pixels)
     }
     return x;
 }
-#pragma GCC pop_options
 #define VELKORA_BGR_SSSE3
 #endif
 
