@@ -3,14 +3,28 @@
 #include "support/Enregistrement.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 class TestBureauQt : public QObject {
     Q_OBJECT
 private slots:
     void effacerUnFichierEtUnDossierPlein()
     {
+        // Files go to a trash of the test's own, not to the user's.
+        const QTemporaryDir donnees;
+        const std::optional<QByteArray> ancienDossier =
+            qEnvironmentVariableIsSet("XDG_DATA_HOME") ? std::optional(qgetenv("XDG_DATA_HOME")) : std::nullopt;
+        qputenv("XDG_DATA_HOME", donnees.path().toLocal8Bit());
+        const auto retablir = qScopeGuard([&] {
+            if (ancienDossier)
+                qputenv("XDG_DATA_HOME", *ancienDossier);
+            else
+                qunsetenv("XDG_DATA_HOME");
+        });
         ArbreMecanismes arbre;
         BureauQt bureau;
         const QString fichier = arbre.ecrireTexte("sauvegarde automatique.gdl", "[MECANISME]");
