@@ -67,6 +67,11 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "Paquet vérifié (sans l'installer : il faut être root)."
   exit 0
 fi
+# The trial ends with a purge: a Velkora that the machine's users rely on is not replaced then taken away.
+if dpkg-query -W -f='${Status}' velkora 2>/dev/null | grep -q 'install ok installed'; then
+  echo "Paquet vérifié (sans l'installer : Velkora est déjà installé sur cette machine)."
+  exit 0
+fi
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$paquet" >/dev/null || echec "apt n'a pas installé le paquet"
 [ "$(command -v velkora)" = /usr/bin/velkora ] || echec "la commande velkora n'est pas dans le PATH"
