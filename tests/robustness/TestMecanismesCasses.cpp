@@ -214,7 +214,6 @@ const std::vector<TestMecanismesCasses::Cas> &TestMecanismesCasses::catalogue()
         {"présentation : -1 pièces", OuvrirExercice, "MenuPresentation", "casse/presentation/condition.inf", Remplacer, "Combien=2", "Combien=-1", "condition.inf|-1"},
         {"présentation : 1001 pièces", OuvrirExercice, "MenuPresentation", "casse/presentation/condition.inf", Remplacer, "Combien=2", "Combien=1001", "condition.inf|1001"},
         {"présentation : 2^31 pièces", OuvrirExercice, "MenuPresentation", "casse/presentation/condition.inf", Remplacer, "Combien=2", "Combien=2147483648", "condition.inf|2147483648"},
-        {"présentation : condition UTF-16 sans marque", OuvrirExercice, "MenuPresentation", "casse/presentation/condition.inf", Utf16SansMarque, "", "", ""},
         {"présentation : trame vide", OuvrirExercice, "MenuPresentation", "casse/presentation/trame.bmp", Vider, "", "", "trame.bmp|image lisible"},
         {"présentation : trame tronquée", OuvrirExercice, "MenuPresentation", "casse/presentation/trame.bmp", Tronquer, "", "", "trame.bmp|image lisible"},
         {"présentation : plan de 20000 × 20000", OuvrirExercice, "MenuPresentation", "casse/presentation/plan.bmp", Entete, "", "20000 20000", "plan.bmp|20000 × 20000"},
@@ -233,7 +232,6 @@ const std::vector<TestMecanismesCasses::Cas> &TestMecanismesCasses::catalogue()
         {"classes : plan tronqué", OuvrirExercice, "MenuDecodage_ce", "casse/coloriage_ce/plan.bmp", Tronquer, "", "", "plan.bmp|image lisible"},
         {"classes : plan vide", OuvrirExercice, "MenuDecodage_ce", "casse/coloriage_ce/plan.bmp", Vider, "", "", "plan.bmp|image lisible"},
         {"classes : trame de 2^31 de large", OuvrirExercice, "MenuDecodage_ce", "casse/coloriage_ce/trame.bmp", Entete, "", "-2147483648 30", "trame.bmp|image lisible"},
-        {"classes : condition UTF-16 sans marque", OuvrirExercice, "MenuDecodage_ce", "casse/coloriage_ce/condition.inf", Utf16SansMarque, "", "", ""},
         // Joint graph
         {"graphe : condition vide", OuvrirExercice, "MenuGraphe", "casse/graphe_des_liaisons/condition.inf", Vider, "", "", "condition.inf|classes"},
         {"graphe : -1 classes", OuvrirExercice, "MenuGraphe", "casse/graphe_des_liaisons/condition.inf", Remplacer, "Combien=2", "Combien=-1", "condition.inf|-1"},
