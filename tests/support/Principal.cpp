@@ -1,5 +1,6 @@
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
+#include "support/SansRoot.h"
 
 #include <QApplication>
 #include <QTest>
@@ -28,6 +29,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     InstallerFactices();
+    const TemporairePourEnfants temporaire;
     int echecs = 0;
     for (const auto &fabrique : fabriques()) {
         const std::unique_ptr<QObject> test = fabrique();

@@ -1,10 +1,13 @@
 #include "support/SansRoot.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QThreadPool>
 
+#include <cstdlib>
 #include <grp.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,4 +52,59 @@ void OuvrirAuxAutres(const QString &dossier, bool ecriture)
         const bool estDossier = it.fileInfo().isDir();
         QFile::setPermissions(chemin, lecture | (estDossier ? traversee : QFileDevice::Permissions()) | ecritureTous);
     }
+}
+
+namespace {
+// A folder open to all, sticky like /tmp, in parent; empty when it cannot be made.
+QString DossierOuvertATous(const QString &parent)
+{
+    QByteArray modele = QFile::encodeName(parent + QStringLiteral("/velkora-tests-XXXXXX"));
+    if (mkdtemp(modele.data()) == nullptr)
+        return {};
+    const QString dossier = QFile::decodeName(modele);
+    if (chmod(modele.constData(), 01777) != 0) {
+        QDir().rmdir(dossier);
+        return {};
+    }
+    return dossier;
+}
+
+bool EnfantPeutYCreer(const QString &dossier)
+{
+    return ExecuterSansRoot([&] {
+               QByteArray modele = QFile::encodeName(dossier + QStringLiteral("/sonde-XXXXXX"));
+               return mkdtemp(modele.data()) != nullptr && rmdir(modele.constData()) == 0 ? 0 : 1;
+           }) == 0;
+}
+} // namespace
+
+TemporairePourEnfants::TemporairePourEnfants()
+{
+    if (geteuid() != 0)
+        return;
+    for (const QString &parent : {QDir::tempPath(), QStringLiteral("/tmp")}) {
+        dossier = DossierOuvertATous(parent);
+        if (dossier.isEmpty())
+            continue;
+        if (EnfantPeutYCreer(dossier))
+            break;
+        QDir(dossier).removeRecursively();
+        dossier.clear();
+    }
+    if (dossier.isEmpty())
+        return;
+    tmpdirDefini = qEnvironmentVariableIsSet("TMPDIR");
+    tmpdirDeDepart = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(dossier));
+}
+
+TemporairePourEnfants::~TemporairePourEnfants()
+{
+    if (dossier.isEmpty())
+        return;
+    if (tmpdirDefini)
+        qputenv("TMPDIR", tmpdirDeDepart);
+    else
+        qunsetenv("TMPDIR");
+    QDir(dossier).removeRecursively();
 }

@@ -14,3 +14,20 @@ int ExecuterSansRoot(const std::function<int()> &travail);
 // Lets every user read and traverse a folder and everything below it (the child above needs it:
 // temporary folders are private to their owner), and write in it too when ecriture is set.
 void OuvrirAuxAutres(const QString &dossier, bool ecriture = false);
+
+// As root, gives this test program a temporary folder that the children above can reach and write in,
+// as /tmp is: the run's TMPDIR may be a folder only root can write (or even enter). Inside TMPDIR when a
+// child can use it there, else in /tmp; TMPDIR names it until the program ends, then it is removed.
+// Does nothing for another user, whose children are as free as the tests themselves.
+class TemporairePourEnfants {
+public:
+    TemporairePourEnfants();
+    ~TemporairePourEnfants();
+    TemporairePourEnfants(const TemporairePourEnfants &) = delete;
+    TemporairePourEnfants &operator=(const TemporairePourEnfants &) = delete;
+
+private:
+    QString dossier;
+    QByteArray tmpdirDeDepart;
+    bool tmpdirDefini = false;
+};
