@@ -18,6 +18,12 @@ if [ "${1:-}" = --fenetre ]; then
   utilisateur=()
   if [ "$(id -u)" -eq 0 ]; then
     chown nobody "$TMPDIR"
+    # The run's TMPDIR may be closed to other users: nobody's folder then goes in /tmp.
+    if ! runuser -u nobody -- test -w "$TMPDIR"; then
+      rm -rf "$TMPDIR"
+      TMPDIR=$(mktemp -d -p /tmp)
+      chown nobody "$TMPDIR"
+    fi
     utilisateur=(runuser -u nobody -- env HOME="$TMPDIR" USER=nobody)
   fi
   "${utilisateur[@]}" velkora &
