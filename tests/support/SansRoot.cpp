@@ -17,11 +17,28 @@ constexpr gid_t GroupeNogroup = 65534;
 constexpr int CodeSansChangement = 125;
 } // namespace
 
+namespace {
+bool UnThreadDuPoolExiste()
+{
+    QDirIterator it(QStringLiteral("/proc/self/task"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        QFile nom(it.next() + QStringLiteral("/comm"));
+        if (nom.open(QIODevice::ReadOnly) && nom.readAll().startsWith("Thread (pooled)"))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 int ExecuterSansRoot(const std::function<int()> &travail)
 {
     // Qt scales pictures and fills paths on the global pool's threads. A child has none of them, yet its pool
     // would hand them work and wait for ever: the pool is emptied first, so the child starts threads of its own.
     QThreadPool::globalInstance()->waitForDone();
+    // The pool's threads are joined, but each may still be ending (under AddressSanitizer, giving its memory
+    // back under the allocator's locks): a child forked then would find a lock taken for ever.
+    for (int attente = 0; attente < 5000 && UnThreadDuPoolExiste(); ++attente)
+        usleep(1000);
     const pid_t enfant = fork();
     if (enfant < 0)
         return -1;
