@@ -15,9 +15,7 @@ namespace {
 constexpr uid_t UtilisateurNobody = 65534;
 constexpr gid_t GroupeNogroup = 65534;
 constexpr int CodeSansChangement = 125;
-} // namespace
 
-namespace {
 bool UnThreadDuPoolExiste()
 {
     QDirIterator it(QStringLiteral("/proc/self/task"), QDir::Dirs | QDir::NoDotAndDotDot);
