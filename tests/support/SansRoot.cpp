@@ -106,20 +106,12 @@ TemporairePourEnfants::TemporairePourEnfants()
         QDir(dossier).removeRecursively();
         dossier.clear();
     }
-    if (dossier.isEmpty())
-        return;
-    tmpdirDefini = qEnvironmentVariableIsSet("TMPDIR");
-    tmpdirDeDepart = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(dossier));
+    if (!dossier.isEmpty())
+        qputenv("TMPDIR", QFile::encodeName(dossier));
 }
 
 TemporairePourEnfants::~TemporairePourEnfants()
 {
-    if (dossier.isEmpty())
-        return;
-    if (tmpdirDefini)
-        qputenv("TMPDIR", tmpdirDeDepart);
-    else
-        qunsetenv("TMPDIR");
-    QDir(dossier).removeRecursively();
+    if (!dossier.isEmpty())
+        QDir(dossier).removeRecursively();
 }

@@ -17,7 +17,7 @@ void OuvrirAuxAutres(const QString &dossier, bool ecriture = false);
 
 // As root, gives this test program a temporary folder that the children above can reach and write in,
 // as /tmp is: the run's TMPDIR may be a folder only root can write (or even enter). Inside TMPDIR when a
-// child can use it there, else in /tmp; TMPDIR names it until the program ends, then it is removed.
+// child can use it there, else in /tmp; TMPDIR names it from then on, and it is removed with this object.
 // Does nothing for another user, whose children are as free as the tests themselves.
 class TemporairePourEnfants {
 public:
@@ -28,6 +28,4 @@ public:
 
 private:
     QString dossier;
-    QByteArray tmpdirDeDepart;
-    bool tmpdirDefini = false;
 };
