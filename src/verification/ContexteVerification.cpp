@@ -2,9 +2,11 @@
 
 #include "common/ChargementImage.h"
 #include "common/Descripteur.h"
+#include "common/EncodageTexte.h"
 #include "common/Entier.h"
 #include "common/TrouverChemin.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -12,8 +14,6 @@ namespace {
 const QString TexteManquant = QStringLiteral("Le fichier est manquant.");
 const QString TexteIllisible = QStringLiteral("Le fichier ne peut pas être lu.");
 const QString TexteImageIllisible = QStringLiteral("Le fichier n'est pas une image lisible.");
-const QString TexteCasse = QStringLiteral("Le programme cherche « %1 », qui s'écrit « %2 » sur le disque : seul un "
-                                          "système qui ignore la casse des noms de fichiers les confond.");
 const QString TexteEntier =
     QStringLiteral("La valeur « %1 » de la clé « %2 » de la section [%3] n'est pas un nombre entier.");
 const QString TexteCleManquante = QStringLiteral("La section [%1] n'a pas de clé « %2 ».");
@@ -25,6 +25,39 @@ const QString TexteBlanc = QStringLiteral("La couleur de %1 %2 (clé « %3 ») e
 const QString TextePartagee =
     QStringLiteral("%1 %2 (clé « %3 ») a la même couleur que %4 %5 : les deux ne peuvent pas être distinguées.");
 const QString TexteAbsente = QStringLiteral("La couleur %1 de %2 %3 (clé « %4 ») n'apparaît nulle part dans « %5 ».");
+const QString TexteUtf8Abime =
+    QStringLiteral("Le fichier est écrit en UTF-8, sauf l'octet 0x%1 de cette ligne, qui n'en est pas : le programme "
+                   "lira donc tout le fichier en Windows-1252 et chaque lettre accentuée s'affichera mal (« Ã© » au "
+                   "lieu de « é »).");
+
+// Where a file that is UTF-8 but for a stray byte goes wrong: the offset of the first byte that starts
+// or continues no UTF-8 character, when the file also holds at least one character UTF-8 writes in
+// several bytes. Nothing for ASCII, clean UTF-8 and plain Windows-1252 text.
+std::optional<qsizetype> OctetHorsUtf8(const QByteArray &octets)
+{
+    std::optional<qsizetype> fautif;
+    bool multiOctets = false;
+    for (qsizetype i = 0; i < octets.size();) {
+        const auto b = static_cast<unsigned char>(octets[i]);
+        const int suite = b < 0x80                   ? 0
+                          : (b >= 0xC2 && b <= 0xDF) ? 1
+                          : (b >= 0xE0 && b <= 0xEF) ? 2
+                          : (b >= 0xF0 && b <= 0xF4) ? 3
+                                                     : -1;
+        bool valide = suite >= 0 && i + suite < octets.size();
+        for (int k = 1; valide && k <= suite; ++k)
+            valide = (static_cast<unsigned char>(octets[i + k]) & 0xC0) == 0x80;
+        if (!valide) {
+            if (!fautif)
+                fautif = i;
+            ++i;
+            continue;
+        }
+        multiOctets = multiOctets || suite > 0;
+        i += suite + 1;
+    }
+    return multiOctets ? fautif : std::nullopt;
+}
 
 QString majuscule(QString texte)
 {
@@ -63,21 +96,6 @@ std::optional<QString> ContexteVerification::trouver(const QString &relatif)
     const QString chemin = TrouverChemin(racine_ + relatif);
     if (!QFileInfo::exists(chemin))
         return std::nullopt;
-    const QString trouve = chemin.mid(racine_.size());
-    if (trouve != relatif) {
-        // Said once, for the first part of the path whose letter case differs.
-        const QStringList attendues = relatif.split(u'/');
-        const QStringList presentes = trouve.split(u'/');
-        qsizetype i = 0;
-        while (i < attendues.size() && i < presentes.size() && attendues[i] == presentes[i])
-            ++i;
-        const QString attendu = attendues.mid(0, i + 1).join(u'/');
-        const QString present = presentes.mid(0, i + 1).join(u'/');
-        if (!cassesSignalees_.contains(present)) {
-            cassesSignalees_.insert(present);
-            rapport_.avertissement(present, 0, TexteCasse.arg(attendu, present));
-        }
-    }
     return chemin;
 }
 
@@ -99,7 +117,22 @@ std::optional<FichierIni> ContexteVerification::lireIni(const QString &relatif)
         rapport_.erreur(relatif, 0, TexteIllisible);
         return std::nullopt;
     }
+    verifierEncodage(relatif, *chemin);
     return ini;
+}
+
+void ContexteVerification::verifierEncodage(const QString &relatif, const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray octets = fichier.readAll();
+    if (DecoderTexte(octets).encodage != Encodage::Windows1252)
+        return;
+    if (const auto fautif = OctetHorsUtf8(octets)) {
+        const QString octet = QString::number(static_cast<unsigned char>(octets[*fautif]), 16).toUpper();
+        rapport_.erreur(relatif, octets.first(*fautif).count('\n') + 1, TexteUtf8Abime.arg(octet));
+    }
 }
 
 std::optional<std::int32_t> ContexteVerification::entier(const FichierIni &ini, const QString &relatif,

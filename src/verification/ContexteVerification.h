@@ -21,14 +21,17 @@ public:
     const QString &radical() const { return radical_; }
     RapportVerification &rapport() { return rapport_; }
 
-    // The file as the program finds it, or nothing when it is not there. A name that the program only
-    // finds by ignoring letter case is reported once as a warning.
+    // The file as the program finds it (a name that differs only in letter case included), or nothing
+    // when it is not there.
     std::optional<QString> trouver(const QString &relatif);
     // The same; a missing file is an error.
     std::optional<QString> exiger(const QString &relatif);
 
-    // An INI file that must be there and be readable.
+    // An INI file that must be there and be readable; its encoding is checked as below.
     std::optional<FichierIni> lireIni(const QString &relatif);
+    // A text file that is UTF-8 but for a stray byte is an error: the program would read it all as
+    // Windows-1252.
+    void verifierEncodage(const QString &relatif, const QString &chemin);
     // The integer of a key, or the default when the key is absent; a value that is not an integer is an
     // error and gives nothing (the windows read the default).
     std::optional<std::int32_t> entier(const FichierIni &ini, const QString &relatif, const QString &section,
@@ -53,7 +56,6 @@ private:
     QString racine_; // the descriptor's folder, ending with "/"
     QString radical_;
     RapportVerification &rapport_;
-    QSet<QString> cassesSignalees_;
 };
 
 // The plain colours found in a 24-bit picture, as $00BBGGRR values.

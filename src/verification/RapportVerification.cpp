@@ -22,7 +22,13 @@ int RapportVerification::nombreAvertissements() const { return int(constats_.siz
 
 QString RapportVerification::resume() const
 {
-    return QStringLiteral("%1 erreurs, %2 avertissements").arg(nombreErreurs()).arg(nombreAvertissements());
+    const int erreurs = nombreErreurs();
+    const int avertissements = nombreAvertissements();
+    return QStringLiteral("%1 %2, %3 %4")
+        .arg(erreurs)
+        .arg(erreurs == 1 ? QStringLiteral("erreur") : QStringLiteral("erreurs"))
+        .arg(avertissements)
+        .arg(avertissements == 1 ? QStringLiteral("avertissement") : QStringLiteral("avertissements"));
 }
 
 QString RapportVerification::texte() const

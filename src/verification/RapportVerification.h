@@ -25,7 +25,7 @@ public:
 
     // "fichier:ligne : erreur : texte", one finding a line, then the summary line.
     QString texte() const;
-    // "N erreurs, M avertissements".
+    // "N erreurs, M avertissements", in the singular for one.
     QString resume() const;
 
 private:

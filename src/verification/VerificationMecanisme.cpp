@@ -20,6 +20,11 @@ const QString TexteDifficulte =
 const QString TexteNombre = QStringLiteral("La clé « Combien » de la section [%1] vaut %2 ; il en faut entre 1 et %3.");
 const QString TexteSansFiche = QStringLiteral("La pièce %1 n'a pas de section [PIECE%1] : un clic sur son numéro "
                                               "montrera une fiche vide.");
+const std::pair<QString, QString> TexteReperesOublies{
+    QStringLiteral("« Combien » vaut %1, mais « %2 » porte aussi une couleur qui n'est celle d'aucune pièce de 1 à %1 "
+                   "(%3) : un clic sur ce repère ne montrera rien."),
+    QStringLiteral("« Combien » vaut %1, mais « %2 » porte aussi %4 couleurs qui ne sont celles d'aucune pièce de 1 à "
+                   "%1 (dont %3) : un clic sur ces repères ne montrera rien.")};
 const QString TexteRefus = QStringLiteral("La fenêtre de l'exercice refuse de l'ouvrir : %1");
 
 // The window's own reading of the presentation, once nothing else was found: a rule that the checks
@@ -27,6 +32,31 @@ const QString TexteRefus = QStringLiteral("La fenêtre de l'exercice refuse de l
 void lectureDeLaFenetre(ContexteVerification &contexte, const QString &relatif, const QString &message)
 {
     contexte.rapport().erreur(relatif, 0, TexteRefus.arg(QString(message).replace(u'\n', u' ')));
+}
+
+// A label of the zone map whose colour no part of 1 to "Combien" has: a click on it shows nothing, which
+// is what a "Combien" left behind after parts were added looks like.
+void VerifierReperesSansPiece(ContexteVerification &contexte, const QImage &trame,
+                              const std::vector<std::optional<TColor>> &couleurs, const QString &relatifCondition,
+                              qsizetype ligneCombien)
+{
+    if (trame.isNull())
+        return;
+    QSet<TColor> orphelines = CouleursDeLImage(trame);
+    orphelines.remove(clWhite);
+    orphelines.remove(clBlack);
+    for (const auto &couleur : couleurs) {
+        if (couleur)
+            orphelines.remove(*couleur);
+    }
+    if (orphelines.isEmpty())
+        return;
+    const TColor premiere = *std::min_element(orphelines.cbegin(), orphelines.cend());
+    const int nombre = int(couleurs.size()) - 1;
+    QString texte = orphelines.size() == 1 ? TexteReperesOublies.first : TexteReperesOublies.second;
+    texte.replace(QStringLiteral("%4"), QString::number(orphelines.size()));
+    contexte.rapport().erreur(relatifCondition, ligneCombien,
+                              texte.arg(nombre).arg(FichierTrame, CouleurVersTexte(premiere)));
 }
 
 } // namespace
@@ -53,8 +83,14 @@ void VerifierPresentation(ContexteVerification &contexte)
                                   TexteNombre.arg(section).arg(nombre).arg(MaxZones));
         return;
     }
-    contexte.couleursCles(*condition, relatifCondition, QStringLiteral("COULEUR"), QStringLiteral("Piece"), nombre,
-                          trame, dossier + FichierTrame, QStringLiteral("la pièce"));
+    const int erreursAvantCouleurs = contexte.rapport().nombreErreurs();
+    const auto couleurs =
+        contexte.couleursCles(*condition, relatifCondition, QStringLiteral("COULEUR"), QStringLiteral("Piece"), nombre,
+                              trame, dossier + FichierTrame, QStringLiteral("la pièce"));
+    // A wrong key already leaves its label without a part: said once, by its own error.
+    if (contexte.rapport().nombreErreurs() == erreursAvantCouleurs)
+        VerifierReperesSansPiece(contexte, trame, couleurs, relatifCondition,
+                                 condition->ligne(section, QStringLiteral("Combien")));
     if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0)
             .value_or(0))
         contexte.exiger(dossier + FichierPdf);
@@ -88,6 +124,7 @@ RapportVerification VerifierMecanisme(const QString &cheminDescripteur)
     }
 
     ContexteVerification contexte(cheminDescripteur, rapport);
+    contexte.verifierEncodage(nom, cheminDescripteur);
     std::array<bool, 5> offerts{};
     for (int n = 1; n <= 5; ++n)
         offerts[std::size_t(n - 1)] =

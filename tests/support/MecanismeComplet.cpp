@@ -24,7 +24,10 @@ QString EcrireMecanismeComplet(const ArbreMecanismes &arbre, const QString &radi
     };
 
     const QString presentation = dossier(QStringLiteral("presentation"));
-    images(presentation);
+    QImage reperes = trame; // one label a part: the middle zone is no part's
+    QPainter(&reperes).fillRect(14, 2, 10, 20, Qt::white);
+    arbre.ecrireBmp(presentation + QStringLiteral("trame.bmp"), reperes);
+    arbre.ecrireBmp(presentation + QStringLiteral("plan.bmp"), plan);
     arbre.ecrireTexte(presentation + QStringLiteral("condition.inf"),
                       QStringLiteral("[NOMBRE DE PIECES]\nCombien=2\n[COULEUR]\nPiece1=clRed\nPiece2=clBlue\n"
                                      "[IMPRIMER]\nVisible=0\n"));
