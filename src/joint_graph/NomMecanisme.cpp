@@ -16,7 +16,9 @@ bool EstNomMecanismeValide(const QString &nom)
 {
     const bool controle =
         std::any_of(nom.cbegin(), nom.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
-    return !nom.isEmpty() && nom != u"." && nom != u".." && !nom.contains(u'/') && !nom.contains(u'\\') && !controle;
+    // A damaged UTF-16 file can give a lone surrogate, which no folder name can hold.
+    return !nom.isEmpty() && nom != u"." && nom != u".." && !nom.contains(u'/') && !nom.contains(u'\\') && !controle &&
+           nom.isValidUtf16() && nom.toUtf8().size() <= LongueurMaxNomDossier;
 }
 
 QString DossierGrapheDesLiaisons(const QString &nomMecanisme)

@@ -14,7 +14,11 @@ inline const QString NomSansMecanisme = QStringLiteral("sansmecanisme");
 // "meca". Both "/" and "\" separate; doubled separators change nothing.
 QString NomMecanismeDuDossier(const QString &dossierExercice);
 
-// One plain path component: not empty, not "." or "..", no "/", "\" or control character.
+// The longest folder name the file systems of the desktop take, in bytes of UTF-8.
+inline constexpr qsizetype LongueurMaxNomDossier = 255;
+
+// One plain path component: not empty, not "." or "..", no "/", "\" or control character, valid
+// Unicode, and short enough to be a folder name.
 bool EstNomMecanismeValide(const QString &nom);
 
 // Program folder + name + "/graphe_des_liaisons/" and + "/schema_cinematique/". The name must be valid.

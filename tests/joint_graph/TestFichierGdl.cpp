@@ -259,8 +259,8 @@ private slots:
         QVERIFY(seconde.graphe == premiere.graphe);
     }
 
-    // Joints the editor never makes but a teacher's file may hold (two joints between the same two
-    // classes, a shaft on two bearings), and the rotation at both ends of its range, read back as saved.
+    // Two joints between the same two classes (a shaft on two bearings), the rotation at both ends of its
+    // range and a joint still without its classes, read back as saved.
     void liaisonsRelues_data()
     {
         QTest::addColumn<QList<int>>("premiere");
@@ -268,6 +268,8 @@ private slots:
         QTest::newRow("paliers en parallèle") << QList<int>{1, 2, 4, 0, 0} << QList<int>{2, 1, 7, 0, 0};
         QTest::newRow("même paire dans le même ordre") << QList<int>{3, 1, 4, 1, 15} << QList<int>{3, 1, 9, 2, 0};
         QTest::newRow("demi-tour") << QList<int>{1, 2, 4, 1, 180} << QList<int>{2, 3, 5, 3, -180};
+        // Saved while the joint was being made: no class chosen yet is no joint from a class to itself.
+        QTest::newRow("liaison en cours d'édition") << QList<int>{0, 0, 0, 0, 0} << QList<int>{1, 2, 4, 1, 0};
     }
     void liaisonsRelues()
     {
@@ -284,16 +286,33 @@ private slots:
         QVERIFY(lecture.graphe == graphe);
     }
 
-    void nomAvecCaractereDeControle()
+    // Names the reader must refuse, or a graph would open that could never be saved: each gives the
+    // usual message.
+    void nomIllisible_data()
     {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("caractère de contrôle")
+            << QByteArray("[MECANISME]\r\nMecanisme=me\tca\r\nNbrCe=0\r\n") << QStringLiteral("me\tca");
+        const QString seul = QStringLiteral("me") + QChar(0xD800) + QStringLiteral("ca");
+        QTest::newRow("demi-paire UTF-16")
+            << EncoderTexte(QStringLiteral("[MECANISME]\r\nMecanisme=%1\r\nNbrCe=0\r\n").arg(seul), Encodage::Utf16LE)
+            << seul;
+        const QString long_ = QString(128, QChar(u'é')); // 256 bytes of UTF-8
+        QTest::newRow("trop long pour un dossier")
+            << QStringLiteral("[MECANISME]\r\nMecanisme=%1\r\nNbrCe=0\r\n").arg(long_).toUtf8() << long_;
+    }
+    void nomIllisible()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(QString, nom);
         ArbreMecanismes arbre;
-        const QString chemin =
-            arbre.ecrireOctets(QStringLiteral("g.gdl"), "[MECANISME]\r\nMecanisme=me\tca\r\nNbrCe=0\r\n");
-        const LectureGdl lecture = LireGdl(chemin);
+        const LectureGdl lecture = LireGdl(arbre.ecrireOctets(QStringLiteral("g.gdl"), octets));
         QVERIFY(!lecture.reussie());
         QCOMPARE(lecture.erreur,
-                 QStringLiteral("Le fichier \"g.gdl\" indique le mécanisme \"me\tca\", qui n'est pas un nom de dossier "
-                                "valide."));
+                 QStringLiteral("Le fichier \"g.gdl\" indique le mécanisme \"%1\", qui n'est pas un nom de dossier "
+                                "valide.")
+                     .arg(nom));
     }
 
     void refus_data()
