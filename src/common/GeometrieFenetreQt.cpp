@@ -40,13 +40,8 @@ private:
         const QScreen *ecran = fenetre_->screen() ? fenetre_->screen() : QGuiApplication::primaryScreen();
         if (!ecran)
             return;
-        QSize cadre = fenetre_->frameGeometry().size() - fenetre_->geometry().size();
-        if (cadre.height() <= 0)
-            cadre = QSize(8, 40); // not known without a window manager: room for a usual title bar
-        const QRect disponible = ecran->availableGeometry();
-        const QRect client = disponible.adjusted(cadre.width() / 2, cadre.height() - cadre.width() / 2,
-                                                 -cadre.width() / 2, -cadre.width() / 2);
-        fenetre_->setGeometry(GeometrieRestauree(conception_, client));
+        const QSize cadre = fenetre_->frameGeometry().size() - fenetre_->geometry().size();
+        fenetre_->setGeometry(GeometrieRestauree(conception_, ecran->availableGeometry(), cadre));
     }
 
     QPointer<QWidget> fenetre_;

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -121,6 +122,43 @@ private slots:
         dialoguesFactices().oublier();
         QVERIFY(f.fenetre.close());
         QCOMPARE(dialoguesFactices().boites.size(), std::size_t(0));
+    }
+
+    // Sixty strokes across the whole drawing stay within what the history keeps: each can be undone.
+    void soixanteTraitsAnnules()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", SchemaDeuxClasses()));
+        f.fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+        const QImage vierge = f.affichage();
+        for (int i = 0; i < 60; ++i)
+            f.tracer(f.trait, {QPoint(5, 5 + i), QPoint(295, 195 - i)});
+        QVERIFY(f.affichage() != vierge);
+        for (int i = 0; i < 60; ++i)
+            f.menuAnnuler->trigger();
+        QVERIFY(!f.menuAnnuler->isEnabled());
+        QCOMPARE(f.affichage(), vierge);
+        QVERIFY(!f.fenetre.isWindowModified());
+    }
+
+    // A symbol moved with the arrow keys lies on the drawing, as one dragged there: when a wider window
+    // centres the drawing again, the symbol goes with it.
+    void symboleDeplaceAuClavierSuitLeDessin()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", SchemaDeuxClasses()));
+        f.fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+        QLabel *symbole = f.symbole(0);
+        QTest::keyClick(symbole, Qt::Key_Down);
+        const QPoint surLeDessin = symbole->pos() - f.fond->pos();
+        const QPoint fond = f.fond->pos();
+        f.fenetre.resize(f.fenetre.size() + QSize(200, 100));
+        QTRY_VERIFY(f.fond->pos() != fond);
+        QCOMPARE(symbole->pos() - f.fond->pos(), surLeDessin);
     }
 };
 
