@@ -300,7 +300,7 @@ QString CorpsExplicationPompe()
 main par son levier (7), muni d'une poignée (8).</p>
 <h2>Comment fonctionne-t-elle ?</h2>
 <p>Le levier n'est pas articulé directement sur le corps : il est porté par deux biellettes (9), elles-mêmes
-articulées sur la chape du corps (1). Quand on lève la poignée, le levier tire la tige de piston (3) vers le haut ;
+articulées sur l'oreille du corps (1). Quand on lève la poignée, le levier tire la tige de piston (3) vers le haut ;
 les biellettes basculent un peu pour laisser l'articulation du levier suivre la tige, qui reste guidée en ligne
 droite par le couvercle (2).</p>
 <p>Le levier (7) est fendu en chape là où il passe sur la tige : la tige s'articule entre ses deux joues sur
