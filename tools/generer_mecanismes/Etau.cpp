@@ -67,12 +67,11 @@ const Mecanisme &MecanismeEtau()
                            "Le levier peut, sans rien entraîner, coulisser dans la tête de la vis et tourner sur "
                            "son axe : mi = 2. Tout l'hyperstatisme vient de la boucle fermée corps – mors mobile – "
                            "vis : la glissière, l'hélicoïdale et le pivot y apportent 5 + 5 + 5 = 15 inconnues pour "
-                           "2 × 6 = 12 équations et une mobilité, soit 1 + 15 - 12 = 4. Ces quatre conditions "
-                           "géométriques sont l'axe de la vis, dans le palier du corps, parallèle aux glissières "
-                           "(deux angles) et confondu avec l'axe de l'écrou (deux écarts) : le palier du corps et "
-                           "l'écrou doivent être usinés et montés alignés. Le levier est au bout d'une chaîne "
-                           "ouverte : ses 4 inconnues et ses 2 mobilités équilibrent les 6 équations de son "
-                           "isolement, il n'ajoute rien."),
+                           "2 × 6 = 12 équations et une mobilité, soit 1 + 15 - 12 = 4. Ces inconnues en trop sont "
+                           "autant de conditions de montage : l'axe du palier du corps et celui de l'écrou doivent "
+                           "être confondus et parallèles aux glissières, sans quoi la vis force en tournant. Le levier "
+                           "est au bout d'une chaîne ouverte : ses 4 inconnues et ses 2 mobilités équilibrent les 6 "
+                           "équations de son isolement, il n'ajoute rien."),
         .hyperstatismeAttendu = 4,
         .typeTrame = 1,
         .transparence = -40,
