@@ -64,8 +64,13 @@ void CoupeAA(Feuille &f)
                                    .subtracted(Disque(ArticulationCorps, 10));
     f.coupee(corps, 45, 10);
 
+    // 2 Couvercle screwed in the top of the cylinder.
     f.zone(2, CorpsPompe);
-    f.coupee(Rectangle(240, 410, 520, 440).subtracted(Rectangle(365, 410, 395, 440)), 135, 8);
+    f.coupee(
+        Rectangle(240, 410, 520, 440).united(Rectangle(300, 440, 460, 454)).subtracted(Rectangle(365, 410, 395, 454)),
+        135, 8);
+    Filet(p, {304, 440}, {304, 454});
+    Filet(p, {456, 440}, {456, 454});
 
     // 14 Siège d'aspiration screwed in the bottom: the stem is guided in its hub, the liquid goes
     // through the two ports on each side.
@@ -135,6 +140,11 @@ void CoupeAA(Feuille &f)
                     {365, 680}}));
     Filet(p, {372, 735}, {372, 782});
     Filet(p, {388, 735}, {388, 782});
+    // End of the flats that the lever's fork holds.
+    p.save();
+    p.setPen(TraitFort());
+    p.drawLine(QPointF(366, 296), QPointF(394, 296));
+    p.restore();
     f.zone(5, PistonPompe);
     f.vue(Rectangle(352, 745, 408, 772));
 
@@ -223,8 +233,10 @@ std::vector<PieceMecanisme> PiecesPompe()
     return {
         {1, 1, QStringLiteral("Corps"), QStringLiteral("EN-GJL-200"), QStringLiteral("Moulé, alésage rodé"),
          0x000000FF},
-        {2, 1, QStringLiteral("Couvercle"), QStringLiteral("EN AW-2017"), QStringLiteral("Guide la tige"), 0x0000FF00},
-        {3, 1, QStringLiteral("Tige de piston"), QStringLiteral("C35"), QStringLiteral("Chromée"), 0x00FF0000},
+        {2, 1, QStringLiteral("Couvercle"), QStringLiteral("EN AW-2017"),
+         QStringLiteral("Vissé dans le corps, guide la tige"), 0x0000FF00},
+        {3, 1, QStringLiteral("Tige de piston"), QStringLiteral("C35"),
+         QStringLiteral("Chromée, bout aplati dans la chape"), 0x00FF0000},
         {4, 1, QStringLiteral("Piston"), QStringLiteral("CuSn8"), QString(), 0x0000FFFF},
         {5, 1, QStringLiteral("Écrou H M12"), QStringLiteral("Classe 8"), QStringLiteral("ISO 4032"), 0x00FF00FF},
         {6, 1, QStringLiteral("Coupelle d'étanchéité"), QStringLiteral("NBR"), QStringLiteral("Lèvre vers le bas"),
