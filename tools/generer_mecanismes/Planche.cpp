@@ -22,11 +22,16 @@ void SymboleProjection(QPainter &p, QPointF centre)
     p.restore();
 }
 
+QRectF CadreCartouche(const Mecanisme &m)
+{
+    return QRectF(m.zoneDessin.width() - 410, m.zoneDessin.height() - 130, 400, 120);
+}
+
 void Cartouche(QPainter &p, const Mecanisme &m)
 {
-    const double x = m.zoneDessin.width() - 410;
-    const double y = m.zoneDessin.height() - 130;
-    const QRectF cadre(x, y, 400, 120);
+    const QRectF cadre = CadreCartouche(m);
+    const double x = cadre.x();
+    const double y = cadre.y();
     p.save();
     p.fillRect(cadre, Qt::white);
     p.setPen(TraitFort());
@@ -113,15 +118,12 @@ void Cadre(QPainter &p, QSize zone)
 
 QRectF CadreNomenclature(const Mecanisme &m)
 {
-    const double bas = m.zoneDessin.height() - 130;
-    const double haut = bas - double(m.pieces.size() + 1) * HauteurLigneNomenclature;
-    return QRectF(QPointF(m.zoneDessin.width() - 410, haut), QPointF(m.zoneDessin.width() - 10, bas));
+    const QRectF cartouche = CadreCartouche(m);
+    const double hauteur = double(m.pieces.size() + 1) * HauteurLigneNomenclature;
+    return QRectF(cartouche.left(), cartouche.top() - hauteur, cartouche.width(), hauteur);
 }
 
-QRectF CadreCartoucheEtNomenclature(const Mecanisme &m)
-{
-    return CadreNomenclature(m).united(QRectF(m.zoneDessin.width() - 410, m.zoneDessin.height() - 130, 400, 120));
-}
+QRectF CadreCartoucheEtNomenclature(const Mecanisme &m) { return CadreNomenclature(m).united(CadreCartouche(m)); }
 
 TColor CouleurClasse(int n)
 {

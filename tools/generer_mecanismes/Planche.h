@@ -23,8 +23,8 @@ inline constexpr double HauteurLigneNomenclature = 18;
 QRectF CadreNomenclature(const Mecanisme &m);
 QRectF CadreCartoucheEtNomenclature(const Mecanisme &m);
 
-// The frame, the views, the part labels, the title block and the bill of materials, on a painter whose logical area is the
-// mechanism's drawing area. Gives the zones in the order they were opened.
+// The frame, the views, the part labels, the title block and the bill of materials, on a painter whose
+// logical area is the mechanism's drawing area. Gives the zones in the order they were opened.
 std::vector<ZoneDessin> DessinerPlanche(QPainter &p, const Mecanisme &m, Calque calque);
 
 // One layer at the sheet's size, 24 bits, white ground, drawn without anti-aliasing.
