@@ -28,7 +28,8 @@ std::vector<PieceMecanisme> PiecesEtau()
         {12, 2, QStringLiteral("Embout de levier"), QStringLiteral("S235"), QStringLiteral("Emmanché à force"),
          0x00FF0080},
         {13, 2, QStringLiteral("Plaque de guidage"), QStringLiteral("E295"),
-         QStringLiteral("Ajustée sous les glissières"), 0x00008080},
+         QStringLiteral("Vissée sous le mors mobile"), 0x00008080},
+        {14, 4, QStringLiteral("Vis CHc M4-12"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00808000},
     };
 }
 
@@ -42,7 +43,7 @@ const Mecanisme &MecanismeEtau()
         .reference = QStringLiteral("ET-01"),
         .echelle = QStringLiteral("1:2"),
         .difficulte = 1,
-        .zoneDessin = QSize(1400, 900),
+        .zoneDessin = QSize(1400, 990),
         .pieces = PiecesEtau(),
         .reperes = ReperesEtau(),
         .classes = {{QStringLiteral("Bâti")},
@@ -64,7 +65,13 @@ const Mecanisme &MecanismeEtau()
         .explicationMobilites =
             QStringLiteral("La mobilité utile est la rotation de la vis, qui fait avancer le mors mobile : me = 1. "
                            "Le levier peut, sans rien entraîner, coulisser dans la tête de la vis et tourner sur "
-                           "son axe : mi = 2."),
+                           "son axe : mi = 2. Tout l'hyperstatisme vient de la boucle fermée corps – mors mobile – "
+                           "vis : la glissière, l'hélicoïdale et le pivot y apportent 5 + 5 + 5 = 15 inconnues pour "
+                           "2 × 6 = 12 équations et une mobilité, soit 1 + 15 - 12 = 4. Ces inconnues en trop sont "
+                           "autant de conditions de montage : l'axe du palier du corps et celui de l'écrou doivent "
+                           "être confondus et parallèles aux glissières, sans quoi la vis force en tournant. Le levier "
+                           "est au bout d'une chaîne ouverte : ses 4 inconnues et ses 2 mobilités équilibrent les 6 "
+                           "équations de son isolement, il n'ajoute rien."),
         .hyperstatismeAttendu = 4,
         .typeTrame = 1,
         .transparence = -40,

@@ -10,6 +10,12 @@ Feuille::Feuille(QPainter &page, Calque calque, std::vector<QColor> marquesClass
       brouillon_(&feuilleBrouillon_)
 {}
 
+void Feuille::decaler(double dx, double dy)
+{
+    page_.translate(dx, dy);
+    brouillon_.translate(dx, dy);
+}
+
 void Feuille::zone(int piece, int classe) { zones_.push_back({piece, classe}); }
 
 void Feuille::remplir(const QPainterPath &forme)

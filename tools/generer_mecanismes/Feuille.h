@@ -28,6 +28,8 @@ public:
     Calque calque() const { return calque_; }
     QPainter &trait() { return calque_ == Calque::Plan ? page_ : brouillon_; }
 
+    // Moves everything drawn from now on, shapes and marks alike.
+    void decaler(double dx, double dy);
     // The shapes drawn from now on make a new zone of this part and class.
     void zone(int piece, int classe);
     void coupee(const QPainterPath &section, double angleDegres, double pas);

@@ -17,13 +17,15 @@ La vis tourne dans le palier du corps (1) sans pouvoir avancer ni reculer : d'un
 goupillée sur la vis, de l'autre la rondelle (10) placée sous la tête l'en empêchent.</p>
 <p>L'écrou (4) est fixé sous le mors mobile (2) par deux vis (7) ; il ne peut pas tourner. Quand la vis tourne,
 l'écrou avance donc le long de la vis et entraîne le mors mobile, qui glisse sur les glissières du corps.
-Les plaques de guidage (13), vissées sous le mors mobile, passent sous les glissières et l'empêchent de se soulever.</p>
+Les plaques de guidage (13), fixées sous le mors mobile par deux vis (14) chacune, passent sous les glissières et
+l'empêchent de se soulever.</p>
 <p>Selon le sens de rotation du levier, le mors mobile se rapproche du mors fixe (serrage) ou s'en éloigne
 (desserrage). Le détail du mouvement est expliqué dans la page <a href="%2">Fonctionnement de l'étau</a>.</p>
 <h2>Les pièces</h2>
-<p>L'étau compte treize repères : le corps et le mors mobile en fonte, la vis de manœuvre et son écrou en bronze,
-les deux mâchoires, le levier et ses embouts, la bague d'arrêt, sa goupille, la rondelle, les plaques de guidage
-et les vis qui assemblent le tout. Dans l'onglet « Dessin technique », cliquez sur le numéro d'une pièce pour
+<p>L'étau compte quatorze repères : le corps et le mors mobile en fonte, la vis de manœuvre en acier C35 et son
+écrou en bronze CuSn8, les deux mâchoires, le levier et ses embouts, la bague d'arrêt, sa goupille, la rondelle,
+les plaques de guidage et les vis qui assemblent le tout. La nomenclature, sur le dessin au-dessus du cartouche,
+donne la matière de chaque pièce. Dans l'onglet « Dessin technique », cliquez sur le numéro d'une pièce pour
 connaître sa désignation, sa matière et le nombre d'exemplaires.</p>
 )")
                               .arg(NomImageVue, NomPageFonctionnement);
@@ -39,16 +41,20 @@ std::vector<AnnexePage> AnnexesEtau()
 qui ne peut pas tourner, se déplace le long de son axe. Un tour complet du levier fait avancer l'écrou,
 et avec lui le mors mobile, d'un pas du filetage, soit 4 mm pour le filetage trapézoïdal Tr 20×4.</p>
 <h2>Le serrage</h2>
-<p>Pendant le serrage, la pièce repousse le mors mobile. L'écrou transmet cet effort à la vis, qui le transmet
-au corps par la bague d'arrêt (8) appuyée contre la paroi du palier : la vis travaille en traction entre l'écrou
-et le corps. Au desserrage, c'est la tête de la vis qui appuie sur le corps, par l'intermédiaire de la rondelle (10).</p>
+<p>Pendant le serrage, la pièce repousse le mors mobile vers le palier. L'écrou transmet cet effort à la vis, qui
+le transmet au corps par la goupille (9) et la bague d'arrêt (8), appuyée contre la face intérieure de la paroi du
+palier. La vis est donc poussée à un bout par l'écrou et retenue à l'autre par la bague : entre l'écrou et la bague,
+elle travaille en compression ; la goupille, qui passe l'effort de la vis à la bague, travaille au cisaillement.
+Au desserrage, l'effort, faible, s'inverse : c'est la tête de la vis qui appuie sur la face extérieure de la paroi,
+par l'intermédiaire de la rondelle (10), et la vis est tendue.</p>
 <h2>Pourquoi un filetage trapézoïdal ?</h2>
 <p>Le filetage trapézoïdal supporte de grands efforts et s'use peu. Son pas est petit devant son diamètre :
 le système est irréversible, c'est-à-dire que l'effort de la pièce sur le mors ne peut pas faire tourner la vis.
 L'étau reste serré quand on lâche le levier.</p>
 <h2>Le guidage du mors mobile</h2>
-<p>Le mors mobile (2) glisse sur les deux glissières rectifiées du corps. Les plaques de guidage (13), ajustées sous
-les glissières, reprennent l'effort qui tend à soulever le mors quand on serre une pièce haute.</p>
+<p>Le mors mobile (2) glisse sur les deux glissières rectifiées du corps. Les plaques de guidage (13), vissées sous
+le mors mobile et glissant sous les glissières, reprennent l'effort qui tend à soulever le mors quand on serre une
+pièce haute.</p>
 <p><a href="explication.htm">Retour à la présentation de l'étau</a></p>
 )")
                               .arg(NomImageMouvement);

@@ -7,9 +7,12 @@ namespace {
 constexpr double AxeVis = 470;        // axis of the lead screw in both views
 constexpr double CentreCoupeB = 1250; // plane of symmetry in the cross section
 constexpr double PlanCoupeB = 620;    // where the cross section cuts the longitudinal view
+// The views are drawn this much higher than the coordinates below, clear of the bill of materials.
+constexpr double Remontee = 100;
 
 const VisCHc VisMachoire{12, 20, 12, 40, 24};
 const VisCHc VisEcrou{12, 20, 12, 60, 30};
+const VisCHc VisPlaque{8, 14, 8, 24, 14};
 
 void CoupeLongitudinale(Feuille &f)
 {
@@ -128,7 +131,8 @@ void CoupeTransversale(Feuille &f)
                        {c - 105, 430}}),
              45, 10);
 
-    // 13 Plaques de guidage under the skirts of the mobile jaw.
+    // 13 Plaques de guidage under the skirts of the mobile jaw, each held by two screws 14 (the
+    // section shows one), heads underneath, outside the body.
     f.zone(13, MorsMobileEtau);
     f.coupee(Rectangle(c - 125, 432, c - 88, 446), 45, 4);
     f.zone(13, MorsMobileEtau);
@@ -169,32 +173,46 @@ void CoupeTransversale(Feuille &f)
         f.zone(7, MorsMobileEtau);
         DessinerVisCHc(f, QPointF(x, 358), 90, VisEcrou);
     }
+    for (const double x : {c - 116, c + 116}) {
+        f.zone(14, MorsMobileEtau);
+        DessinerVisCHc(f, QPointF(x, 446 + VisPlaque.k), -90, VisPlaque);
+    }
 
     LigneAxe(p, QPointF(c, 252), QPointF(c, 606));
     LigneAxe(p, QPointF(c - 28, AxeVis), QPointF(c + 28, AxeVis));
     for (const double x : {c - 35, c + 35})
         LigneAxe(p, QPointF(x, 350), QPointF(x, 442));
+    for (const double x : {c - 116, c + 116})
+        LigneAxe(p, QPointF(x, 414), QPointF(x, 462));
 
     TraceCoupe(p, c, 250, 610, 1, QStringLiteral("A"));
-    Texte(p, QRectF(c - 110, 664, 220, 30), 20, true, QStringLiteral("COUPE B-B"));
+    Texte(p, QRectF(c - 110, 656, 220, 30), 20, true, QStringLiteral("COUPE B-B"));
 }
 
 } // namespace
 
 const std::vector<Repere> &ReperesEtau()
 {
-    static const std::vector<Repere> reperes{
-        {1, {60, 650}, {130, 584}},     {2, {680, 190}, {664, 276}},    {3, {400, 670}, {420, 476}},
-        {4, {640, 670}, {656, 518}},    {5, {300, 190}, {238, 272}},    {6, {440, 190}, {512, 298}},
-        {7, {1330, 200}, {1285, 364}},  {8, {880, 670}, {931, 498}},    {9, {880, 330}, {942, 440}},
-        {10, {960, 330}, {1013, 449}},  {11, {1080, 690}, {1050, 545}}, {12, {1010, 250}, {1040, 355}},
-        {13, {1135, 700}, {1134, 446}},
-    };
+    static const std::vector<Repere> reperes = [] {
+        std::vector<Repere> r{
+            {1, {60, 650}, {130, 584}},     {2, {680, 190}, {664, 276}},    {3, {400, 670}, {420, 476}},
+            {4, {640, 670}, {656, 518}},    {5, {300, 190}, {238, 272}},    {6, {440, 190}, {512, 298}},
+            {7, {1330, 200}, {1285, 364}},  {8, {880, 670}, {931, 498}},    {9, {880, 330}, {942, 440}},
+            {10, {960, 330}, {1013, 449}},  {11, {1010, 640}, {1048, 545}}, {12, {1010, 250}, {1040, 355}},
+            {13, {1098, 640}, {1155, 440}}, {14, {1098, 560}, {1131, 452}},
+        };
+        for (Repere &repere : r) {
+            repere.centre.ry() -= static_cast<int>(Remontee);
+            repere.cible.ry() -= static_cast<int>(Remontee);
+        }
+        return r;
+    }();
     return reperes;
 }
 
 void DessinerVuesEtau(Feuille &f)
 {
+    f.decaler(0, -Remontee);
     CoupeLongitudinale(f);
     CoupeTransversale(f);
 }

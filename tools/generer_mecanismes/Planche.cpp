@@ -1,5 +1,7 @@
 #include "Planche.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
 #include <array>
 
@@ -20,11 +22,16 @@ void SymboleProjection(QPainter &p, QPointF centre)
     p.restore();
 }
 
+QRectF CadreCartouche(const Mecanisme &m)
+{
+    return QRectF(m.zoneDessin.width() - 410, m.zoneDessin.height() - 130, 400, 120);
+}
+
 void Cartouche(QPainter &p, const Mecanisme &m)
 {
-    const double x = m.zoneDessin.width() - 410;
-    const double y = m.zoneDessin.height() - 130;
-    const QRectF cadre(x, y, 400, 120);
+    const QRectF cadre = CadreCartouche(m);
+    const double x = cadre.x();
+    const double y = cadre.y();
     p.save();
     p.fillRect(cadre, Qt::white);
     p.setPen(TraitFort());
@@ -46,6 +53,51 @@ void Cartouche(QPainter &p, const Mecanisme &m)
     Texte(p, QRectF(x + 300, y + 82, 100, 34), 18, true, m.reference);
 }
 
+// A text in the cell, made smaller until it fits.
+void TexteCellule(QPainter &p, const QRectF &cellule, const QString &texte, bool gras, Qt::Alignment alignement)
+{
+    const QRectF boite = cellule.adjusted(4, 0, -4, 0);
+    int taille = 12;
+    while (taille > 7 && QFontMetricsF(PoliceDessin(taille, gras)).horizontalAdvance(texte) > boite.width())
+        --taille;
+    Texte(p, boite, taille, gras, texte, alignement | Qt::AlignVCenter);
+}
+
+// The bill of materials on the title block, part 1 at the bottom, under a row of headings.
+void Nomenclature(QPainter &p, const Mecanisme &m)
+{
+    const QRectF cadre = CadreNomenclature(m);
+    const double x = cadre.left();
+    const double bas = cadre.bottom();
+    static constexpr std::array<double, 5> Colonnes{0, 40, 76, 256, 400};
+    p.save();
+    p.fillRect(cadre, Qt::white);
+    p.setPen(TraitFin());
+    for (std::size_t i = 1; i + 1 < Colonnes.size(); ++i)
+        p.drawLine(QPointF(x + Colonnes[i], cadre.top()), QPointF(x + Colonnes[i], bas));
+    for (std::size_t n = 1; n <= m.pieces.size(); ++n)
+        p.drawLine(QPointF(x, bas - n * HauteurLigneNomenclature),
+                   QPointF(cadre.right(), bas - n * HauteurLigneNomenclature));
+    p.setPen(TraitFort());
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(cadre);
+    p.restore();
+    const auto ligne = [&](double haut, const std::array<QString, 4> &textes, bool gras) {
+        for (std::size_t i = 0; i < textes.size(); ++i) {
+            const QRectF cellule(x + Colonnes[i], haut, Colonnes[i + 1] - Colonnes[i], HauteurLigneNomenclature);
+            TexteCellule(p, cellule, textes[i], gras, i < 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+        }
+    };
+    ligne(cadre.top(),
+          {QStringLiteral("Rep."), QStringLiteral("Nb"), QStringLiteral("Désignation"), QStringLiteral("Matière")},
+          true);
+    for (std::size_t i = 0; i < m.pieces.size(); ++i) {
+        const PieceMecanisme &piece = m.pieces[i];
+        ligne(bas - (i + 1) * HauteurLigneNomenclature,
+              {QString::number(piece.repere), QString::number(piece.nombre), piece.designation, piece.matiere}, false);
+    }
+}
+
 void Cadre(QPainter &p, QSize zone)
 {
     const double l = zone.width();
@@ -63,6 +115,15 @@ void Cadre(QPainter &p, QSize zone)
 }
 
 } // namespace
+
+QRectF CadreNomenclature(const Mecanisme &m)
+{
+    const QRectF cartouche = CadreCartouche(m);
+    const double hauteur = double(m.pieces.size() + 1) * HauteurLigneNomenclature;
+    return QRectF(cartouche.left(), cartouche.top() - hauteur, cartouche.width(), hauteur);
+}
+
+QRectF CadreCartoucheEtNomenclature(const Mecanisme &m) { return CadreNomenclature(m).united(CadreCartouche(m)); }
 
 TColor CouleurClasse(int n)
 {
@@ -121,11 +182,15 @@ std::vector<ZoneDessin> DessinerPlanche(QPainter &p, const Mecanisme &m, Calque 
     for (int n = 1; n <= static_cast<int>(m.classes.size()); ++n)
         marques.push_back(CouleurVersQColor(MarqueClasse(n)));
     Feuille feuille(p, calque, marques);
-    if (calque != Calque::Reperes)
+    if (calque != Calque::Reperes) {
+        p.save();
         m.dessinerVues(feuille);
+        p.restore();
+    }
     if (calque == Calque::Plan) {
         Cadre(p, m.zoneDessin);
         Cartouche(p, m);
+        Nomenclature(p, m);
     }
     for (const Repere &repere : m.reperes) {
         const auto piece = std::find_if(m.pieces.begin(), m.pieces.end(),

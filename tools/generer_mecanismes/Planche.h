@@ -16,8 +16,15 @@ TColor MarqueClasse(int n);
 // From the mechanism's drawing area to the pixels of the sheet, centred.
 QTransform TransformationPlanche(const Mecanisme &m, QSize page = TaillePlanche);
 
-// The frame, the views, the part labels and the title block, on a painter whose logical area is the
-// mechanism's drawing area. Gives the zones in the order they were opened.
+// The bill of materials stands on the title block, one row per part under a row of headings; the
+// title block fills the drawing area's bottom right corner, 400 × 120, 10 from its edges. The views
+// and the part labels keep clear of both.
+inline constexpr double HauteurLigneNomenclature = 18;
+QRectF CadreNomenclature(const Mecanisme &m);
+QRectF CadreCartoucheEtNomenclature(const Mecanisme &m);
+
+// The frame, the views, the part labels, the title block and the bill of materials, on a painter whose
+// logical area is the mechanism's drawing area. Gives the zones in the order they were opened.
 std::vector<ZoneDessin> DessinerPlanche(QPainter &p, const Mecanisme &m, Calque calque);
 
 // One layer at the sheet's size, 24 bits, white ground, drawn without anti-aliasing.
