@@ -352,6 +352,7 @@ private slots:
         f.action("MenuAnnuler")->trigger();
         QCOMPARE(f.fenetre.Graphe().NbrLiaison(), 7);
         QVERIFY(!f.symbole(8)->isVisible());
+        QVERIFY(!f.fenetre.findChild<TFondGraphe *>("ImageFond")->LienDe(8)); // nor its link
         f.action("MenuRetablir")->trigger();
         QCOMPARE(f.fenetre.Graphe().NbrLiaison(), 8);
         QCOMPARE(f.symbole(8)->pos(), place8);
