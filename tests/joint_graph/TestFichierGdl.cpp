@@ -259,8 +259,8 @@ private slots:
         QVERIFY(seconde.graphe == premiere.graphe);
     }
 
-    // Joints the editor never makes but a teacher's file may hold (two joints between the same two
-    // classes, a shaft on two bearings), and the rotation at both ends of its range, read back as saved.
+    // Two joints between the same two classes (a shaft on two bearings, in either order), and the
+    // rotation at both ends of its range, read back as saved.
     void liaisonsRelues_data()
     {
         QTest::addColumn<QList<int>>("premiere");
