@@ -26,7 +26,7 @@ public:
     void Erreur(const QString &texte) override { Arret(texte); }
     void Rapport(const QString &, const QString &texte) override { Arret(texte); }
     void BoiteErreur(const QString &texte) override { Arret(texte); }
-    bool Question(const QString &, const QString &texte) override { Arret(texte); }
+    bool Question(const QString &, const QString &texte, BoutonParDefaut) override { Arret(texte); }
     std::optional<QString> Saisie(const QString &, const QString &invite, const QString &) override { Arret(invite); }
     std::optional<TColor> ChoisirCouleur(TColor, QList<TColor> &) override { Arret(QStringLiteral("couleur")); }
     QString FichierAOuvrir(const QString &, const QString &, int, const QString &titre) override { Arret(titre); }

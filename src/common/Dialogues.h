@@ -8,6 +8,8 @@
 #include <optional>
 
 enum class ReponseEnregistrement { Enregistrer, NePasEnregistrer, Annuler };
+// The button of a question that Entrée presses; Échap always answers Non.
+enum class BoutonParDefaut { Oui, Non };
 
 // Every modal dialog the windows open goes through here, so that tests can answer them.
 // Filters are written "Description (*.ext)|*.ext|…", pairs of a caption and its patterns.
@@ -24,7 +26,8 @@ public:
     // An error box titled "Erreur".
     virtual void BoiteErreur(const QString &texte) = 0;
     // A question titled "Information" or "Confirmation" with "&Oui" and "&Non"; true for Oui.
-    virtual bool Question(const QString &titre, const QString &texte) = 0;
+    virtual bool Question(const QString &titre, const QString &texte,
+                          BoutonParDefaut parDefaut = BoutonParDefaut::Oui) = 0;
     // An input box; nothing when it is cancelled.
     virtual std::optional<QString> Saisie(const QString &titre, const QString &invite, const QString &initial) = 0;
     // The colour dialog; the custom colours are kept between calls by the caller.

@@ -85,13 +85,13 @@ void DialoguesQt::Rapport(const QString &titre, const QString &texte)
 
 void DialoguesQt::BoiteErreur(const QString &texte) { boite(QMessageBox::Critical, QStringLiteral("Erreur"), texte); }
 
-bool DialoguesQt::Question(const QString &titre, const QString &texte)
+bool DialoguesQt::Question(const QString &titre, const QString &texte, BoutonParDefaut parDefaut)
 {
     QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::NoButton, fenetreActive());
     boite.setTextFormat(Qt::PlainText);
     QPushButton *oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton *non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-    boite.setDefaultButton(oui);
+    boite.setDefaultButton(parDefaut == BoutonParDefaut::Oui ? oui : non);
     boite.setEscapeButton(non);
     boite.exec();
     return boite.clickedButton() == oui;

@@ -11,7 +11,8 @@ public:
     void Erreur(const QString &texte) override;
     void BoiteErreur(const QString &texte) override;
     void Rapport(const QString &titre, const QString &texte) override;
-    bool Question(const QString &titre, const QString &texte) override;
+    bool Question(const QString &titre, const QString &texte,
+                  BoutonParDefaut parDefaut = BoutonParDefaut::Oui) override;
     std::optional<QString> Saisie(const QString &titre, const QString &invite, const QString &initial) override;
     std::optional<TColor> ChoisirCouleur(TColor initiale, QList<TColor> &personnalisees) override;
     QString FichierAOuvrir(const QString &dossierInitial, const QString &filtre, int filtreChoisi,

@@ -4,7 +4,6 @@
 
 #include <QPainter>
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -98,25 +97,19 @@ QImage SymboleLiaison(const LiaisonNormalisee &catalogue, const GrapheLiaisons &
     return tourne;
 }
 
-QPoint CentreSymbole(const GrapheLiaisons &graphe, int a, const GeometrieLien &lien, int pas)
+std::optional<GeometrieLien> LienLiaison(const GrapheLiaisons &graphe, int a, const QRect &noeud1, const QRect &noeud2,
+                                         QSize symbole)
 {
+    constexpr int EcartSymboles = 4;
     const TLiaison &l = graphe.Liaison(a);
-    const auto memePaire = [&l](const TLiaison &autre) {
-        return (autre.Ce1 == l.Ce1 && autre.Ce2 == l.Ce2) || (autre.Ce1 == l.Ce2 && autre.Ce2 == l.Ce1);
-    };
     int rang = 0;
-    int nombre = 0;
-    for (int i = 1; i <= graphe.NbrLiaison(); ++i) {
-        if (!memePaire(graphe.Liaison(i)))
-            continue;
-        rang += i < a ? 1 : 0;
-        ++nombre;
+    for (int i = 1; i < a; ++i) {
+        const TLiaison &autre = graphe.Liaison(i);
+        if ((autre.Ce1 == l.Ce1 && autre.Ce2 == l.Ce2) || (autre.Ce1 == l.Ce2 && autre.Ce2 == l.Ce1))
+            ++rang;
     }
-    if (nombre <= 1)
-        return lien.milieu;
-    // Counted from the class of lower number, whichever end each joint starts from.
-    const double sens = l.Ce1 < l.Ce2 ? 1.0 : -1.0;
-    const double decalage = sens * (rang - (nombre - 1) / 2.0) * pas;
-    return lien.milieu +
-           QPoint(qRound(decalage * std::cos(lien.direction)), qRound(decalage * std::sin(lien.direction)));
+    const auto droit = CalculerLien(noeud1, noeud2);
+    if (rang == 0 || !droit)
+        return droit;
+    return CalculerLien(noeud1, noeud2, rang * PasEntreLiens(droit->direction, symbole, EcartSymboles));
 }

@@ -26,7 +26,9 @@ QImage SymboleColore(const QImage &symbole, TColor couleurCe1, TColor couleurCe2
 // on white. Null when the joint has no standard joint.
 QImage SymboleLiaison(const LiaisonNormalisee &catalogue, const GrapheLiaisons &graphe, int liaison);
 
-// Where the centre of joint a's symbol goes on its link: the middle, or, when other joints join the
-// same two classes (a shaft on two bearings), spread along the link `pas` pixels apart, so that each
-// symbol can be seen and clicked.
-QPoint CentreSymbole(const GrapheLiaisons &graphe, int a, const GeometrieLien &lien, int pas);
+// The link of joint a between the rectangles of its two nodes. The first joint that joins two classes
+// has the straight link; each later one, in parallel with it (a shaft on two bearings), a link bent
+// aside by its rank, so that symbols of the given size on their middles stand apart and each can be
+// seen and clicked.
+std::optional<GeometrieLien> LienLiaison(const GrapheLiaisons &graphe, int a, const QRect &noeud1, const QRect &noeud2,
+                                         QSize symbole);

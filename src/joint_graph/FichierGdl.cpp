@@ -150,8 +150,8 @@ LectureGdl LireGdl(const QString &chemin)
                                ini.lireEntier(section, CleInclineaison, 0)};
         if (const auto erreur = LiaisonHorsTables(liaison, n, nbrCe, nomFichier))
             return arret(std::move(lecture), LectureGdl::Arret::Liaison, n, *erreur);
-        // Two joints may join the same two classes (a shaft on two bearings): only the editor
-        // keeps the student from making the second one.
+        // Two joints may join the same two classes (a shaft on two bearings): the editor makes the
+        // second one only when the student asks for joints in parallel.
         graphe.Liaison(n) = liaison;
     }
     return lecture;

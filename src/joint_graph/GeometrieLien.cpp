@@ -1,6 +1,8 @@
 #include "joint_graph/GeometrieLien.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -39,7 +41,7 @@ QPoint pointDeBord(const QRect &r, double theta, int sens)
 
 } // namespace
 
-std::optional<GeometrieLien> CalculerLien(const QRect &noeud1, const QRect &noeud2)
+std::optional<GeometrieLien> CalculerLien(const QRect &noeud1, const QRect &noeud2, int decalage)
 {
     const int cx1 = noeud1.x() + noeud1.width() / 2;
     const int cy1 = noeud1.y() + noeud1.height() / 2;
@@ -57,35 +59,74 @@ std::optional<GeometrieLien> CalculerLien(const QRect &noeud1, const QRect &noeu
     lien.sortie = pointDeBord(noeud1, theta, +1);
     lien.entree = pointDeBord(noeud2, theta, -1);
     lien.milieu = {(lien.sortie.x() + lien.entree.x()) / 2, (lien.sortie.y() + lien.entree.y()) / 2};
+    if (decalage == 0)
+        return lien;
+
+    // Across the link, towards the bottom, or the right when the link is upright.
+    double nx = -std::sin(theta);
+    double ny = std::cos(theta);
+    constexpr double Tolerance = 1e-9;
+    if (std::abs(ny) > Tolerance ? ny < 0 : nx < 0) {
+        nx = -nx;
+        ny = -ny;
+    }
+    lien.milieu += QPoint(qRound(nx * decalage), qRound(ny * decalage));
+    const auto versLeMilieu = [&lien, theta](int x, int y, int sens) {
+        const double mx = (lien.milieu.x() - x) * sens;
+        const double my = (lien.milieu.y() - y) * sens;
+        return mx == 0 && my == 0 ? theta : std::atan2(my, mx);
+    };
+    lien.sortie = pointDeBord(noeud1, versLeMilieu(cx1, cy1, +1), +1);
+    lien.entree = pointDeBord(noeud2, versLeMilieu(cx2, cy2, -1), -1);
     return lien;
+}
+
+int PasEntreLiens(double direction, QSize symbole, int ecart)
+{
+    // Two rectangles of that size stand apart when they are apart along one of the axes.
+    const double travers[] = {std::abs(std::sin(direction)), std::abs(std::cos(direction))};
+    const int cotes[] = {symbole.width() + ecart, symbole.height() + ecart};
+    double pas = std::numeric_limits<double>::max();
+    for (int i = 0; i < 2; ++i) {
+        if (travers[i] > 1e-9)
+            pas = std::min(pas, cotes[i] / travers[i]);
+    }
+    return int(std::ceil(pas - 1e-9));
 }
 
 QRect RectangleLien(const GeometrieLien &lien, int epaisseur)
 {
-    const QRect droit = QRect(lien.sortie, lien.entree).normalized();
-    return droit.adjusted(-epaisseur, -epaisseur, epaisseur, epaisseur);
+    const QRect couvert = QRect(lien.sortie, lien.entree).normalized() | QRect(lien.milieu, QSize(1, 1));
+    return couvert.adjusted(-epaisseur, -epaisseur, epaisseur, epaisseur);
 }
 
 QList<QRect> MaillonsLien(const std::optional<GeometrieLien> &avant, const std::optional<GeometrieLien> &apres,
                           int marge)
 {
     constexpr int Maillon = 128; // pixels of link along its main direction per rectangle
-    const auto longueur = [](const std::optional<GeometrieLien> &l) {
-        return l ? qMax(std::abs(l->entree.x() - l->sortie.x()), std::abs(l->entree.y() - l->sortie.y())) : 0;
-    };
-    const int morceaux = qMax(1, (qMax(longueur(avant), longueur(apres)) + Maillon - 1) / Maillon);
-    const auto point = [morceaux](const GeometrieLien &l, int i) {
-        return l.sortie + (l.entree - l.sortie) * i / morceaux;
+    // Each half, from its node to the middle, in pieces of the same count before and after.
+    const auto bout = [](const GeometrieLien &l, int moitie) { return moitie == 0 ? l.sortie : l.entree; };
+    const auto longueur = [&bout](const std::optional<GeometrieLien> &l, int moitie) {
+        if (!l)
+            return 0;
+        const QPoint d = l->milieu - bout(*l, moitie);
+        return qMax(std::abs(d.x()), std::abs(d.y()));
     };
     QList<QRect> maillons;
-    maillons.reserve(morceaux);
-    for (int i = 0; i < morceaux; ++i) {
-        QRect maillon;
-        for (const auto &l : {avant, apres}) {
-            if (l)
-                maillon |= QRect(point(*l, i), point(*l, i + 1)).normalized();
+    for (int moitie = 0; moitie < 2; ++moitie) {
+        const int plusLongue = qMax(longueur(avant, moitie), longueur(apres, moitie));
+        const int morceaux = qMax(1, (plusLongue + Maillon - 1) / Maillon);
+        const auto point = [&bout, moitie, morceaux](const GeometrieLien &l, int i) {
+            return bout(l, moitie) + (l.milieu - bout(l, moitie)) * i / morceaux;
+        };
+        for (int i = 0; i < morceaux; ++i) {
+            QRect maillon;
+            for (const auto &l : {avant, apres}) {
+                if (l)
+                    maillon |= QRect(point(*l, i), point(*l, i + 1)).normalized();
+            }
+            maillons.append(maillon.adjusted(-marge, -marge, marge, marge));
         }
-        maillons.append(maillon.adjusted(-marge, -marge, marge, marge));
     }
     return maillons;
 }

@@ -20,6 +20,9 @@ namespace {
 const QString MessageDejaLiees =
     QStringLiteral("Une liaison existe déjà entre ces deux classes d'équivalence.\n\n"
                    "Pour un schéma cinématique minimale, il est donc impossible de créer cette nouvelle liaison.");
+// A shaft on two bearings has two joints between the same classes: the student may want it drawn so.
+const QString QuestionParallele = QStringLiteral("Voulez-vous tout de même créer une liaison en parallèle ?");
+const QString TitreConfirmation = QStringLiteral("Confirmation");
 const QString MessageIncomplete =
     QStringLiteral("Votre liaison n'est pas entièrement définie.\nLa liaison devra être complétée !");
 const QString MessageIncorrecte =
@@ -27,7 +30,6 @@ const QString MessageIncorrecte =
 const QString CheminAide = QStringLiteral("Ostrial/Ostrial.exe");
 const QStringList NomsVues{QStringLiteral("Face"), QStringLiteral("Droite"), QStringLiteral("Dessus")};
 constexpr int CoteImagePanel = 75;
-constexpr int EcartSymboles = 4; // between the symbols of joints that join the same two classes
 
 QString MessageLimiteLiaisons()
 {
@@ -300,16 +302,19 @@ void TFormGrapheDesLiaisons::CeImageClick(TImageMouse *sender)
     const int c = Graphe_.Liaison(a).Ce1;
     if (t == c)
         return;
-    bool bloque = false;
-    // With no class chosen yet there is no pair to compare.
+    // The joint's own pair would only be swapped: refused without a word. Another joint that joins
+    // the two classes makes a minimal diagram impossible, unless the student wants joints in parallel.
+    bool dejaLiees = false;
     for (int i = 1; c != 0 && i <= Graphe_.NbrLiaison(); ++i) {
         if (!memePaire(Graphe_.Liaison(i), t, c))
             continue;
-        bloque = true;
-        if (i != a)
-            dialogues().Message(MessageDejaLiees);
+        if (i == a)
+            return;
+        dejaLiees = true;
     }
-    if (bloque)
+    if (dejaLiees &&
+        !dialogues().Question(TitreConfirmation, MessageDejaLiees + QStringLiteral("\n\n") + QuestionParallele,
+                              BoutonParDefaut::Non))
         return;
     Graphe_.Liaison(a).Ce2 = c;
     Graphe_.Liaison(a).Ce1 = t;
@@ -448,7 +453,8 @@ void TFormGrapheDesLiaisons::LiaisonLienDessiner(int a)
         const bool extremitesChoisies =
             l.Ce1 >= 1 && l.Ce1 <= Graphe_.NbrCe() && l.Ce2 >= 1 && l.Ce2 <= Graphe_.NbrCe();
         if (extremitesChoisies) {
-            if (const auto geometrie = CalculerLien(noeud(l.Ce1), noeud(l.Ce2)))
+            if (const auto geometrie =
+                    LienLiaison(Graphe_, a, noeud(l.Ce1), noeud(l.Ce2), Catalogue.TailleMaxSymboles()))
                 lien = TFondGraphe::Lien{*geometrie, Graphe_.Ce(l.Ce1).Couleur, Graphe_.Ce(l.Ce2).Couleur};
         }
     }
@@ -460,8 +466,7 @@ void TFormGrapheDesLiaisons::LiaisonLienDessiner(int a)
 void TFormGrapheDesLiaisons::PlacerSymbole(int a, const GeometrieLien &lien)
 {
     TImageMouse *symbole = ImagesLiaison[static_cast<std::size_t>(a - 1)];
-    const int pas = qMax(symbole->width(), symbole->height()) + EcartSymboles;
-    symbole->move(CentreSymbole(Graphe_, a, lien, pas) - QPoint(symbole->width() / 2, symbole->height() / 2));
+    symbole->move(lien.milieu - QPoint(symbole->width() / 2, symbole->height() / 2));
 }
 
 void TFormGrapheDesLiaisons::LiaisonLiensDessiner()

@@ -62,6 +62,25 @@ private slots:
         QCOMPARE(coupes, QStringList());
     }
 
+    // Entrée presses the button the caller made the default; Échap always answers "Non".
+    void question_data()
+    {
+        QTest::addColumn<BoutonParDefaut>("parDefaut");
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<bool>("oui");
+        QTest::newRow("Entrée, Oui par défaut") << BoutonParDefaut::Oui << int(Qt::Key_Return) << true;
+        QTest::newRow("Entrée, Non par défaut") << BoutonParDefaut::Non << int(Qt::Key_Return) << false;
+        QTest::newRow("Échap, Oui par défaut") << BoutonParDefaut::Oui << int(Qt::Key_Escape) << false;
+    }
+    void question()
+    {
+        QFETCH(BoutonParDefaut, parDefaut);
+        QFETCH(int, touche);
+        QFETCH(bool, oui);
+        quandOuverte([touche](QMessageBox *boite) { QTest::keyClick(boite, Qt::Key(touche)); });
+        QCOMPARE(DialoguesQt().Question(QStringLiteral("Confirmation"), QStringLiteral("Continuer ?"), parDefaut), oui);
+    }
+
     // Escape must never throw work away: it is "Annuler".
     void questionDEnregistrement_data()
     {

@@ -69,6 +69,24 @@ private slots:
         QVERIFY(bureauFactice().documents.back().etat == EtatFenetre::Maximisee);
     }
 
+    // A shaft on two bearings: both joints between the same two classes are offered, each in its own
+    // colours (the second names class 2 first).
+    void liaisonsEnParallele()
+    {
+        ArbreMecanismes arbre;
+        SchemaTest schema = SchemaDeuxClasses();
+        schema.liaisons = {LiaisonTest{1, 2, 1, 1}, LiaisonTest{2, 1, 4, 1}};
+        FenetreSchema f;
+        f.fenetre.OuvrirSCH(EcrireSchema(arbre, "meca", schema));
+        f.fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QVERIFY(f.symbole(1)->isVisible() && f.symbole(2)->isVisible() && !f.symbole(3)->isVisible());
+        QCOMPARE(f.symbole(2)->geometry(), QRect(60, 0, 30, 30));
+        QCOMPARE(f.symbole(1)->pixmap().toImage().pixelColor(5, 15), QColor(Qt::red));
+        QCOMPARE(f.symbole(2)->pixmap().toImage().pixelColor(5, 15), QColor(Qt::blue));
+    }
+
     // Resizing the window centres the drawing again: a symbol placed on it keeps its place on the
     // drawing, even where the small window cannot show it; the symbols of the row stay in the row.
     void symbolesSuiventLeDessin()

@@ -261,20 +261,41 @@ private slots:
         QCOMPARE(boutonsActifs(f), (QList<int>{1, 1, 1, 1, 1}));
     }
 
+    // A pair another joint already joins: the student is asked whether to put a joint in parallel,
+    // « Non » being the answer of Entrée and Échap; re-clicking the joint's own pair only swaps it
+    // and stays refused without a word.
+    void pairesEnDouble_data()
+    {
+        QTest::addColumn<QList<int>>("clics");
+        QTest::addColumn<bool>("oui");
+        QTest::addColumn<TLiaison>("attendue");
+        QTest::newRow("Non") << QList<int>{2, 1} << false << TLiaison{2, 0, 0, 0, 0};
+        QTest::newRow("Oui") << QList<int>{2, 1} << true << TLiaison{1, 2, 0, 0, 0};
+        QTest::newRow("Oui, puis sa propre paire") << QList<int>{2, 1, 2} << true << TLiaison{1, 2, 0, 0, 0};
+    }
     void pairesEnDouble()
     {
+        QFETCH(QList<int>, clics);
+        QFETCH(bool, oui);
+        QFETCH(TLiaison, attendue);
         FenetreGraphe f;
         ouvrir(f);
         f.creerLiaison({1, 2}, 4, 1);
         f.creerLiaison({2, 3}, 4, 1);
         f.bouton("BoutonCreer")->click();
-        f.cliquer(f.noeud(2));
-        f.cliquer(f.noeud(1)); // the pair of joint 1, in the other order
-        QCOMPARE(dialoguesFactices().textes(),
-                 QStringList{"Une liaison existe déjà entre ces deux classes d'équivalence.\n\n"
-                             "Pour un schéma cinématique minimale, il est donc impossible de créer cette nouvelle "
-                             "liaison."});
-        QCOMPARE(f.fenetre.Graphe().Liaison(3), (TLiaison{2, 0, 0, 0, 0}));
+        dialoguesFactices().reponsesQuestion = {oui, oui};
+        for (const int ce : clics)
+            f.cliquer(f.noeud(ce)); // 2 then 1: the pair of joint 1, in the other order
+        QCOMPARE(f.fenetre.Graphe().Liaison(3), attendue);
+        const auto &boites = dialoguesFactices().boites;
+        QCOMPARE(boites.size(), std::size_t(1));
+        QCOMPARE(boites[0].genre, QStringLiteral("Question"));
+        QCOMPARE(boites[0].titre, QStringLiteral("Confirmation"));
+        QCOMPARE(boites[0].texte, QStringLiteral("Une liaison existe déjà entre ces deux classes d'équivalence.\n\n"
+                                                 "Pour un schéma cinématique minimale, il est donc impossible de "
+                                                 "créer cette nouvelle liaison.\n\n"
+                                                 "Voulez-vous tout de même créer une liaison en parallèle ?"));
+        QCOMPARE(boites[0].parDefaut, BoutonParDefaut::Non);
     }
 
     void vingtLiaisonsAuPlus()

@@ -259,8 +259,8 @@ private slots:
         QVERIFY(seconde.graphe == premiere.graphe);
     }
 
-    // Two joints between the same two classes (a shaft on two bearings), the rotation at both ends of its
-    // range and a joint still without its classes, read back as saved.
+    // Two joints between the same two classes (a shaft on two bearings, in either order), the rotation at
+    // both ends of its range and a joint still without its classes, read back as saved.
     void liaisonsRelues_data()
     {
         QTest::addColumn<QList<int>>("premiere");

@@ -33,9 +33,9 @@ void DialoguesFactices::BoiteErreur(const QString &texte)
     boites.push_back({QStringLiteral("BoiteErreur"), QStringLiteral("Erreur"), texte});
 }
 
-bool DialoguesFactices::Question(const QString &titre, const QString &texte)
+bool DialoguesFactices::Question(const QString &titre, const QString &texte, BoutonParDefaut parDefaut)
 {
-    boites.push_back({QStringLiteral("Question"), titre, texte});
+    boites.push_back({QStringLiteral("Question"), titre, texte, parDefaut});
     return prendre(reponsesQuestion, false);
 }
 
