@@ -42,16 +42,41 @@ constexpr double HauteurAnneau = 15.5;
 // s = -1 on the left, +1 on the pulley's side.
 double X(int s, double x) { return s * x; }
 
+// The covers' screws M6 lie in the section plane, 35 mm above and below the shaft's axis.
+constexpr double VisCouvercle = 35;
+constexpr double FaceCouvercle = 62;
+
+// Tapped hole M6 in the wall: the screw fills it down to its tip at 46 mm, then the thread's root and the
+// drill's point.
+QPainterPath TaraudageCouvercle(int s, double y)
+{
+    return R(X(s, 46), y - 3, X(s, 54), y + 3)
+        .united(R(X(s, 44), y - 2.45, X(s, 46), y + 2.45))
+        .united(Polygone({P(X(s, 44), y - 2.45), P(X(s, 44), y + 2.45), P(X(s, 42.5), y)}));
+}
+
 void Carter(Feuille &f)
 {
+    QPainter &p = f.trait();
     QPainterPath carter = R(-54, -53, 54, 56).subtracted(R(-32, -45, 32, 48)).subtracted(R(-27, -53, 27, -45));
     for (const int s : {-1, 1}) {
         // Bore of the outer ring, and the shoulder it is pushed against.
         carter = carter.subtracted(R(X(s, RoulementDedans), -26, X(s, 54), 26));
         carter = carter.subtracted(R(X(s, 32), -22, X(s, RoulementDedans), 22));
+        for (const double y : {-VisCouvercle, VisCouvercle})
+            carter = carter.subtracted(TaraudageCouvercle(s, y));
     }
     f.zone(1, CarterCompresseur);
     f.coupee(carter, 45, 10);
+    for (const int s : {-1, 1}) {
+        for (const double y : {-VisCouvercle, VisCouvercle}) {
+            p.setPen(TraitFin());
+            p.drawLine(P(X(s, 44), y - 3), P(X(s, 46), y - 3));
+            p.drawLine(P(X(s, 44), y + 3), P(X(s, 46), y + 3));
+            p.setPen(TraitFort());
+            p.drawLine(P(X(s, 44), y - 3), P(X(s, 44), y + 3));
+        }
+    }
 }
 
 // The cover centres itself in the bore and bears on the outer ring alone; the shaft turns free inside.
@@ -61,8 +86,14 @@ void Couvercle(Feuille &f, int s)
     couvercle = couvercle.subtracted(R(X(s, RoulementDehors), -22.5, X(s, 54), 22.5));
     // The left one closes the housing over the shaft's end; the right one lets the shaft out.
     couvercle = couvercle.subtracted(s < 0 ? R(-58, -19, -54, 19) : R(54, -15.5, 62, 15.5));
+    for (const double y : {-VisCouvercle, VisCouvercle})
+        couvercle = couvercle.subtracted(R(X(s, 54), y - 3.5, X(s, FaceCouvercle), y + 3.5));
     f.zone(14, CarterCompresseur);
     f.coupee(couvercle, 135, 6);
+    for (const double y : {-VisCouvercle, VisCouvercle}) {
+        f.zone(16, CarterCompresseur);
+        DessinerVisCHc(f, P(X(s, FaceCouvercle + 6), y), s < 0 ? 0 : 180, VisCHc{6 * U, 10 * U, 6 * U, 16 * U, 12 * U});
+    }
 }
 
 // Rolling elements are never cut: the balls are drawn whole, with the outer ring.
@@ -254,8 +285,9 @@ std::vector<Repere> ReperesCompresseur()
     const auto r = [](int n, double bx, double by, double cx, double cy) {
         return Repere{n, P(bx, by).toPoint(), P(cx, cy).toPoint()};
     };
-    return {r(1, -85, 50, -43, 40),     r(2, -85, -75, -40, -74.5), r(3, -25, -160, -27, -127), r(4, -20, 80, -18, 16),
-            r(5, -85, -8, -44, -24.3),  r(6, -85, -55, -4, -45),    r(7, 90, -84, 22.5, -78),   r(8, 90, -106, 16, -95),
-            r(9, 90, -128, 23.6, -111), r(10, 125, -62, 90, -42),   r(11, 68, -72, 69, -9.5),   r(12, 130, 20, 104, 5),
-            r(13, 70, -160, 43, -136),  r(14, -85, -38, -58, -38),  r(15, -85, 22, -52.6, 13.7)};
+    return {
+        r(1, -85, 55, -43, 45),     r(2, -85, -75, -40, -74.5), r(3, -25, -160, -27, -127), r(4, -20, 80, -18, 16),
+        r(5, -85, 22, -44, 24.3),   r(6, -85, -55, -4, -45),    r(7, 90, -84, 22.5, -78),   r(8, 90, -106, 16, -95),
+        r(9, 90, -128, 23.6, -111), r(10, 125, -62, 90, -42),   r(11, 80, -70, 80, -9.5),   r(12, 130, 20, 104, 5),
+        r(13, 70, -160, 43, -136),  r(14, -85, -17, -60, -12),  r(15, -85, 5, -52.6, 13.7), r(16, -85, -38, -66, -35)};
 }
