@@ -8,7 +8,7 @@ namespace {
 // meets the crankshaft's, y downwards; P and R turn them into units of the drawing area at 1:1.
 constexpr double LargeurFeuilleMm = 420;
 constexpr double U = ZoneDessinCompresseur.width() / LargeurFeuilleMm;
-constexpr double X0 = 470; // the cylinder's axis on the sheet
+constexpr double X0 = 510; // the cylinder's axis on the sheet
 constexpr double Y0 = 640; // the crankshaft's axis on the sheet
 
 QPointF P(double x, double y) { return {X0 + x * U, Y0 + y * U}; }
