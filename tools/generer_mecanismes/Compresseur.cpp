@@ -30,12 +30,12 @@ std::vector<PieceMecanisme> PiecesCompresseur()
          0x0080FF00},
         {12, 1, QStringLiteral("Écrou H M16"), QStringLiteral("Classe 8"), QStringLiteral("Arrête la poulie"),
          0x00FF0080},
-        {13, 2, QStringLiteral("Vis CHc M8-30"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00008080},
+        {13, 4, QStringLiteral("Vis CHc M8-90"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00008080},
         {14, 2, QStringLiteral("Couvercle de palier"), QStringLiteral("S235"),
-         QStringLiteral("Fixé au carter par quatre vis (16)"), 0x00800080},
+         QStringLiteral("Fixé au carter par trois vis (16)"), 0x00800080},
         {15, 2, QStringLiteral("Anneau élastique pour arbre 25 × 1,2"), QStringLiteral("C75S"),
          QStringLiteral("DIN 471"), 0x00808000},
-        {16, 8, QStringLiteral("Vis CHc M6-16"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00004080},
+        {16, 6, QStringLiteral("Vis CHc M6-16"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00004080},
     };
 }
 
@@ -89,12 +89,12 @@ vilebrequin (4), qu'elle fait tourner.</p>
 <p>Le vilebrequin est porté par deux roulements à billes (5), des 6205 : alésage 25 mm, diamètre extérieur 52 mm,
 largeur 15 mm. Chaque roulement est arrêté en translation dans les deux sens : sa bague intérieure entre un
 épaulement du vilebrequin et un anneau élastique (15), sa bague extérieure entre un épaulement du carter (1) et le
-centrage du couvercle de palier (14), fixé par quatre vis (16). Le couvercle n'appuie que sur la bague extérieure, qui ne tourne pas, et
+centrage du couvercle de palier (14), fixé par trois vis (16). Le couvercle n'appuie que sur la bague extérieure, qui ne tourne pas, et
 laisse un jeu autour de l'arbre.</p>
 <p>La bielle (6) relie le maneton du vilebrequin à l'axe de piston (8). L'axe est flottant : il peut tourner à la fois
 dans le pied de bielle et dans les bossages du piston (7). Le piston, étanché par ses deux segments (9), monte et
-descend dans le cylindre à ailettes (2). La culasse (3), d'une seule pièce, est serrée sur le cylindre par ses deux
-vis (13). En descendant le piston aspire l'air, en montant il le comprime et le chasse vers la cuve par les clapets
+descend dans le cylindre à ailettes (2). La culasse (3), d'une seule pièce, et le cylindre sont serrés sur le carter par
+quatre longues vis (13). En descendant le piston aspire l'air, en montant il le comprime et le chasse vers la cuve par les clapets
 de la culasse.</p>
 <h2>Les pièces</h2>
 <p>Le compresseur compte %1 repères ; le plan est à l'échelle 1:1. Dans l'onglet « Dessin technique », cliquez sur le

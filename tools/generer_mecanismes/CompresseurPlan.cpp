@@ -42,7 +42,11 @@ constexpr double HauteurAnneau = 15.5;
 // s = -1 on the left, +1 on the pulley's side.
 double X(int s, double x) { return s * x; }
 
-// The covers' screws M6 lie in the section plane, 35 mm above and below the shaft's axis.
+// The long screws M8 of the head, through the cylinder into the crankcase's walls.
+constexpr double AxeVisCulasse = 40;
+
+// Each cover has three screws M6 at 120°; the lowest lies in the section plane, 35 mm under the shaft's
+// axis, and the top of the wall is left to the head's screws.
 constexpr double VisCouvercle = 35;
 constexpr double FaceCouvercle = 62;
 
@@ -63,19 +67,28 @@ void Carter(Feuille &f)
         // Bore of the outer ring, and the shoulder it is pushed against.
         carter = carter.subtracted(R(X(s, RoulementDedans), -26, X(s, 54), 26));
         carter = carter.subtracted(R(X(s, 32), -22, X(s, RoulementDedans), 22));
-        for (const double y : {-VisCouvercle, VisCouvercle})
-            carter = carter.subtracted(TaraudageCouvercle(s, y));
+        carter = carter.subtracted(TaraudageCouvercle(s, VisCouvercle));
+        // Tapped hole of the head's screw: filled by the screw down to its tip at -41, then root and drill point.
+        const double xv = X(s, AxeVisCulasse);
+        carter = carter.subtracted(R(xv - 4, -53, xv + 4, -41))
+                     .subtracted(R(xv - 3.4, -41, xv + 3.4, -37))
+                     .subtracted(Polygone({P(xv - 3.4, -37), P(xv + 3.4, -37), P(xv, -35)}));
     }
     f.zone(1, CarterCompresseur);
     f.coupee(carter, 45, 10);
     for (const int s : {-1, 1}) {
-        for (const double y : {-VisCouvercle, VisCouvercle}) {
-            p.setPen(TraitFin());
-            p.drawLine(P(X(s, 44), y - 3), P(X(s, 46), y - 3));
-            p.drawLine(P(X(s, 44), y + 3), P(X(s, 46), y + 3));
-            p.setPen(TraitFort());
-            p.drawLine(P(X(s, 44), y - 3), P(X(s, 44), y + 3));
-        }
+        const double xv = X(s, AxeVisCulasse);
+        p.setPen(TraitFin());
+        p.drawLine(P(xv - 4, -41), P(xv - 4, -37));
+        p.drawLine(P(xv + 4, -41), P(xv + 4, -37));
+        p.setPen(TraitFort());
+        p.drawLine(P(xv - 4, -37), P(xv + 4, -37));
+        const double y = VisCouvercle;
+        p.setPen(TraitFin());
+        p.drawLine(P(X(s, 44), y - 3), P(X(s, 46), y - 3));
+        p.drawLine(P(X(s, 44), y + 3), P(X(s, 46), y + 3));
+        p.setPen(TraitFort());
+        p.drawLine(P(X(s, 44), y - 3), P(X(s, 44), y + 3));
     }
 }
 
@@ -86,14 +99,12 @@ void Couvercle(Feuille &f, int s)
     couvercle = couvercle.subtracted(R(X(s, RoulementDehors), -22.5, X(s, 54), 22.5));
     // The left one closes the housing over the shaft's end; the right one lets the shaft out.
     couvercle = couvercle.subtracted(s < 0 ? R(-58, -19, -54, 19) : R(54, -15.5, 62, 15.5));
-    for (const double y : {-VisCouvercle, VisCouvercle})
-        couvercle = couvercle.subtracted(R(X(s, 54), y - 3.5, X(s, FaceCouvercle), y + 3.5));
+    couvercle = couvercle.subtracted(R(X(s, 54), VisCouvercle - 3.5, X(s, FaceCouvercle), VisCouvercle + 3.5));
     f.zone(14, CarterCompresseur);
     f.coupee(couvercle, 135, 6);
-    for (const double y : {-VisCouvercle, VisCouvercle}) {
-        f.zone(16, CarterCompresseur);
-        DessinerVisCHc(f, P(X(s, FaceCouvercle + 6), y), s < 0 ? 0 : 180, VisCHc{6 * U, 10 * U, 6 * U, 16 * U, 12 * U});
-    }
+    f.zone(16, CarterCompresseur);
+    DessinerVisCHc(f, P(X(s, FaceCouvercle + 6), VisCouvercle), s < 0 ? 0 : 180,
+                   VisCHc{6 * U, 10 * U, 6 * U, 16 * U, 12 * U});
 }
 
 // Rolling elements are never cut: the balls are drawn whole, with the outer ring.
@@ -175,37 +186,22 @@ void Poulie(Feuille &f)
         p.drawLine(P(96, y), P(110.8, y));
 }
 
-constexpr double AxeVisCulasse = 40;
-
 void Cylindre(Feuille &f)
 {
-    QPainter &p = f.trait();
     QPainterPath cylindre;
     for (const int s : {-1, 1}) {
-        cylindre = cylindre.united(R(X(s, 25), -117, X(s, 33), -53))
-                       .united(R(X(s, 25), -117, X(s, 50), -93))
-                       .united(R(X(s, 25), -61, X(s, 45), -53));
-        for (const double y : {-90.0, -83.0, -76.0, -69.0})
-            cylindre = cylindre.united(R(X(s, 33), y, X(s, 45), y + 3));
-        // Tapped hole M8: the screw fills it down to its tip, then the thread's root and the drill's point.
-        const double xv = X(s, AxeVisCulasse);
-        cylindre = cylindre.subtracted(R(xv - 4, -117, xv + 4, -101))
-                       .subtracted(R(xv - 3.4, -101, xv + 3.4, -97))
-                       .subtracted(Polygone({P(xv - 3.4, -97), P(xv + 3.4, -97), P(xv, -95)}));
+        // The section goes through the bosses of the long screws; the fins stand out beyond them.
+        cylindre = cylindre.united(R(X(s, 25), -117, X(s, 48), -53));
+        for (const double y : {-111.0, -104.0, -97.0, -90.0, -83.0, -76.0, -69.0})
+            cylindre = cylindre.united(R(X(s, 48), y, X(s, 56), y + 3));
+        cylindre = cylindre.subtracted(R(X(s, AxeVisCulasse - 4.5), -117, X(s, AxeVisCulasse + 4.5), -53));
     }
     f.zone(2, CarterCompresseur);
     f.coupee(cylindre, 135, 8);
-    for (const int s : {-1, 1}) {
-        const double xv = X(s, AxeVisCulasse);
-        p.setPen(TraitFin());
-        p.drawLine(P(xv - 4, -101), P(xv - 4, -97));
-        p.drawLine(P(xv + 4, -101), P(xv + 4, -97));
-        p.setPen(TraitFort());
-        p.drawLine(P(xv - 4, -97), P(xv + 4, -97));
-    }
 }
 
-// One casting, held on the cylinder by its two screws; the valves lie outside the section plane.
+// One casting; its long screws clamp it and the cylinder on the crankcase. The valves lie outside the
+// section plane.
 void Culasse(Feuille &f)
 {
     QPainterPath culasse = R(-50, -131, 50, -117);
@@ -217,7 +213,7 @@ void Culasse(Feuille &f)
     f.coupee(culasse, 45, 8);
     for (const int s : {-1, 1}) {
         f.zone(13, CarterCompresseur);
-        DessinerVisCHc(f, P(X(s, AxeVisCulasse), -139), 90, VisCHc{8 * U, 13 * U, 8 * U, 30 * U, 20 * U});
+        DessinerVisCHc(f, P(X(s, AxeVisCulasse), -139), 90, VisCHc{8 * U, 13 * U, 8 * U, 90 * U, 28 * U});
     }
 }
 
@@ -274,7 +270,7 @@ void DessinerVuesCompresseur(Feuille &f)
     LigneAxe(p, P(-16, -20), P(16, -20));
     LigneAxe(p, P(-27, -95), P(27, -95));
     for (const int s : {-1, 1})
-        LigneAxe(p, P(X(s, AxeVisCulasse), -144), P(X(s, AxeVisCulasse), -92));
+        LigneAxe(p, P(X(s, AxeVisCulasse), -144), P(X(s, AxeVisCulasse), -33));
     Texte(p, QRectF(P(15, 74), QSizeF(360, 30)), 20, true, QStringLiteral("COUPE PAR LES AXES"));
 }
 
@@ -286,8 +282,8 @@ std::vector<Repere> ReperesCompresseur()
         return Repere{n, P(bx, by).toPoint(), P(cx, cy).toPoint()};
     };
     return {
-        r(1, -85, 55, -43, 45),     r(2, -85, -75, -40, -74.5), r(3, -25, -160, -27, -127), r(4, -20, 80, -18, 16),
+        r(1, -85, 55, -43, 45),     r(2, -85, -75, -52, -74.5), r(3, -25, -160, -27, -127), r(4, -20, 80, -18, 16),
         r(5, -85, 22, -44, 24.3),   r(6, -85, -55, -4, -45),    r(7, 90, -84, 22.5, -78),   r(8, 90, -106, 16, -95),
         r(9, 90, -128, 23.6, -111), r(10, 125, -62, 90, -42),   r(11, 80, -70, 80, -9.5),   r(12, 130, 20, 104, 5),
-        r(13, 70, -160, 43, -136),  r(14, -85, -17, -60, -12),  r(15, -85, 5, -52.6, 13.7), r(16, -85, -38, -66, -35)};
+        r(13, 70, -160, 43, -136),  r(14, -85, -28, -60, -26),  r(15, -85, 5, -52.6, 13.7), r(16, -85, 38, -66, 35)};
 }
