@@ -15,7 +15,7 @@ std::vector<PieceMecanisme> PiecesCompresseur()
          0x0000FF00},
         {3, 1, QStringLiteral("Culasse"), QStringLiteral("EN AC-46000"), QStringLiteral("Clapets non représentés"),
          0x00FF0000},
-        {4, 1, QStringLiteral("Vilebrequin"), QStringLiteral("42CrMo4"), QStringLiteral("Forgé, portées rectifiées"),
+        {4, 2, QStringLiteral("Demi-vilebrequin"), QStringLiteral("42CrMo4"), QStringLiteral("Forgé, portée rectifiée"),
          0x0000FFFF},
         {5, 2, QStringLiteral("Roulement à billes"), QStringLiteral("100Cr6"),
          QStringLiteral("6205 : d 25, D 52, B 15"), 0x00FF00FF},
@@ -36,6 +36,8 @@ std::vector<PieceMecanisme> PiecesCompresseur()
         {15, 2, QStringLiteral("Anneau élastique pour arbre 25 × 1,2"), QStringLiteral("C75S"),
          QStringLiteral("DIN 471"), 0x00808000},
         {16, 6, QStringLiteral("Vis CHc M6-16"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00004080},
+        {17, 1, QStringLiteral("Maneton"), QStringLiteral("16NiCr6"),
+         QStringLiteral("Cémenté, emmanché à force dans les demi-vilebrequins"), 0x00804000},
     };
 }
 
@@ -85,13 +87,15 @@ QString CorpsExplicationCompresseur()
 l'entraîne par une courroie trapézoïdale posée dans la gorge de la poulie (10).</p>
 <h2>Comment fonctionne-t-il ?</h2>
 <p>La poulie, arrêtée en rotation par la clavette (11), est serrée par l'écrou (12) contre un épaulement du
-vilebrequin (4), qu'elle fait tourner.</p>
+vilebrequin, qu'elle fait tourner. Le vilebrequin est assemblé : deux demi-vilebrequins (4)
+emmanchés à force sur le maneton (17).</p>
 <p>Le vilebrequin est porté par deux roulements à billes (5), des 6205 : alésage 25 mm, diamètre extérieur 52 mm,
 largeur 15 mm. Chaque roulement est arrêté en translation dans les deux sens : sa bague intérieure entre un
 épaulement du vilebrequin et un anneau élastique (15), sa bague extérieure entre un épaulement du carter (1) et le
 centrage du couvercle de palier (14), fixé par trois vis (16). Le couvercle n'appuie que sur la bague extérieure, qui ne tourne pas, et
 laisse un jeu autour de l'arbre.</p>
-<p>La bielle (6) relie le maneton du vilebrequin à l'axe de piston (8). L'axe est flottant : il peut tourner à la fois
+<p>La bielle (6), d'une seule pièce, est enfilée sur le maneton avant l'emmanchement ; elle le relie à l'axe de
+piston (8). L'axe est flottant : il peut tourner à la fois
 dans le pied de bielle et dans les bossages du piston (7). Le piston, étanché par ses deux segments (9), monte et
 descend dans le cylindre à ailettes (2). La culasse (3), d'une seule pièce, et le cylindre sont serrés sur le carter par
 quatre longues vis (13). En descendant le piston aspire l'air, en montant il le comprime et le chasse vers la cuve par les clapets

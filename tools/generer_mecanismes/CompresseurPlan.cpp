@@ -131,20 +131,29 @@ QPainterPath GorgeAnneau(int s)
 void Vilebrequin(Feuille &f)
 {
     QPainter &p = f.trait();
-    const QPainterPath arbre =
-        R(-56, -12.5, -RoulementDedans, 12.5)
-            .united(R(-RoulementDedans, -15, -24, 15)) // shoulders of the inner rings
-            .united(R(-24, -36, -12, 24))              // webs and crank pin
-            .united(R(-12, -30, 12, -10))
-            .united(R(12, -36, 24, 24))
+    // Built up, so that the connecting rod's big end can be one piece: two half-crankshafts, each a journal
+    // and a web, pressed on the crank pin.
+    const QPainterPath gauche = R(-56, -12.5, -RoulementDedans, 12.5)
+                                    .united(R(-RoulementDedans, -15, -24, 15)) // shoulder of the inner ring
+                                    .united(R(-24, -36, -12, 24))
+                                    .subtracted(GorgeAnneau(-1));
+    const QPainterPath droite =
+        R(12, -36, 24, 24)
             .united(R(24, -15, RoulementDedans, 15))
             .united(R(RoulementDedans, -12.5, 66, 12.5))
             .united(R(66, -10, 94, 10)) // seat of the pulley, and the shoulder it bears on
             .united(Polygone({P(94, -8), P(112, -8), P(113, -7), P(113, 7), P(112, 8), P(94, 8)}))
-            .subtracted(GorgeAnneau(-1))
             .subtracted(GorgeAnneau(1));
-    f.zone(4, VilebrequinCompresseur);
-    f.vue(arbre);
+    for (const QPainterPath &moitie : {gauche, droite}) {
+        f.zone(4, VilebrequinCompresseur);
+        f.vue(moitie);
+    }
+    f.zone(17, VilebrequinCompresseur);
+    f.vue(R(-12, -30, 12, -10));
+    p.setPen(TraitCache());
+    for (const int s : {-1, 1})
+        for (const double y : {-30.0, -10.0})
+            p.drawLine(P(X(s, 12), y), P(X(s, 24), y));
     // Thread M16 out of the nut.
     p.setPen(TraitFin());
     for (const double y : {-6.8, 6.8})
@@ -271,7 +280,7 @@ void DessinerVuesCompresseur(Feuille &f)
     LigneAxe(p, P(-27, -95), P(27, -95));
     for (const int s : {-1, 1})
         LigneAxe(p, P(X(s, AxeVisCulasse), -144), P(X(s, AxeVisCulasse), -33));
-    Texte(p, QRectF(P(15, 74), QSizeF(360, 30)), 20, true, QStringLiteral("COUPE PAR LES AXES"));
+    Texte(p, QRectF(P(20, 74), QSizeF(360, 30)), 20, true, QStringLiteral("COUPE PAR LES AXES"));
 }
 
 // Bubbles in columns outside the view, each column in the order of its targets so that no two
@@ -281,9 +290,9 @@ std::vector<Repere> ReperesCompresseur()
     const auto r = [](int n, double bx, double by, double cx, double cy) {
         return Repere{n, P(bx, by).toPoint(), P(cx, cy).toPoint()};
     };
-    return {
-        r(1, -85, 55, -43, 45),     r(2, -85, -75, -52, -74.5), r(3, -25, -160, -27, -127), r(4, -20, 80, -18, 16),
-        r(5, -85, 22, -44, 24.3),   r(6, -85, -55, -4, -45),    r(7, 90, -84, 22.5, -78),   r(8, 90, -106, 16, -95),
-        r(9, 90, -128, 23.6, -111), r(10, 125, -62, 90, -42),   r(11, 80, -70, 80, -9.5),   r(12, 130, 20, 104, 5),
-        r(13, 70, -160, 43, -136),  r(14, -85, -28, -60, -26),  r(15, -85, 5, -52.6, 13.7), r(16, -85, 38, -66, 35)};
+    return {r(1, -85, 55, -43, 45),     r(2, -85, -75, -52, -74.5), r(3, -25, -160, -27, -127), r(4, -20, 80, -18, 16),
+            r(5, -85, 22, -44, 24.3),   r(6, -85, -55, -4, -45),    r(7, 90, -84, 22.5, -78),   r(8, 90, -106, 16, -95),
+            r(9, 90, -128, 23.6, -111), r(10, 125, -62, 90, -42),   r(11, 80, -70, 80, -9.5),   r(12, 130, 20, 104, 5),
+            r(13, 70, -160, 43, -136),  r(14, -85, -28, -60, -26),  r(15, -85, 5, -52.6, 13.7), r(16, -85, 38, -66, 35),
+            r(17, 0, 80, -7, -16)};
 }
