@@ -236,12 +236,12 @@ void Piston(Feuille &f)
                               .united(R(9.5, -107, 20, -84))
                               .subtracted(R(-25, -102, 25, -88));
     QPainterPath segments;
-    for (const int s : {-1, 1})
-        for (const double y : {-112.0, -106.5})
-            segments.addRect(QRectF(P(X(s, 22.2), y), P(X(s, 25), y + 2)).normalized());
-    for (const int s : {-1, 1})
-        for (const double y : {-112.0, -106.5})
+    for (const int s : {-1, 1}) {
+        for (const double y : {-112.0, -106.5}) {
             piston = piston.subtracted(R(X(s, 22), y, X(s, 25), y + 2));
+            segments = segments.united(R(X(s, 22.2), y, X(s, 25), y + 2));
+        }
+    }
     f.zone(7, PistonCompresseur);
     f.coupee(piston, 45, 6);
     f.zone(9, PistonCompresseur);
@@ -283,8 +283,8 @@ void DessinerVuesCompresseur(Feuille &f)
     Texte(p, QRectF(P(20, 74), QSizeF(360, 30)), 20, true, QStringLiteral("COUPE PAR LES AXES"));
 }
 
-// Bubbles in columns outside the view, each column in the order of its targets so that no two
-// leaders cross.
+// Bubbles and targets in millimetres like the views; the bubbles stand in columns outside the view, each
+// column in the order of its targets so that no two leaders cross.
 std::vector<Repere> ReperesCompresseur()
 {
     const auto r = [](int n, double bx, double by, double cx, double cy) {
