@@ -90,16 +90,15 @@ l'entraîne par une courroie trapézoïdale posée dans la gorge de la poulie (1
 vilebrequin, qu'elle fait tourner. Le vilebrequin est assemblé : deux demi-vilebrequins (4)
 emmanchés à force sur le maneton (17).</p>
 <p>Le vilebrequin est porté par deux roulements à billes (5), des 6205 : alésage 25 mm, diamètre extérieur 52 mm,
-largeur 15 mm. Chaque roulement est arrêté en translation dans les deux sens : sa bague intérieure entre un
-épaulement du vilebrequin et un anneau élastique (15), sa bague extérieure entre un épaulement du carter (1) et le
-centrage du couvercle de palier (14), fixé par trois vis (16). Le couvercle n'appuie que sur la bague extérieure, qui ne tourne pas, et
-laisse un jeu autour de l'arbre.</p>
-<p>La bielle (6), d'une seule pièce, est enfilée sur le maneton avant l'emmanchement ; elle le relie à l'axe de
-piston (8). L'axe est flottant : il peut tourner à la fois
-dans le pied de bielle et dans les bossages du piston (7). Le piston, étanché par ses deux segments (9), monte et
-descend dans le cylindre à ailettes (2). La culasse (3), d'une seule pièce, et le cylindre sont serrés sur le carter par
-quatre longues vis (13). En descendant le piston aspire l'air, en montant il le comprime et le chasse vers la cuve par les clapets
-de la culasse.</p>
+largeur 15 mm. Chaque roulement est arrêté en translation dans les deux sens : sa bague intérieure entre un épaulement
+du vilebrequin et un anneau élastique (15), sa bague extérieure entre un épaulement du carter (1) et le centrage du
+couvercle de palier (14), fixé par trois vis (16). Le couvercle n'appuie que sur la bague extérieure, qui ne tourne
+pas, et laisse un jeu autour de l'arbre.</p>
+<p>La bielle (6), d'une seule pièce, est enfilée sur le maneton avant l'emmanchement ; elle le relie à l'axe de piston
+(8). L'axe est flottant : il peut tourner à la fois dans le pied de bielle et dans les bossages du piston (7). Le
+piston, étanché par ses deux segments (9), monte et descend dans le cylindre à ailettes (2). La culasse (3), d'une
+seule pièce, et le cylindre sont serrés sur le carter par quatre longues vis (13). En descendant le piston aspire
+l'air, en montant il le comprime et le chasse vers la cuve par les clapets de la culasse.</p>
 <h2>Les pièces</h2>
 <p>Le compresseur compte %1 repères ; le plan est à l'échelle 1:1. Dans l'onglet « Dessin technique », cliquez sur le
 numéro d'une pièce pour connaître sa désignation, sa matière et le nombre d'exemplaires.</p>
