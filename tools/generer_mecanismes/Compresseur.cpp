@@ -1,130 +1,10 @@
+#include "CompresseurPlan.h"
 #include "Mecanisme.h"
 
 #include "PagesHtml.h"
 #include "Planche.h"
 
 namespace {
-
-enum ClasseCompresseur {
-    CarterCompresseur = 1,
-    VilebrequinCompresseur,
-    BielleCompresseur,
-    PistonCompresseur,
-    AxeCompresseur
-};
-
-// The section plane holds the crankshaft's axis and the cylinder's; the whole view sits 80 to the left
-// of the coordinates below, to leave the title block free.
-constexpr double Decalage = -80;
-
-QPainterPath R(double x1, double y1, double x2, double y2) { return Rectangle(x1 + Decalage, y1, x2 + Decalage, y2); }
-
-QPointF P(double x, double y) { return {x + Decalage, y}; }
-
-void Roulement(Feuille &f, double x1, double x2)
-{
-    f.zone(5, CarterCompresseur);
-    f.coupee(R(x1, 630, x2, 645), 45, 4);
-    f.coupee(R(x1, 755, x2, 770), 45, 4);
-    f.zone(5, VilebrequinCompresseur);
-    f.coupee(R(x1, 663, x2, 675), 135, 4);
-    f.coupee(R(x1, 725, x2, 737), 135, 4);
-    const double x = (x1 + x2) / 2;
-    f.noire(Disque(P(x, 654), 8));
-    f.noire(Disque(P(x, 746), 8));
-}
-
-void DessinerVuesCompresseur(Feuille &f)
-{
-    QPainter &p = f.trait();
-
-    f.zone(1, CarterCompresseur);
-    f.coupee(R(380, 560, 440, 900)
-                 .united(R(960, 560, 1020, 900))
-                 .united(R(380, 860, 1020, 900))
-                 .united(R(380, 520, 1020, 560))
-                 .subtracted(R(600, 520, 800, 560))
-                 .subtracted(R(380, 630, 440, 770))
-                 .subtracted(R(960, 630, 1020, 770)),
-             45, 10);
-    f.zone(14, CarterCompresseur);
-    f.coupee(R(360, 620, 380, 780), 135, 6);
-    f.zone(14, CarterCompresseur);
-    f.coupee(R(1020, 620, 1040, 780).subtracted(R(1020, 675, 1040, 725)), 135, 6);
-
-    f.zone(4, VilebrequinCompresseur);
-    f.vue(R(380, 675, 620, 725)
-              .united(R(780, 675, 1150, 725))
-              .united(R(620, 590, 650, 745))
-              .united(R(750, 590, 780, 745))
-              .united(R(650, 608, 750, 652)));
-    p.setPen(TraitFin());
-    p.drawLine(P(1135, 679), P(1150, 679));
-    p.drawLine(P(1135, 721), P(1150, 721));
-    Roulement(f, 380, 440);
-    Roulement(f, 960, 1020);
-
-    f.zone(2, CarterCompresseur);
-    QPainterPath cylindre = R(580, 300, 620, 520).united(R(780, 300, 820, 520));
-    for (double y = 310; y <= 470; y += 32)
-        cylindre = cylindre.united(R(540, y, 580, y + 12)).united(R(820, y, 860, y + 12));
-    f.coupee(cylindre, 135, 10);
-
-    f.zone(3, CarterCompresseur);
-    f.coupee(R(560, 250, 840, 300).subtracted(R(640, 250, 665, 300)).subtracted(R(735, 250, 760, 300)), 45, 8);
-    for (const double x : {600.0, 800.0}) {
-        f.zone(13, CarterCompresseur);
-        DessinerVisCHc(f, P(x, 238), 90, VisCHc{12, 20, 12, 70, 30});
-    }
-
-    f.zone(7, PistonCompresseur);
-    f.coupee(R(622, 330, 778, 445)
-                 .subtracted(R(645, 355, 755, 445))
-                 .united(R(645, 380, 672, 430))
-                 .united(R(728, 380, 755, 430))
-                 .subtracted(R(628, 388, 772, 412)),
-             135, 8);
-    f.zone(9, PistonCompresseur);
-    for (const double y : {338.0, 356.0}) {
-        f.coupee(R(622, y, 634, y + 8), 45, 3);
-        f.coupee(R(766, y, 778, y + 8), 45, 3);
-    }
-
-    f.zone(6, BielleCompresseur);
-    f.coupee(R(665, 588, 735, 608)
-                 .united(R(665, 652, 735, 672))
-                 .united(R(685, 412, 715, 588))
-                 .united(R(672, 412, 728, 424))
-                 .united(R(672, 376, 728, 388)),
-             45, 6);
-    f.zone(8, AxeCompresseur);
-    f.vue(R(628, 388, 772, 412));
-
-    f.zone(10, VilebrequinCompresseur);
-    f.coupee(R(1070, 650, 1130, 675).united(R(1085, 580, 1115, 650)).united(R(1065, 560, 1135, 580)), 135, 8);
-    f.coupee(R(1070, 725, 1130, 750).united(R(1085, 750, 1115, 820)).united(R(1065, 820, 1135, 840)), 135, 8);
-    f.zone(11, VilebrequinCompresseur);
-    f.vue(R(1075, 667, 1125, 675));
-    f.zone(12, VilebrequinCompresseur);
-    f.vue(R(1135, 660, 1160, 740));
-
-    LigneAxe(p, P(340, 700), P(1180, 700));
-    LigneAxe(p, P(700, 225), P(700, 680));
-    LigneAxe(p, P(640, 630), P(760, 630));
-    Texte(p, QRectF(P(560, 925), QSizeF(280, 30)), 20, true, QStringLiteral("COUPE A-A"));
-}
-
-std::vector<Repere> ReperesCompresseur()
-{
-    const auto r = [](int n, double lx, double ly, double cx, double cy) {
-        return Repere{n, P(lx, ly).toPoint(), P(cx, cy).toPoint()};
-    };
-    return {r(1, 300, 840, 400, 820),    r(2, 430, 420, 560, 420),    r(3, 430, 200, 580, 270),
-            r(4, 600, 950, 636, 740),    r(5, 300, 580, 410, 637),    r(6, 950, 520, 700, 500),
-            r(7, 950, 380, 766, 438),    r(8, 950, 450, 765, 400),    r(9, 950, 310, 772, 342),
-            r(10, 1200, 500, 1100, 570), r(11, 1250, 620, 1110, 671), r(12, 1250, 760, 1155, 735),
-            r(13, 900, 160, 800, 244),   r(14, 300, 700, 370, 700)};
-}
 
 std::vector<PieceMecanisme> PiecesCompresseur()
 {
@@ -135,13 +15,14 @@ std::vector<PieceMecanisme> PiecesCompresseur()
          0x0000FF00},
         {3, 1, QStringLiteral("Culasse"), QStringLiteral("EN AC-46000"), QStringLiteral("Clapets non représentés"),
          0x00FF0000},
-        {4, 1, QStringLiteral("Vilebrequin"), QStringLiteral("42CrMo4"), QStringLiteral("Forgé, portées rectifiées"),
+        {4, 2, QStringLiteral("Demi-vilebrequin"), QStringLiteral("42CrMo4"), QStringLiteral("Forgé, portée rectifiée"),
          0x0000FFFF},
-        {5, 2, QStringLiteral("Roulement à billes"), QStringLiteral("100Cr6"), QStringLiteral("6205"), 0x00FF00FF},
+        {5, 2, QStringLiteral("Roulement à billes"), QStringLiteral("100Cr6"),
+         QStringLiteral("6205 : d 25, D 52, B 15"), 0x00FF00FF},
         {6, 1, QStringLiteral("Bielle"), QStringLiteral("EN AW-2017"), QString(), 0x00FFFF00},
         {7, 1, QStringLiteral("Piston"), QStringLiteral("EN AC-48000"), QString(), 0x000080FF},
         {8, 1, QStringLiteral("Axe de piston"), QStringLiteral("16NiCr6"),
-         QStringLiteral("Flottant, arrêté par deux joncs"), 0x00FF8000},
+         QStringLiteral("Flottant ; joncs d'arrêt non représentés"), 0x00FF8000},
         {9, 2, QStringLiteral("Segment"), QStringLiteral("EN-GJL-250"), QString(), 0x008000FF},
         {10, 1, QStringLiteral("Poulie"), QStringLiteral("EN-GJL-200"),
          QStringLiteral("Gorge pour courroie trapézoïdale"), 0x0000FF80},
@@ -149,9 +30,14 @@ std::vector<PieceMecanisme> PiecesCompresseur()
          0x0080FF00},
         {12, 1, QStringLiteral("Écrou H M16"), QStringLiteral("Classe 8"), QStringLiteral("Arrête la poulie"),
          0x00FF0080},
-        {13, 2, QStringLiteral("Vis CHc M8-40"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00008080},
-        {14, 2, QStringLiteral("Couvercle de palier"), QStringLiteral("S235"), QStringLiteral("Vissé sur le carter"),
-         0x00800080},
+        {13, 4, QStringLiteral("Vis CHc M8-90"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00008080},
+        {14, 2, QStringLiteral("Couvercle de palier"), QStringLiteral("S235"),
+         QStringLiteral("Fixé au carter par trois vis (16)"), 0x00800080},
+        {15, 2, QStringLiteral("Anneau élastique pour arbre 25 × 1,2"), QStringLiteral("C75S"),
+         QStringLiteral("DIN 471"), 0x00808000},
+        {16, 6, QStringLiteral("Vis CHc M6-16"), QStringLiteral("Classe 8.8"), QStringLiteral("ISO 4762"), 0x00004080},
+        {17, 1, QStringLiteral("Maneton"), QStringLiteral("16NiCr6"),
+         QStringLiteral("Cémenté, emmanché à force dans les demi-vilebrequins"), 0x00804000},
     };
 }
 
@@ -198,24 +84,42 @@ QString CorpsExplicationCompresseur()
 <p class="legende">La rotation du vilebrequin devient, par la bielle, le va-et-vient du piston.</p>
 <h2>À quoi sert-il ?</h2>
 <p>Ce compresseur d'atelier remplit d'air comprimé une cuve qui alimente des outils pneumatiques. Un moteur électrique
-l'entraîne par une courroie posée dans la gorge de la poulie (10).</p>
+l'entraîne par une courroie trapézoïdale posée dans la gorge de la poulie (10).</p>
 <h2>Comment fonctionne-t-il ?</h2>
-<p>La poulie, arrêtée en rotation par la clavette (11) et serrée par l'écrou (12), fait tourner le vilebrequin (4).
-Celui-ci est porté par deux roulements à billes (5) logés dans les parois du carter (1) et fermés par les couvercles
-de palier (14).</p>
-<p>La bielle (6) relie le maneton du vilebrequin à l'axe de piston (8). L'axe est flottant : il peut tourner à la fois
-dans le pied de bielle et dans les bossages du piston (7). Le piston, étanché par ses deux segments (9), monte et
-descend dans le cylindre à ailettes (2), fermé par la culasse (3) et ses vis (13). En descendant il aspire l'air, en
-montant il le comprime et le chasse vers la cuve par les clapets de la culasse.</p>
+<p>La poulie, arrêtée en rotation par la clavette (11), est serrée par l'écrou (12) contre un épaulement du
+vilebrequin, qu'elle fait tourner. Le vilebrequin est assemblé : deux demi-vilebrequins (4)
+emmanchés à force sur le maneton (17).</p>
+<p>Le vilebrequin est porté par deux roulements à billes (5), des 6205 : alésage 25 mm, diamètre extérieur 52 mm,
+largeur 15 mm. Chaque roulement est arrêté en translation dans les deux sens : sa bague intérieure entre un épaulement
+du vilebrequin et un anneau élastique (15), sa bague extérieure entre un épaulement du carter (1) et le centrage du
+couvercle de palier (14), fixé par trois vis (16). Le couvercle n'appuie que sur la bague extérieure, qui ne tourne
+pas, et laisse un jeu autour de l'arbre.</p>
+<p>La bielle (6), d'une seule pièce, est enfilée sur le maneton avant l'emmanchement ; elle le relie à l'axe de piston
+(8). L'axe est flottant : il peut tourner à la fois dans le pied de bielle et dans les bossages du piston (7). Le
+piston, étanché par ses deux segments (9), monte et descend dans le cylindre à ailettes (2). La culasse (3), d'une
+seule pièce, et le cylindre sont serrés sur le carter par quatre longues vis (13). En descendant le piston aspire
+l'air, en montant il le comprime et le chasse vers la cuve par les clapets de la culasse.</p>
 <h2>Les pièces</h2>
-<p>Le compresseur compte quatorze repères. Dans l'onglet « Dessin technique », cliquez sur le numéro d'une pièce
-pour connaître sa désignation, sa matière et le nombre d'exemplaires.</p>
-<h2>Deux roulements pour un arbre</h2>
-<p>Chaque roulement à billes est modélisé par une liaison sphérique (3 inconnues). Les deux liaisons sphériques en
-parallèle entre le carter et le vilebrequin équivalent à une liaison pivot, qui n'en demande que 5 : elles en
-apportent une de trop. C'est le cas d'école de l'hyperstatisme : l'effort axial se partage entre les deux roulements
-de façon indéterminée, et le montage demande des cotes de position précises.</p>
-)");
+<p>Le compresseur compte %1 repères ; le plan est à l'échelle 1:1. Dans l'onglet « Dessin technique », cliquez sur le
+numéro d'une pièce pour connaître sa désignation, sa matière et le nombre d'exemplaires.</p>
+<p>Les éléments roulants ne sont jamais coupés : les billes sont dessinées entières, entre les deux bagues coupées.
+Dans le coloriage par classes d'équivalence, elles se colorient avec la bague extérieure.</p>
+<h2>D'où vient l'hyperstatisme ?</h2>
+<p><b>Les deux roulements : 1.</b> Chaque roulement, arrêté en translation dans les deux sens, est modélisé par une
+liaison sphérique (rotule) : 3 inconnues statiques. Les deux rotules en parallèle entre le carter et le vilebrequin
+équivalent à une liaison pivot, qui n'en demande que 5 : 3 + 3 - 5 = 1 inconnue de trop. C'est l'effort axial : il se
+partage entre les deux roulements de façon indéterminée, et la distance entre les épaulements du vilebrequin doit
+s'accorder avec celle entre les épaulements du carter ; une dilatation de l'arbre charge les deux roulements.</p>
+<p><b>La boucle bielle-manivelle : 2.</b> Remplaçons les deux roulements par leur pivot équivalent. Le carter, le
+vilebrequin, la bielle, l'axe et le piston forment une seule boucle : quatre liaisons pivot (5 inconnues chacune) et
+la liaison pivot glissant du piston dans le cylindre (4 inconnues), soit 4 × 5 + 4 = 24 inconnues pour 6 × 4 = 24
+équations. Avec me = 1 et mi = 1, h = 1 + 1 + 24 - 24 = 2. Ce sont deux conditions de montage : le long de l'axe du
+vilebrequin, la place de la tête de bielle sur le maneton doit s'accorder avec celle du piston dans le cylindre ; dans
+le plan de la coupe, l'axe de piston doit rester parallèle au maneton. Les jeux de la tête et du pied de bielle les
+absorbent.</p>
+<p>En tout, h = 1 + 2 = 3.</p>
+)")
+        .arg(PiecesCompresseur().size());
 }
 
 } // namespace
@@ -228,7 +132,7 @@ const Mecanisme &MecanismeCompresseur()
         .reference = QStringLiteral("CA-03"),
         .echelle = QStringLiteral("1:1"),
         .difficulte = 3,
-        .zoneDessin = QSize(1400, 990),
+        .zoneDessin = ZoneDessinCompresseur,
         .pieces = PiecesCompresseur(),
         .reperes = ReperesCompresseur(),
         .classes = {{QStringLiteral("Carter")},

@@ -79,7 +79,9 @@ std::optional<QString> EcritureDemo::pdf(const QString &relatif, const QString &
         pdf.setTitle(titre);
         pdf.setCreator(QStringLiteral("Velkora"));
         pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+        // No margin of its own: the sheet's frame is the margin, and the drawing area then covers the A3 page as
+        // it covers the scanned sheet, so that the scale written in the title block holds on paper too.
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0),
                                       QPageLayout::Millimeter));
         QPainter p(&pdf);
         if (!p.isActive())

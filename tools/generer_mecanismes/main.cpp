@@ -2,6 +2,7 @@
 // back; a fault removes what was written and fails the build.
 
 #include "GenerationMecanisme.h"
+#include "VerificationReperes.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
             break;
         }
         fautes << VerifierMecanisme(sortie, *m, catalogue);
+        fautes << VerifierReperes(*m);
     }
     for (const QString &faute : std::as_const(fautes))
         Signaler(faute);
