@@ -15,6 +15,7 @@ private slots:
         QTest::addColumn<const Mecanisme *>("mecanisme");
         QTest::newRow("étau") << &MecanismeEtau();
         QTest::newRow("pompe") << &MecanismePompe();
+        QTest::newRow("compresseur") << &MecanismeCompresseur();
     }
     void vuesEtReperesHorsNomenclature()
     {
