@@ -214,28 +214,29 @@ void TFormSchemaCinematique::OuvrirSCH(const QString &cheminDescripteur)
     OuvrirGDL(FichierDuDossier(ouverture.dossierExercice, NomCorrectionSchema));
 }
 
-void TFormSchemaCinematique::OuvrirGDL(const QString &cheminGdl)
+bool TFormSchemaCinematique::OuvrirGDL(const QString &cheminGdl)
 {
     if (const auto refus = VerifierFichier(cheminGdl, ExtensionGdl)) {
         dialogues().Message(*refus);
-        return;
+        return false;
     }
     InitialisationGenerale();
     LectureSchema lecture = LireSchema(TrouverChemin(cheminGdl));
     if (!lecture.reussie()) {
         dialogues().Message(lecture.erreur);
-        return;
+        return false;
     }
     Schema = std::move(lecture.schema);
     if (const auto refus = TrameConstruction()) {
         InitialisationGenerale();
         dialogues().Message(*refus);
-        return;
+        return false;
     }
     MenuPdf->setVisible(Schema.PdfVisible);
     EditionGenerale();
     SchemaOuvert = true;
     MettreAJourTitre();
+    return true;
 }
 
 void TFormSchemaCinematique::showEvent(QShowEvent *evenement)

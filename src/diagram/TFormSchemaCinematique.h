@@ -35,9 +35,9 @@ public:
     // Opens the diagram exercise of the mechanism a descriptor (".sch") describes, from its
     // "correction.gdl". A refusal is told to the student and leaves the window as it was.
     void OuvrirSCH(const QString &cheminDescripteur);
-    // Opens a joint graph (".gdl") on the background of the mechanism it names. A refusal before the
-    // graph is read leaves the window as it was; one after leaves it empty.
-    void OuvrirGDL(const QString &cheminGdl);
+    // Opens a joint graph (".gdl") on the background of the mechanism it names; true once it is shown.
+    // A refusal before the graph is read leaves the window as it was; one after leaves it empty.
+    bool OuvrirGDL(const QString &cheminGdl);
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
