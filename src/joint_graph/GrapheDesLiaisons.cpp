@@ -506,8 +506,10 @@ void TFormGrapheDesLiaisons::MenuSchemaClick()
 
 bool TFormGrapheDesLiaisons::eventFilter(QObject *objet, QEvent *evenement)
 {
-    if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize)
+    if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize) {
+        CeRangeesSuivreLaZone();
         AjusterFond();
+    }
     return QMainWindow::eventFilter(objet, evenement);
 }
 
