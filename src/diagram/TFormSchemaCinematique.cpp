@@ -101,6 +101,7 @@ void TFormSchemaCinematique::FormCreate()
     TrameCreation();
     LiaisonCreation();
     DessinCreation();
+    CurseurCreation();
     // Tab goes through the drawing tools, the classes, then the symbols in record order.
     QWidget *precedent = SpeedBoutonTrait;
     const auto suivant = [&precedent](QWidget *controle) {
@@ -292,12 +293,15 @@ void TFormSchemaCinematique::ScrollBoxResize()
         TrameAjuster();
     }
     AjusterContenu();
+    CurseurAfficher();
 }
 
 bool TFormSchemaCinematique::eventFilter(QObject *objet, QEvent *evenement)
 {
     if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize)
         ScrollBoxResize();
+    else if (objet == ScrollBox)
+        return ScrollBoxEvenement(evenement) || QMainWindow::eventFilter(objet, evenement);
     else if (objet == ImageFond)
         return ImageFondEvenement(evenement, QPoint()) || QMainWindow::eventFilter(objet, evenement);
     else {

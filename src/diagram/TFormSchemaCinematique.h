@@ -116,6 +116,16 @@ private:
     void MenuRetablirClick();
     QToolButton *OutilEnfonce() const;
 
+    // The drawing tools from the keyboard (…Curseur.cpp).
+    void CurseurCreation();
+    bool CurseurActif() const;
+    void CurseurAfficher();
+    // Puts the cursor at a point of the drawing, inside it and, on a grid, on a dot.
+    void CurseurPlacer(QPoint position);
+    bool ScrollBoxEvenement(QEvent *evenement);
+    bool ScrollBoxKeyDown(const QKeyEvent *touche);
+    void TraitAbandonner();
+
     SchemaCinematique Schema;
     bool SchemaOuvert = false; // a diagram was opened and is shown
 
@@ -149,6 +159,9 @@ private:
     QRect ZoneTrait;  // what the stroke in progress changed in the strokes layer
     QRect ZoneApercu; // the straight-line preview last drawn on the display
     bool TraitEnCours = false;
+    bool TraitAuClavier = false;   // the stroke under way was started with Espace
+    QPoint CurseurClavier{-1, -1}; // on the drawing; outside it until first shown
+    QLabel *ImageCurseur = nullptr;
     QUndoStack *Historique = nullptr;
 
     // Controls.
