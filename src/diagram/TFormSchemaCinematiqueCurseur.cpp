@@ -113,6 +113,7 @@ bool TFormSchemaCinematique::ScrollBoxKeyDown(const QKeyEvent *touche)
         return false;
     if ((touche->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier)
         return false;
+    CurseurAfficher(); // back inside a drawing that changed size since
     const int facteur =
         (touche->modifiers() & Qt::ShiftModifier) ? (SurQuadrillage() ? FacteurMajQuadrillage : FacteurMaj) : 1;
     const int pas = (SurQuadrillage() ? PasQuadrillage : 1) * facteur;
@@ -129,7 +130,6 @@ bool TFormSchemaCinematique::ScrollBoxKeyDown(const QKeyEvent *touche)
             ImageFondMouseDown(CurseurClavier);
             TraitAuClavier = TraitEnCours;
         } else if (TraitAuClavier) {
-            TraitAuClavier = false;
             ImageFondMouseUp(CurseurClavier);
         }
         CurseurAfficher();
@@ -141,7 +141,6 @@ bool TFormSchemaCinematique::ScrollBoxKeyDown(const QKeyEvent *touche)
         return true;
     default: return false;
     }
-    CurseurAfficher();
     CurseurPlacer(CurseurClavier + decalage);
     if (TraitAuClavier)
         ImageFondMouseMove(Qt::LeftButton, CurseurClavier);

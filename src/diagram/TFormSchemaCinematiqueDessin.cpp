@@ -185,6 +185,7 @@ void TFormSchemaCinematique::ImageFondMouseDown(QPoint position)
     QToolButton *outil = OutilEnfonce();
     if (outil == nullptr || TraitEnCours || BitmapDessin.isNull())
         return;
+    TraitAuClavier = false; // a stroke is the mouse's unless Espace started it
     if (SurQuadrillage())
         PositionSurQuadrillage(position);
     PointOrigine = position;
@@ -248,6 +249,7 @@ void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
     if (!TraitEnCours)
         return;
     TraitEnCours = false;
+    TraitAuClavier = false;
     if (OutilEnfonce() == SpeedBoutonTrait) {
         if (SurQuadrillage())
             PositionSurQuadrillage(position);
