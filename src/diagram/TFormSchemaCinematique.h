@@ -25,7 +25,7 @@ class QUndoStack;
 // (and the frame symbol) is dragged onto the background, which is the mechanism's drawing tinted in
 // the class colours or a grid of dots, and strokes are drawn in a layer of their own over it.
 // The window is split by element: the palette (…Ce.cpp), the symbols (…Liaison.cpp), the background
-// (…Trame.cpp), the drawing tools and export (…Dessin.cpp).
+// (…Trame.cpp), the drawing tools and export (…Dessin.cpp), the tools from the keyboard (…Curseur.cpp).
 class TFormSchemaCinematique : public QMainWindow {
     Q_OBJECT
 public:
