@@ -101,6 +101,7 @@ void TFormSchemaCinematique::FormCreate()
     TrameCreation();
     LiaisonCreation();
     DessinCreation();
+    CurseurCreation();
     // Tab goes through the drawing tools, the classes, then the symbols in record order.
     QWidget *precedent = SpeedBoutonTrait;
     const auto suivant = [&precedent](QWidget *controle) {
@@ -214,28 +215,29 @@ void TFormSchemaCinematique::OuvrirSCH(const QString &cheminDescripteur)
     OuvrirGDL(FichierDuDossier(ouverture.dossierExercice, NomCorrectionSchema));
 }
 
-void TFormSchemaCinematique::OuvrirGDL(const QString &cheminGdl)
+bool TFormSchemaCinematique::OuvrirGDL(const QString &cheminGdl)
 {
     if (const auto refus = VerifierFichier(cheminGdl, ExtensionGdl)) {
         dialogues().Message(*refus);
-        return;
+        return false;
     }
     InitialisationGenerale();
     LectureSchema lecture = LireSchema(TrouverChemin(cheminGdl));
     if (!lecture.reussie()) {
         dialogues().Message(lecture.erreur);
-        return;
+        return false;
     }
     Schema = std::move(lecture.schema);
     if (const auto refus = TrameConstruction()) {
         InitialisationGenerale();
         dialogues().Message(*refus);
-        return;
+        return false;
     }
     MenuPdf->setVisible(Schema.PdfVisible);
     EditionGenerale();
     SchemaOuvert = true;
     MettreAJourTitre();
+    return true;
 }
 
 void TFormSchemaCinematique::showEvent(QShowEvent *evenement)
@@ -291,12 +293,15 @@ void TFormSchemaCinematique::ScrollBoxResize()
         TrameAjuster();
     }
     AjusterContenu();
+    CurseurAfficher();
 }
 
 bool TFormSchemaCinematique::eventFilter(QObject *objet, QEvent *evenement)
 {
     if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize)
         ScrollBoxResize();
+    else if (objet == ScrollBox)
+        return ScrollBoxEvenement(evenement) || QMainWindow::eventFilter(objet, evenement);
     else if (objet == ImageFond)
         return ImageFondEvenement(evenement, QPoint()) || QMainWindow::eventFilter(objet, evenement);
     else {

@@ -25,7 +25,7 @@ class QUndoStack;
 // (and the frame symbol) is dragged onto the background, which is the mechanism's drawing tinted in
 // the class colours or a grid of dots, and strokes are drawn in a layer of their own over it.
 // The window is split by element: the palette (…Ce.cpp), the symbols (…Liaison.cpp), the background
-// (…Trame.cpp), the drawing tools and export (…Dessin.cpp).
+// (…Trame.cpp), the drawing tools and export (…Dessin.cpp), the tools from the keyboard (…Curseur.cpp).
 class TFormSchemaCinematique : public QMainWindow {
     Q_OBJECT
 public:
@@ -35,9 +35,9 @@ public:
     // Opens the diagram exercise of the mechanism a descriptor (".sch") describes, from its
     // "correction.gdl". A refusal is told to the student and leaves the window as it was.
     void OuvrirSCH(const QString &cheminDescripteur);
-    // Opens a joint graph (".gdl") on the background of the mechanism it names. A refusal before the
-    // graph is read leaves the window as it was; one after leaves it empty.
-    void OuvrirGDL(const QString &cheminGdl);
+    // Opens a joint graph (".gdl") on the background of the mechanism it names; true once it is shown.
+    // A refusal before the graph is read leaves the window as it was; one after leaves it empty.
+    bool OuvrirGDL(const QString &cheminGdl);
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -116,6 +116,16 @@ private:
     void MenuRetablirClick();
     QToolButton *OutilEnfonce() const;
 
+    // The drawing tools from the keyboard (…Curseur.cpp).
+    void CurseurCreation();
+    bool CurseurActif() const;
+    void CurseurAfficher();
+    // Puts the cursor at a point of the drawing, inside it and, on a grid, on a dot.
+    void CurseurPlacer(QPoint position);
+    bool ScrollBoxEvenement(QEvent *evenement);
+    bool ScrollBoxKeyDown(const QKeyEvent *touche);
+    void TraitAbandonner();
+
     SchemaCinematique Schema;
     bool SchemaOuvert = false; // a diagram was opened and is shown
 
@@ -149,6 +159,9 @@ private:
     QRect ZoneTrait;  // what the stroke in progress changed in the strokes layer
     QRect ZoneApercu; // the straight-line preview last drawn on the display
     bool TraitEnCours = false;
+    bool TraitAuClavier = false;   // the stroke under way was started with Espace
+    QPoint CurseurClavier{-1, -1}; // on the drawing; outside it until first shown
+    QLabel *ImageCurseur = nullptr;
     QUndoStack *Historique = nullptr;
 
     // Controls.

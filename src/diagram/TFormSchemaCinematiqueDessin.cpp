@@ -86,6 +86,9 @@ void TFormSchemaCinematique::DessinInitialisation()
     LiaisonOnMouse(false);
     ImageFond->unsetCursor();
     TraitEnCours = false;
+    TraitAuClavier = false;
+    CurseurClavier = QPoint(-1, -1);
+    ImageCurseur->hide();
     BitmapDessin = QImage();
     BitmapInstantane = QImage();
     CalqueAvantTrait = QImage();
@@ -95,12 +98,15 @@ void TFormSchemaCinematique::DessinInitialisation()
 void TFormSchemaCinematique::DessinEdition()
 {
     TraitEnCours = false;
+    TraitAuClavier = false;
     Historique->clear();
     BitmapDessin = NouvelleImageFeuille(ImageFond->size(), QImage::Format_RGB888);
     RemplirImage(BitmapDessin, clBtnFace);
     BoutonCe[1]->setChecked(true);
     CeSpeedButtonClick(1);
     DessinDessiner();
+    CurseurClavier = QPoint(-1, -1);
+    CurseurAfficher();
 }
 
 void TFormSchemaCinematique::DessinDessiner(const QRect &zone)
@@ -124,6 +130,8 @@ QToolButton *TFormSchemaCinematique::OutilEnfonce() const
 
 void TFormSchemaCinematique::DessinSpeedButtonClick(QToolButton *bouton)
 {
+    // A stroke started with the keyboard and left unfinished belongs to the tool it was started with.
+    TraitAbandonner();
     if (bouton == SpeedBoutonEffacer) {
         for (QToolButton *outil : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme})
             outil->setChecked(false);
@@ -145,6 +153,7 @@ void TFormSchemaCinematique::DessinSpeedButtonClick(QToolButton *bouton)
         ImageFond->setCursor(Qt::CrossCursor);
     else
         ImageFond->unsetCursor();
+    CurseurAfficher();
 }
 
 bool TFormSchemaCinematique::ImageFondEvenement(QEvent *evenement, QPoint decalage)
@@ -176,10 +185,14 @@ void TFormSchemaCinematique::ImageFondMouseDown(QPoint position)
     QToolButton *outil = OutilEnfonce();
     if (outil == nullptr || TraitEnCours || BitmapDessin.isNull())
         return;
+    TraitAuClavier = false; // a stroke is the mouse's unless Espace started it
     if (SurQuadrillage())
         PositionSurQuadrillage(position);
     PointOrigine = position;
     PositionCourante = position;
+    // The keyboard goes on from where the mouse last pressed.
+    CurseurPlacer(position);
+    CurseurAfficher();
     CrayonGomme.setColor(CouleurVersQColor(clBtnFace));
     CrayonCourant = outil == SpeedBoutonGomme ? CrayonGomme : CrayonTrait;
     BitmapInstantane = ImageFond->image();
@@ -236,6 +249,7 @@ void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
     if (!TraitEnCours)
         return;
     TraitEnCours = false;
+    TraitAuClavier = false;
     if (OutilEnfonce() == SpeedBoutonTrait) {
         if (SurQuadrillage())
             PositionSurQuadrillage(position);

@@ -333,7 +333,8 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
         dialogues().Message(*refus);
         return;
     }
-    LectureGdl lecture = LireGdl(TrouverChemin(cheminGdl));
+    const QString chemin = TrouverChemin(cheminGdl);
+    LectureGdl lecture = LireGdl(chemin);
     // A graph that cannot be shown whole leaves the window with none: nothing to save or hand on.
     if (!lecture.enteteLue()) {
         AucunGraphe();
@@ -352,6 +353,8 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
         return;
     }
     Reinitialiser();
+    // The file opened is the graph's file, as one saved to: Ctrl+S writes there.
+    CheminEnregistre = chemin;
     Graphe_ = std::move(lecture.graphe);
     for (int n = 1; n <= Graphe_.NbrCe(); ++n)
         Graphe_.Ce(n).Position = PositionDansLaZone(Graphe_.Ce(n).Position);
@@ -503,8 +506,10 @@ void TFormGrapheDesLiaisons::MenuSchemaClick()
 
 bool TFormGrapheDesLiaisons::eventFilter(QObject *objet, QEvent *evenement)
 {
-    if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize)
+    if (objet == ScrollBox->viewport() && evenement->type() == QEvent::Resize) {
+        CeRangeesSuivreLaZone();
         AjusterFond();
+    }
     return QMainWindow::eventFilter(objet, evenement);
 }
 
@@ -569,7 +574,11 @@ void TFormGrapheDesLiaisons::AnnulerClick()
         AppliquerGraphe(GrapheAvant);
         return;
     }
-    QuitterChoixEnCours();
+    // A choice under way (a joint or the frame to click) is what undo takes back; the step before stays.
+    if (Etat_ != Etat::Normal) {
+        QuitterChoixEnCours();
+        return;
+    }
     Annulation->undo();
 }
 

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QUndoStack>
 
 namespace {
 const QString MessageCouleurBlanche =
@@ -87,6 +88,7 @@ void TFormGrapheDesLiaisons::CeInitialisation()
 {
     Graphe_.CeInitialisation();
     Deplacement = false;
+    RangeesAPlacer = false;
     for (TImageMouse *image : ImagesCe) {
         image->hide();
         image->DefinirClic({});
@@ -101,18 +103,39 @@ void TFormGrapheDesLiaisons::CeEdition(bool placer)
         CeConvertirBmpToImage(n);
         tailles << ImagesCe[static_cast<std::size_t>(n - 1)]->size();
     }
-    if (placer) {
-        // Far enough apart for the symbol of a joint between two neighbours to cover neither.
-        const QList<int> gauches = GauchesRangeeNoeuds(tailles, Catalogue.TailleMaxSymboles(), EcartNoeuds);
-        for (int n = 1; n <= Graphe_.NbrCe(); ++n)
-            Graphe_.Ce(n).Position = QPoint(gauches[n - 1], EcartNoeuds);
-    }
+    RangeesAPlacer = placer;
+    if (placer)
+        CePlacerEnRangees();
     for (int n = 1; n <= Graphe_.NbrCe(); ++n) {
         TImageMouse *image = ImagesCe[static_cast<std::size_t>(n - 1)];
         image->move(Graphe_.Ce(n).Position);
         image->show();
     }
     AjusterFond();
+}
+
+void TFormGrapheDesLiaisons::CePlacerEnRangees()
+{
+    QList<QSize> tailles;
+    for (int n = 1; n <= Graphe_.NbrCe(); ++n)
+        tailles << ImagesCe[static_cast<std::size_t>(n - 1)]->size();
+    // In the part of the area the student sees, far enough apart for the symbol of a joint between
+    // two neighbours to cover no node.
+    const QList<QPoint> places =
+        PlacesRangeesNoeuds(tailles, Catalogue.TailleMaxSymboles(), EcartNoeuds, ScrollBox->viewport()->width());
+    for (int n = 1; n <= Graphe_.NbrCe(); ++n)
+        Graphe_.Ce(n).Position = places[n - 1];
+}
+
+void TFormGrapheDesLiaisons::CeRangeesSuivreLaZone()
+{
+    // The area only has its size once the window is shown: nodes laid out before follow it, until
+    // the student changes something.
+    if (!RangeesAPlacer || Annulation->count() > 0 || ModificationEnCours || Deplacement)
+        return;
+    CePlacerEnRangees();
+    for (int n = 1; n <= Graphe_.NbrCe(); ++n)
+        ImagesCe[static_cast<std::size_t>(n - 1)]->move(Graphe_.Ce(n).Position);
 }
 
 void TFormGrapheDesLiaisons::CeConvertirBmpToImage(int n)

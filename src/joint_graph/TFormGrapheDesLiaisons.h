@@ -93,6 +93,8 @@ private:
     void CeCreation();
     void CeInitialisation();
     void CeEdition(bool placer);
+    void CePlacerEnRangees();
+    void CeRangeesSuivreLaZone();
     void CeConvertirBmpToImage(int n);
     bool CeDefinirCouleur(int n);
     void CeImageMouseEnter(TImageMouse *sender);
@@ -159,6 +161,7 @@ private:
     int LiaisonEditee_ = 0;
     bool Deplacement = false;
     bool DeplacementSeul = false; // the drag is a change of its own
+    bool RangeesAPlacer = false;  // the nodes stand as laid out at the opening, in rows across the area
     QPoint PointAppui;
     TColor DerniereCouleur;
     QList<TColor> CouleursPersonnalisees;

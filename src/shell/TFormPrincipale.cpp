@@ -287,9 +287,10 @@ void TFormPrincipale::MenuSchemaClick()
 
 void TFormPrincipale::OuvrirSchema(QWidget &proprietaire, const QString &cheminGdl)
 {
+    // The graph window stays the student's: a graph the diagram refuses opens no empty window over it.
     TFormSchemaCinematique fenetre(&proprietaire);
-    fenetre.OuvrirGDL(cheminGdl);
-    affichageModal_(fenetre);
+    if (fenetre.OuvrirGDL(cheminGdl))
+        affichageModal_(fenetre);
 }
 
 void TFormPrincipale::MenuGrapheClick()

@@ -262,6 +262,68 @@ private slots:
         QVERIFY(symbole->grab().toImage() != avecFocus);
     }
 
+    // A whole diagram without a mouse: a symbol laid with the arrow keys, then, with a tool down and
+    // the drawing focused, strokes drawn with the cursor, Espace at each end, one abandoned with Échap.
+    void schemaAuClavierSeul()
+    {
+        ArbreMecanismes arbre;
+        FenetreSchema f;
+        Ouvrir(f, arbre, SchemaGrille());
+        f.fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
+        const auto touches = [](const QStringList &suite) {
+            for (const QString &touche : suite) {
+                const QStringList fois = touche.split(u'*');
+                const QKeyCombination combinaison = QKeySequence(fois[0])[0];
+                for (int i = 0; i < (fois.size() > 1 ? fois[1].toInt() : 1); ++i)
+                    QTest::keyClick(QApplication::focusWidget(), combinaison.key(), combinaison.keyboardModifiers());
+            }
+        };
+        const QLabel *curseur = f.fenetre.findChild<QLabel *>("ImageCurseur");
+        const auto pointDuCurseur = [&] { return curseur->geometry().center() - f.fond->pos(); };
+
+        f.trait->setFocus();
+        const QPoint symboleAvant = f.symbole(1)->pos();
+        touches({"Tab*8", "Right*2", "Down*3"});
+        QCOMPARE(f.symbole(1)->pos(), symboleAvant + QPoint(30, 45));
+
+        // The straight line, in class 2's colour: the cursor starts on a dot in sight.
+        touches({"Shift+Tab*8", "Space", "Tab*5", "Space", "Tab"});
+        QCOMPARE(QApplication::focusWidget(), f.defilement);
+        QVERIFY(f.trait->isChecked() && f.boutonCe(2)->isChecked());
+        QVERIFY(curseur->isVisible());
+        const QPoint depart = pointDuCurseur();
+        QCOMPARE(depart.x() % 15, 6);
+        QCOMPARE(depart.y() % 15, 6);
+        touches({"Space", "Down*2", "Right*4"});
+        QCOMPARE(f.affichage().pixelColor(depart + QPoint(20, 10)), bleu); // the preview
+        touches({"Up*2", "Space"});
+        QCOMPARE(pointDuCurseur(), depart + QPoint(60, 0));
+        QCOMPARE(f.affichage().pixelColor(depart + QPoint(20, 0)), bleu);
+        QCOMPARE(f.affichage().pixelColor(depart + QPoint(20, 10)), Surface());
+
+        // A freehand stroke follows the cursor: down, then left.
+        touches({"Shift+Tab*5", "Space", "Tab*5", "Space", "Down*2", "Left*2", "Space"});
+        QVERIFY(f.spline->isChecked() && !f.trait->isChecked());
+        QCOMPARE(f.affichage().pixelColor(depart + QPoint(60, 20)), bleu);
+        QCOMPARE(f.affichage().pixelColor(depart + QPoint(40, 30)), bleu);
+        QCOMPARE(f.affichage().pixelColor(depart + QPoint(50, 10)), Surface());
+
+        // Échap abandons the stroke under way: nothing of it stays, on the display or in the layer.
+        const QImage avant = f.affichage().copy();
+        touches({"Space", "Right*3", "Up*2", "Escape"});
+        QCOMPARE(f.affichage(), avant);
+        f.menuTrame->trigger();
+        f.menuTrame->trigger();
+        QCOMPARE(f.affichage(), avant);
+        touches({"Space", "Right", "Space"}); // and the next stroke starts afresh
+        QCOMPARE(f.affichage().pixelColor(pointDuCurseur() - QPoint(7, 0)), bleu);
+        for (int trait = 0; trait < 3; ++trait) // one step each, the abandoned one none
+            f.menuAnnuler->trigger();
+        QCOMPARE(f.symbole(1)->pos(), symboleAvant + QPoint(30, 45));
+        QCOMPARE(f.affichage().pixelColor(depart + QPoint(20, 0)), Surface());
+    }
+
     void exporter_data()
     {
         QTest::addColumn<bool>("avecFond");

@@ -68,10 +68,16 @@ void EcrireSansMecanisme(const ArbreMecanismes &arbre)
     arbre.ecrireTexte(QStringLiteral("sansmecanisme/schema_cinematique/condition.inf"), "[TRAME]\r\nType=2\r\n");
 }
 
-FenetreGraphe::FenetreGraphe(OuvertureSchema ouverture) : fenetre(nullptr, std::move(ouverture))
+FenetreGraphe::FenetreGraphe(OuvertureSchema ouverture, bool montree) : fenetre(nullptr, std::move(ouverture))
 {
     fenetre.setWindowState(Qt::WindowNoState);
-    fenetre.resize(1200, 800);
+    if (montree)
+        montrer({1200, 800});
+}
+
+void FenetreGraphe::montrer(QSize taille)
+{
+    fenetre.resize(taille);
     fenetre.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
 }

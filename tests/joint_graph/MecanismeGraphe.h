@@ -26,7 +26,9 @@ void EcrireSansMecanisme(const ArbreMecanismes &arbre);
 // A joint-graph window shown at a known size, with what the student uses.
 class FenetreGraphe {
 public:
-    explicit FenetreGraphe(OuvertureSchema ouverture = {});
+    // montree false: the window is shown later, by montrer, as the program shows it after opening.
+    explicit FenetreGraphe(OuvertureSchema ouverture = {}, bool montree = true);
+    void montrer(QSize taille);
 
     TFormGrapheDesLiaisons fenetre;
     TImageMouse *noeud(int n) const;

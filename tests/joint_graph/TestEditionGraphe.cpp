@@ -536,11 +536,15 @@ private slots:
         f.bouton("BoutonBati")->click();
         f.cliquer(f.noeud(2));
         f.bouton("BoutonBati")->click();
-        // Undo while the frame is being chosen takes back the cleared choice, then the last change.
+        // Undo while the frame is being chosen ends the choice only: the frame chosen before stays.
         f.action("MenuAnnuler")->trigger();
         QCOMPARE(f.fenetre.EtatEdition(), TFormGrapheDesLiaisons::Etat::Normal);
-        QVERIFY(!f.fenetre.Graphe().Ce(2).Bati);
+        QVERIFY(f.fenetre.Graphe().Ce(2).Bati);
+        const QImage noeud = f.noeud(2)->Image();
+        QCOMPARE(noeud.pixelColor(noeud.width() - 25 + 12, noeud.height() - 21 + 3), QColor(Qt::black));
         QCOMPARE(boutonsActifs(f), (QList<int>{1, 1, 1, 1, 1}));
+        f.action("MenuAnnuler")->trigger();
+        QVERIFY(!f.fenetre.Graphe().Ce(2).Bati);
         f.action("MenuRetablir")->trigger();
         QVERIFY(f.fenetre.Graphe().Ce(2).Bati);
     }

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSet>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -78,6 +80,49 @@ private slots:
         QVERIFY(f.fenetre.findChild<QMenu *>("MenuOutils")->menuAction()->isVisible());
         QCOMPARE(f.fenetre.Graphe().DossierExercice, arbre.chemin("meca/graphe_des_liaisons/"));
         verifierRangee(f, 4);
+    }
+
+    // Opened before the window shows, as the program does: the nodes take as many rows as the
+    // graph area needs, each fully in sight, and the symbol of a joint between two classes that
+    // follow each other covers no node.
+    void rangeesDansLaZone_data()
+    {
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<int>("rangees");
+        QTest::newRow("cinq classes larges") << 5 << 250 << 2;
+        QTest::newRow("neuf classes") << 9 << 160 << 2;
+        QTest::newRow("neuf étroites") << 9 << 40 << 1;
+        QTest::newRow("plus larges que la zone") << 3 << 1100 << 3;
+    }
+    void rangeesDansLaZone()
+    {
+        QFETCH(int, nombre);
+        QFETCH(int, largeur);
+        QFETCH(int, rangees);
+        ArbreMecanismes arbre;
+        EcrireCatalogueTest(arbre);
+        FenetreGraphe f({}, false);
+        f.fenetre.OuvrirSCH(EcrireMecanismeGraphe(arbre, "meca", nombre, largeur));
+        f.montrer({1280, 1000});
+        const QWidget *vue = f.fenetre.findChild<QScrollArea *>("ScrollBox")->viewport();
+        QSet<int> hauts;
+        for (int n = 1; n <= nombre; ++n) {
+            const QRect noeud(f.noeud(n)->mapTo(vue, QPoint(0, 0)), f.noeud(n)->size());
+            QVERIFY2(vue->rect().contains(noeud) || noeud.width() > vue->width(), qPrintable(QString::number(n)));
+            QCOMPARE(f.noeud(n)->pos(), f.fenetre.Graphe().Ce(n).Position);
+            hauts << noeud.top();
+        }
+        QCOMPARE(hauts.size(), rangees);
+        QList<TColor> couleurs;
+        for (int n = 1; n <= nombre; ++n)
+            couleurs << TColor(0x00100000u * n + 0x40);
+        f.colorer(couleurs);
+        for (int n = 2; n <= nombre; ++n) {
+            f.creerLiaison({n - 1, n}, 1, 1);
+            for (int autre = 1; autre <= nombre; ++autre)
+                QVERIFY(!f.symbole(n - 1)->geometry().intersects(f.noeud(autre)->geometry()));
+        }
     }
 
     void refus_data()

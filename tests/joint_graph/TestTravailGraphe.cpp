@@ -179,6 +179,23 @@ private slots:
         QVERIFY(QFile::exists(second));
         QCOMPARE(f.fenetre.windowTitle(), QStringLiteral("Graphe Des Liaisons – Treuil – second.gdl[*]"));
 
+        // A graph opened is its file's, as one saved: the title, the question and Ctrl+S name it.
+        FenetreGraphe g;
+        dialoguesFactices().oublier();
+        dialoguesFactices().fichiersAOuvrir = {chemin};
+        g.action("MenuOuvrir")->trigger();
+        QCOMPARE(g.fenetre.windowTitle(), QStringLiteral("Graphe Des Liaisons – Treuil – premier.gdl[*]"));
+        g.colorer({0x000000FFu, 0x0000FF00u, 0x00FF0000u});
+        dialoguesFactices().reponsesEnregistrement = {ReponseEnregistrement::Enregistrer};
+        QVERIFY(g.fenetre.close());
+        QCOMPARE(questions(), QStringList{QStringLiteral(
+                                  "Enregistrer les modifications de ce graphe des liaisons (« premier.gdl ») ?")});
+        for (const auto &boite : dialoguesFactices().boites)
+            QVERIFY(boite.genre != u"Enregistrer");
+        premier.close();
+        QVERIFY(premier.open(QIODevice::ReadOnly));
+        QVERIFY(premier.readAll().contains("[Ce3]\r\nCouleur=clBlue"));
+
         // Another graph has no file yet; a refused one leaves the caption alone.
         dialoguesFactices().reponsesSaisie = {QStringLiteral("2")};
         f.action("MenuNouveau")->trigger();

@@ -267,6 +267,26 @@ private slots:
         QVERIFY(f.findChildren<QMainWindow *>().isEmpty());
     }
 
+    // A hand-off the diagram refuses shows its reason over the graph window and opens no other.
+    void transmissionRefusee()
+    {
+        ArbreMecanismes arbre;
+        for (const char *classe : {"1", "2"})
+            arbre.ecrireBmp(QStringLiteral("sansmecanisme/graphe_des_liaisons/%1.bmp").arg(classe),
+                            ImageUnie(40, 30, Qt::lightGray));
+        TFormPrincipale f(24);
+        QStringList fenetres;
+        f.DefinirAffichageModal([&](QWidget &fenetre) {
+            fenetres << QString::fromLatin1(fenetre.metaObject()->className());
+            if (fenetres.last() == u"TFormGrapheDesLiaisons")
+                fenetre.findChild<QAction *>("MenuSchema")->trigger();
+        });
+        dialoguesFactices().reponsesSaisie = {QStringLiteral("2")};
+        item(f, "MenuSpecial")->trigger();
+        QCOMPARE(fenetres, QStringList{"TFormGrapheDesLiaisons"});
+        QCOMPARE(dialoguesFactices().textes().last(), QStringLiteral("Le mécanisme de l'exercice n'est pas installé."));
+    }
+
     void grapheDesLiaisons()
     {
         ArbreMecanismes arbre;
