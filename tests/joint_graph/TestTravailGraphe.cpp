@@ -108,7 +108,8 @@ private slots:
         }
     }
 
-    // Nothing is asked when nothing would be lost: after opening, after saving, after undoing back.
+    // Nothing is asked when nothing would be lost: after opening, after saving (and a joint opened with
+    // « Editer liaison » then closed unchanged), after undoing back.
     void rienAPerdre()
     {
         FenetreGraphe f;
@@ -118,6 +119,11 @@ private slots:
         preparer(g);
         dialoguesFactices().fichiersAEnregistrer = {arbre->chemin(QStringLiteral("g.gdl"))};
         g.action("MenuEnregistrer")->trigger();
+        g.bouton("BoutonEditer")->click();
+        g.cliquer(g.symbole(1));
+        QCOMPARE(g.fenetre.EtatEdition(), TFormGrapheDesLiaisons::Etat::EditionLiaison);
+        g.bouton("BoutonFermer")->click();
+        QVERIFY(!g.fenetre.isWindowModified());
         QVERIFY(g.fenetre.close());
         FenetreGraphe h;
         preparer(h);
