@@ -26,7 +26,8 @@ struct ConditionGraphe {
 // other than "spatiale" or "plane", is refused with the text to show.
 std::variant<ConditionGraphe, QString> LireConditionGraphe(const QString &dossierExercice);
 // The study that "condition.inf" of the folder asks for ([HYPERSTATISME] Etude, letter case ignored):
-// none when there is no such file or key (or the key is empty), the text to show for another value.
+// none when there is no such file or key, or the key is empty (a file that cannot be read reads as
+// empty, as for "Visible"); the text to show for a value other than "spatiale" or "plane".
 std::variant<EtudeExercice, QString> LireEtudeExercice(const QString &dossierExercice);
 // Whether "condition.inf" of the folder shows the "Outils" menu; false when there is none.
 bool LireOutilsVisibles(const QString &dossierExercice);
