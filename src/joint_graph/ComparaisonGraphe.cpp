@@ -1,8 +1,12 @@
 #include "joint_graph/ComparaisonGraphe.h"
 
+#include "common/TrouverChemin.h"
+
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -32,10 +36,20 @@ const QString TexteBatiFaux = QStringLiteral("Le bâti n'est pas la bonne classe
 const QString TexteBatiAbsent = QStringLiteral("Vous n'avez pas défini le bâti.");
 
 using Cle = std::pair<int, int>;
-// For each unordered pair of classes, the types of its joints, sorted.
+// For each unordered pair of classes, the types of its joints, sorted; with the view, a joint's type
+// is its row and view together.
 using Types = std::map<Cle, std::vector<int>>;
 
-Types typesParPaire(const GrapheLiaisons &g, int *incompletes)
+bool toutesAvecVue(const GrapheLiaisons &g)
+{
+    for (int n = 1; n <= g.NbrLiaison(); ++n) {
+        if (g.Liaison(n).Liaison2D == 0)
+            return false;
+    }
+    return true;
+}
+
+Types typesParPaire(const GrapheLiaisons &g, bool avecVue, int *incompletes)
 {
     Types types;
     for (int n = 1; n <= g.NbrLiaison(); ++n) {
@@ -45,7 +59,8 @@ Types typesParPaire(const GrapheLiaisons &g, int *incompletes)
                 ++*incompletes;
             continue;
         }
-        types[{std::min(l.Ce1, l.Ce2), std::max(l.Ce1, l.Ce2)}].push_back(l.Liaison3D);
+        const int type = avecVue ? l.Liaison3D * (NbrVueMax + 1) + l.Liaison2D : l.Liaison3D;
+        types[{std::min(l.Ce1, l.Ce2), std::max(l.Ce1, l.Ce2)}].push_back(type);
     }
     for (auto &[cle, liste] : types)
         std::sort(liste.begin(), liste.end());
@@ -74,15 +89,26 @@ QString accorde(const std::pair<QString, QString> &texte, int nombre, int ce1 = 
 
 } // namespace
 
-VerdictGraphe ComparerGraphes(const GrapheLiaisons &eleve, const GrapheLiaisons &correction)
+bool VuesComparees(const GrapheLiaisons &eleve, const GrapheLiaisons &correction, EtudeExercice etude)
+{
+    switch (etude) {
+    case EtudeExercice::Spatiale: return false;
+    case EtudeExercice::Plane: return true;
+    case EtudeExercice::SelonLesVues: break;
+    }
+    return toutesAvecVue(correction) && toutesAvecVue(eleve);
+}
+
+VerdictGraphe ComparerGraphes(const GrapheLiaisons &eleve, const GrapheLiaisons &correction, EtudeExercice etude)
 {
     VerdictGraphe v;
     if (eleve.NbrCe() != correction.NbrCe()) {
         v.refus = TexteClassesDifferentes.arg(eleve.NbrCe()).arg(correction.NbrCe());
         return v;
     }
-    const Types attendus = typesParPaire(correction, nullptr);
-    const Types donnes = typesParPaire(eleve, &v.incompletes);
+    const bool avecVue = VuesComparees(eleve, correction, etude);
+    const Types attendus = typesParPaire(correction, avecVue, nullptr);
+    const Types donnes = typesParPaire(eleve, avecVue, &v.incompletes);
 
     for (const auto &[cle, types] : donnes) {
         const auto trouve = attendus.find(cle);
@@ -114,6 +140,56 @@ VerdictGraphe ComparerGraphes(const GrapheLiaisons &eleve, const GrapheLiaisons 
     else
         v.bati = batiDonne == batiAttendu ? VerdictGraphe::Bati::Juste : VerdictGraphe::Bati::Faux;
     return v;
+}
+
+QString NomModeleCorrection(int numero)
+{
+    return numero <= 1 ? QStringLiteral("correction.gdl") : QStringLiteral("correction_%1.gdl").arg(numero);
+}
+
+QStringList CheminsModelesCorrection(const QString &dossierSchema)
+{
+    QStringList chemins;
+    for (int n = 1; n <= NbrModelesMax; ++n) {
+        const QString chemin = FichierDuDossier(dossierSchema, NomModeleCorrection(n));
+        if (!QFileInfo(chemin).isFile())
+            break;
+        chemins << chemin;
+    }
+    return chemins;
+}
+
+VerdictGraphe ComparerAuxModeles(const GrapheLiaisons &eleve, const std::vector<GrapheLiaisons> &modeles,
+                                 EtudeExercice etude)
+{
+    std::optional<VerdictGraphe> proche;
+    std::optional<VerdictGraphe> premier;
+    for (const GrapheLiaisons &modele : modeles) {
+        VerdictGraphe v = ComparerGraphes(eleve, modele, etude);
+        if (!premier)
+            premier = v;
+        if (v.refus.isEmpty() && (!proche || v.fautes() < proche->fautes()))
+            proche = std::move(v);
+    }
+    if (proche)
+        return *proche;
+    if (premier)
+        return *premier;
+    VerdictGraphe sansModele;
+    sansModele.refus = MessageSansCorrection;
+    return sansModele;
+}
+
+int VerdictGraphe::fautes() const
+{
+    int total = manquantes + incompletes;
+    for (const auto *liste : {&paralleleManquante, &enTrop, &mauvaisType}) {
+        for (const Paire &p : *liste)
+            total += p.nombre;
+    }
+    if (bati == Bati::Faux || bati == Bati::Absent)
+        ++total;
+    return total;
 }
 
 bool VerdictGraphe::juste() const

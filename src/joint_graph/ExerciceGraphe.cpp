@@ -11,6 +11,10 @@ namespace {
 const QString SectionNombre = QStringLiteral("NOMBRE DE CLASSES D EQUIVALENCE");
 const QString SectionImprimer = QStringLiteral("IMPRIMER");
 const QString SectionInformation = QStringLiteral("INFORMATION");
+const QString SectionHyperstatisme = QStringLiteral("HYPERSTATISME");
+const QString CleEtude = QStringLiteral("Etude");
+const QString EtudeSpatiale = QStringLiteral("spatiale");
+const QString EtudePlane = QStringLiteral("plane");
 
 QString messageNombreClasses(const QString &nombre)
 {
@@ -19,6 +23,24 @@ QString messageNombreClasses(const QString &nombre)
         .arg(nombre)
         .arg(NbrCeMax)
         .arg(PhraseGraphe);
+}
+
+QString messageEtude(const QString &valeur)
+{
+    return QStringLiteral("Le fichier \"%1\" demande l'étude \"%2\" ; il faut \"%3\" ou \"%4\".\n\n%5")
+        .arg(FichierConditionGraphe, valeur, EtudeSpatiale, EtudePlane, PhraseGraphe);
+}
+
+std::variant<EtudeExercice, QString> etudeDuFichier(const FichierIni &ini)
+{
+    const QString valeur = ini.lireTexte(SectionHyperstatisme, CleEtude);
+    if (valeur.isEmpty())
+        return EtudeExercice::SelonLesVues;
+    if (valeur.compare(EtudeSpatiale, Qt::CaseInsensitive) == 0)
+        return EtudeExercice::Spatiale;
+    if (valeur.compare(EtudePlane, Qt::CaseInsensitive) == 0)
+        return EtudeExercice::Plane;
+    return messageEtude(valeur);
 }
 } // namespace
 
@@ -32,6 +54,10 @@ std::variant<ConditionGraphe, QString> LireConditionGraphe(const QString &dossie
     if (nombre.depasse(NbrCeMax) || nombre.valeur < 2)
         return messageNombreClasses(nombre.texte);
     condition.nbrCe = nombre.valeur;
+    const auto etude = etudeDuFichier(ini);
+    if (const QString *refus = std::get_if<QString>(&etude))
+        return *refus;
+    condition.etude = std::get<EtudeExercice>(etude);
     condition.outilsVisibles = ini.lireDrapeau(SectionImprimer, QStringLiteral("Visible"), false);
     for (int n = 1; n <= condition.nbrCe; ++n)
         condition.informations[static_cast<std::size_t>(n - 1)] =
@@ -43,6 +69,11 @@ bool LireOutilsVisibles(const QString &dossierExercice)
 {
     return FichierIni(FichierDuDossier(dossierExercice, FichierConditionGraphe))
         .lireDrapeau(SectionImprimer, QStringLiteral("Visible"), false);
+}
+
+std::variant<EtudeExercice, QString> LireEtudeExercice(const QString &dossierExercice)
+{
+    return etudeDuFichier(FichierIni(FichierDuDossier(dossierExercice, FichierConditionGraphe)));
 }
 
 std::variant<ImagesClasses, QString> ChargerImagesClasses(const QString &dossierExercice, int nbrCe)

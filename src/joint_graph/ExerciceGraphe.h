@@ -1,6 +1,7 @@
 #pragma once
 
 #include "joint_graph/GrapheLiaisons.h"
+#include "joint_graph/Hyperstatisme.h"
 
 #include <QImage>
 #include <QString>
@@ -18,11 +19,16 @@ struct ConditionGraphe {
     std::int32_t nbrCe = 0;
     bool outilsVisibles = false;
     std::array<QString, NbrCeMax> informations{}; // text of classes 1 to nbrCe
+    EtudeExercice etude = EtudeExercice::SelonLesVues;
 };
 
-// Reads the "condition.inf" of the exercise folder; a count of classes outside 2 to 9 is refused
-// with the text to show.
+// Reads the "condition.inf" of the exercise folder; a count of classes outside 2 to 9, or a study
+// other than "spatiale" or "plane", is refused with the text to show.
 std::variant<ConditionGraphe, QString> LireConditionGraphe(const QString &dossierExercice);
+// The study that "condition.inf" of the folder asks for ([HYPERSTATISME] Etude, letter case ignored):
+// none when there is no such file or key, or the key is empty (a file that cannot be read reads as
+// empty, as for "Visible"); the text to show for a value other than "spatiale" or "plane".
+std::variant<EtudeExercice, QString> LireEtudeExercice(const QString &dossierExercice);
 // Whether "condition.inf" of the folder shows the "Outils" menu; false when there is none.
 bool LireOutilsVisibles(const QString &dossierExercice);
 

@@ -281,6 +281,7 @@ void TFormGrapheDesLiaisons::AucunGraphe()
 {
     Reinitialiser();
     Graphe_ = GrapheLiaisons{};
+    Etude_ = EtudeExercice::SelonLesVues;
     LiaisonEdition();
     AjusterFond();
     ActualiserTitre();
@@ -317,6 +318,7 @@ void TFormGrapheDesLiaisons::OuvrirSCH(const QString &cheminDescripteur)
     const ConditionGraphe &c = std::get<ConditionGraphe>(condition);
     Reinitialiser();
     Graphe_.DossierExercice = dossier;
+    Etude_ = c.etude;
     OutilsEdition(c.outilsVisibles);
     Graphe_.DefinirNbrCe(c.nbrCe);
     for (int n = 1; n <= c.nbrCe; ++n)
@@ -352,10 +354,18 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
         dialogues().Message(lecture.erreur);
         return;
     }
+    // The study is the one the mechanism's exercise asks for: the file names its mechanism.
+    const auto etude = LireEtudeExercice(lecture.graphe.DossierExercice);
+    if (const QString *refus = std::get_if<QString>(&etude)) {
+        AucunGraphe();
+        dialogues().Message(*refus);
+        return;
+    }
     Reinitialiser();
     // The file opened is the graph's file, as one saved to: Ctrl+S writes there.
     CheminEnregistre = chemin;
     Graphe_ = std::move(lecture.graphe);
+    Etude_ = std::get<EtudeExercice>(etude);
     for (int n = 1; n <= Graphe_.NbrCe(); ++n)
         Graphe_.Ce(n).Position = PositionDansLaZone(Graphe_.Ce(n).Position);
     Bmp = std::move(std::get<ImagesClasses>(images));
@@ -386,6 +396,7 @@ void TFormGrapheDesLiaisons::MenuNouveauClick()
     }
     Reinitialiser();
     Graphe_.DossierExercice = dossier;
+    Etude_ = EtudeExercice::SelonLesVues;
     OutilsEdition(MenuPdf->isVisible() && MenuOutils->menuAction()->isVisible());
     Graphe_.DefinirNbrCe(*nombre);
     Bmp = std::move(std::get<ImagesClasses>(images));

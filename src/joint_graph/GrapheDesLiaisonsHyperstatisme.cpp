@@ -1,4 +1,5 @@
-// "Calculer l'hyperstatisme": the graph gives k, n and is, the student gives the two mobilities.
+// "Calculer l'hyperstatisme": the exercise's study and the graph give k, n and is, the student gives
+// the two mobilities.
 #include "joint_graph/TFormGrapheDesLiaisons.h"
 
 #include "common/Dialogues.h"
@@ -6,7 +7,7 @@
 
 void TFormGrapheDesLiaisons::BoutonHyperstatismeClick()
 {
-    const auto preparation = PreparerHyperstatisme(Graphe_, Catalogue);
+    const auto preparation = PreparerHyperstatisme(Graphe_, Catalogue, Etude_);
     if (const auto *refus = std::get_if<RefusHyperstatisme>(&preparation)) {
         dialogues().Message(refus->message);
         return;

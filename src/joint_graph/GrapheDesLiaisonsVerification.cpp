@@ -1,17 +1,13 @@
 #include "joint_graph/TFormGrapheDesLiaisons.h"
 
 #include "common/Dialogues.h"
-#include "common/TrouverChemin.h"
 #include "joint_graph/ComparaisonGraphe.h"
 #include "joint_graph/FichierGdl.h"
 #include "joint_graph/NomMecanisme.h"
 
-#include <QFileInfo>
 #include <QMenu>
 
 namespace {
-const QString NomCorrection = QStringLiteral("correction.gdl");
-const QString TexteSansCorrection = QStringLiteral("Ce mécanisme n'a pas de graphe des liaisons corrigé.");
 const QString TexteCorrectionIllisible = QStringLiteral("La correction ne peut pas être lue :\n%1");
 } // namespace
 
@@ -27,34 +23,38 @@ void TFormGrapheDesLiaisons::MenuVerifierCreation()
 // mechanism has a correction.
 void TFormGrapheDesLiaisons::OutilsEdition(bool pdfVisible)
 {
-    const bool verifiable = !CheminCorrection().isEmpty();
+    const bool verifiable = !CheminsCorrection().isEmpty();
     MenuPdf->setVisible(pdfVisible);
     MenuVerifierGraphe->setVisible(verifiable);
     MenuOutils->menuAction()->setVisible(pdfVisible || verifiable);
 }
 
-QString TFormGrapheDesLiaisons::CheminCorrection() const
+QStringList TFormGrapheDesLiaisons::CheminsCorrection() const
 {
     if (Graphe_.DossierExercice.isEmpty())
         return {};
     const QString mecanisme = NomMecanismeDuDossier(Graphe_.DossierExercice);
     if (!EstNomMecanismeValide(mecanisme) || mecanisme == NomSansMecanisme)
         return {};
-    const QString chemin = FichierDuDossier(DossierSchemaCinematique(mecanisme), NomCorrection);
-    return QFileInfo(chemin).isFile() ? chemin : QString();
+    return CheminsModelesCorrection(DossierSchemaCinematique(mecanisme));
 }
 
 void TFormGrapheDesLiaisons::MenuVerifierGrapheClick()
 {
-    const QString chemin = CheminCorrection();
-    if (chemin.isEmpty()) {
-        dialogues().Message(TexteSansCorrection);
+    const QStringList chemins = CheminsCorrection();
+    if (chemins.isEmpty()) {
+        dialogues().Message(MessageSansCorrection);
         return;
     }
-    const LectureGdl correction = LireGdl(chemin);
-    if (!correction.reussie()) {
-        dialogues().Message(TexteCorrectionIllisible.arg(correction.erreur));
-        return;
+    // Every accepted model is read: one that cannot be is told, as the correction itself would be.
+    std::vector<GrapheLiaisons> modeles;
+    for (const QString &chemin : chemins) {
+        LectureGdl modele = LireGdl(chemin);
+        if (!modele.reussie()) {
+            dialogues().Message(TexteCorrectionIllisible.arg(modele.erreur));
+            return;
+        }
+        modeles.push_back(std::move(modele.graphe));
     }
-    dialogues().Message(ComparerGraphes(Graphe_, correction.graphe).texte());
+    dialogues().Message(ComparerAuxModeles(Graphe_, modeles, Etude_).texte());
 }

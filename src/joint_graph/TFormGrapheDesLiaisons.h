@@ -7,6 +7,7 @@
 #include "joint_graph/OuvertureSchema.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 
 class QAction;
@@ -44,6 +45,8 @@ public:
     void MenuNouveauClick();
 
     const GrapheLiaisons &Graphe() const { return Graphe_; }
+    // The study the open graph's exercise asks for, from its "condition.inf".
+    EtudeExercice Etude() const { return Etude_; }
     Etat EtatEdition() const { return Etat_; }
     int LiaisonEditee() const { return LiaisonEditee_; }
 
@@ -145,7 +148,8 @@ private:
     // (GrapheDesLiaisonsVerification.cpp).
     void MenuVerifierCreation();
     void OutilsEdition(bool pdfVisible);
-    QString CheminCorrection() const;
+    // The accepted models of the open graph's mechanism: "correction.gdl" first; none without a mechanism.
+    QStringList CheminsCorrection() const;
     void MenuVerifierGrapheClick();
 
     // Hyperstatism (GrapheDesLiaisonsHyperstatisme.cpp).
@@ -153,6 +157,7 @@ private:
     std::int32_t DemanderMobilite(const QString &titre, const QString &invite, const QString &initial);
 
     GrapheLiaisons Graphe_;
+    EtudeExercice Etude_ = EtudeExercice::SelonLesVues;
     LiaisonNormalisee Catalogue;
     ImagesClasses Bmp{};
     OuvertureSchema ouvertureSchema_;

@@ -2,6 +2,7 @@
 
 #include "common/DossierProgramme.h"
 #include "diagram/LectureSchema.h"
+#include "joint_graph/ComparaisonGraphe.h"
 #include "joint_graph/ExerciceGraphe.h"
 #include "joint_graph/FichierGdl.h"
 #include "joint_graph/NomMecanisme.h"
@@ -28,6 +29,13 @@ const QString TexteIncomplete = QStringLiteral("La liaison %1 n'a pas ses deux c
 const QString TexteSansType = QStringLiteral("La liaison %1 n'a pas de type de liaison (« Liaison3D »).");
 const QString TexteNonProjetee = QStringLiteral(
     "La liaison %1 n'est pas projetée dans le plan (« Liaison2D=0 ») : le schéma cinématique refuse ce graphe.");
+const QString TexteModeleNonProjete = QStringLiteral(
+    "La liaison %1 n'est pas projetée dans le plan (« Liaison2D=0 »), comme toute liaison du graphe corrigé.");
+const QString TexteEtude = QStringLiteral(
+    "« Etude » vaut « %1 » : « spatiale » ou « plane » sont attendus ; la fenêtre du graphe des liaisons refuse "
+    "l'exercice.");
+const QString TexteModeleAutresClasses = QStringLiteral(
+    "Ce modèle a %1 classes d'équivalence et « %2 » %3 : « Vérifier mon graphe » ne peut pas le comparer.");
 const QString TexteTypeTrame =
     QStringLiteral("« Type » vaut %1 : le schéma n'aura aucun fond (0, 1 ou 2 sont attendus).");
 const QString TexteTransparence =
@@ -57,6 +65,13 @@ std::optional<int> VerifierGrapheDesLiaisons(ContexteVerification &contexte)
                        TexteNombreClasses.arg(QStringLiteral("La section [%1]").arg(section)).arg(nbrCe).arg(NbrCeMax));
         return std::nullopt;
     }
+    // The study the exercise asks for: the window's own reading decides, the line is told here.
+    const QString sectionEtude = QStringLiteral("HYPERSTATISME");
+    const QString cleEtude = QStringLiteral("Etude");
+    if (const auto trouve = contexte.trouver(dossier);
+        trouve && std::holds_alternative<QString>(LireEtudeExercice(*trouve)))
+        rapport.erreur(relatifCondition, condition->ligne(sectionEtude, cleEtude),
+                       TexteEtude.arg(condition->lireTexte(sectionEtude, cleEtude)));
     for (int n = 1; n <= nbrCe; ++n)
         contexte.image(dossier + QStringLiteral("%1.bmp").arg(n));
     if (contexte.entier(*condition, relatifCondition, QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), 0)
@@ -75,11 +90,17 @@ std::optional<int> VerifierGrapheDesLiaisons(ContexteVerification &contexte)
     return nbrCe;
 }
 
-std::optional<int> VerifierCorrection(ContexteVerification &contexte)
+namespace {
+
+// One model of the joints: the correction (numero 1), which the diagram opens, or another accepted one
+// ("correction_2.gdl"…), which « Vérifier mon graphe » compares with the student's graph. Both are read
+// by the same rules. Gives the number of classes found, or nothing.
+std::optional<int> VerifierModele(ContexteVerification &contexte, int numero)
 {
     RapportVerification &rapport = contexte.rapport();
     const int erreursAvant = rapport.nombreErreurs();
-    const QString relatif = contexte.radical() + u'/' + NomDossierSchemaCinematique + u'/' + NomCorrectionSchema;
+    const QString nomFichier = NomModeleCorrection(numero);
+    const QString relatif = contexte.radical() + u'/' + NomDossierSchemaCinematique + u'/' + nomFichier;
     const auto gdl = contexte.lireIni(relatif);
     if (!gdl)
         return std::nullopt;
@@ -136,20 +157,39 @@ std::optional<int> VerifierCorrection(ContexteVerification &contexte)
         };
         const TLiaison l{lire("Ce1"), lire("Ce2"), lire("Liaison3D"), lire("Liaison2D"), lire("Inclineaison")};
         const qsizetype ligne = gdl->ligne(section);
-        if (const auto erreur = LiaisonHorsTables(l, n, nbrCe, NomCorrectionSchema))
+        if (const auto erreur = LiaisonHorsTables(l, n, nbrCe, nomFichier))
             rapport.erreur(relatif, ligne, *erreur);
         else if (l.Ce1 == 0 || l.Ce2 == 0)
             rapport.erreur(relatif, ligne, TexteIncomplete.arg(n));
         else if (l.Liaison3D == 0)
             rapport.erreur(relatif, ligne, TexteSansType.arg(n));
         else if (l.Liaison2D == 0)
-            rapport.erreur(relatif, ligne, TexteNonProjetee.arg(n));
+            rapport.erreur(relatif, ligne, (numero == 1 ? TexteNonProjetee : TexteModeleNonProjete).arg(n));
     }
 
     if (rapport.nombreErreurs() == erreursAvant) {
         const LectureGdl lecture = LireGdl(*contexte.trouver(relatif));
         if (!lecture.reussie())
             rapport.erreur(relatif, 0, TexteRefus.arg(sansSauts(lecture.erreur)));
+    }
+    return nbrCe;
+}
+
+} // namespace
+
+std::optional<int> VerifierCorrection(ContexteVerification &contexte)
+{
+    const std::optional<int> nbrCe = VerifierModele(contexte, 1);
+    // The other accepted models, found as the window finds them: numbered from 2 without a gap.
+    const QString dossier = contexte.radical() + u'/' + NomDossierSchemaCinematique + u'/';
+    for (int numero = 2; numero <= NbrModelesMax; ++numero) {
+        const QString relatif = dossier + NomModeleCorrection(numero);
+        if (!contexte.trouver(relatif))
+            break;
+        const std::optional<int> nbrCeModele = VerifierModele(contexte, numero);
+        if (nbrCe && nbrCeModele && *nbrCe != *nbrCeModele)
+            contexte.rapport().erreur(
+                relatif, 0, TexteModeleAutresClasses.arg(*nbrCeModele).arg(NomModeleCorrection(1)).arg(*nbrCe));
     }
     return nbrCe;
 }

@@ -24,6 +24,14 @@ GrapheLiaisons graphe(int nbrCe, const QList<Joint> &joints, int bati)
     return g;
 }
 
+// The same with the joints' views given one by one (0: none).
+GrapheLiaisons avecVues(GrapheLiaisons g, const QList<int> &vues)
+{
+    for (int n = 1; n <= g.NbrLiaison() && n <= vues.size(); ++n)
+        g.Liaison(n).Liaison2D = vues[n - 1];
+    return g;
+}
+
 // The correction: a chain 1-2-3-4 whose last link is two joints in parallel, class 1 the frame.
 GrapheLiaisons correction() { return graphe(4, {{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}}, 1); }
 
@@ -122,6 +130,120 @@ private slots:
         QCOMPARE(v.texte().startsWith(QStringLiteral("Votre graphe des liaisons est juste.")), toutJuste);
         if (!cache.isEmpty())
             QVERIFY2(!v.texte().contains(cache), qPrintable(v.texte()));
+    }
+
+    // In a plane study the view decides the plane joint: the right type in another view is a wrong type.
+    // In space the view only draws the diagram. Without a study asked, the study is plane when every joint
+    // of both graphs has a view.
+    void vueComparee_data()
+    {
+        QTest::addColumn<int>("etude");
+        QTest::addColumn<QList<int>>("vuesEleve");
+        QTest::addColumn<QList<int>>("vuesCorrection");
+        QTest::addColumn<QString>("mauvaisType");
+        using E = EtudeExercice;
+        const QList<int> memes{1, 1, 1, 1};
+        const QList<int> autres{1, 2, 1, 3};
+        QTest::newRow("plane, mêmes vues") << int(E::Plane) << memes << memes << "";
+        QTest::newRow("plane, autres vues") << int(E::Plane) << autres << memes << "2-3x1 3-4x1";
+        QTest::newRow("plane, sans vue") << int(E::Plane) << QList<int>{1, 0, 1, 1} << memes << "2-3x1";
+        QTest::newRow("spatiale, autres vues") << int(E::Spatiale) << autres << memes << "";
+        QTest::newRow("spatiale, sans vue") << int(E::Spatiale) << QList<int>{0, 0, 0, 0} << memes << "";
+        QTest::newRow("selon les vues, toutes projetées") << int(E::SelonLesVues) << autres << memes << "2-3x1 3-4x1";
+        QTest::newRow("selon les vues, élève sans vue")
+            << int(E::SelonLesVues) << QList<int>{1, 0, 1, 3} << memes << "";
+        QTest::newRow("selon les vues, correction sans vue")
+            << int(E::SelonLesVues) << autres << QList<int>{1, 1, 0, 1} << "";
+    }
+    void vueComparee()
+    {
+        QFETCH(int, etude);
+        QFETCH(QList<int>, vuesEleve);
+        QFETCH(QList<int>, vuesCorrection);
+        QFETCH(QString, mauvaisType);
+        // The student's joints in another order, so that each view goes with its joint, not its place.
+        const GrapheLiaisons eleve = avecVues(graphe(4, {{2, 1, 1}, {3, 2, 2}, {4, 3, 3}, {3, 4, 3}}, 1), vuesEleve);
+        const VerdictGraphe v = ComparerGraphes(eleve, avecVues(correction(), vuesCorrection), EtudeExercice(etude));
+        QCOMPARE(paires(v.mauvaisType), mauvaisType);
+        QCOMPARE(v.juste(), mauvaisType.isEmpty());
+        QCOMPARE(v.justes, 4 - int(mauvaisType.count(u'x')));
+        QVERIFY(paires(v.enTrop).isEmpty());
+        QCOMPARE(v.manquantes, 0);
+        if (!mauvaisType.isEmpty())
+            QVERIFY2(v.texte().contains(QStringLiteral("n'a pas le bon type")), qPrintable(v.texte()));
+    }
+
+    // A joint of the correction the student never joined stays unnamed in a plane study too.
+    void vueSeulementEntrePairesReliees()
+    {
+        const GrapheLiaisons eleve = graphe(4, {{1, 2, 1}, {3, 4, 3}, {3, 4, 3}}, 1);
+        const VerdictGraphe v = ComparerGraphes(eleve, avecVues(correction(), {1, 2, 1, 1}), EtudeExercice::Plane);
+        QCOMPARE(v.manquantes, 1);
+        QVERIFY(v.mauvaisType.empty());
+        QVERIFY(!v.texte().contains(QStringLiteral("2 et 3")));
+    }
+
+    // A shaft on two bearings: two ball joints (the correction), or a ball and an annular linear joint.
+    void modeleLePlusProche_data()
+    {
+        QTest::addColumn<QList<Joint>>("joints");
+        QTest::addColumn<bool>("juste");
+        QTest::addColumn<int>("justes");
+        QTest::addColumn<QString>("mauvaisType");
+        QTest::addColumn<QString>("parallele");
+        QTest::newRow("premier modèle") << QList<Joint>{{1, 2, 7}, {2, 1, 7}, {2, 3, 2}} << true << 3 << ""
+                                        << "";
+        QTest::newRow("second modèle") << QList<Joint>{{1, 2, 9}, {1, 2, 7}, {2, 3, 2}} << true << 3 << ""
+                                       << "";
+        // One fault against the second model, two against the first: the second is the verdict.
+        QTest::newRow("plus près du second") << QList<Joint>{{1, 2, 9}, {1, 2, 7}, {2, 3, 5}} << false << 2 << "2-3x1"
+                                             << "";
+        // As near to both: the first model is told.
+        QTest::newRow("à égalité") << QList<Joint>{{1, 2, 7}, {2, 3, 2}} << false << 2 << ""
+                                   << "1-2x1";
+    }
+    void modeleLePlusProche()
+    {
+        QFETCH(QList<Joint>, joints);
+        QFETCH(bool, juste);
+        QFETCH(int, justes);
+        QFETCH(QString, mauvaisType);
+        QFETCH(QString, parallele);
+        const std::vector<GrapheLiaisons> modeles{graphe(3, {{1, 2, 7}, {1, 2, 7}, {2, 3, 2}}, 1),
+                                                  graphe(3, {{1, 2, 7}, {1, 2, 9}, {2, 3, 2}}, 1)};
+        const VerdictGraphe v = ComparerAuxModeles(graphe(3, joints, 1), modeles, EtudeExercice::Spatiale);
+        QCOMPARE(v.juste(), juste);
+        QCOMPARE(v.texte().startsWith(QStringLiteral("Votre graphe des liaisons est juste.")), juste);
+        QCOMPARE(v.justes, justes);
+        QCOMPARE(paires(v.mauvaisType), mauvaisType);
+        QCOMPARE(paires(v.paralleleManquante), parallele);
+        // Each model alone: "juste" only against the one that matches.
+        for (const GrapheLiaisons &modele : modeles) {
+            const VerdictGraphe seul = ComparerGraphes(graphe(3, joints, 1), modele, EtudeExercice::Spatiale);
+            QVERIFY(seul.fautes() >= v.fautes());
+        }
+    }
+
+    void modelesSansCorrectionComparable()
+    {
+        // A model of another number of classes is passed over; with no other, its refusal is told.
+        const GrapheLiaisons eleve = graphe(4, {{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}}, 1);
+        VerdictGraphe v = ComparerAuxModeles(eleve, {graphe(3, {{1, 2, 1}}, 1), correction()}, EtudeExercice::Spatiale);
+        QVERIFY(v.juste());
+        v = ComparerAuxModeles(eleve, {graphe(3, {{1, 2, 1}}, 1)}, EtudeExercice::Spatiale);
+        QVERIFY(!v.juste());
+        QCOMPARE(v.texte(), QStringLiteral("Votre graphe a 4 classes d'équivalence et la correction 3 : ils ne peuvent "
+                                           "pas être comparés."));
+        v = ComparerAuxModeles(eleve, {}, EtudeExercice::Spatiale);
+        QVERIFY(!v.juste());
+        QCOMPARE(v.texte(), MessageSansCorrection);
+    }
+
+    void nomsDesModeles()
+    {
+        QCOMPARE(NomModeleCorrection(1), QStringLiteral("correction.gdl"));
+        QCOMPARE(NomModeleCorrection(2), QStringLiteral("correction_2.gdl"));
+        QCOMPARE(NomModeleCorrection(NbrModelesMax), QStringLiteral("correction_%1.gdl").arg(NbrModelesMax));
     }
 
     void autreNombreDeClassesRefuse()

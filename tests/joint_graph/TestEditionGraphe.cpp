@@ -408,7 +408,9 @@ private slots:
         QCOMPARE(boites[0].texte, QStringLiteral("Combien y-a-t-il de mobilité externe ?"));
         QCOMPARE(boites[1].titre, QStringLiteral("Mobilité externe"));
         QCOMPARE(boites[2].titre, QStringLiteral("Mobilité interne"));
-        QCOMPARE(boites[3].texte, QStringLiteral("Hyperstatisme spatiale :\nh = me + mi + is - 6*n\n\n"
+        QCOMPARE(boites[3].texte, QStringLiteral("Hyperstatisme spatiale :\n"
+                                                 "Aucune liaison n'a de vue plane : l'étude est faite dans l'espace.\n"
+                                                 "h = me + mi + is - 6*n\n\n"
                                                  "me = 1\nmi = 2\nis = 15\nn = 2\n\nh = 6\n\n"
                                                  "Le système est hyperstatique d'ordre 6."));
         // The frame not joined: its notice comes first, and every class with a joint counts.

@@ -8,6 +8,8 @@
 #include <QtTest>
 #include <numbers>
 
+Q_DECLARE_METATYPE(QList<TLiaison>)
+
 // The rules of the joint graph that need no window: where a link runs, the pictures of a node, and
 // the hyperstatism.
 class TestGeometrieEtHyperstatisme : public QObject {
@@ -25,6 +27,8 @@ class TestGeometrieEtHyperstatisme : public QObject {
             g.Liaison(i) = liaisons[i - 1];
         return g;
     }
+
+    static constexpr EtudeExercice SelonLesVues = EtudeExercice::SelonLesVues;
 
     LiaisonNormalisee catalogue;
     std::unique_ptr<ArbreMecanismes> arbre;
@@ -229,22 +233,25 @@ private slots:
         QFETCH(int, mi);
         QFETCH(QString, fin);
         const GrapheLiaisons g = graphe(3, {{1, 2, 7, 0, 0}, {2, 3, 8, 0, 0}});
-        const auto donnees = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(g, catalogue));
+        const auto donnees = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(g, catalogue, SelonLesVues));
         QCOMPARE(donnees.k, 6);
         QVERIFY(donnees.batiRelie);
         QCOMPARE(MessageHyperstatisme(donnees, me, mi),
-                 QStringLiteral("Hyperstatisme spatiale :\nh = me + mi + is - 6*n\n\n") + fin);
+                 QStringLiteral("Hyperstatisme spatiale :\nAucune liaison n'a de vue plane : l'étude est faite dans "
+                                "l'espace.\nh = me + mi + is - 6*n\n\n") +
+                     fin);
     }
 
     void hyperstatismePlan()
     {
         const GrapheLiaisons g = graphe(3, {{1, 2, 4, 2, 30}, {2, 3, 9, 2, 0}, {3, 1, 5, 2, 0}});
-        const auto donnees = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(g, catalogue));
+        const auto donnees = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(g, catalogue, SelonLesVues));
         QCOMPARE(donnees.k, 3);
         QCOMPARE(donnees.is, 6);
         QCOMPARE(donnees.n, 2);
         const QString message = MessageHyperstatisme(donnees, 1, 0);
-        QVERIFY(message.startsWith(QStringLiteral("Hyperstatisme plane :\nh = me + mi + is - 3*n\n\n")));
+        QVERIFY(message.startsWith(QStringLiteral("Hyperstatisme plane :\nToutes les liaisons ont une vue plane : "
+                                                  "l'étude est plane.\nh = me + mi + is - 3*n\n\n")));
         QVERIFY(message.endsWith(QStringLiteral("\n\nh = 1\n\nLe système est hyperstatique d'ordre 1.")));
         QVERIFY(MessageHyperstatisme(donnees, 0, 0).endsWith(QStringLiteral("h = 0\n\nLe système est isostatique.")));
         QVERIFY(MessageHyperstatisme(donnees, -2, 0).contains(QStringLiteral("me = -2\n")));
@@ -252,12 +259,84 @@ private slots:
                     .endsWith(QStringLiteral("h = -1\n\nLe système est hypostatique. Oups...")));
     }
 
+    // The study the exercise asks for decides k and the column of the unknowns, whatever the views: in
+    // the test catalogue a joint of row r counts r in space and v in view v.
+    void etudeDeLExercice_data()
+    {
+        QTest::addColumn<int>("etude");
+        QTest::addColumn<QList<TLiaison>>("liaisons");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("is");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QString>("raison");
+        const QList<TLiaison> vues{{1, 2, 7, 2, 0}, {2, 3, 8, 3, 30}};
+        const QList<TLiaison> sansVue{{1, 2, 7, 0, 0}, {2, 3, 8, 0, 0}};
+        const QString spatiale = QStringLiteral("Hyperstatisme spatiale :\n");
+        const QString plane = QStringLiteral("Hyperstatisme plane :\n");
+        QTest::newRow("spatiale avec des vues") << int(EtudeExercice::Spatiale) << vues << 6 << 15 << spatiale
+                                                << QStringLiteral("Cet exercice demande une étude dans l'espace.");
+        QTest::newRow("spatiale sans vue") << int(EtudeExercice::Spatiale) << sansVue << 6 << 15 << spatiale
+                                           << QStringLiteral("Cet exercice demande une étude dans l'espace.");
+        QTest::newRow("spatiale, vues mêlées")
+            << int(EtudeExercice::Spatiale) << QList<TLiaison>{{1, 2, 7, 2, 0}, {2, 3, 8, 0, 0}} << 6 << 15 << spatiale
+            << QStringLiteral("Cet exercice demande une étude dans l'espace.");
+        QTest::newRow("plane") << int(EtudeExercice::Plane) << vues << 3 << 5 << plane
+                               << QStringLiteral("Cet exercice demande une étude plane.");
+        QTest::newRow("selon les vues, toutes planes")
+            << int(SelonLesVues) << vues << 3 << 5 << plane
+            << QStringLiteral("Toutes les liaisons ont une vue plane : l'étude est plane.");
+        QTest::newRow("selon les vues, aucune plane")
+            << int(SelonLesVues) << sansVue << 6 << 15 << spatiale
+            << QStringLiteral("Aucune liaison n'a de vue plane : l'étude est faite dans l'espace.");
+    }
+    void etudeDeLExercice()
+    {
+        QFETCH(int, etude);
+        QFETCH(QList<TLiaison>, liaisons);
+        QFETCH(int, k);
+        QFETCH(int, is);
+        QFETCH(QString, titre);
+        QFETCH(QString, raison);
+        const auto preparation = PreparerHyperstatisme(graphe(3, liaisons), catalogue, EtudeExercice(etude));
+        QVERIFY(std::holds_alternative<DonneesHyperstatisme>(preparation));
+        const auto &d = std::get<DonneesHyperstatisme>(preparation);
+        QCOMPARE(d.k, k);
+        QCOMPARE(d.is, is);
+        QCOMPARE(d.n, 2);
+        QCOMPARE(DegreHyperstatisme(d, 1, 0), 1 + is - 2 * k);
+        // The title and the reason come first, then the lines of the working as they always were.
+        QCOMPARE(MessageHyperstatisme(d, 1, 0),
+                 titre + raison +
+                     QStringLiteral("\nh = me + mi + is - %1*n\n\nme = 1\nmi = 0\nis = %2\nn = 2\n\nh = %3\n\n")
+                         .arg(k)
+                         .arg(is)
+                         .arg(1 + is - 2 * k) +
+                     MessageHyperstatisme(d, 1, 0).section(u'\n', -1));
+    }
+
+    void etudePlaneSansVue()
+    {
+        const QString refus = QStringLiteral("Cet exercice demande une étude plane : chaque liaison doit avoir une "
+                                             "vue plane.\n\nOn ne peut pas calculer l'hyperstatisme.");
+        for (const QList<TLiaison> &liaisons :
+             {QList<TLiaison>{{1, 2, 7, 2, 0}, {2, 3, 8, 0, 0}}, QList<TLiaison>{{1, 2, 7, 0, 0}, {2, 3, 8, 0, 0}}}) {
+            const auto preparation = PreparerHyperstatisme(graphe(3, liaisons), catalogue, EtudeExercice::Plane);
+            QVERIFY(std::holds_alternative<RefusHyperstatisme>(preparation));
+            QCOMPARE(std::get<RefusHyperstatisme>(preparation).message, refus);
+        }
+        // No joint at all is told as before, whatever the study.
+        QCOMPARE(
+            std::get<RefusHyperstatisme>(PreparerHyperstatisme(graphe(3, {}), catalogue, EtudeExercice::Plane)).message,
+            QStringLiteral("Il n'y a pas de liaison.\n\nOn ne peut pas calculer l'hyperstatisme."));
+    }
+
     void hyperstatismeRefuse()
     {
-        const auto sansLiaison = PreparerHyperstatisme(graphe(3, {}), catalogue);
+        const auto sansLiaison = PreparerHyperstatisme(graphe(3, {}), catalogue, SelonLesVues);
         QCOMPARE(std::get<RefusHyperstatisme>(sansLiaison).message,
                  QStringLiteral("Il n'y a pas de liaison.\n\nOn ne peut pas calculer l'hyperstatisme."));
-        const auto melange = PreparerHyperstatisme(graphe(3, {{1, 2, 4, 1, 0}, {2, 3, 4, 0, 0}}), catalogue);
+        const auto melange =
+            PreparerHyperstatisme(graphe(3, {{1, 2, 4, 1, 0}, {2, 3, 4, 0, 0}}), catalogue, SelonLesVues);
         QCOMPARE(std::get<RefusHyperstatisme>(melange).message,
                  QStringLiteral("Vous avez des liaisons spatiales et planes.\n\n"
                                 "On ne peut pas calculer l'hyperstatisme."));
@@ -266,12 +345,13 @@ private slots:
     void classesComptees()
     {
         // The frame has no joint: every class that has one counts; classes no joint reaches do not.
-        auto d = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(graphe(9, {{1, 2, 4, 0, 0}}, {5}), catalogue));
+        auto d = std::get<DonneesHyperstatisme>(
+            PreparerHyperstatisme(graphe(9, {{1, 2, 4, 0, 0}}, {5}), catalogue, SelonLesVues));
         QVERIFY(!d.batiRelie);
         QCOMPARE(d.n, 2);
         // Two frames with joints are both taken off; an end not chosen counts for nothing.
-        d = std::get<DonneesHyperstatisme>(
-            PreparerHyperstatisme(graphe(4, {{1, 2, 4, 0, 0}, {3, 4, 4, 0, 0}, {2, 0, 1, 0, 0}}, {1, 3}), catalogue));
+        d = std::get<DonneesHyperstatisme>(PreparerHyperstatisme(
+            graphe(4, {{1, 2, 4, 0, 0}, {3, 4, 4, 0, 0}, {2, 0, 1, 0, 0}}, {1, 3}), catalogue, SelonLesVues));
         QVERIFY(d.batiRelie);
         QCOMPARE(d.n, 2);
         QCOMPARE(d.is, 9);

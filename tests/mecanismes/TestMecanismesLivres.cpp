@@ -1,5 +1,7 @@
 #include "colouring/TCouleurListBox.h"
 #include "common/DossierProgramme.h"
+#include "joint_graph/FichierGdl.h"
+#include "joint_graph/TFormGrapheDesLiaisons.h"
 #include "joint_graph/TImageMouse.h"
 #include "shell/TFormPrincipale.h"
 #include "support/Enregistrement.h"
@@ -7,8 +9,13 @@
 #include "verification/VerificationMecanisme.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QtTest>
 
@@ -38,6 +45,59 @@ class TestMecanismesLivres : public QObject {
         return classe == u"TFormSchemaCinematique" && bouton && !bouton->isHidden();
     }
 
+    static QAction *Mecanisme(TFormPrincipale &principale, const QString &menu, const QString &nom)
+    {
+        QAction *mecanisme = nullptr;
+        for (QAction *a : principale.findChild<QMenu *>(menu)->actions())
+            mecanisme = a->text() == nom ? a : mecanisme;
+        return mecanisme;
+    }
+
+    static void Cliquer(QWidget *controle)
+    {
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent evenement(type, QPointF(5, 5), QPointF(controle->mapToGlobal(QPoint(5, 5))), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(controle, &evenement);
+        }
+    }
+
+    // Draws the graph in the window as a student does: a colour for each node, the frame, then each
+    // joint with its two classes, its standard joint and its plane view.
+    static void ConstruireALaMain(TFormGrapheDesLiaisons &fenetre, const GrapheLiaisons &graphe)
+    {
+        const auto image = [&fenetre](const QString &nom) { return fenetre.findChild<TImageMouse *>(nom); };
+        const auto bouton = [&fenetre](const char *nom) {
+            return fenetre.findChild<QPushButton *>(QString::fromLatin1(nom));
+        };
+        for (int n = 1; n <= graphe.NbrCe(); ++n) {
+            dialoguesFactices().reponsesCouleur.push_back(TColor(0x00100000u * n + 0x40));
+            Cliquer(image(QStringLiteral("ImageCe%1").arg(n)));
+            if (graphe.Ce(n).Bati) {
+                bouton("BoutonBati")->click();
+                Cliquer(image(QStringLiteral("ImageCe%1").arg(n)));
+            }
+        }
+        for (int a = 1; a <= graphe.NbrLiaison(); ++a) {
+            const TLiaison &l = graphe.Liaison(a);
+            bouton("BoutonCreer")->click();
+            Cliquer(image(QStringLiteral("ImageCe%1").arg(l.Ce2)));
+            Cliquer(image(QStringLiteral("ImageCe%1").arg(l.Ce1)));
+            Cliquer(image(QStringLiteral("ImageLiaison3d_%1").arg(l.Liaison3D)));
+            Cliquer(image(QStringLiteral("ImageLiaison2D_%1").arg(l.Liaison2D)));
+            bouton("BoutonFermer")->click();
+        }
+    }
+
+    // "Calculer l'hyperstatisme" with the page's mobilities: every message shown.
+    static QStringList Hyperstatisme(TFormGrapheDesLiaisons &fenetre, int me, int mi)
+    {
+        dialoguesFactices().oublier();
+        dialoguesFactices().reponsesSaisie = {QString::number(me), QString::number(mi)};
+        fenetre.findChild<QPushButton *>(QStringLiteral("BoutonHyperstatisme"))->click();
+        return dialoguesFactices().textes();
+    }
+
 private slots:
     void initTestCase() { DefinirDossierProgramme(QStringLiteral(VELKORA_DOSSIER_LIVRE)); }
 
@@ -56,9 +116,7 @@ private slots:
         QFETCH(QString, nom);
         QFETCH(QString, souche);
         TFormPrincipale principale(24);
-        QAction *mecanisme = nullptr;
-        for (QAction *a : principale.findChild<QMenu *>(menu)->actions())
-            mecanisme = a->text() == nom ? a : mecanisme;
+        QAction *mecanisme = Mecanisme(principale, menu, nom);
         QVERIFY2(mecanisme, qPrintable(nom + QStringLiteral(" n'est pas sous ") + menu));
         mecanisme->trigger();
         for (const char *exercice :
@@ -76,6 +134,85 @@ private slots:
         // The checker teachers run on their own mechanisms finds nothing in ours.
         const RapportVerification rapport = VerifierMecanisme(DossierProgramme() + souche + QStringLiteral(".sch"));
         QVERIFY2(rapport.nombreErreurs() + rapport.nombreAvertissements() == 0, qPrintable(rapport.texte()));
+    }
+
+    // The degree of hyperstatism the description page states is the one the window gives for the
+    // delivered correction, every joint with its plane view as the diagram needs: the study is the one
+    // the exercise asks for, whatever the views. The graph is opened from its file, and drawn by hand in
+    // the exercise where the editor lets a student draw it.
+    void hyperstatismeDeLaPage_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("souche");
+        QTest::addColumn<QString>("etude");
+        QTest::addColumn<bool>("aLaMain");
+        const QString espace =
+            QStringLiteral("Hyperstatisme spatiale :\nCet exercice demande une étude dans l'espace.");
+        const QString plan = QStringLiteral("Hyperstatisme plane :\nCet exercice demande une étude plane.");
+        QTest::newRow("étau") << "MenuFacile" << QStringLiteral("Étau de serrage") << "etau" << espace << true;
+        QTest::newRow("pompe") << "MenuMoyenne" << QStringLiteral("Pompe à main") << "pompe" << plan << true;
+        // Its two bearings are two joints in parallel, which the editor does not draw yet.
+        QTest::newRow("compresseur") << "MenuDifficile" << QStringLiteral("Compresseur d'air") << "compresseur"
+                                     << espace << false;
+    }
+    void hyperstatismeDeLaPage()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, nom);
+        QFETCH(QString, souche);
+        QFETCH(QString, etude);
+        QFETCH(bool, aLaMain);
+        // What the page states: h = me + mi + is - k × n = h.
+        QFile page(DossierProgramme() + souche + QStringLiteral("/presentation/explication.htm"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        static const QRegularExpression calcul(
+            QStringLiteral("h = (-?\\d+) \\+ (-?\\d+) \\+ (\\d+) - (\\d+) (?:×|&#215;|&times;) (\\d+) = (-?\\d+)"));
+        const QRegularExpressionMatch trouve = calcul.match(QString::fromUtf8(page.readAll()));
+        QVERIFY2(trouve.hasMatch(), "la page ne donne pas le calcul de h");
+        const int me = trouve.captured(1).toInt();
+        const int mi = trouve.captured(2).toInt();
+        const QString h = QStringLiteral("\n\nh = %1\n\n").arg(trouve.captured(6));
+
+        const QString correction = DossierProgramme() + souche + QStringLiteral("/schema_cinematique/correction.gdl");
+        const LectureGdl lecture = LireGdl(correction);
+        QVERIFY2(lecture.reussie(), qPrintable(lecture.erreur));
+        for (int a = 1; a <= lecture.graphe.NbrLiaison(); ++a)
+            QVERIFY(lecture.graphe.Liaison(a).Liaison2D != 0);
+
+        TFormPrincipale principale(24);
+        QAction *mecanisme = Mecanisme(principale, menu, nom);
+        QVERIFY(mecanisme);
+        mecanisme->trigger();
+        QStringList parFichier;
+        QStringList parLaMain;
+        principale.DefinirAffichageModal([&](QWidget &w) {
+            auto *fenetre = qobject_cast<TFormGrapheDesLiaisons *>(&w);
+            if (!fenetre)
+                return;
+            if (aLaMain) {
+                ConstruireALaMain(*fenetre, lecture.graphe);
+                QCOMPARE(fenetre->Graphe().NbrLiaison(), lecture.graphe.NbrLiaison());
+                parLaMain = Hyperstatisme(*fenetre, me, mi);
+            }
+            // The correction opened from the window's "Ouvrir", what was drawn given up.
+            dialoguesFactices().oublier();
+            dialoguesFactices().reponsesEnregistrement = {ReponseEnregistrement::NePasEnregistrer};
+            dialoguesFactices().fichiersAOuvrir = {correction};
+            fenetre->findChild<QAction *>(QStringLiteral("MenuOuvrir"))->trigger();
+            QVERIFY(fenetre->Graphe() == lecture.graphe);
+            parFichier = Hyperstatisme(*fenetre, me, mi);
+        });
+        dialoguesFactices().oublier();
+        principale.findChild<QAction *>(QStringLiteral("MenuGraphe"))->trigger();
+        std::vector<QStringList> calculs{parFichier};
+        if (aLaMain)
+            calculs.push_back(parLaMain);
+        for (const QStringList &messages : calculs) {
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].startsWith(etude), qPrintable(messages[0]));
+            QVERIFY2(messages[0].contains(h), qPrintable(messages[0]));
+        }
     }
 };
 

@@ -4,6 +4,7 @@
 #include "Planche.h"
 
 #include "common/FichierIni.h"
+#include "joint_graph/ComparaisonGraphe.h"
 
 #include <QFile>
 #include <QHash>
@@ -178,7 +179,9 @@ std::vector<EntreeIni> EntreesConditionGraphe(const Mecanisme &m, const std::vec
 {
     std::vector<EntreeIni> entrees{{QStringLiteral("NOMBRE DE CLASSES D EQUIVALENCE"), QStringLiteral("Combien"),
                                     QString::number(m.classes.size())},
-                                   {QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), QStringLiteral("1")}};
+                                   {QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), QStringLiteral("1")},
+                                   {QStringLiteral("HYPERSTATISME"), QStringLiteral("Etude"),
+                                    m.etudePlane ? QStringLiteral("plane") : QStringLiteral("spatiale")}};
     for (int n = 1; n <= static_cast<int>(m.classes.size()); ++n)
         entrees.push_back(
             {QStringLiteral("INFORMATION"), QStringLiteral("ce%1").arg(n),
@@ -186,12 +189,14 @@ std::vector<EntreeIni> EntreesConditionGraphe(const Mecanisme &m, const std::vec
     return entrees;
 }
 
-std::vector<EntreeIni> EntreesCorrection(const Mecanisme &m, const std::vector<ZoneDessin> &zones)
+// A model of the joints (the correction or another accepted one), with the mechanism's classes.
+std::vector<EntreeIni> EntreesCorrection(const Mecanisme &m, const std::vector<ZoneDessin> &zones,
+                                         const std::vector<LiaisonMecanisme> &liaisons)
 {
     const QString en = QStringLiteral("MECANISME");
     std::vector<EntreeIni> entrees{{en, QStringLiteral("Mecanisme"), m.souche},
                                    {en, QStringLiteral("NbrCe"), QString::number(m.classes.size())},
-                                   {en, QStringLiteral("NbrLiaison"), QString::number(m.liaisons.size())}};
+                                   {en, QStringLiteral("NbrLiaison"), QString::number(liaisons.size())}};
     const int nbr = static_cast<int>(m.classes.size());
     for (int n = 1; n <= nbr; ++n) {
         // The nodes on a circle, the first at the top.
@@ -205,8 +210,8 @@ std::vector<EntreeIni> EntreesCorrection(const Mecanisme &m, const std::vector<Z
             {s, QStringLiteral("Information"),
              QStringLiteral("%1 : %2").arg(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
     }
-    for (int n = 1; n <= static_cast<int>(m.liaisons.size()); ++n) {
-        const LiaisonMecanisme &l = m.liaisons[std::size_t(n - 1)];
+    for (int n = 1; n <= static_cast<int>(liaisons.size()); ++n) {
+        const LiaisonMecanisme &l = liaisons[std::size_t(n - 1)];
         const QString s = QStringLiteral("Liaison%1").arg(n);
         entrees.push_back({s, QStringLiteral("Ce1"), QString::number(l.ce1)});
         entrees.push_back({s, QStringLiteral("Ce2"), QString::number(l.ce2)});
@@ -361,8 +366,13 @@ std::optional<QString> EcrireMecanisme(EcritureDemo &sortie, const Mecanisme &m,
         return e;
 
     const QString schema = Dossier(m, QStringLiteral("schema_cinematique"));
-    if (auto e = sortie.ini(schema + QStringLiteral("correction.gdl"), EntreesCorrection(m, zones)))
+    if (auto e = sortie.ini(schema + QStringLiteral("correction.gdl"), EntreesCorrection(m, zones, m.liaisons)))
         return e;
+    for (std::size_t i = 0; i < m.autresModeles.size(); ++i) {
+        const QString nom = NomModeleCorrection(static_cast<int>(i) + 2);
+        if (auto e = sortie.ini(schema + nom, EntreesCorrection(m, zones, m.autresModeles[i])))
+            return e;
+    }
     if (auto e = sortie.ini(schema + QStringLiteral("condition.inf"), EntreesConditionSchema(m)))
         return e;
     if (auto e = sortie.image(schema + QStringLiteral("trame.bmp"), classes, "BMP"))

@@ -59,7 +59,9 @@ struct Mecanisme {
     std::vector<ClasseMecanisme> classes; // class n is classes[n - 1]
     int bati;                             // number of the frame class
     std::vector<LiaisonMecanisme> liaisons;
-    bool etudePlane; // else studied in space; the diagram is always drawn in a plane view
+    // The study the graph exercise asks for ([HYPERSTATISME] Etude of its condition.inf): plane, else in
+    // space; the diagram is always drawn in a plane view.
+    bool etudePlane;
     int mobiliteExterne;
     int mobiliteInterne;
     QString explicationMobilites;
@@ -69,6 +71,9 @@ struct Mecanisme {
     std::function<void(Feuille &)> dessinerVues; // the views only: frame, labels and title block are drawn around them
     std::function<QString()> corpsExplication;   // HTML of the description page, before the study of the joints
     std::function<std::vector<AnnexePage>()> annexes;
+    // Other accepted models of the joints, written as correction_2.gdl, correction_3.gdl… with the
+    // classes of correction.gdl; « Vérifier mon graphe » accepts any of them.
+    std::vector<std::vector<LiaisonMecanisme>> autresModeles;
 };
 
 const Mecanisme &MecanismeEtau();

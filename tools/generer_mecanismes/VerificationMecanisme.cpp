@@ -2,7 +2,11 @@
 
 #include "Planche.h"
 
+#include "common/DossierProgramme.h"
 #include "common/FichierIni.h"
+#include "joint_graph/ComparaisonGraphe.h"
+#include "joint_graph/ExerciceGraphe.h"
+#include "joint_graph/FichierGdl.h"
 #include "joint_graph/Hyperstatisme.h"
 #include "joint_graph/LiaisonNormalisee.h"
 
@@ -187,50 +191,76 @@ void VerifierColoriage(const QString &dossier, const Mecanisme &m, bool parClass
     }
 }
 
-// The correction as the graph reads it, and its degree of hyperstatism worked out with the program's
-// own calculation on the delivered catalogue: the one the description page states.
-void VerifierCorrection(const QString &chemin, const Mecanisme &m, const QString &dossierCatalogue, QStringList &fautes)
+// A model of the joints as the window reads it: its mechanism, its classes and frame, and each joint
+// as the description gives it, with the plane view the diagram needs. Gives the graph when it reads so.
+std::optional<GrapheLiaisons> LireModele(const QString &chemin, const Mecanisme &m,
+                                         const std::vector<LiaisonMecanisme> &liaisons, QStringList &fautes)
 {
-    const FichierIni gdl(chemin);
-    const QString en = QStringLiteral("MECANISME");
-    GrapheLiaisons graphe;
-    if (gdl.lireTexte(en, QStringLiteral("Mecanisme")) != m.souche ||
-        !graphe.DefinirNbrCe(gdl.lireEntier(en, QStringLiteral("NbrCe"), 0)) ||
-        graphe.NbrCe() != static_cast<int>(m.classes.size()) ||
-        gdl.lireEntier(en, QStringLiteral("NbrLiaison"), 0) != static_cast<int>(m.liaisons.size())) {
-        fautes << QStringLiteral("L'en-tête de \"%1\" ne se relit pas comme il a été écrit.").arg(chemin);
-        return;
+    LectureGdl lecture = LireGdl(chemin);
+    if (!lecture.reussie()) {
+        fautes << QStringLiteral("\"%1\" : %2").arg(chemin, lecture.erreur);
+        return std::nullopt;
     }
-    for (int n = 1; n <= graphe.NbrCe(); ++n)
-        graphe.Ce(n).Bati = gdl.lireDrapeau(QStringLiteral("Ce%1").arg(n), QStringLiteral("Bati"));
-    for (int n = 1; n <= static_cast<int>(m.liaisons.size()); ++n) {
-        const QString s = QStringLiteral("Liaison%1").arg(n);
-        TLiaison &l = graphe.Liaison(graphe.AjouterLiaison());
-        l.Ce1 = gdl.lireEntier(s, QStringLiteral("Ce1"), 0);
-        l.Ce2 = gdl.lireEntier(s, QStringLiteral("Ce2"), 0);
-        l.Liaison3D = gdl.lireEntier(s, QStringLiteral("Liaison3D"), 0);
-        l.Liaison2D = gdl.lireEntier(s, QStringLiteral("Liaison2D"), 0);
-        if (l.Ce1 < 1 || l.Ce2 < 1 || l.Ce1 > graphe.NbrCe() || l.Ce2 > graphe.NbrCe() || l.Ce1 == l.Ce2 ||
-            l.Liaison3D < 1 || l.Liaison3D > NbrLiaisonNormaliseeMax || l.Liaison2D < 1 || l.Liaison2D > NbrVueMax)
+    const GrapheLiaisons &graphe = lecture.graphe;
+    if (lecture.mecanisme != m.souche || graphe.NbrCe() != static_cast<int>(m.classes.size()) ||
+        graphe.NbrLiaison() != static_cast<int>(liaisons.size())) {
+        fautes << QStringLiteral("L'en-tête de \"%1\" ne se relit pas comme il a été écrit.").arg(chemin);
+        return std::nullopt;
+    }
+    for (int n = 1; n <= graphe.NbrCe(); ++n) {
+        if (graphe.Ce(n).Bati != (n == m.bati))
+            fautes << QStringLiteral("La classe %1 de \"%2\" ne se relit pas avec son bâti.").arg(n).arg(chemin);
+    }
+    for (int n = 1; n <= graphe.NbrLiaison(); ++n) {
+        const LiaisonMecanisme &voulue = liaisons[std::size_t(n - 1)];
+        const TLiaison &l = graphe.Liaison(n);
+        if (l != TLiaison{voulue.ce1, voulue.ce2, voulue.type, voulue.vue, voulue.inclinaison} || l.Ce1 < 1 ||
+            l.Ce2 < 1 || l.Liaison3D < 1 || l.Liaison2D < 1)
             fautes << QStringLiteral("La liaison %1 de \"%2\" n'est pas projetée ou relie mal ses classes.")
                           .arg(n)
                           .arg(chemin);
-        // A study in space counts each joint's unknowns in space; the plane view only draws the diagram.
-        if (!m.etudePlane)
-            l.Liaison2D = 0;
     }
+    return lecture.graphe;
+}
+
+// The correction as the window reads it, and its degree of hyperstatism worked out as the window works
+// it out: the study that the graph exercise's condition.inf asks for, the program's own calculation on
+// the delivered catalogue, the mobilities the page gives. It must be what the page states. The other
+// accepted models are found as the window finds them, and must be read and studied as well.
+void VerifierCorrection(const QString &dossierSchema, const QString &dossierGraphe, const Mecanisme &m,
+                        const QString &dossierCatalogue, QStringList &fautes)
+{
+    const QString chemin = dossierSchema + NomModeleCorrection(1);
+    const auto graphe = LireModele(chemin, m, m.liaisons, fautes);
+    if (!graphe)
+        return;
+    // The window opens the graph exercise that the file names: the one written here.
+    if (graphe->DossierExercice != dossierGraphe) {
+        fautes << QStringLiteral("\"%1\" désigne le dossier \"%2\" au lieu de \"%3\".")
+                      .arg(chemin, graphe->DossierExercice, dossierGraphe);
+        return;
+    }
+    const auto condition = LireConditionGraphe(graphe->DossierExercice);
+    if (const QString *refus = std::get_if<QString>(&condition)) {
+        fautes << QStringLiteral("\"%1\" : %2").arg(dossierGraphe, *refus);
+        return;
+    }
+    const EtudeExercice etude = std::get<ConditionGraphe>(condition).etude;
+    if (etude != (m.etudePlane ? EtudeExercice::Plane : EtudeExercice::Spatiale))
+        fautes << QStringLiteral("Le graphe des liaisons de \"%1\" ne demande pas l'étude %2.")
+                      .arg(m.souche, m.etudePlane ? QStringLiteral("plane") : QStringLiteral("spatiale"));
     LiaisonNormalisee catalogue;
     if (const auto erreur = catalogue.Charger(dossierCatalogue)) {
         fautes << *erreur;
         return;
     }
-    const auto donnees = PreparerHyperstatisme(graphe, catalogue);
+    const auto donnees = PreparerHyperstatisme(*graphe, catalogue, etude);
     if (const auto *refus = std::get_if<RefusHyperstatisme>(&donnees)) {
         fautes << QStringLiteral("\"%1\" : %2").arg(chemin, refus->message);
         return;
     }
     const auto &d = std::get<DonneesHyperstatisme>(donnees);
-    const int h = m.mobiliteExterne + m.mobiliteInterne + d.is - d.k * d.n;
+    const std::int64_t h = DegreHyperstatisme(d, m.mobiliteExterne, m.mobiliteInterne);
     if (h != m.hyperstatismeAttendu || !d.batiRelie || (d.k == 3) != m.etudePlane)
         fautes << QStringLiteral(
                       "La correction de \"%1\" donne h = %2 (k = %3) ; la page de description annonce h = %4.")
@@ -238,6 +268,30 @@ void VerifierCorrection(const QString &chemin, const Mecanisme &m, const QString
                       .arg(h)
                       .arg(d.k)
                       .arg(m.hyperstatismeAttendu);
+    // The page works h out from the description: the same number.
+    const EtudeHyperstatisme page =
+        EtudierHyperstatisme(m, InconnuesCatalogue(dossierCatalogue + QStringLiteral("liaison.inf")));
+    if (page.h != m.hyperstatismeAttendu)
+        fautes << QStringLiteral("La page de description de \"%1\" calcule h = %2 et en annonce %3.")
+                      .arg(m.souche)
+                      .arg(page.h)
+                      .arg(m.hyperstatismeAttendu);
+
+    const QStringList modeles = CheminsModelesCorrection(dossierSchema);
+    if (modeles.size() != static_cast<qsizetype>(m.autresModeles.size()) + 1)
+        fautes << QStringLiteral("La fenêtre trouve %1 modèles de liaisons de \"%2\" au lieu de %3.")
+                      .arg(modeles.size())
+                      .arg(m.souche)
+                      .arg(m.autresModeles.size() + 1);
+    for (std::size_t i = 0; i < m.autresModeles.size(); ++i) {
+        const QString autre = dossierSchema + NomModeleCorrection(static_cast<int>(i) + 2);
+        const auto modele = LireModele(autre, m, m.autresModeles[i], fautes);
+        if (!modele)
+            continue;
+        const auto etudie = PreparerHyperstatisme(*modele, catalogue, etude);
+        if (const auto *refus = std::get_if<RefusHyperstatisme>(&etudie))
+            fautes << QStringLiteral("\"%1\" : %2").arg(autre, refus->message);
+    }
 }
 
 void VerifierSchema(const QString &dossier, const Mecanisme &m, QStringList &fautes)
@@ -259,6 +313,8 @@ void VerifierSchema(const QString &dossier, const Mecanisme &m, QStringList &fau
 
 QStringList VerifierMecanisme(const EcritureDemo &sortie, const Mecanisme &m, const QString &dossierCatalogue)
 {
+    // The mechanism is read as the program reads it installed: its folder beside the program.
+    DefinirDossierProgramme(sortie.chemin(QString()));
     QStringList fautes;
     const QString racine = sortie.chemin(m.souche + u'/');
     VerifierDescripteur(sortie.chemin(m.souche + QStringLiteral(".sch")), m, fautes);
@@ -275,7 +331,8 @@ QStringList VerifierMecanisme(const EcritureDemo &sortie, const Mecanisme &m, co
             fautes
                 << QStringLiteral("L'image de la classe %1 de \"%2\" n'est pas un BMP 24 bits.").arg(n).arg(m.souche);
     }
-    VerifierCorrection(racine + QStringLiteral("schema_cinematique/correction.gdl"), m, dossierCatalogue, fautes);
+    VerifierCorrection(racine + QStringLiteral("schema_cinematique/"), racine + QStringLiteral("graphe_des_liaisons/"),
+                       m, dossierCatalogue, fautes);
     VerifierSchema(racine + QStringLiteral("schema_cinematique/"), m, fautes);
     return fautes;
 }
