@@ -197,7 +197,6 @@ private slots:
         const QString chemin = arbre.chemin("export.jpg");
         dialoguesFactices().fichiersAEnregistrer = {chemin};
         f.action("MenuEnregistrerImage")->trigger();
-        QCOMPARE(dialoguesFactices().dernierFiltre, QStringLiteral("Fichier image JPEG (*.jpg)|*.jpg"));
         QCOMPARE(dialoguesFactices().textes(), QStringList());
 
         const ImageDecodee lue = LireJpeg(chemin);
