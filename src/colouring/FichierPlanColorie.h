@@ -20,7 +20,7 @@ FichierPlanColorie FichierPourNom(const QString &cheminChoisi);
 // reason on failure.
 std::optional<QString> EcrirePlanColorie(const QImage &image, const FichierPlanColorie &fichier);
 
-inline const QString FiltrePlanColorie = QStringLiteral("Fichier image JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
+inline const QString FiltrePlanColorie = QStringLiteral("Fichier image JPEG (*.jpg *.jpeg)|*.jpg;*.jpeg|"
                                                         "Fichier image PNG (*.png)|*.png|"
                                                         "Fichier image BMP (*.bmp)|*.bmp");
 inline const QString ExtensionPlanColorie = QStringLiteral("jpg");

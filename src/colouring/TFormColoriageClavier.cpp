@@ -83,8 +83,11 @@ bool TFormColoriage::ImagePlanDefilement(const QKeyEvent &touche)
         break;
     default: return false;
     }
-    // The cursor stays on the part of the sheet that is shown.
-    const QRect visible = ImageVue->visibleRegion().boundingRect();
+    // The cursor stays on the part of the sheet that is shown, far enough from its edges that keeping
+    // it in sight does not scroll back.
+    QRect visible = ImageVue->visibleRegion().boundingRect();
+    if (visible.width() > 2 * MargeCurseur && visible.height() > 2 * MargeCurseur)
+        visible.adjust(MargeCurseur, MargeCurseur, -MargeCurseur, -MargeCurseur);
     const QPoint curseur = ImageVue->Curseur();
     if (!visible.isEmpty() && !visible.contains(curseur))
         ImageVue->PlacerCurseur(QPoint(std::clamp(curseur.x(), visible.left(), visible.right()),

@@ -162,9 +162,14 @@ void VueColoriage::keyPressEvent(QKeyEvent *evenement)
 void VueColoriage::focusInEvent(QFocusEvent *evenement)
 {
     QWidget::focusInEvent(evenement);
-    // A press of the mouse places the cursor itself.
-    if (evenement->reason() == Qt::MouseFocusReason)
-        return;
+    // A press of the mouse places the cursor itself; coming back with its window or after a menu,
+    // the view shows the cursor as it did.
+    switch (evenement->reason()) {
+    case Qt::MouseFocusReason: return;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason: montrerCurseur(curseurMontre_); return;
+    default: break;
+    }
     // The cursor comes into the part of the sheet on the screen, where the student looks.
     const QRect visible = visibleRegion().boundingRect();
     if (!visible.isEmpty() && !visible.contains(curseur_))
