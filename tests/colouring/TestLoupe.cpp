@@ -1,4 +1,5 @@
 #include "MecanismeColoriage.h"
+#include "colouring/PlacementLoupe.h"
 #include "colouring/TZoom.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
@@ -150,6 +151,62 @@ private slots:
         loupe.Cacher();
         QVERIFY(!loupe.isVisible());
         QVERIFY(!(loupe.windowFlags() & Qt::WindowStaysOnTopHint));
+    }
+
+    // Where the loupe goes: the screen's top right corner, or under the band of the window it serves.
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("bande");
+        QTest::addColumn<QPoint>("coin");
+        QTest::newRow("fenêtre maximisée") << QRect(0, 0, 1280, 50) << QPoint(1049, 50);
+        QTest::newRow("fenêtre en haut à droite") << QRect(700, 0, 580, 45) << QPoint(1049, 45);
+        QTest::newRow("barre de titre sous le coin") << QRect(100, 120, 1000, 40) << QPoint(1049, 160);
+        QTest::newRow("fenêtre à gauche") << QRect(0, 0, 600, 50) << QPoint(1049, 0);
+        QTest::newRow("fenêtre plus bas que la loupe") << QRect(0, 400, 1280, 50) << QPoint(1049, 0);
+    }
+    void placement()
+    {
+        QFETCH(QRect, bande);
+        QFETCH(QPoint, coin);
+        QCOMPARE(PlacementLoupe(QRect(0, 0, 1280, 1024), QSize(231, 300), bande), coin);
+    }
+
+    // In the real window, maximised or not, the loupe leaves its menu bar free.
+    void laisseLesMenusLibres()
+    {
+        dialoguesFactices().oublier();
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.move(QGuiApplication::primaryScreen()->geometry().right() - f.fenetre.frameGeometry().width(), 0);
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        const QWidget *menus = f.fenetre.menuWidget();
+        const auto bande = [&] {
+            return QRect(f.fenetre.frameGeometry().topLeft(), menus->mapToGlobal(menus->rect().bottomRight()));
+        };
+        QVERIFY(f.loupe.isVisible());
+        QVERIFY2(!f.loupe.frameGeometry().intersects(bande()), qPrintable(QStringLiteral("%1").arg(f.loupe.y())));
+        f.fenetre.setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(f.fenetre.isMaximized());
+        QTRY_VERIFY(!f.loupe.frameGeometry().intersects(bande()));
+    }
+
+    // The pointer still, a paint under the loupe is seen in it at once.
+    void suitLeDessin()
+    {
+        dialoguesFactices().oublier();
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        // Once the window is drawn and the first captures made, a still screen is not captured again.
+        QSignalSpy captures(f.loupe.Zoom, &TZoom::ContentsChanged);
+        QTRY_VERIFY(captures.wait(300) == false);
+        captures.clear();
+        QTest::qWait(250);
+        QCOMPARE(captures.size(), 0);
+        dialoguesFactices().reponsesCouleur = {0x000000FF};
+        f.choisirItem(1);
+        f.cliquer(CentreZone(1));
+        QTRY_VERIFY(captures.size() > 0);
     }
 
     void resteCacheeQuandLaFenetreRevient_data()
