@@ -13,25 +13,16 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-// The loupe reads the screen through the desktop fake, whose screen is a picture where each pixel's
-// colour tells its place: red the column, green the row (both modulo 256), blue 77.
+// The loupe reads the screen through the desktop fake, whose screen is EcranRepere.
 class TestLoupe : public QObject {
     Q_OBJECT
 
-    static QImage ecranRepere(QSize taille)
-    {
-        QImage ecran(taille, QImage::Format_RGB32);
-        for (int y = 0; y < taille.height(); ++y)
-            for (int x = 0; x < taille.width(); ++x)
-                ecran.setPixelColor(x, y, QColor(x % 256, y % 256, 77));
-        return ecran;
-    }
     static QSize tailleEcran() { return QGuiApplication::primaryScreen()->geometry().size(); }
 
 private slots:
     void init()
     {
-        bureauFactice().ecran = ecranRepere(tailleEcran());
+        bureauFactice().ecran = EcranRepere();
         // Elsewhere than where the tests put it: the view captures again only when the pointer moves.
         bureauFactice().pointeur = QPoint(1, 1);
     }
@@ -78,9 +69,8 @@ private slots:
         const QImage vue = loupe.Zoom->Contenu();
         QCOMPARE(vue.size(), QSize(207, 207));
         // The view's first pixel shows the capture's first one; its last pixel the capture's last.
-        const auto repere = [](int x, int y) { return QColor(x % 256, y % 256, 77); };
-        QCOMPARE(vue.pixelColor(0, 0), repere(coinCapture.x(), coinCapture.y()));
-        QCOMPARE(vue.pixelColor(206, 206), repere(coinCapture.x() + cote - 1, coinCapture.y() + cote - 1));
+        QCOMPARE(vue.pixelColor(0, 0), Repere(coinCapture));
+        QCOMPARE(vue.pixelColor(206, 206), Repere(coinCapture + QPoint(cote - 1, cote - 1)));
         // The crosshair, the only red of the view: 21-pixel lines crossing at croix, cut by the view's edges.
         for (int y = 0; y < vue.height(); ++y) {
             for (int x = 0; x < vue.width(); ++x) {
