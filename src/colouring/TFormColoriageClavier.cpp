@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 // Room kept between the cursor and the edges of the view when the sheet scrolls to show it.

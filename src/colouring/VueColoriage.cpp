@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 // Half the length of the cursor's lines, and the width of the light edge that shows them on black.
@@ -149,8 +150,8 @@ void VueColoriage::keyPressEvent(QKeyEvent *evenement)
     case Qt::Key_Down: PlacerCurseur(curseur_ + QPoint(0, pas)); break;
     case Qt::Key_N: emit ZoneVoisineDemandee(!(modificateurs & Qt::ShiftModifier)); break;
     case Qt::Key_Space:
-        // A key held down paints once.
         montrerCurseur(true);
+        // A key held down paints once.
         if (!evenement->isAutoRepeat())
             emit Enfoncee(Qt::LeftButton, curseur_);
         break;
