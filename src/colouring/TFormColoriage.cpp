@@ -3,6 +3,7 @@
 
 #include "colouring/TCouleurListBox.h"
 #include "colouring/TFormZoom.h"
+#include "colouring/TZoom.h"
 #include "colouring/VueColoriage.h"
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
@@ -16,12 +17,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QUndoStack>
+#include <QVBoxLayout>
 
 namespace {
 const QString NomSansExercice = QStringLiteral("Coloriage du plan, aucun exercice ouvert");
@@ -52,6 +55,7 @@ constexpr int LargeurPanneau = 150;
 constexpr int LargeurPanneauZone = 50;
 constexpr QPoint PositionListe(8, 24);
 constexpr int LargeurListe = 177;
+constexpr int LargeurCadreFocus = 2;
 // Each step holds a few numbers: a thousand of them are a few tens of kilobytes.
 constexpr int LimiteHistorique = 1000;
 } // namespace
@@ -82,7 +86,7 @@ TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(
     PanelCreation();
     disposition->addWidget(Panel);
     PlanCreation();
-    disposition->addWidget(ScrollBox, 1);
+    disposition->addWidget(CadrePlan, 1);
     StatusBarCreation();
     MenuCreation();
 }
@@ -166,9 +170,19 @@ void TFormColoriage::PanelCreation()
 
 void TFormColoriage::PlanCreation()
 {
-    ScrollBox = new QScrollArea(this);
+    CadrePlan = new QFrame(this);
+    CadrePlan->setObjectName(QStringLiteral("CadrePlan"));
+    CadrePlan->setFrameStyle(QFrame::Box | QFrame::Plain);
+    CadrePlan->setLineWidth(LargeurCadreFocus);
+    auto *dansCadre = new QVBoxLayout(CadrePlan);
+    dansCadre->setContentsMargins(0, 0, 0, 0);
+    ScrollBox = new QScrollArea(CadrePlan);
     ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
     ScrollBox->setWidgetResizable(false);
+    // Tab goes from the list straight to the drawing.
+    ScrollBox->setFocusPolicy(Qt::NoFocus);
+    dansCadre->addWidget(ScrollBox);
+    ImagePlanFocus(false);
     FondPlan = new QWidget(ScrollBox);
     FondPlan->setObjectName(QStringLiteral("FondPlan"));
     FondPlan->setMouseTracking(true);
@@ -177,6 +191,13 @@ void TFormColoriage::PlanCreation()
     ScrollBox->setWidget(FondPlan);
     connect(ImageVue, &VueColoriage::Enfoncee, this, &TFormColoriage::ImagePlanMouseDown);
     connect(ImageVue, &VueColoriage::Deplacee, this, &TFormColoriage::ImagePlanMouseMove);
+    connect(ImageVue, &VueColoriage::CurseurDeplace, this, &TFormColoriage::ImagePlanCurseurDeplace);
+    connect(ImageVue, &VueColoriage::ZoneVoisineDemandee, this, &TFormColoriage::ImagePlanZoneVoisine);
+    // The loupe shows what the drawing shows now, even with the pointer still.
+    connect(ImageVue, &VueColoriage::Redessinee, this, [this] {
+        if (Loupe && Loupe->isVisible())
+            Loupe->Zoom->ContenuChange();
+    });
     ImageVue->installEventFilter(this);
     FondPlan->installEventFilter(this);
     ScrollBox->viewport()->installEventFilter(this);
@@ -198,8 +219,8 @@ void TFormColoriage::StatusBarCreation()
     LabelZone->setObjectName(QStringLiteral("LabelZone"));
     LabelZone->setTextFormat(Qt::PlainText);
     LabelZone->setMinimumWidth(LargeurPanneauZone);
-    LabelZone->setAccessibleName(QStringLiteral("Zone sous le pointeur"));
     StatusBar1->addWidget(LabelZone, 1);
+    AnnoncerZone(-1);
 }
 
 void TFormColoriage::Ouvrir(const QString &cheminDescripteur, const QString &mode)
@@ -348,7 +369,16 @@ void TFormColoriage::changeEvent(QEvent *evenement)
             Loupe->Cacher();
     } else if (!Loupe->Montree()) {
         MontrerLoupe();
+    } else {
+        Loupe->EviterFenetre();
     }
+}
+
+void TFormColoriage::moveEvent(QMoveEvent *evenement)
+{
+    QMainWindow::moveEvent(evenement);
+    if (Loupe)
+        Loupe->EviterFenetre();
 }
 
 void TFormColoriage::MenuZoomClick()

@@ -9,6 +9,8 @@
 #include <QPointer>
 
 class QAction;
+class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -45,6 +47,7 @@ protected:
     void changeEvent(QEvent *evenement) override;
     void wheelEvent(QWheelEvent *evenement) override;
     void resizeEvent(QResizeEvent *evenement) override;
+    void moveEvent(QMoveEvent *evenement) override;
 
 private:
     // Creation of the elements, once.
@@ -61,6 +64,13 @@ private:
     // Painting (TFormColoriagePeinture.cpp).
     void ImagePlanMouseDown(Qt::MouseButton bouton, QPoint position);
     void ImagePlanMouseMove(QPoint position);
+    // The keyboard's cursor on the drawing (TFormColoriageClavier.cpp).
+    void ImagePlanCurseurDeplace(QPoint position);
+    void ImagePlanZoneVoisine(bool suivante);
+    // PageUp, PageDown and Ctrl+arrows; false for another key.
+    bool ImagePlanDefilement(const QKeyEvent &touche);
+    void ImagePlanFocus(bool entree);
+    void LoupeSurCurseur();
     void ScrollBoxMouseDown(Qt::MouseButton bouton);
     void CouleurListBoxMouseUp();
     // The rule every change of the selected item goes through, by mouse, wheel or keyboard.
@@ -71,6 +81,7 @@ private:
     void FormResize();
     int ZoneSous(QPoint position) const;
     void AnnoncerZone(int zone);
+    void EteindreSurbrillance();
     void Recolorier(std::int32_t item, TColor couleur);
     // What a step of the history applies, again or backwards.
     void PeindreZone(std::int32_t zone, std::int32_t item);
@@ -83,6 +94,8 @@ private:
     void MenuEnregistrerImageClick();
     void MenuPdfClick();
     void MenuAideClick();
+    // Opens a file of the exercise with the desktop's program, or says why it cannot.
+    void OuvrirDocumentExercice(const QString &cheminAttendu);
     void MenuZoomClick();
     void MontrerLoupe();
     void CacherLoupe();
@@ -128,6 +141,7 @@ private:
     QLabel *LabelBilan = nullptr;
     TCouleurListBox *CouleurListBox = nullptr;
     QScrollArea *ScrollBox = nullptr;
+    QFrame *CadrePlan = nullptr; // around the scroll box; coloured while the drawing has the focus
     QWidget *FondPlan = nullptr; // the scroll box's contents, at least as large as its view
     VueColoriage *ImageVue = nullptr;
     QLabel *LabelZone = nullptr;

@@ -4,10 +4,12 @@
 
 #include "colouring/CommandesColoriage.h"
 #include "colouring/TCouleurListBox.h"
+#include "colouring/TFormZoom.h"
 #include "colouring/VueColoriage.h"
 
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -17,6 +19,7 @@
 namespace {
 const QString TexteZone = QStringLiteral("Zone %1 : %2");
 const QString TexteNonColoriee = QStringLiteral("non coloriée");
+const QString TexteAucuneZone = QStringLiteral("Aucune zone sous le pointeur");
 constexpr int MargeListe = 8;
 } // namespace
 
@@ -66,7 +69,15 @@ void TFormColoriage::PeindreZone(std::int32_t zone, std::int32_t item)
     Index.Peindre(ImageZone, zone, CouleurListBox->Couleur(item));
     Coloriage_.Colorier(zone, item);
     ImageVue->update(Index.Cadre(zone));
+    if (zone == ZoneSurbrillance)
+        EteindreSurbrillance();
     AnnoncerZone(zone);
+}
+
+void TFormColoriage::EteindreSurbrillance()
+{
+    // The zone shows its new colour at once; it is highlighted again once the pointer has left it.
+    ImageVue->DefinirSurbrillance({});
 }
 
 void TFormColoriage::ColorerItem(std::int32_t item, TColor couleur)
@@ -139,6 +150,8 @@ void TFormColoriage::Recolorier(std::int32_t item, TColor couleur)
         if (Coloriage_.Est(item, z)) {
             Index.Peindre(ImageZone, z, couleur);
             ImageVue->update(Index.Cadre(z));
+            if (z == ZoneSurbrillance)
+                EteindreSurbrillance();
         }
     }
 }
@@ -167,14 +180,17 @@ void TFormColoriage::ImagePlanMouseMove(QPoint position)
 
 void TFormColoriage::AnnoncerZone(int zone)
 {
+    // A screen reader says what the screen shows.
     if (zone < 1) {
         LabelZone->clear();
+        LabelZone->setAccessibleName(TexteAucuneZone);
         return;
     }
     const std::int32_t item = Coloriage_.Rangee(zone);
     const QString etat =
         item == 0 || !CouleurListBox->item(item) ? TexteNonColoriee : CouleurListBox->item(item)->text();
     LabelZone->setText(TexteZone.arg(zone).arg(etat));
+    LabelZone->setAccessibleName(LabelZone->text());
 }
 
 void TFormColoriage::MenuPrevisualisationClick()
@@ -202,6 +218,8 @@ void TFormColoriage::resizeEvent(QResizeEvent *evenement)
 {
     QMainWindow::resizeEvent(evenement);
     FormResize();
+    if (Loupe)
+        Loupe->EviterFenetre();
 }
 
 void TFormColoriage::wheelEvent(QWheelEvent *evenement)
@@ -231,6 +249,15 @@ bool TFormColoriage::eventFilter(QObject *objet, QEvent *evenement)
     case QEvent::Resize:
         if (objet == ScrollBox->viewport() || objet == Panel)
             FormResize();
+        break;
+    case QEvent::KeyPress:
+        if (objet == ImageVue && ImagePlanDefilement(*static_cast<QKeyEvent *>(evenement)))
+            return true;
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (objet == ImageVue)
+            ImagePlanFocus(evenement->type() == QEvent::FocusIn);
         break;
     default: break;
     }

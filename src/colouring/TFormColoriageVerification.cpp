@@ -2,13 +2,14 @@
 #include "colouring/TFormColoriage.h"
 
 #include "colouring/ExportColoriage.h"
+#include "colouring/FichierPlanColorie.h"
 #include "colouring/TCouleurListBox.h"
 #include "colouring/TFormNotification.h"
 #include "colouring/TFormZoom.h"
 #include "colouring/VueColoriage.h"
 #include "common/Bureau.h"
+#include "common/Descripteur.h"
 #include "common/Dialogues.h"
-#include "common/Jpeg.h"
 #include "common/OuvertureExercice.h"
 #include "common/TrouverChemin.h"
 
@@ -17,8 +18,8 @@
 #include <QUndoStack>
 
 namespace {
-const QString FiltreJpeg = QStringLiteral("Fichier image JPEG (*.jpg)|*.jpg");
-const QString ExtensionJpeg = QStringLiteral("jpg");
+const QString TitreConfirmation = QStringLiteral("Confirmation");
+const QString QuestionRemplacer = QStringLiteral("Le fichier \"%1\" existe déjà.\nVoulez-vous le remplacer ?");
 const QString TitreDialogueEnregistrer = QStringLiteral("Enregistrer le plan colorié");
 const QString MessageRienAEnregistrer =
     QStringLiteral("Aucun exercice n'est ouvert : il n'y a pas de plan colorié à enregistrer.");
@@ -42,6 +43,7 @@ void TFormColoriage::MenuVerificationClick()
     std::vector<bool> actifs = Actifs();
     if (ExerciceFini(actifs, NombreCouleurs))
         return;
+    const std::vector<bool> avant = actifs;
     ++Tentatives_;
     BilanEdition();
     if (Tentatives_ >= SeuilAide)
@@ -50,6 +52,10 @@ void TFormColoriage::MenuVerificationClick()
     const ResultatVerification resultat = Verifier(Mode(), Coloriage_, NombreCouleurs, Solution, CouleurZone, actifs);
     for (std::int32_t h = 1; h <= NombreCouleurs; ++h)
         CouleurListBox->DefinirActif(h, actifs[std::size_t(h)]);
+    // What was found is written in the saved drawing: a save made before no longer holds it. The
+    // check itself cannot be undone, so it is no step of the history.
+    if (actifs != avant)
+        Historique_->resetClean();
     // A zone just locked is no longer highlighted.
     if (ZoneSurbrillance > 0 && CouleurZone[std::size_t(ZoneSurbrillance)] == clWhite) {
         ImageVue->DefinirSurbrillance({});
@@ -75,11 +81,15 @@ bool TFormColoriage::EnregistrerPlanColorie()
     const std::vector<bool> actifs = Actifs();
     ImageExport = ImageExportee(ImageZone, ImagePlan, ExerciceFini(actifs, NombreCouleurs), Mode(),
                                 ItemsTrouves(actifs, NombreCouleurs), std::move(ImageExport));
-    const QString chemin = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltreJpeg, ExtensionJpeg, true,
-                                                           TitreDialogueEnregistrer);
-    if (chemin.isEmpty())
+    const QString choisi = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltrePlanColorie,
+                                                           ExtensionPlanColorie, true, TitreDialogueEnregistrer);
+    if (choisi.isEmpty())
         return false;
-    if (const auto erreur = EcrireJpeg(ImageExport, QualiteJpegColoriage, chemin)) {
+    const FichierPlanColorie fichier = FichierPourNom(choisi);
+    if (fichier.extensionAjoutee && QFileInfo::exists(fichier.chemin) &&
+        !dialogues().Question(TitreConfirmation, QuestionRemplacer.arg(NomFichier(fichier.chemin))))
+        return false;
+    if (const auto erreur = EcrirePlanColorie(ImageExport, fichier)) {
         dialogues().Erreur(*erreur);
         return false;
     }
@@ -88,16 +98,17 @@ bool TFormColoriage::EnregistrerPlanColorie()
     return true;
 }
 
-void TFormColoriage::MenuPdfClick()
-{
-    const QString chemin = TrouverChemin(CheminPdf);
-    if (CheminPdf.isEmpty() || !QFileInfo(chemin).isFile() || !bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee))
-        dialogues().Message(MessageImpossibleOuvrir(chemin));
-}
+void TFormColoriage::MenuPdfClick() { OuvrirDocumentExercice(CheminPdf); }
 
-void TFormColoriage::MenuAideClick()
+void TFormColoriage::MenuAideClick() { OuvrirDocumentExercice(CheminAide); }
+
+void TFormColoriage::OuvrirDocumentExercice(const QString &cheminAttendu)
 {
-    const QString chemin = TrouverChemin(CheminAide);
-    if (CheminAide.isEmpty() || !QFileInfo(chemin).isFile() || !bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee))
+    const QString chemin = TrouverChemin(cheminAttendu);
+    if (cheminAttendu.isEmpty() || !QFileInfo(chemin).isFile()) {
         dialogues().Message(MessageImpossibleOuvrir(chemin));
+        return;
+    }
+    if (const OuvertureDocument ouverture = bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee); !ouverture)
+        dialogues().Message(MessageDocumentNonOuvert(chemin, ouverture));
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 namespace {
+// Its size at least; a longer text makes it taller, never wider.
 constexpr QSize Taille(300, 100);
 constexpr int DureeFondu = 400;
 constexpr int Marge = 8;
@@ -21,7 +22,6 @@ TFormNotification::TFormNotification(QWidget *proprietaire, const QString &entet
     setObjectName(QStringLiteral("Notification"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(Taille);
     setAccessibleName(entete);
     setAutoFillBackground(true);
     QPalette couleurs = palette();
@@ -53,6 +53,8 @@ TFormNotification::TFormNotification(QWidget *proprietaire, const QString &entet
     LabelMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     disposition->addWidget(LabelMessage, 1);
     setAccessibleDescription(message);
+    setFixedWidth(Taille.width());
+    setFixedHeight(std::max(Taille.height(), heightForWidth(Taille.width())));
 
     Fondu = new QPropertyAnimation(this, "windowOpacity", this);
     Fondu->setDuration(DureeFondu);
@@ -66,14 +68,18 @@ void TFormNotification::Montrer()
 {
     const QScreen *ecran = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QRect bureau = ecran ? ecran->availableGeometry() : QRect(QPoint(0, 0), Taille);
-    int dejaMontrees = 0;
+    int hauteurDessous = 0;
     if (parentWidget()) {
         for (const TFormNotification *autre :
-             parentWidget()->findChildren<TFormNotification *>(Qt::FindDirectChildrenOnly))
-            dejaMontrees += autre != this && autre->isVisible();
+             parentWidget()->findChildren<TFormNotification *>(Qt::FindDirectChildrenOnly)) {
+            if (autre != this && autre->isVisible())
+                hauteurDessous += autre->height() + Marge;
+        }
     }
-    const int y = std::max(bureau.top(), bureau.bottom() + 1 - (dejaMontrees + 1) * (Taille.height() + Marge));
-    move(bureau.right() + 1 - Taille.width() - Marge, y);
+    // Taller than the desktop, it would lose its header: it shows the screen's height of it.
+    setFixedHeight(std::min(height(), bureau.height()));
+    const int y = std::max(bureau.top(), bureau.bottom() + 1 - hauteurDessous - height() - Marge);
+    move(bureau.right() + 1 - width() - Marge, y);
     setWindowOpacity(0.0);
     show();
     Fondu->setStartValue(0.0);

@@ -1,5 +1,6 @@
 #include "colouring/TFormZoom.h"
 
+#include "colouring/PlacementLoupe.h"
 #include "colouring/TZoom.h"
 
 #include <QButtonGroup>
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -83,6 +85,7 @@ void TFormZoom::RadioGroupClick()
 
 void TFormZoom::Montrer(QWidget *pour)
 {
+    Servie = pour ? pour->window() : nullptr;
     setWindowFlags(FenetreOutil | Qt::WindowStaysOnTopHint);
     // A window shown for a modal window stays usable while that one runs.
     winId();
@@ -130,10 +133,29 @@ void TFormZoom::PlacerQuandEncadree(int essais)
 
 void TFormZoom::FormShow()
 {
-    const QScreen *ecran = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QScreen *ecran = Servie && Servie->screen() ? Servie->screen() : screen();
+    if (!ecran)
+        ecran = QGuiApplication::primaryScreen();
     if (!ecran)
         return;
-    const QRect geometrie = ecran->geometry();
-    const int largeur = std::max(frameGeometry().width(), width());
-    move(geometrie.right() + 1 - largeur, geometrie.top());
+    const QSize cadre = frameGeometry().size().expandedTo(size());
+    move(PlacementLoupe(ecran->geometry(), cadre, BandeInterdite()));
+}
+
+QRect TFormZoom::BandeInterdite() const
+{
+    if (!Servie || !Servie->isVisible())
+        return {};
+    const QRect cadre = Servie->frameGeometry();
+    int bas = Servie->geometry().top() - 1; // the title bar's last row
+    const auto *principale = qobject_cast<const QMainWindow *>(Servie.data());
+    if (const QWidget *menus = principale ? principale->menuWidget() : nullptr; menus && menus->isVisible())
+        bas = menus->mapToGlobal(QPoint(0, menus->height() - 1)).y();
+    return QRect(QPoint(cadre.left(), cadre.top()), QPoint(cadre.right(), bas));
+}
+
+void TFormZoom::EviterFenetre()
+{
+    if (isVisible() && frameGeometry().intersects(BandeInterdite()))
+        FormShow();
 }

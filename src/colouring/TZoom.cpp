@@ -63,6 +63,12 @@ void TZoom::PaintZoom()
     if (!active_ || !isVisible())
         return;
     QPoint p = bureau().PositionPointeur();
+    if (suivi_) {
+        if (p == pointeurAuSuivi_)
+            p = *suivi_;
+        else
+            suivi_.reset();
+    }
     if (p == LastCursorPos && capturesForcees_ == 0)
         return;
     capturesForcees_ = std::max(capturesForcees_ - 1, 0);
@@ -112,6 +118,15 @@ void TZoom::PaintZoom()
     }
     repaint();
     emit ContentsChanged();
+}
+
+void TZoom::ContenuChange() { capturesForcees_ = std::max(capturesForcees_, CapturesApresChangement); }
+
+void TZoom::Suivre(QPoint pointEcran)
+{
+    suivi_ = pointEcran;
+    pointeurAuSuivi_ = bureau().PositionPointeur();
+    ContenuChange();
 }
 
 void TZoom::paintEvent(QPaintEvent *)

@@ -30,6 +30,10 @@ public:
 
     // One capture now, as a tick of the timer does.
     void PaintZoom();
+    // What the screen shows under the view changed though the pointer stayed: the next ticks capture.
+    void ContenuChange();
+    // Magnifies around this point of the screen instead of the pointer, until the pointer moves.
+    void Suivre(QPoint pointEcran);
     // The picture the view shows.
     const QImage &Contenu() const { return contenu_; }
     bool CaptureRefusee() const { return captureRefusee_; }
@@ -50,6 +54,10 @@ private:
     bool cacheOnDeactivate_ = true;
     bool captureRefusee_ = false;
     static constexpr int CapturesApresAffichage = 5;
+    // The screen may show a change a little after the window drew it: two ticks capture.
+    static constexpr int CapturesApresChangement = 2;
+    std::optional<QPoint> suivi_;
+    QPoint pointeurAuSuivi_;
     int capturesForcees_ = 0;
     QPoint LastCursorPos{-1, -1};
     QImage contenu_;

@@ -11,10 +11,15 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-bool BureauQt::OuvrirDocument(const QString &chemin, EtatFenetre)
+OuvertureDocument BureauQt::OuvrirDocument(const QString &chemin, EtatFenetre)
 {
-    // The desktop's viewer decides how its window is shown.
-    return QFileInfo::exists(chemin) && QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
+    if (!QFileInfo::exists(chemin))
+        return {OuvertureDocument::FichierAbsent};
+    // The desktop's viewer decides how its window is shown. Qt refuses when the desktop has no
+    // program to hand documents to (no xdg-open or its like).
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(chemin)))
+        return {OuvertureDocument::SansProgramme};
+    return {OuvertureDocument::Ouvert};
 }
 
 bool BureauQt::OuvrirAdresse(const QString &adresse) { return QDesktopServices::openUrl(QUrl(adresse)); }

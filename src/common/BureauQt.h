@@ -4,7 +4,7 @@
 
 class BureauQt final : public Bureau {
 public:
-    bool OuvrirDocument(const QString &chemin, EtatFenetre etat) override;
+    OuvertureDocument OuvrirDocument(const QString &chemin, EtatFenetre etat) override;
     bool OuvrirAdresse(const QString &adresse) override;
     bool DemarrerProgramme(const QString &chemin) override;
     bool Effacer(const QString &chemin) override;

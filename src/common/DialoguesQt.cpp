@@ -144,6 +144,12 @@ QString DialoguesQt::FichierAEnregistrer(const QString &dossierInitial, const QS
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setNameFilters(FiltresQt(filtre));
     dialogue.setDefaultSuffix(extensionParDefaut);
+    // A name typed without extension takes that of the kind of file chosen in the list.
+    QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue, [&dialogue](const QString &choisi) {
+        const QRegularExpressionMatch motif = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(choisi);
+        if (motif.hasMatch())
+            dialogue.setDefaultSuffix(motif.captured(1));
+    });
     dialogue.setOption(QFileDialog::DontConfirmOverwrite, !demanderEcrasement);
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return {};

@@ -1,5 +1,7 @@
 #include "common/Bureau.h"
+#include "common/Descripteur.h"
 #include "common/Dialogues.h"
+#include "common/OuvertureExercice.h"
 
 #include <QtGlobal>
 #include <utility>
@@ -39,4 +41,11 @@ Bureau &bureau()
 std::unique_ptr<Bureau> InstallerBureau(std::unique_ptr<Bureau> nouveau)
 {
     return std::exchange(bureauInstalle(), std::move(nouveau));
+}
+
+QString MessageDocumentNonOuvert(const QString &chemin, OuvertureDocument ouverture)
+{
+    if (ouverture.etat == OuvertureDocument::SansProgramme)
+        return QStringLiteral("Ce bureau n'a aucun programme pour ouvrir le fichier \"%1\".").arg(NomFichier(chemin));
+    return MessageImpossibleOuvrir(chemin);
 }

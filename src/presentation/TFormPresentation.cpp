@@ -135,9 +135,12 @@ void TFormPresentation::MenuFermerClick() { close(); }
 void TFormPresentation::MenuPdfClick()
 {
     const QString chemin = FichierDuDossier(DossierExercice, FichierPdf);
-    if (DossierExercice.isEmpty() || !QFileInfo(chemin).isFile() ||
-        !bureau().OuvrirDocument(chemin, EtatFenetre::Cachee))
+    if (DossierExercice.isEmpty() || !QFileInfo(chemin).isFile()) {
         dialogues().Message(MessageImpossibleOuvrir(chemin));
+        return;
+    }
+    if (const OuvertureDocument ouverture = bureau().OuvrirDocument(chemin, EtatFenetre::Cachee); !ouverture)
+        dialogues().Message(MessageDocumentNonOuvert(chemin, ouverture));
 }
 
 void TFormPresentation::PageControl1Change() { FormResize(); }

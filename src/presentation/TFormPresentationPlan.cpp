@@ -15,6 +15,7 @@ namespace {
 const QString TexteLabel1 =
     QStringLiteral("Cliquer sur le numéro des pièces pour avoir des informations sur celle-ci.");
 const QString TexteLabel2 = QStringLiteral("Durée de l'affichage des informations des pièces (en secondes)");
+const QString NomPlan = QStringLiteral("Dessin technique");
 constexpr int HauteurPanel = 49;
 constexpr int DureeMax = 10;
 constexpr int DureeInitiale = 3;
@@ -57,6 +58,8 @@ void TFormPresentation::PlanCreation()
     ImagePlan = new QLabel(FondPlan);
     ImagePlan->setObjectName(QStringLiteral("ImagePlan"));
     ImagePlan->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ImagePlan->setAccessibleName(NomPlan);
+    ImagePlan->setAccessibleDescription(TexteLabel1);
     ImagePlan->resize(0, 0);
     ScrollBox->setWidget(FondPlan);
     disposition->addWidget(ScrollBox);

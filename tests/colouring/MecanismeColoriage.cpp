@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -13,6 +14,17 @@ QRect carreZone(int zone) { return QRect(10 + 40 * (zone - 1), 40, 20, 20); }
 } // namespace
 
 QPoint CentreZone(int zone) { return carreZone(zone).center(); }
+
+QImage EcranRepere()
+{
+    QImage ecran(QGuiApplication::primaryScreen()->geometry().size(), QImage::Format_RGB32);
+    for (int y = 0; y < ecran.height(); ++y)
+        for (int x = 0; x < ecran.width(); ++x)
+            ecran.setPixelColor(x, y, Repere(QPoint(x, y)));
+    return ecran;
+}
+
+QColor Repere(QPoint pixel) { return QColor(pixel.x() % 256, pixel.y() % 256, 77); }
 
 QString ConditionSixZones(const QString &suite, int nombreCouleurs)
 {

@@ -33,6 +33,11 @@ ColoriageTest ColoriageSixZones();
 QString ConditionSixZones(const QString &suite = {}, int nombreCouleurs = 5);
 QString SolutionCinqPieces();
 
+// A picture of the screen where each pixel's colour tells its place: red the column, green the row
+// (both modulo 256), blue 77.
+QImage EcranRepere();
+QColor Repere(QPoint pixel);
+
 // Writes the descriptor and the colouring folder of one mode and returns the descriptor's path.
 QString EcrireColoriage(const ArbreMecanismes &arbre, const QString &radical, const QString &mode,
                         const ColoriageTest &c, const DescripteurTest &descripteur = {});

@@ -1,4 +1,5 @@
 #include "MecanismeColoriage.h"
+#include "colouring/PlacementLoupe.h"
 #include "colouring/TZoom.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
@@ -12,25 +13,16 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-// The loupe reads the screen through the desktop fake, whose screen is a picture where each pixel's
-// colour tells its place: red the column, green the row (both modulo 256), blue 77.
+// The loupe reads the screen through the desktop fake, whose screen is EcranRepere.
 class TestLoupe : public QObject {
     Q_OBJECT
 
-    static QImage ecranRepere(QSize taille)
-    {
-        QImage ecran(taille, QImage::Format_RGB32);
-        for (int y = 0; y < taille.height(); ++y)
-            for (int x = 0; x < taille.width(); ++x)
-                ecran.setPixelColor(x, y, QColor(x % 256, y % 256, 77));
-        return ecran;
-    }
     static QSize tailleEcran() { return QGuiApplication::primaryScreen()->geometry().size(); }
 
 private slots:
     void init()
     {
-        bureauFactice().ecran = ecranRepere(tailleEcran());
+        bureauFactice().ecran = EcranRepere();
         // Elsewhere than where the tests put it: the view captures again only when the pointer moves.
         bureauFactice().pointeur = QPoint(1, 1);
     }
@@ -77,9 +69,8 @@ private slots:
         const QImage vue = loupe.Zoom->Contenu();
         QCOMPARE(vue.size(), QSize(207, 207));
         // The view's first pixel shows the capture's first one; its last pixel the capture's last.
-        const auto repere = [](int x, int y) { return QColor(x % 256, y % 256, 77); };
-        QCOMPARE(vue.pixelColor(0, 0), repere(coinCapture.x(), coinCapture.y()));
-        QCOMPARE(vue.pixelColor(206, 206), repere(coinCapture.x() + cote - 1, coinCapture.y() + cote - 1));
+        QCOMPARE(vue.pixelColor(0, 0), Repere(coinCapture));
+        QCOMPARE(vue.pixelColor(206, 206), Repere(coinCapture + QPoint(cote - 1, cote - 1)));
         // The crosshair, the only red of the view: 21-pixel lines crossing at croix, cut by the view's edges.
         for (int y = 0; y < vue.height(); ++y) {
             for (int x = 0; x < vue.width(); ++x) {
@@ -150,6 +141,59 @@ private slots:
         loupe.Cacher();
         QVERIFY(!loupe.isVisible());
         QVERIFY(!(loupe.windowFlags() & Qt::WindowStaysOnTopHint));
+    }
+
+    // Where the loupe goes: the screen's top right corner, or under the band of the window it serves.
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("bande");
+        QTest::addColumn<QPoint>("coin");
+        QTest::newRow("fenêtre maximisée") << QRect(0, 0, 1280, 50) << QPoint(1049, 50);
+        QTest::newRow("fenêtre en haut à droite") << QRect(700, 0, 580, 45) << QPoint(1049, 45);
+        QTest::newRow("barre de titre sous le coin") << QRect(100, 120, 1000, 40) << QPoint(1049, 160);
+        QTest::newRow("fenêtre à gauche") << QRect(0, 0, 600, 50) << QPoint(1049, 0);
+        QTest::newRow("fenêtre plus bas que la loupe") << QRect(0, 400, 1280, 50) << QPoint(1049, 0);
+    }
+    void placement()
+    {
+        QFETCH(QRect, bande);
+        QFETCH(QPoint, coin);
+        QCOMPARE(PlacementLoupe(QRect(0, 0, 1280, 1024), QSize(231, 300), bande), coin);
+    }
+
+    // In the real window, the loupe leaves the menu bar free.
+    void laisseLesMenusLibres()
+    {
+        dialoguesFactices().oublier();
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.move(QGuiApplication::primaryScreen()->geometry().right() - f.fenetre.frameGeometry().width(), 0);
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        const QWidget *menus = f.fenetre.menuWidget();
+        const auto bande = [&] {
+            return QRect(f.fenetre.frameGeometry().topLeft(), menus->mapToGlobal(menus->rect().bottomRight()));
+        };
+        QVERIFY(f.loupe.isVisible());
+        QVERIFY(!f.loupe.frameGeometry().intersects(bande()));
+    }
+
+    // The pointer still, a paint under the loupe is seen in it at once.
+    void suitLeDessin()
+    {
+        dialoguesFactices().oublier();
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        // Once the window is drawn and the first captures made, a still screen is not captured again.
+        QSignalSpy captures(f.loupe.Zoom, &TZoom::ContentsChanged);
+        QTRY_VERIFY(captures.wait(300) == false);
+        captures.clear();
+        QTest::qWait(250);
+        QCOMPARE(captures.size(), 0);
+        dialoguesFactices().reponsesCouleur = {0x000000FF};
+        f.choisirItem(1);
+        f.cliquer(CentreZone(1));
+        QTRY_VERIFY(captures.size() > 0);
     }
 
     void resteCacheeQuandLaFenetreRevient_data()

@@ -2,6 +2,7 @@
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QUndoStack>
 #include <QtTest>
@@ -291,15 +292,26 @@ private slots:
         QVERIFY(f.action("MenuPrevisualisation")->isChecked());
         QTest::mouseMove(f.vue, CentreZone(1));
         QCOMPARE(f.zone->text(), QStringLiteral("Zone 1 : Pièce 1"));
+        // A screen reader says what the status bar shows.
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.zone)->text(QAccessible::Name), f.zone->text());
         QCOMPARE(f.pixelVu(CentreZone(1)), QColor(128, 128, 128));
         QCOMPARE(f.pixelVu(CentreZone(2)), QColor(Qt::white));
         QCOMPARE(f.pixelVu(QPoint(10, 40)), QColor(Qt::black));
         QTest::mouseMove(f.vue, CentreZone(2));
         QCOMPARE(f.pixelVu(CentreZone(1)), rouge);
         QCOMPARE(f.pixelVu(CentreZone(2)), QColor(128, 128, 128));
+        // Painted under the highlight, the zone shows its colour at once; leaving it and coming back
+        // highlights it again.
+        f.cliquer(CentreZone(2));
+        QCOMPARE(f.pixelVu(CentreZone(2)), rouge);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.zone)->text(QAccessible::Name),
+                 QStringLiteral("Zone 2 : Pièce 1"));
+        QTest::mouseMove(f.vue, CentreZone(3));
+        QTest::mouseMove(f.vue, CentreZone(2));
+        QCOMPARE(f.pixelVu(CentreZone(2)), QColor(128, 128, 128));
         QTest::mouseMove(f.vue, PixelBlanc);
         QCOMPARE(f.zone->text(), QString());
-        QCOMPARE(f.pixelVu(CentreZone(2)), QColor(Qt::white));
+        QCOMPARE(f.pixelVu(CentreZone(2)), rouge);
     }
 
     void centrage()

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QUndoStack>
 #include <QtTest>
 
 // Paint is never lost without a question: closing the window or opening another exercise, each answer
@@ -117,6 +118,22 @@ private slots:
         QVERIFY(f.fenetre.isWindowModified());
         dialoguesFactices().fichiersAEnregistrer = {arbre.chemin("plan.jpg")};
         f.action("MenuEnregistrerImage")->trigger();
+        QVERIFY(!f.fenetre.isWindowModified());
+        // A check that finds a part changes what a save writes: the work is to be saved again, and
+        // no undo takes the check back.
+        const int pas = f.fenetre.Historique().count();
+        f.cliquer(PixelBlanc, Qt::RightButton);
+        QVERIFY(f.fenetre.isWindowModified());
+        QCOMPARE(f.fenetre.Historique().count(), pas);
+        dialoguesFactices().oublier();
+        dialoguesFactices().reponsesEnregistrement = {ReponseEnregistrement::Annuler};
+        f.action("MenuFermer")->trigger();
+        QCOMPARE(dialoguesFactices().boites.size(), std::size_t(1));
+        QVERIFY(f.fenetre.isVisible());
+        // One that finds nothing new leaves a saved work saved.
+        dialoguesFactices().fichiersAEnregistrer = {arbre.chemin("plan.jpg")};
+        f.action("MenuEnregistrerImage")->trigger();
+        f.cliquer(PixelBlanc, Qt::RightButton);
         QVERIFY(!f.fenetre.isWindowModified());
     }
 };

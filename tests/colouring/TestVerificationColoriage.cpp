@@ -3,10 +3,13 @@
 #include "support/Factices.h"
 #include "support/SansRoot.h"
 
+#include "colouring/TFormNotification.h"
 #include "colouring/VerificationColoriage.h"
 #include "common/Jpeg.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QPainter>
 #include <QtTest>
 
@@ -197,7 +200,6 @@ private slots:
         const QString chemin = arbre.chemin("export.jpg");
         dialoguesFactices().fichiersAEnregistrer = {chemin};
         f.action("MenuEnregistrerImage")->trigger();
-        QCOMPARE(dialoguesFactices().dernierFiltre, QStringLiteral("Fichier image JPEG (*.jpg)|*.jpg"));
         QCOMPARE(dialoguesFactices().textes(), QStringList());
 
         const ImageDecodee lue = LireJpeg(chemin);
@@ -250,20 +252,118 @@ private slots:
         QCOMPARE(code, 0);
     }
 
-    void pdf()
+    // The drawing's PDF and the help page: missing, found whatever the letter case of its name, and
+    // there but with no program on the desktop to show it.
+    void documents_data()
     {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("attendu");
+        QTest::addColumn<QString>("ecrit");
+        QTest::newRow("pdf") << "MenuPdf"
+                             << "plan.pdf"
+                             << "Plan.PDF";
+        QTest::newRow("aide") << "MenuAide"
+                              << "aide.htm"
+                              << "aide/aide.htm";
+    }
+    void documents()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, attendu);
+        QFETCH(QString, ecrit);
+        ArbreMecanismes arbre;
+        ColoriageTest c = ColoriageSixZones();
+        c.condition = ConditionSixZones("[MENU AIDE]\r\nAdresse=aide.htm\r\nErreur=0\r\n");
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", c), "p");
+        bureauFactice().documents.clear();
+        f.action(action)->trigger();
+        QCOMPARE(dialoguesFactices().textes(), QStringList{"Impossible d'ouvrir le fichier \"" + attendu + "\"."});
+        arbre.ecrireOctets("etau/coloriage_p/" + ecrit, "%PDF");
+        dialoguesFactices().oublier();
+        f.action(action)->trigger();
+        QCOMPARE(dialoguesFactices().textes(), QStringList());
+        QCOMPARE(bureauFactice().documents.back().chemin, arbre.chemin("etau/coloriage_p/" + ecrit));
+        QCOMPARE(int(bureauFactice().documents.back().etat), int(EtatFenetre::Maximisee));
+        bureauFactice().sansProgramme = true;
+        f.action(action)->trigger();
+        bureauFactice().sansProgramme = false;
+        QCOMPARE(dialoguesFactices().textes(), QStringList{"Ce bureau n'a aucun programme pour ouvrir le fichier \"" +
+                                                           QFileInfo(ecrit).fileName() + "\"."});
+    }
+
+    // However long the lists of a check, the notification shows the whole of its text.
+    void notificationEntiere()
+    {
+        QStringList numeros;
+        for (int h = 1; h <= 13; ++h)
+            numeros << QString::number(h);
+        const QString message = QStringLiteral("Pièces trouvées : %1\n\nPar rapport à la dernière validation,\n"
+                                               "nouvelles pièces trouvées : %1")
+                                    .arg(numeros.join(u'-'));
+        QWidget proprietaire;
+        auto *notification = new TFormNotification(&proprietaire, EnteteNotification(1), message);
+        notification->Montrer();
+        QCOMPARE(notification->width(), 300);
+        for (QLabel *texte : notification->findChildren<QLabel *>()) {
+            QVERIFY(notification->rect().contains(texte->geometry()));
+            QVERIFY2(texte->height() >= texte->heightForWidth(texte->width()), qPrintable(texte->text()));
+        }
+    }
+
+    // The saved drawing's format is the one its name says; a name that says none gets ".jpg", and a
+    // file already there under that name is replaced only when the student says so.
+    void formatSelonLeNom_data()
+    {
+        QTest::addColumn<QString>("choisi");
+        QTest::addColumn<QString>("ecrit");
+        QTest::addColumn<QByteArray>("signature");
+        QTest::addColumn<bool>("dejaLa");
+        const QByteArray jpeg("\xFF\xD8\xFF");
+        QTest::newRow("png") << "plan.png"
+                             << "plan.png" << QByteArray("\x89PNG") << false;
+        QTest::newRow("bmp en capitales") << "plan.BMP"
+                                          << "plan.BMP" << QByteArray("BM") << false;
+        QTest::newRow("jpeg") << "plan.jpeg"
+                              << "plan.jpeg" << jpeg << false;
+        QTest::newRow("sans extension") << "plan"
+                                        << "plan.jpg" << jpeg << false;
+        QTest::newRow("autre extension") << "plan.gif"
+                                         << "plan.gif.jpg" << jpeg << false;
+        QTest::newRow("autre extension, fichier déjà là") << "plan.gif"
+                                                          << "plan.gif.jpg" << jpeg << true;
+    }
+    void formatSelonLeNom()
+    {
+        QFETCH(QString, choisi);
+        QFETCH(QString, ecrit);
+        QFETCH(QByteArray, signature);
+        QFETCH(bool, dejaLa);
         ArbreMecanismes arbre;
         FenetreColoriage f;
         f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
-        bureauFactice().documents.clear();
-        f.action("MenuPdf")->trigger();
-        QCOMPARE(dialoguesFactices().textes(), QStringList{"Impossible d'ouvrir le fichier \"plan.pdf\"."});
-        arbre.ecrireOctets("etau/coloriage_p/Plan.PDF", "%PDF");
+        peindre(f, {{3, 3}});
+        if (dejaLa)
+            arbre.ecrireOctets(ecrit, "ancien");
         dialoguesFactices().oublier();
-        f.action("MenuPdf")->trigger();
+        dialoguesFactices().fichiersAEnregistrer = {arbre.chemin(choisi)};
+        f.action("MenuEnregistrerImage")->trigger();
+        for (const char *motif : {"*.jpg", "*.png", "*.bmp"})
+            QVERIFY(dialoguesFactices().dernierFiltre.contains(motif));
         QCOMPARE(dialoguesFactices().textes(), QStringList());
-        QCOMPARE(bureauFactice().documents.back().chemin, arbre.chemin("etau/coloriage_p/Plan.PDF"));
-        QCOMPARE(int(bureauFactice().documents.back().etat), int(EtatFenetre::Maximisee));
+        QFile fichier(arbre.chemin(ecrit));
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        if (dejaLa) {
+            QCOMPARE(dialoguesFactices().boites.back().genre, QStringLiteral("Question"));
+            QCOMPARE(fichier.readAll(), QByteArray("ancien"));
+            QVERIFY(f.fenetre.isWindowModified());
+            return;
+        }
+        QVERIFY(fichier.readAll().startsWith(signature));
+        QCOMPARE(QDir(arbre.dossier()).entryList({"plan*"}, QDir::Files), QStringList{ecrit});
+        const QColor bleu = QImage(arbre.chemin(ecrit)).pixelColor(CentreZone(3));
+        QVERIFY2(qAbs(bleu.blue() - 255) + bleu.red() + bleu.green() < 40, qPrintable(bleu.name()));
+        QVERIFY(!f.fenetre.isWindowModified());
     }
 };
 

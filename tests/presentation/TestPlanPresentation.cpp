@@ -3,6 +3,7 @@
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -40,6 +41,10 @@ private slots:
         // The same part again: the pop-up closed by the press comes back.
         QCOMPARE(f.cliquer(Pixels::Piece3), LignesPiece("3", "2", "Rondelle", "Acier", "Trempée"));
         QCOMPARE(f.cliquer(Pixels::Blanc), QString());
+        // With its picture the drawing is a graphic, which a screen reader names.
+        QAccessibleInterface *plan = QAccessible::queryAccessibleInterface(f.plan);
+        QCOMPARE(plan->role(), QAccessible::Graphic);
+        QCOMPARE(plan->text(QAccessible::Name), QStringLiteral("Dessin technique"));
     }
 
     void horsPiece_data()

@@ -96,10 +96,12 @@ QStringList DialoguesFactices::textes() const
 
 void DialoguesFactices::oublier() { boites.clear(); }
 
-bool BureauFactice::OuvrirDocument(const QString &chemin, EtatFenetre etat)
+OuvertureDocument BureauFactice::OuvrirDocument(const QString &chemin, EtatFenetre etat)
 {
     documents.push_back({chemin, etat});
-    return QFileInfo::exists(chemin);
+    if (!QFileInfo::exists(chemin))
+        return {OuvertureDocument::FichierAbsent};
+    return {sansProgramme ? OuvertureDocument::SansProgramme : OuvertureDocument::Ouvert};
 }
 
 bool BureauFactice::OuvrirAdresse(const QString &adresse)

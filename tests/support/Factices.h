@@ -61,7 +61,7 @@ public:
         EtatFenetre etat;
     };
 
-    bool OuvrirDocument(const QString &chemin, EtatFenetre etat) override;
+    OuvertureDocument OuvrirDocument(const QString &chemin, EtatFenetre etat) override;
     bool OuvrirAdresse(const QString &adresse) override;
     bool DemarrerProgramme(const QString &chemin) override;
     bool Effacer(const QString &chemin) override;
@@ -74,7 +74,8 @@ public:
     QStringList programmes;
     QStringList effaces;
     QString dossierDocuments;
-    QImage ecran; // what CaptureEcran copies from
+    QImage ecran;               // what CaptureEcran copies from
+    bool sansProgramme = false; // a desktop with no program for documents
     QPoint pointeur;
 };
 
