@@ -24,6 +24,11 @@ FichierPlanColorie FichierPourNom(const QString &cheminChoisi)
         return {cheminChoisi, FormatPlanColorie::Png, false};
     if (extension == u"bmp")
         return {cheminChoisi, FormatPlanColorie::Bmp, false};
+    // A name that is there and is no file (a device, a folder) is kept: writing to it is refused with
+    // its reason, rather than a file being made beside it.
+    const QFileInfo existant(cheminChoisi);
+    if (existant.exists() && !existant.isFile())
+        return {cheminChoisi, FormatPlanColorie::Jpeg, false};
     return {cheminChoisi + u'.' + ExtensionPlanColorie, FormatPlanColorie::Jpeg, true};
 }
 
