@@ -331,6 +331,10 @@ void TFormSchemaCinematique::MenuFermerClick() { close(); }
 void TFormSchemaCinematique::MenuPdfClick()
 {
     const QString chemin = FichierDuDossier(Schema.DossierExercice, NomPdfSchema);
-    if (Schema.DossierExercice.isEmpty() || !bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee))
+    if (Schema.DossierExercice.isEmpty()) {
         dialogues().Message(MessageImpossibleOuvrir(chemin));
+        return;
+    }
+    if (const OuvertureDocument ouverture = bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee); !ouverture)
+        dialogues().Message(MessageDocumentNonOuvert(chemin, ouverture));
 }

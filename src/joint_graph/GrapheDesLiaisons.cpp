@@ -495,8 +495,8 @@ void TFormGrapheDesLiaisons::MenuPdfClick()
     if (!GrapheOuvert())
         return;
     const QString chemin = FichierDuDossier(Graphe_.DossierExercice, FichierPlanPdf);
-    if (!bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee))
-        dialogues().Message(MessageImpossibleOuvrir(chemin));
+    if (const OuvertureDocument ouverture = bureau().OuvrirDocument(chemin, EtatFenetre::Maximisee); !ouverture)
+        dialogues().Message(MessageDocumentNonOuvert(chemin, ouverture));
 }
 
 void TFormGrapheDesLiaisons::MenuSchemaClick()

@@ -67,6 +67,13 @@ private slots:
         f.menuPdf->trigger();
         QCOMPARE(bureauFactice().documents.back().chemin, arbre.chemin("meca/schema_cinematique/plan.pdf"));
         QVERIFY(bureauFactice().documents.back().etat == EtatFenetre::Maximisee);
+        dialoguesFactices().oublier();
+        arbre.ecrireOctets("meca/schema_cinematique/plan.pdf", "%PDF");
+        bureauFactice().sansProgramme = true;
+        f.menuPdf->trigger();
+        bureauFactice().sansProgramme = false;
+        QCOMPARE(dialoguesFactices().textes(),
+                 QStringList{"Ce bureau n'a aucun programme pour ouvrir le fichier \"plan.pdf\"."});
     }
 
     // A shaft on two bearings: both joints between the same two classes are offered, each in its own

@@ -494,6 +494,12 @@ private slots:
         QCOMPARE(bureauFactice().documents.front().chemin, pdf);
         QVERIFY(bureauFactice().documents.front().etat == EtatFenetre::Maximisee);
         QCOMPARE(dialoguesFactices().textes(), QStringList());
+        bureauFactice().sansProgramme = true;
+        f.action("MenuPdf")->trigger();
+        bureauFactice().sansProgramme = false;
+        QCOMPARE(dialoguesFactices().textes(),
+                 QStringList{"Ce bureau n'a aucun programme pour ouvrir le fichier \"Plan.PDF\"."});
+        dialoguesFactices().oublier();
         QFile::remove(pdf);
         f.action("MenuPdf")->trigger();
         QCOMPARE(dialoguesFactices().textes(), QStringList{"Impossible d'ouvrir le fichier \"plan.pdf\"."});
