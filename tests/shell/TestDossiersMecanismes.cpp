@@ -1,3 +1,5 @@
+#include "common/DossierProgramme.h"
+#include "common/DossiersMecanismes.h"
 #include "joint_graph/TFormGrapheDesLiaisons.h"
 #include "shell/TFormPrincipale.h"
 #include "support/ArbreMecanismes.h"
@@ -9,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -58,43 +61,64 @@ class TestDossiersMecanismes : public QObject {
 private slots:
     void init() { dialoguesFactices().oublier(); }
 
+    // The folders looked in, from the two variables; "~" stands for HOME, "P" for the program folder.
+    void dossiersSelonLEnvironnement_data()
+    {
+        QTest::addColumn<QString>("donneesUtilisateur");
+        QTest::addColumn<QString>("donneesSysteme");
+        QTest::addColumn<QStringList>("attendus");
+        const QString m = QStringLiteral("/velkora/mecanismes/");
+        QTest::newRow("par défaut") << QString() << QString()
+                                    << QStringList{"~/.local/share" + m, "/usr/local/share" + m, "/usr/share" + m, "P"};
+        QTest::newRow("donnés") << "/home/prof/donnees/"
+                                << "/mnt/techno/share:/srv//velkora"
+                                << QStringList{"/home/prof/donnees" + m, "/mnt/techno/share" + m, "/srv/velkora" + m,
+                                               "P"};
+        // The desktop's rules: a relative folder is not one; empty entries are none.
+        QTest::newRow("relatifs et vides") << "donnees"
+                                           << ":partage::/mnt/salle:" << QStringList{"/mnt/salle" + m, "P"};
+    }
+    void dossiersSelonLEnvironnement()
+    {
+        QFETCH(QString, donneesUtilisateur);
+        QFETCH(QString, donneesSysteme);
+        QFETCH(QStringList, attendus);
+        ArbreMecanismes arbre;
+        const Variable home("HOME", QStringLiteral("/home/eleve"));
+        const Variable utilisateur("XDG_DATA_HOME", donneesUtilisateur);
+        const Variable systeme("XDG_DATA_DIRS", donneesSysteme);
+        attendus.replaceInStrings(QRegularExpression(QStringLiteral("^~")), QStringLiteral("/home/eleve"));
+        attendus.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), DossierProgramme());
+        QCOMPARE(DossiersMecanismes(), attendus);
+    }
+
     // Each mechanism "dossier/radical/Nom" is written in the program folder, the user's folder or one of the
     // two of XDG_DATA_DIRS; the menu lists "Nom/dossier" in this order, each item saying where it comes from.
     void listeSelonLesDossiers_data()
     {
         QTest::addColumn<QStringList>("mecanismes");
         QTest::addColumn<QStringList>("attendus");
-        QTest::addColumn<bool>("parDefaut"); // XDG_DATA_HOME empty: the user's folder is under HOME
-        QTest::newRow("utilisateur") << QStringList{"utilisateur/atelier/Atelier"} << QStringList{"Atelier/utilisateur"}
-                                     << false;
-        QTest::newRow("utilisateur par défaut")
-            << QStringList{"utilisateur/atelier/Atelier"} << QStringList{"Atelier/utilisateur"} << true;
+        QTest::newRow("utilisateur") << QStringList{"utilisateur/atelier/Atelier"}
+                                     << QStringList{"Atelier/utilisateur"};
         QTest::newRow("salle") << QStringList{"salle/presse/Presse", "programme/etau/Étau"}
-                               << QStringList{"Étau/programme", "Presse/salle"} << false;
+                               << QStringList{"Étau/programme", "Presse/salle"};
         QTest::newRow("même nom partout")
             << QStringList{"programme/etau/Livré", "reseau/etau/Réseau", "salle/etau/Salle", "utilisateur/etau/Mien"}
-            << QStringList{"Mien/utilisateur"} << false;
+            << QStringList{"Mien/utilisateur"};
         QTest::newRow("même nom dans la salle et sur le réseau")
             << QStringList{"reseau/etau/Réseau", "salle/etau/Salle", "programme/etau/Livré"}
-            << QStringList{"Salle/salle"} << false;
+            << QStringList{"Salle/salle"};
         QTest::newRow("ordre des noms, d'où qu'ils viennent")
             << QStringList{"utilisateur/zeta/Z", "reseau/Mu/M", "programme/alpha/A", "salle/beta/B"}
-            << QStringList{"A/programme", "B/salle", "M/reseau", "Z/utilisateur"} << false;
+            << QStringList{"A/programme", "B/salle", "M/reseau", "Z/utilisateur"};
     }
     void listeSelonLesDossiers()
     {
         QFETCH(QStringList, mecanismes);
         QFETCH(QStringList, attendus);
-        QFETCH(bool, parDefaut);
         ArbreMecanismes arbre;
-        const QString maison = arbre.donneesUtilisateur() + QStringLiteral("/maison");
-        const Variable home("HOME", maison);
-        const Variable donnees("XDG_DATA_HOME", parDefaut ? QString() : arbre.donneesUtilisateur());
-        const RacineMecanismes utilisateur =
-            parDefaut ? RacineMecanismes(maison + QStringLiteral("/.local/share/velkora/mecanismes/"))
-                      : arbre.utilisateur();
         auto racine = [&](const QString &nom) -> const RacineMecanismes & {
-            return nom == u"utilisateur" ? utilisateur
+            return nom == u"utilisateur" ? arbre.utilisateur()
                    : nom == u"salle"     ? arbre.systeme(1)
                    : nom == u"reseau"    ? arbre.systeme(2)
                                          : arbre;
