@@ -1,8 +1,11 @@
 #include "common/Descripteur.h"
 
 #include "common/DossierProgramme.h"
+#include "common/DossiersMecanismes.h"
 #include "common/FichierIni.h"
 #include "common/TrouverChemin.h"
+
+#include <QFileInfo>
 
 Descripteur LireDescripteur(const QString &cheminDescripteur)
 {
@@ -44,9 +47,24 @@ QString RadicalDescripteur(const QString &cheminDescripteur)
     return nom.chopped(qMin<qsizetype>(4, nom.size()));
 }
 
+QString DossierDuMecanisme(const QString &radical)
+{
+    const QStringList dossiers = DossiersMecanismes();
+    const QString nom = radical + ExtensionDescripteur;
+    for (const QString &dossier : dossiers) {
+        if (QFileInfo(dossier + nom).isFile())
+            return dossier;
+    }
+    for (const QString &dossier : dossiers) {
+        if (QFileInfo(TrouverChemin(dossier + nom)).isFile())
+            return dossier;
+    }
+    return DossierProgramme();
+}
+
 QString CheminDescripteur(const QString &radical)
 {
-    return TrouverChemin(DossierProgramme() + radical + ExtensionDescripteur);
+    return TrouverChemin(DossierDuMecanisme(radical) + radical + ExtensionDescripteur);
 }
 
 QString DossierExerciceDescripteur(const QString &cheminDescripteur, const QString &nomDossier)
@@ -57,5 +75,5 @@ QString DossierExerciceDescripteur(const QString &cheminDescripteur, const QStri
 
 QString DossierExerciceRadical(const QString &radical, const QString &nomDossier)
 {
-    return TrouverChemin(DossierProgramme() + radical + u'/' + nomDossier + u'/');
+    return TrouverChemin(DossierDuMecanisme(radical) + radical + u'/' + nomDossier + u'/');
 }

@@ -30,10 +30,14 @@ QString NomFichier(const QString &chemin);
 QString ExtensionMinuscule(const QString &chemin);
 // The descriptor's file name less its last four characters.
 QString RadicalDescripteur(const QString &cheminDescripteur);
+// The folder of DossiersMecanismes that holds the descriptor stem + ".sch": the first that holds it
+// under that exact name, else the first that holds it under a name that differs only in letter case,
+// else the program folder. Ends with "/".
+QString DossierDuMecanisme(const QString &radical);
 // The paths below are found through TrouverChemin, whatever the letter case of their names on disk.
-// Program folder + stem + ".sch".
+// DossierDuMecanisme + stem + ".sch".
 QString CheminDescripteur(const QString &radical);
 // The descriptor path less its ".sch", then "/" + folder name + "/".
 QString DossierExerciceDescripteur(const QString &cheminDescripteur, const QString &nomDossier);
-// Program folder + stem + "/" + folder name + "/".
+// DossierDuMecanisme + stem + "/" + folder name + "/".
 QString DossierExerciceRadical(const QString &radical, const QString &nomDossier);

@@ -19,5 +19,5 @@ inline const QString MessageMecanismeNonInstalle = QStringLiteral("Le mécanisme
 inline const QString PhraseSchema = QStringLiteral("Impossible d'ouvrir le schéma cinématique de ce mécanisme.");
 
 // Reads the graph at cheminGdl, then the "condition.inf" of the diagram folder of the mechanism the
-// graph names, beside the program wherever the graph itself lies.
+// graph names, in the folder of mechanisms that holds it, wherever the graph itself lies.
 LectureSchema LireSchema(const QString &cheminGdl);

@@ -29,8 +29,8 @@ struct LectureGdl {
     bool enteteLue() const { return arret == Arret::Aucun || arret == Arret::Ce || arret == Arret::Liaison; }
 };
 
-// Reads a joint graph. DossierExercice becomes the mechanism's joint-graph folder inside the program
-// folder; the diagram editor finds its own folder with DossierSchemaCinematique(mecanisme).
+// Reads a joint graph. DossierExercice becomes the mechanism's joint-graph folder, in the folder of
+// mechanisms that holds it; the diagram editor finds its own folder with DossierSchemaCinematique(mecanisme).
 LectureGdl LireGdl(const QString &chemin);
 
 // The message for the first number of joint n of a file that lies outside the tables (a class beyond

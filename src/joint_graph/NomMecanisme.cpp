@@ -1,6 +1,8 @@
 #include "joint_graph/NomMecanisme.h"
 
 #include "common/Descripteur.h"
+#include "common/DossierProgramme.h"
+#include "common/TrouverChemin.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -21,12 +23,23 @@ bool EstNomMecanismeValide(const QString &nom)
            nom.isValidUtf16() && nom.toUtf8().size() <= LongueurMaxNomDossier;
 }
 
+namespace {
+// The free mode's folder is the program's own; any other mechanism is looked for wherever mechanisms
+// are installed.
+QString dossierExercice(const QString &nomMecanisme, const QString &nomDossier)
+{
+    if (nomMecanisme.compare(NomSansMecanisme, Qt::CaseInsensitive) == 0)
+        return TrouverChemin(DossierProgramme() + nomMecanisme + u'/' + nomDossier + u'/');
+    return DossierExerciceRadical(nomMecanisme, nomDossier);
+}
+} // namespace
+
 QString DossierGrapheDesLiaisons(const QString &nomMecanisme)
 {
-    return DossierExerciceRadical(nomMecanisme, NomDossierGrapheDesLiaisons);
+    return dossierExercice(nomMecanisme, NomDossierGrapheDesLiaisons);
 }
 
 QString DossierSchemaCinematique(const QString &nomMecanisme)
 {
-    return DossierExerciceRadical(nomMecanisme, NomDossierSchemaCinematique);
+    return dossierExercice(nomMecanisme, NomDossierSchemaCinematique);
 }

@@ -3,7 +3,8 @@
 #include <QString>
 
 // A ".gdl" file names its mechanism by the name of the mechanism folder alone; the exercise folders
-// are rebuilt from that name inside the program folder, wherever the file itself lies.
+// are rebuilt from that name in the folder of mechanisms that holds it (DossierDuMecanisme), wherever
+// the file itself lies. The free mode's folder is always the program folder's.
 
 inline const QString NomDossierGrapheDesLiaisons = QStringLiteral("graphe_des_liaisons");
 inline const QString NomDossierSchemaCinematique = QStringLiteral("schema_cinematique");
@@ -21,6 +22,6 @@ inline constexpr qsizetype LongueurMaxNomDossier = 255;
 // Unicode, and short enough to be a folder name.
 bool EstNomMecanismeValide(const QString &nom);
 
-// Program folder + name + "/graphe_des_liaisons/" and + "/schema_cinematique/". The name must be valid.
+// The mechanism's folder + "/graphe_des_liaisons/" and + "/schema_cinematique/". The name must be valid.
 QString DossierGrapheDesLiaisons(const QString &nomMecanisme);
 QString DossierSchemaCinematique(const QString &nomMecanisme);

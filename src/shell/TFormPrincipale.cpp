@@ -4,7 +4,7 @@
 #include "common/Bureau.h"
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
-#include "common/DossierProgramme.h"
+#include "common/DossiersMecanismes.h"
 #include "common/Jpeg.h"
 #include "common/MenusClavier.h"
 #include "common/TexteLibelle.h"
@@ -15,7 +15,9 @@
 #include "shell/TScruteDossier.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -35,6 +37,8 @@ const QString AdresseSiteInternet = QStringLiteral("https://www.velkora.fr/");
 constexpr int LargeurBanniere = 772;
 constexpr int HauteurBanniere = 215;
 constexpr int LargeurLabelMecanisme = 340;
+
+const QString TexteOrigine = QStringLiteral("Installé dans %1");
 
 QString MessageTropDExercices()
 {
@@ -154,6 +158,7 @@ void TFormPrincipale::CreerMenus()
     auto sousMenu = [MenuMecanismes](const QString &nom, const QString &texte) {
         QMenu *menu = MenuMecanismes->addMenu(texte);
         menu->setObjectName(nom);
+        menu->setToolTipsVisible(true); // each mechanism's says which folder it comes from
         return menu;
     };
     MenuFacile = sousMenu(QStringLiteral("MenuFacile"), QStringLiteral("&Facile"));
@@ -196,12 +201,21 @@ void TFormPrincipale::FormCreate(int profondeurEcran)
         FinDemandee_ = true;
     }
     NombreMecanismes_ = 0;
-    ScruteDossier->Dossier = DossierProgramme();
-    ScruteDossier->Execute();
+    RadicauxTrouves_.clear();
+    for (const QString &dossier : DossiersMecanismes()) {
+        ScruteDossier->Dossier = dossier;
+        ScruteDossier->Execute();
+    }
 }
 
 void TFormPrincipale::ScruteDossierFichier(const QString &Nom)
 {
+    // A mechanism found again in a folder looked at later is the same one: the first copy is listed (the
+    // user's own before the room's, the room's before the program's), and is the one its name opens.
+    const QString radical = RadicalDescripteur(Nom);
+    if (RadicauxTrouves_.contains(radical))
+        return;
+    RadicauxTrouves_.insert(radical);
     if (NombreMecanismes_ == MaxMecanismes) {
         dialogues().Message(MessageTropDExercices());
         return;
@@ -209,13 +223,15 @@ void TFormPrincipale::ScruteDossierFichier(const QString &Nom)
     const int k = ++NombreMecanismes_;
     const Descripteur descripteur = LireDescripteur(Nom);
     TMecanisme &entree = Mecanismes_[static_cast<std::size_t>(k - 1)];
-    entree.Fichier = RadicalDescripteur(Nom);
+    entree.Fichier = radical;
+    entree.Chemin = Nom;
     entree.Nom = descripteur.nom;
     entree.Exo = descripteur.exercices;
 
     entree.Menu = new QAction(TexteLibelle(entree.Nom), this);
     entree.Menu->setData(k);
     entree.Menu->setCheckable(true);
+    entree.Menu->setToolTip(TexteOrigine.arg(QDir::toNativeSeparators(QFileInfo(Nom).absolutePath())));
     connect(entree.Menu, &QAction::triggered, this, [this, item = entree.Menu] { MenuMecanismeOnClick(item); });
 
     QMenu *sousMenu = nullptr;
@@ -227,8 +243,26 @@ void TFormPrincipale::ScruteDossierFichier(const QString &Nom)
     default: break;
     }
     if (sousMenu)
-        sousMenu->addAction(entree.Menu);
+        AjouterAuMenu(sousMenu, entree.Menu);
     entree.Menu->setVisible(descripteur.validite);
+}
+
+// Within a difficulty the mechanisms come in the order of their stems, letter case ignored, whichever
+// folder each comes from; stems equal but for case in a fixed order.
+void TFormPrincipale::AjouterAuMenu(QMenu *sousMenu, QAction *item)
+{
+    auto radical = [this](const QAction *a) { return Mecanismes_[std::size_t(a->data().toInt() - 1)].Fichier; };
+    const QString nouveau = radical(item);
+    QAction *suivant = nullptr;
+    for (QAction *existant : sousMenu->actions()) {
+        const QString nom = radical(existant);
+        const int sansCasse = nouveau.compare(nom, Qt::CaseInsensitive);
+        if (sansCasse < 0 || (sansCasse == 0 && nouveau < nom)) {
+            suivant = existant;
+            break;
+        }
+    }
+    sousMenu->insertAction(suivant, item);
 }
 
 void TFormPrincipale::MenuMecanismeOnClick(QAction *item)
@@ -242,13 +276,14 @@ void TFormPrincipale::MenuMecanismeOnClick(QAction *item)
         return;
     const TMecanisme &entree = Mecanismes_[static_cast<std::size_t>(k - 1)];
     MecanismeChoisi_ = entree.Fichier;
+    CheminChoisi_ = entree.Chemin;
     LabelMecanisme->setText(entree.Nom);
     const std::array<QAction *, 5> items{MenuPresentation, MenuDecodage_p, MenuDecodage_ce, MenuGraphe, MenuSchema};
     for (std::size_t n = 0; n < items.size(); ++n)
         items[n]->setEnabled(entree.Exo[n]);
 }
 
-QString TFormPrincipale::CheminDescripteurChoisi() const { return CheminDescripteur(MecanismeChoisi_); }
+QString TFormPrincipale::CheminDescripteurChoisi() const { return CheminChoisi_; }
 
 void TFormPrincipale::MenuQuitterClick() { QCoreApplication::quit(); }
 

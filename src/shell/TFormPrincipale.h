@@ -4,6 +4,7 @@
 #include "shell/TMecanisme.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 class QAction;
 class QLabel;
@@ -42,6 +43,7 @@ private:
     void FormCreate(int profondeurEcran);
     void CreerMenus();
     void ScruteDossierFichier(const QString &Nom);
+    void AjouterAuMenu(QMenu *sousMenu, QAction *item);
     void MenuMecanismeOnClick(QAction *item);
     void MenuQuitterClick();
     // "Vérifier un mécanisme…" (TFormPrincipaleVerification.cpp): the checker's report on a chosen descriptor.
@@ -75,6 +77,8 @@ private:
     int NombreMecanismes_ = 0;
     std::array<TMecanisme, MaxMecanismes> Mecanismes_{};
     QString MecanismeChoisi_;
+    QString CheminChoisi_;
+    QSet<QString> RadicauxTrouves_; // stems already met in a folder of mechanisms looked at earlier
     AffichageModal affichageModal_ = AfficherModal;
     TFormZoom *Loupe = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "verification/VerificationExercices.h"
 
-#include "common/DossierProgramme.h"
+#include "common/Descripteur.h"
+#include "common/TrouverChemin.h"
 #include "diagram/LectureSchema.h"
 #include "joint_graph/ComparaisonGraphe.h"
 #include "joint_graph/ExerciceGraphe.h"
@@ -230,11 +231,12 @@ void VerifierSchema(ContexteVerification &contexte, std::optional<int> nbrCeCorr
         }
     }
 
-    // The window finds the mechanism by its name beside the program: it can only be asked when the
-    // mechanism lies there.
+    // The window finds the mechanism by its name among the folders of mechanisms: it can only be asked
+    // when the name leads to this mechanism and not to another copy of it.
     const auto correction = contexte.trouver(dossier + NomCorrectionSchema);
     if (rapport.nombreErreurs() == erreursAvant && correctionSaine && correction && nbrCeCorrection &&
-        contexte.trouver(contexte.radical()).value_or(QString()) == DossierProgramme() + contexte.radical()) {
+        contexte.trouver(contexte.radical()).value_or(QString()) ==
+            TrouverChemin(DossierDuMecanisme(contexte.radical()) + contexte.radical())) {
         const LectureSchema lecture = LireSchema(*correction);
         if (!lecture.reussie())
             rapport.erreur(relatif, 0, TexteRefus.arg(sansSauts(lecture.erreur)));

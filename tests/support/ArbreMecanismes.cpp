@@ -8,19 +8,51 @@
 #include <QPainter>
 #include <QtTest>
 
-ArbreMecanismes::ArbreMecanismes()
+namespace {
+std::optional<QByteArray> lireVariable(const char *nom)
 {
-    QVERIFY2(temporaire_.isValid(), "temporary folder");
-    DefinirDossierProgramme(dossier());
+    return qEnvironmentVariableIsSet(nom) ? std::optional(qgetenv(nom)) : std::nullopt;
 }
 
-ArbreMecanismes::~ArbreMecanismes() { DefinirDossierProgramme(QString()); }
+void remettreVariable(const char *nom, const std::optional<QByteArray> &valeur)
+{
+    if (valeur)
+        qputenv(nom, *valeur);
+    else
+        qunsetenv(nom);
+}
+} // namespace
 
-QString ArbreMecanismes::dossier() const { return temporaire_.path() + u'/'; }
+ArbreMecanismes::ArbreMecanismes()
+    : ancienUtilisateur_(lireVariable("XDG_DATA_HOME")), ancienSysteme_(lireVariable("XDG_DATA_DIRS"))
+{
+    QVERIFY2(temporaire_.isValid() && donnees_.isValid(), "temporary folder");
+    definirDossier(temporaire_.path() + u'/');
+    DefinirDossierProgramme(dossier());
+    utilisateur_ = RacineMecanismes(donneesUtilisateur() + QStringLiteral("/velkora/mecanismes/"));
+    systeme1_ = RacineMecanismes(donneesSysteme()[0] + QStringLiteral("/velkora/mecanismes/"));
+    systeme2_ = RacineMecanismes(donneesSysteme()[1] + QStringLiteral("/velkora/mecanismes/"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(donneesUtilisateur()));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(donneesSysteme().join(u':')));
+}
 
-QString ArbreMecanismes::chemin(const QString &relatif) const { return dossier() + relatif; }
+ArbreMecanismes::~ArbreMecanismes()
+{
+    DefinirDossierProgramme(QString());
+    remettreVariable("XDG_DATA_HOME", ancienUtilisateur_);
+    remettreVariable("XDG_DATA_DIRS", ancienSysteme_);
+}
 
-QString ArbreMecanismes::ecrireOctets(const QString &relatif, const QByteArray &octets) const
+QString ArbreMecanismes::donneesUtilisateur() const { return donnees_.path() + QStringLiteral("/utilisateur"); }
+
+QStringList ArbreMecanismes::donneesSysteme() const
+{
+    return {donnees_.path() + QStringLiteral("/salle"), donnees_.path() + QStringLiteral("/reseau")};
+}
+
+QString RacineMecanismes::chemin(const QString &relatif) const { return dossier() + relatif; }
+
+QString RacineMecanismes::ecrireOctets(const QString &relatif, const QByteArray &octets) const
 {
     const QString complet = chemin(relatif);
     QDir().mkpath(QFileInfo(complet).absolutePath());
@@ -30,12 +62,12 @@ QString ArbreMecanismes::ecrireOctets(const QString &relatif, const QByteArray &
     return complet;
 }
 
-QString ArbreMecanismes::ecrireTexte(const QString &relatif, const QString &texte, Encodage encodage) const
+QString RacineMecanismes::ecrireTexte(const QString &relatif, const QString &texte, Encodage encodage) const
 {
     return ecrireOctets(relatif, EncoderTexte(texte, encodage));
 }
 
-QString ArbreMecanismes::ecrireDescripteur(const QString &radical, const DescripteurTest &d) const
+QString RacineMecanismes::ecrireDescripteur(const QString &radical, const DescripteurTest &d) const
 {
     QString texte = QStringLiteral("[EXERCICE]\r\nNom=%1\r\n").arg(d.nom.isEmpty() ? radical : d.nom);
     for (int n = 0; n < 5; ++n)
@@ -46,7 +78,7 @@ QString ArbreMecanismes::ecrireDescripteur(const QString &radical, const Descrip
     return ecrireTexte(radical + QStringLiteral(".sch"), texte, Encodage::Windows1252);
 }
 
-QString ArbreMecanismes::ecrireBmp(const QString &relatif, const QImage &image) const
+QString RacineMecanismes::ecrireBmp(const QString &relatif, const QImage &image) const
 {
     const QString complet = chemin(relatif);
     QDir().mkpath(QFileInfo(complet).absolutePath());

@@ -13,7 +13,7 @@ QImage TrameComplete()
     return trame;
 }
 
-QString EcrireMecanismeComplet(const ArbreMecanismes &arbre, const QString &radical)
+QString EcrireMecanismeComplet(const RacineMecanismes &arbre, const QString &radical)
 {
     const QImage trame = TrameComplete();
     const QImage plan = ImageAvecRectangle(40, 30, Qt::white, {0, 25, 40, 2}, Qt::black);

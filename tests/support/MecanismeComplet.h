@@ -10,7 +10,7 @@
 // plan decoding, the same two as equivalence classes; a joint graph of two classes and a correction
 // with one projected joint between them, class 1 the frame; a diagram drawn over the tinted drawing.
 // Returns the descriptor's path.
-QString EcrireMecanismeComplet(const ArbreMecanismes &arbre, const QString &radical);
+QString EcrireMecanismeComplet(const RacineMecanismes &arbre, const QString &radical);
 
 // The zone map of that mechanism, and its three key colours.
 QImage TrameComplete();
