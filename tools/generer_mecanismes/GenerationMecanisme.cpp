@@ -114,66 +114,6 @@ std::vector<EntreeIni> EntreesSolution(const Mecanisme &m, const std::vector<Zon
     return entrees;
 }
 
-QByteArray PageAide(const Mecanisme &m, bool parClasse)
-{
-    const QString corps =
-        parClasse
-            ? QStringLiteral(
-                  "<h1>Classes d'équivalence : aide</h1>\n<p>Une classe d'équivalence réunit les pièces "
-                  "qui ne bougent pas les unes par rapport aux autres pendant le fonctionnement : pièces "
-                  "vissées, goupillées, emmanchées, soudées. Les vis, goupilles et clavettes appartiennent "
-                  "à la classe des pièces qu'elles assemblent.</p>\n<p>Le mécanisme « %1 » compte %2 classes "
-                  "d'équivalence. Commencez par le bâti : la pièce fixée au sol ou à la machine, et tout ce "
-                  "qui lui est lié.</p>\n")
-                  .arg(m.nom)
-                  .arg(m.classes.size())
-            : QStringLiteral("<h1>Décodage de plan : aide</h1>\n<p>Une pièce coupée par le plan de coupe est hachurée, "
-                             "toujours dans le même sens et au même pas sur toutes les vues ; deux pièces voisines ont "
-                             "des hachures différentes. Les arbres, vis, goupilles et billes ne sont jamais coupés "
-                             "dans leur longueur.</p>\n<p>Le mécanisme « %1 » compte %2 pièces : suivez les repères et "
-                             "la nomenclature de la présentation.</p>\n")
-                  .arg(m.nom)
-                  .arg(m.pieces.size());
-    return PageHtml(
-        parClasse ? QStringLiteral("Aide : classes d'équivalence") : QStringLiteral("Aide : décodage de plan"), corps);
-}
-
-// A card for the joint graph's node: the class's parts tinted on a cut of the drawing, its number in
-// the top-right corner; the top-left corner takes the colour square and the bottom-right one the frame symbol.
-QImage ImageClasse(const QImage &plan, const QImage &classes, int n)
-{
-    constexpr int Largeur = 160;
-    constexpr int Hauteur = 120;
-    const Rvb marque = CouleurVersRvb(MarqueClasse(n));
-    int x0 = classes.width(), y0 = classes.height(), x1 = -1, y1 = -1;
-    QImage teinte = plan.copy();
-    for (int y = 0; y < classes.height(); ++y) {
-        const uchar *c = classes.constScanLine(y);
-        uchar *t = teinte.scanLine(y);
-        for (int x = 0; x < classes.width(); ++x) {
-            if (c[3 * x] != marque.rouge || c[3 * x + 1] != marque.vert || c[3 * x + 2] != marque.bleu)
-                continue;
-            x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
-            if (t[3 * x] == 255 && t[3 * x + 1] == 255 && t[3 * x + 2] == 255)
-                t[3 * x] = 150, t[3 * x + 1] = 190, t[3 * x + 2] = 235;
-        }
-    }
-    QImage carte(Largeur, Hauteur, QImage::Format_RGB888);
-    carte.fill(Qt::white);
-    QPainter p(&carte);
-    if (x1 >= x0) {
-        const QRect cadre = QRect(QPoint(x0, y0), QPoint(x1, y1)).adjusted(-20, -20, 20, 20).intersected(teinte.rect());
-        const QImage vignette =
-            teinte.copy(cadre).scaled(Largeur - 40, Hauteur - 36, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        p.drawImage((Largeur - vignette.width()) / 2, 16 + (Hauteur - 36 - vignette.height()) / 2, vignette);
-    }
-    p.setPen(QPen(Qt::black, 2));
-    p.drawRect(QRect(1, 1, Largeur - 2, Hauteur - 2));
-    p.setFont(PoliceDessin(16, true));
-    p.drawText(QRect(Largeur - 34, 3, 30, 18), Qt::AlignRight | Qt::AlignVCenter, QString::number(n));
-    return carte;
-}
-
 std::vector<EntreeIni> EntreesConditionGraphe(const Mecanisme &m, const std::vector<ZoneDessin> &zones)
 {
     std::vector<EntreeIni> entrees{{QStringLiteral("NOMBRE DE CLASSES D EQUIVALENCE"), QStringLiteral("Combien"),
@@ -346,7 +286,9 @@ std::optional<QString> EcrireMecanisme(EcritureDemo &sortie, const Mecanisme &m,
             return e;
         if (auto e = sortie.octets(d + QStringLiteral("plan.pdf"), octetsPdf))
             return e;
-        if (auto e = sortie.octets(d + QStringLiteral("aide/aide.htm"), PageAide(m, parClasse)))
+        if (auto e =
+                sortie.octets(d + QStringLiteral("aide/aide.htm"),
+                              PageAideColoriage(m.nom, parClasse, int(parClasse ? m.classes.size() : m.pieces.size()))))
             return e;
     }
 
