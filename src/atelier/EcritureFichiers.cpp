@@ -38,8 +38,8 @@ std::optional<QString> EcrireImage(const QString &chemin, const QImage &image, c
     return EcrireOctets(chemin, octets);
 }
 
-std::optional<QString> EcrirePdfA3(const QString &chemin, const QString &titre, QSize zone,
-                                   QPageLayout::Orientation orientation, const std::function<void(QPainter &)> &dessin)
+std::optional<QByteArray> PdfA3(const QString &titre, QSize zone, QPageLayout::Orientation orientation,
+                                const std::function<void(QPainter &)> &dessin)
 {
     QByteArray octets;
     QBuffer tampon(&octets);
@@ -55,12 +55,21 @@ std::optional<QString> EcrirePdfA3(const QString &chemin, const QString &titre, 
             QPageLayout(QPageSize(QPageSize::A3), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter p(&pdf);
         if (!p.isActive())
-            return QStringLiteral("Impossible de dessiner la page de \"%1\".").arg(chemin);
+            return std::nullopt;
         const QRect page = p.viewport();
         const double echelle = std::min(page.width() / double(zone.width()), page.height() / double(zone.height()));
         p.translate((page.width() - zone.width() * echelle) / 2, (page.height() - zone.height() * echelle) / 2);
         p.scale(echelle, echelle);
         dessin(p);
     }
-    return EcrireOctets(chemin, octets);
+    return octets;
+}
+
+std::optional<QString> EcrirePdfA3(const QString &chemin, const QString &titre, QSize zone,
+                                   QPageLayout::Orientation orientation, const std::function<void(QPainter &)> &dessin)
+{
+    const auto octets = PdfA3(titre, zone, orientation, dessin);
+    if (!octets)
+        return QStringLiteral("Impossible de dessiner la page de \"%1\".").arg(chemin);
+    return EcrireOctets(chemin, *octets);
 }

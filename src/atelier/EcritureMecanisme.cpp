@@ -1,0 +1,176 @@
+#include "atelier/EcritureMecanisme.h"
+
+#include "atelier/EcritureExercices.h"
+#include "atelier/EcritureFichiers.h"
+#include "atelier/IniAtelier.h"
+#include "colouring/ExerciceColoriage.h"
+#include "common/Descripteur.h"
+#include "joint_graph/GrapheLiaisons.h"
+#include "joint_graph/NomMecanisme.h"
+#include "presentation/LecturePresentation.h"
+#include "verification/VerificationMecanisme.h"
+
+#include <QDir>
+#include <QSet>
+#include <algorithm>
+
+namespace {
+
+const QString TexteSouche = QStringLiteral(
+    "« %1 » ne peut pas nommer le dossier d'un mécanisme : il faut un seul nom de dossier, sans « / », « \\ » ni "
+    "« .. », autre que « %2 » et « ressource ».");
+const QString TexteSansPdf = QStringLiteral("Impossible de dessiner la page du plan au format PDF.");
+const QString TexteSansDessin = QStringLiteral("Le mécanisme n'a pas de dessin.");
+const QString TexteTailleZones = QStringLiteral(
+    "Les zones ont été trouvées sur un dessin de %1 × %2 pixels, mais le dessin en mesure %3 × %4 : recommencez "
+    "l'analyse du dessin.");
+const QString TexteEtiquette = QStringLiteral("Le dessin porte le numéro de zone %1, hors de 0 à %2.");
+const QString TexteRepere = QStringLiteral("Le repère %1 est hors de 1 à %2.");
+const QString TexteRepereDouble = QStringLiteral("Le repère %1 est donné à deux pièces.");
+const QString TexteZoneSansPiece = QStringLiteral("La zone %1 appartient à la pièce %2, absente de la nomenclature.");
+const QString TexteTropDeClasses =
+    QStringLiteral("Un mécanisme a au plus %1 classes d'équivalence ; celui-ci en a %2.");
+const QString TexteClasseSansPiece =
+    QStringLiteral("La classe d'équivalence « %1 » réunit la pièce %2, absente de la nomenclature.");
+const QString TexteDeuxClasses = QStringLiteral("La pièce %1 est dans deux classes d'équivalence : « %2 » et « %3 ».");
+
+// The exercise folders, Exo1 to Exo5.
+const std::array<QString, 5> DossiersExercices{NomDossierPresentation, PrefixeDossierColoriage + ModeDecodage,
+                                               PrefixeDossierColoriage + ModeClasses, NomDossierGrapheDesLiaisons,
+                                               NomDossierSchemaCinematique};
+
+std::optional<QString> RefusSouche(const QString &souche)
+{
+    const bool reservee = souche.compare(NomSansMecanisme, Qt::CaseInsensitive) == 0 ||
+                          souche.compare(QStringLiteral("ressource"), Qt::CaseInsensitive) == 0;
+    if (!EstNomMecanismeValide(souche) || reservee)
+        return TexteSouche.arg(souche, NomSansMecanisme);
+    return std::nullopt;
+}
+
+std::optional<QString> RefusZones(const MecanismeAtelier &m)
+{
+    const ZonesDessin &z = m.zones;
+    if (z.taille != m.plan.size() ||
+        z.etiquettes.size() != std::size_t(z.taille.width()) * std::size_t(z.taille.height()))
+        return TexteTailleZones.arg(z.taille.width()).arg(z.taille.height()).arg(m.plan.width()).arg(m.plan.height());
+    const auto [bas, haut] = std::minmax_element(z.etiquettes.begin(), z.etiquettes.end());
+    if (bas != z.etiquettes.end() && (*bas < 0 || *haut > z.nombre))
+        return TexteEtiquette.arg(*bas < 0 ? *bas : *haut).arg(z.nombre);
+    return std::nullopt;
+}
+
+std::optional<QString> RefusPiecesEtClasses(const MecanismeAtelier &m)
+{
+    QSet<int> reperes;
+    for (const PieceAtelier &piece : m.pieces) {
+        if (piece.repere < 1 || piece.repere > MaxZones)
+            return TexteRepere.arg(piece.repere).arg(MaxZones);
+        if (reperes.contains(piece.repere))
+            return TexteRepereDouble.arg(piece.repere);
+        reperes.insert(piece.repere);
+    }
+    for (std::size_t zone = 1; zone < m.pieceDeZone.size() && zone <= std::size_t(m.zones.nombre); ++zone) {
+        const int piece = m.pieceDeZone[zone];
+        if (piece != 0 && !reperes.contains(piece))
+            return TexteZoneSansPiece.arg(zone).arg(piece);
+    }
+    if (m.classes.size() > std::size_t(NbrCeMax))
+        return TexteTropDeClasses.arg(NbrCeMax).arg(m.classes.size());
+    QHash<int, QString> classeDe;
+    for (const ClasseAtelier &classe : m.classes) {
+        for (const int piece : classe.pieces) {
+            if (!reperes.contains(piece))
+                return TexteClasseSansPiece.arg(classe.nom).arg(piece);
+            if (classeDe.contains(piece) && classeDe.value(piece) != classe.nom)
+                return TexteDeuxClasses.arg(piece).arg(classeDe.value(piece), classe.nom);
+            classeDe.insert(piece, classe.nom);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> EcrireDescripteur(const QString &chemin, const MecanismeAtelier &m,
+                                         const std::array<bool, 5> &exercices)
+{
+    IniAtelier descripteur(chemin);
+    descripteur.ecrire(SectionExercice, QStringLiteral("Nom"), m.nom.isEmpty() ? m.souche : m.nom);
+    for (int n = 1; n <= 5; ++n)
+        descripteur.ecrire(SectionExercice, CleExercice(n), exercices[std::size_t(n - 1)] ? 1 : 0);
+    const bool offert = std::any_of(exercices.begin(), exercices.end(), [](bool b) { return b; });
+    descripteur.ecrire(SectionExercice, QStringLiteral("Validite"), offert ? 1 : 0);
+    descripteur.ecrire(QStringLiteral("MENU"), QStringLiteral("Difficulte"), m.difficulte);
+    return descripteur.enregistrer();
+}
+
+// An exercise is offered when the checker found no error in its folder.
+std::array<bool, 5> ExercicesComplets(const RapportVerification &rapport, const QString &souche)
+{
+    std::array<bool, 5> complets;
+    complets.fill(true);
+    for (const Constat &constat : rapport.constats()) {
+        if (constat.gravite != Constat::Gravite::Erreur)
+            continue;
+        for (std::size_t i = 0; i < DossiersExercices.size(); ++i) {
+            if (constat.fichier.startsWith(souche + u'/' + DossiersExercices[i] + u'/'))
+                complets[i] = false;
+        }
+    }
+    return complets;
+}
+
+} // namespace
+
+std::optional<QString> RefusMecanismeAtelier(const MecanismeAtelier &m)
+{
+    if (auto refus = RefusSouche(m.souche))
+        return refus;
+    if (m.plan.isNull())
+        return TexteSansDessin;
+    if (auto refus = RefusZones(m))
+        return refus;
+    return RefusPiecesEtClasses(m);
+}
+
+EcritureAtelier EcrireMecanismeAtelier(const MecanismeAtelier &m, const QString &racine)
+{
+    EcritureAtelier resultat;
+    if ((resultat.erreur = RefusMecanismeAtelier(m)))
+        return resultat;
+
+    const QString dossierRacine = QDir::cleanPath(racine) + u'/';
+    const QImage plan = m.plan.convertToFormat(QImage::Format_RGB888);
+    const QImage planGris = plan.convertToFormat(QImage::Format_Grayscale8);
+    const auto pdf =
+        PdfA3(m.nom, plan.size(), plan.width() >= plan.height() ? QPageLayout::Landscape : QPageLayout::Portrait,
+              [&planGris](QPainter &p) { p.drawImage(QPoint(0, 0), planGris); });
+    if (!pdf) {
+        resultat.erreur = TexteSansPdf;
+        return resultat;
+    }
+    SourceExercices source{.m = m,
+                           .dossierMecanisme = dossierRacine + m.souche + u'/',
+                           .plan = plan,
+                           .pdf = *pdf,
+                           .zones = NumeroterZonesExercice(m),
+                           .classeDesPieces = ClasseDesPieces(m),
+                           .trameClasses = {}};
+    source.trameClasses = TrameClasses(m, source.classeDesPieces);
+
+    if ((resultat.erreur = EcrirePresentation(source)) || (resultat.erreur = EcrireColoriage(source, false)) ||
+        (resultat.erreur = EcrireColoriage(source, true)) || (resultat.erreur = EcrireGrapheDesLiaisons(source)) ||
+        (resultat.erreur = EcrireSchemaCinematique(source)))
+        return resultat;
+
+    // Checked with every exercise offered, so that the report names what each one still lacks; written last,
+    // so that a mechanism whose files could not all be written is not listed.
+    resultat.descripteur = dossierRacine + m.souche + ExtensionDescripteur;
+    std::array<bool, 5> tous;
+    tous.fill(true);
+    if ((resultat.erreur = EcrireDescripteur(resultat.descripteur, m, tous)))
+        return resultat;
+    resultat.rapport = VerifierMecanisme(resultat.descripteur);
+    resultat.exercices = ExercicesComplets(resultat.rapport, m.souche);
+    resultat.erreur = EcrireDescripteur(resultat.descripteur, m, resultat.exercices);
+    return resultat;
+}
