@@ -5,6 +5,7 @@
 #include "atelier/ImageClasse.h"
 #include "atelier/IniAtelier.h"
 #include "atelier/PagesMecanisme.h"
+#include "atelier/TextesMecanisme.h"
 #include "colouring/ExerciceColoriage.h"
 #include "diagram/SchemaCinematique.h"
 #include "joint_graph/ExerciceGraphe.h"
@@ -51,15 +52,20 @@ int NombrePieces(const MecanismeAtelier &m)
     return n;
 }
 
-// "Corps (1), Vis (4)": the parts of the class, in the order of the parts list.
-QString PiecesDeLaClasse(const MecanismeAtelier &m, const ClasseAtelier &classe)
+// The parts of the class, in the order of the parts list.
+QStringList PiecesDeLaClasse(const MecanismeAtelier &m, const ClasseAtelier &classe)
 {
     QStringList noms;
     for (const PieceAtelier &piece : m.pieces) {
         if (std::find(classe.pieces.begin(), classe.pieces.end(), piece.repere) != classe.pieces.end())
-            noms << QStringLiteral("%1 (%2)").arg(piece.designation).arg(piece.repere);
+            noms << PieceEtRepere(piece.designation, piece.repere);
     }
-    return noms.join(QStringLiteral(", "));
+    return noms;
+}
+
+int ClasseDeLaPiece(const SourceExercices &s, int repere)
+{
+    return std::size_t(repere) < s.classeDesPieces.size() ? s.classeDesPieces[std::size_t(repere)] : 0;
 }
 
 QByteArray Explication(const MecanismeAtelier &m)
@@ -146,19 +152,15 @@ std::optional<QString> EcrireColoriage(const SourceExercices &s, bool parClasse)
     if (auto e = condition.enregistrer())
         return e;
 
-    // One character a zone: "1" when the zone is of that part or class.
-    IniAtelier solution(dossier + FichierSolutionColoriage);
-    for (int h = 1; h <= couleurs; ++h) {
-        QString chaine(s.zones.nombre(), u'0');
-        for (int k = 1; k <= s.zones.nombre(); ++k) {
-            const int piece = s.zones.piece[std::size_t(k)];
-            const int classe =
-                std::size_t(piece) < s.classeDesPieces.size() ? s.classeDesPieces[std::size_t(piece)] : 0;
-            if ((parClasse ? classe : piece) == h)
-                chaine[k - 1] = u'1';
-        }
-        solution.ecrire(QStringLiteral("SOLUTIONS"), QStringLiteral("Solution%1").arg(h), chaine);
+    std::vector<int> proprietaires;
+    for (int k = 1; k <= s.zones.nombre(); ++k) {
+        const int piece = s.zones.piece[std::size_t(k)];
+        proprietaires.push_back(parClasse ? ClasseDeLaPiece(s, piece) : piece);
     }
+    IniAtelier solution(dossier + FichierSolutionColoriage);
+    for (int h = 1; h <= couleurs; ++h)
+        solution.ecrire(QStringLiteral("SOLUTIONS"), QStringLiteral("Solution%1").arg(h),
+                        ChaineSolution(proprietaires, h));
     if (auto e = solution.enregistrer())
         return e;
 
@@ -184,7 +186,7 @@ std::optional<QString> EcrireGrapheDesLiaisons(const SourceExercices &s)
     condition.reglage(SectionImprimer, CleVisible, QStringLiteral("1"));
     for (std::size_t n = 0; n < m.classes.size(); ++n)
         condition.ecrire(QStringLiteral("INFORMATION"), QStringLiteral("ce%1").arg(n + 1),
-                         QStringLiteral("%1 : %2").arg(m.classes[n].nom, PiecesDeLaClasse(m, m.classes[n])));
+                         InformationClasse(m.classes[n].nom, PiecesDeLaClasse(m, m.classes[n])));
     condition.ecrire(QStringLiteral("HYPERSTATISME"), QStringLiteral("Etude"),
                      m.etudePlane ? QStringLiteral("plane") : QStringLiteral("spatiale"));
     if (auto e = condition.enregistrer())

@@ -3,6 +3,7 @@
 #include "PagesHtml.h"
 #include "Planche.h"
 
+#include "atelier/TextesMecanisme.h"
 #include "common/FichierIni.h"
 
 #include <QFile>
@@ -33,19 +34,19 @@ QString Dossier(const Mecanisme &m, const QString &exercice) { return m.souche +
 
 int NombreZones(const std::vector<ZoneDessin> &zones) { return static_cast<int>(zones.size()); }
 
-// "Corps (1), Mâchoire (5)": the parts that have a zone in the class, in the order of the list.
-QString PiecesDeLaClasse(const Mecanisme &m, const std::vector<ZoneDessin> &zones, int classe)
+// The parts that have a zone in the class, in the order of the list.
+QStringList PiecesDeLaClasse(const Mecanisme &m, const std::vector<ZoneDessin> &zones, int classe)
 {
     QStringList noms;
     for (const PieceMecanisme &piece : m.pieces) {
         for (const ZoneDessin &z : zones) {
             if (z.classe == classe && z.piece == piece.repere) {
-                noms << QStringLiteral("%1 (%2)").arg(piece.designation).arg(piece.repere);
+                noms << PieceEtRepere(piece.designation, piece.repere);
                 break;
             }
         }
     }
-    return noms.join(QStringLiteral(", "));
+    return noms;
 }
 
 std::vector<EntreeIni> EntreesDescripteur(const Mecanisme &m)
@@ -105,12 +106,12 @@ std::vector<EntreeIni> EntreesSolution(const Mecanisme &m, const std::vector<Zon
 {
     std::vector<EntreeIni> entrees;
     const int couleurs = static_cast<int>(parClasse ? m.classes.size() : m.pieces.size());
-    for (int h = 1; h <= couleurs; ++h) {
-        QString solution;
-        for (const ZoneDessin &z : zones)
-            solution.append((parClasse ? z.classe : z.piece) == h ? u'1' : u'0');
-        entrees.push_back({QStringLiteral("SOLUTIONS"), QStringLiteral("Solution%1").arg(h), solution});
-    }
+    std::vector<int> proprietaires;
+    for (const ZoneDessin &z : zones)
+        proprietaires.push_back(parClasse ? z.classe : z.piece);
+    for (int h = 1; h <= couleurs; ++h)
+        entrees.push_back(
+            {QStringLiteral("SOLUTIONS"), QStringLiteral("Solution%1").arg(h), ChaineSolution(proprietaires, h)});
     return entrees;
 }
 
@@ -120,9 +121,8 @@ std::vector<EntreeIni> EntreesConditionGraphe(const Mecanisme &m, const std::vec
                                     QString::number(m.classes.size())},
                                    {QStringLiteral("IMPRIMER"), QStringLiteral("Visible"), QStringLiteral("1")}};
     for (int n = 1; n <= static_cast<int>(m.classes.size()); ++n)
-        entrees.push_back(
-            {QStringLiteral("INFORMATION"), QStringLiteral("ce%1").arg(n),
-             QStringLiteral("%1 : %2").arg(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
+        entrees.push_back({QStringLiteral("INFORMATION"), QStringLiteral("ce%1").arg(n),
+                           InformationClasse(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
     return entrees;
 }
 
@@ -141,9 +141,8 @@ std::vector<EntreeIni> EntreesCorrection(const Mecanisme &m, const std::vector<Z
         entrees.push_back({s, QStringLiteral("Bati"), n == m.bati ? QStringLiteral("1") : QStringLiteral("0")});
         entrees.push_back({s, QStringLiteral("Left"), QString::number(qRound(340 + 250 * std::cos(angle)))});
         entrees.push_back({s, QStringLiteral("Top"), QString::number(qRound(270 + 250 * std::sin(angle)))});
-        entrees.push_back(
-            {s, QStringLiteral("Information"),
-             QStringLiteral("%1 : %2").arg(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
+        entrees.push_back({s, QStringLiteral("Information"),
+                           InformationClasse(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
     }
     for (int n = 1; n <= static_cast<int>(m.liaisons.size()); ++n) {
         const LiaisonMecanisme &l = m.liaisons[std::size_t(n - 1)];
