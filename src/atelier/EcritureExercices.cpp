@@ -82,7 +82,7 @@ QByteArray Explication(const MecanismeAtelier &m)
                       .arg(piece.nombre)
                       .arg(piece.designation.toHtmlEscaped(), piece.matiere.toHtmlEscaped(),
                            piece.observation.toHtmlEscaped());
-    return PageHtml(m.nom, TexteModeleExplication.arg(m.nom.toHtmlEscaped()).arg(m.pieces.size()).arg(lignes));
+    return PageHtml(m.nom, TexteModeleExplication.arg(m.nom.toHtmlEscaped(), QString::number(m.pieces.size()), lignes));
 }
 
 std::optional<QString> EcrireSiAbsent(const QString &chemin, const QByteArray &contenu)

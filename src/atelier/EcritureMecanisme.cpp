@@ -77,14 +77,15 @@ std::optional<QString> RefusPiecesEtClasses(const MecanismeAtelier &m)
     }
     if (m.classes.size() > std::size_t(NbrCeMax))
         return TexteTropDeClasses.arg(NbrCeMax).arg(m.classes.size());
-    QHash<int, QString> classeDe;
-    for (const ClasseAtelier &classe : m.classes) {
+    QHash<int, std::size_t> classeDe;
+    for (std::size_t n = 0; n < m.classes.size(); ++n) {
+        const ClasseAtelier &classe = m.classes[n];
         for (const int piece : classe.pieces) {
             if (!reperes.contains(piece))
-                return TexteClasseSansPiece.arg(classe.nom).arg(piece);
-            if (classeDe.contains(piece) && classeDe.value(piece) != classe.nom)
-                return TexteDeuxClasses.arg(piece).arg(classeDe.value(piece), classe.nom);
-            classeDe.insert(piece, classe.nom);
+                return TexteClasseSansPiece.arg(classe.nom, QString::number(piece));
+            if (const auto autre = classeDe.constFind(piece); autre != classeDe.cend() && *autre != n)
+                return TexteDeuxClasses.arg(piece).arg(m.classes[*autre].nom, classe.nom);
+            classeDe.insert(piece, n);
         }
     }
     return std::nullopt;

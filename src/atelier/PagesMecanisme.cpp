@@ -37,15 +37,13 @@ QByteArray PageAideColoriage(const QString &nomMecanisme, bool parClasse, int no
                   "à la classe des pièces qu'elles assemblent.</p>\n<p>Le mécanisme « %1 » compte %2 classes "
                   "d'équivalence. Commencez par le bâti : la pièce fixée au sol ou à la machine, et tout ce "
                   "qui lui est lié.</p>\n")
-                  .arg(nomMecanisme)
-                  .arg(nombre)
+                  .arg(nomMecanisme, QString::number(nombre))
             : QStringLiteral("<h1>Décodage de plan : aide</h1>\n<p>Une pièce coupée par le plan de coupe est hachurée, "
                              "toujours dans le même sens et au même pas sur toutes les vues ; deux pièces voisines ont "
                              "des hachures différentes. Les arbres, vis, goupilles et billes ne sont jamais coupés "
                              "dans leur longueur.</p>\n<p>Le mécanisme « %1 » compte %2 pièces : suivez les repères et "
                              "la nomenclature de la présentation.</p>\n")
-                  .arg(nomMecanisme)
-                  .arg(nombre);
+                  .arg(nomMecanisme, QString::number(nombre));
     return PageHtml(
         parClasse ? QStringLiteral("Aide : classes d'équivalence") : QStringLiteral("Aide : décodage de plan"), corps);
 }

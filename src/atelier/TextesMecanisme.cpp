@@ -11,7 +11,7 @@ QString ChaineSolution(const std::vector<int> &proprietaires, int h)
 
 QString PieceEtRepere(const QString &designation, int repere)
 {
-    return QStringLiteral("%1 (%2)").arg(designation).arg(repere);
+    return QStringLiteral("%1 (%2)").arg(designation, QString::number(repere));
 }
 
 QString InformationClasse(const QString &nom, const QStringList &pieces)
