@@ -93,9 +93,13 @@ ZonesExercice NumeroterZonesExercice(const MecanismeAtelier &m)
 {
     ZonesExercice z;
     z.numero.assign(std::size_t(std::max(m.zones.nombre, 0)) + 1, 0);
+    // A zone merged into another keeps its number without a pixel: the student could never paint it.
+    std::vector<bool> presente(z.numero.size(), false);
+    for (const std::int32_t etiquette : m.zones.etiquettes)
+        presente[std::size_t(etiquette)] = true;
     z.piece.push_back(0);
     for (int zone = 1; zone <= m.zones.nombre; ++zone) {
-        if (const int piece = PieceDeZone(m, zone); piece > 0) {
+        if (const int piece = PieceDeZone(m, zone); piece > 0 && presente[std::size_t(zone)]) {
             z.piece.push_back(piece);
             z.numero[std::size_t(zone)] = z.nombre();
         }

@@ -8,8 +8,8 @@
 // The pictures and tables a mechanism's exercises are written from, made from what the workshop found on the
 // drawing. The mechanism is known to be consistent (zones of the drawing's size, labels within their count).
 
-// The zones a student colours: those of the drawing that belong to a part, numbered 1, 2, 3… in the
-// drawing's order. A region in no part (a bubble, a cell of the title block) is no zone of the exercise.
+// The zones a student colours: those of the drawing that belong to a part and have pixels, numbered 1, 2, 3…
+// in the drawing's order. A region in no part (a bubble, a cell of the title block) is no zone of the exercise.
 struct ZonesExercice {
     std::vector<int> numero; // index = zone of the drawing: its number in the exercise, 0 when in no part
     std::vector<int> piece;  // index = zone of the exercise (entry 0 unused): the repère of its part

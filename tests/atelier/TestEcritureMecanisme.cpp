@@ -236,6 +236,11 @@ private slots:
         QTest::newRow("bulle non placée")
             << Changement([](MecanismeAtelier &m) { m.pieces[2].bulle = QPoint(); }) << "01110"
             << "meca/presentation/";
+        QTest::newRow("zone fusionnée, sans pixel") << Changement([](MecanismeAtelier &m) {
+            m.zones.nombre += 1;
+            m.pieceDeZone.push_back(2);
+        }) << "11110"
+                                                    << "meca/schema_cinematique/";
         QTest::newRow("pièce hors classe")
             << Changement([](MecanismeAtelier &m) { m.classes[0].pieces = {1}; }) << "11010"
             << "meca/coloriage_ce/";
