@@ -68,13 +68,13 @@ std::pair<QPoint, int> DisqueDeBulle(const ZonesDessin &zones, const std::vector
 {
     const QRect feuille(QPoint(0, 0), zones.taille);
     int zone = 0;
-    for (int r = 0; r <= rayonDefaut && zone == 0; ++r) {
-        for (int dy = -r; dy <= r && zone == 0; ++dy) {
-            for (int dx = -r; dx <= r && zone == 0; ++dx) {
-                const QPoint p = bulle + QPoint(dx, dy);
-                if ((std::abs(dx) == r || std::abs(dy) == r) && feuille.contains(p))
-                    zone = zones.zone(p.x(), p.y());
-            }
+    int plusPres = INT_MAX;
+    for (int dy = -rayonDefaut; dy <= rayonDefaut; ++dy) {
+        for (int dx = -rayonDefaut; dx <= rayonDefaut; ++dx) {
+            const QPoint p = bulle + QPoint(dx, dy);
+            const int distance = dx * dx + dy * dy;
+            if (distance < plusPres && feuille.contains(p) && zones.zone(p.x(), p.y()) > 0)
+                zone = zones.zone(p.x(), p.y()), plusPres = distance;
         }
     }
     if (zone > 0) {
