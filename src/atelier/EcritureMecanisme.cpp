@@ -5,6 +5,7 @@
 #include "atelier/IniAtelier.h"
 #include "colouring/ExerciceColoriage.h"
 #include "common/Descripteur.h"
+#include "common/FichierIni.h"
 #include "joint_graph/GrapheLiaisons.h"
 #include "joint_graph/NomMecanisme.h"
 #include "presentation/LecturePresentation.h"
@@ -19,6 +20,7 @@ namespace {
 const QString TexteSouche = QStringLiteral(
     "« %1 » ne peut pas nommer le dossier d'un mécanisme : il faut un seul nom de dossier, sans « / », « \\ » ni "
     "« .. », autre que « %2 » et « ressource ».");
+const QString CleValidite = QStringLiteral("Validite");
 const QString TexteSansPdf = QStringLiteral("Impossible de dessiner la page du plan au format PDF.");
 const QString TexteSansDessin = QStringLiteral("Le mécanisme n'a pas de dessin.");
 const QString TexteTailleZones = QStringLiteral(
@@ -91,17 +93,35 @@ std::optional<QString> RefusPiecesEtClasses(const MecanismeAtelier &m)
     return std::nullopt;
 }
 
+// A mechanism is listed when it offers an exercise, unless it is hidden while it is checked.
 std::optional<QString> EcrireDescripteur(const QString &chemin, const MecanismeAtelier &m,
-                                         const std::array<bool, 5> &exercices)
+                                         const std::array<bool, 5> &exercices, bool cache)
 {
     IniAtelier descripteur(chemin);
     descripteur.ecrire(SectionExercice, QStringLiteral("Nom"), m.nom.isEmpty() ? m.souche : m.nom);
     for (int n = 1; n <= 5; ++n)
         descripteur.ecrire(SectionExercice, CleExercice(n), exercices[std::size_t(n - 1)] ? 1 : 0);
     const bool offert = std::any_of(exercices.begin(), exercices.end(), [](bool b) { return b; });
-    descripteur.ecrire(SectionExercice, QStringLiteral("Validite"), offert ? 1 : 0);
+    descripteur.ecrire(SectionExercice, CleValidite, offert && !cache ? 1 : 0);
     descripteur.ecrire(QStringLiteral("MENU"), QStringLiteral("Difficulte"), m.difficulte);
     return descripteur.enregistrer();
+}
+
+// What the checker says of the hidden descriptor's "Validite" is no finding of the teacher's.
+RapportVerification SansConstatValidite(const RapportVerification &rapport, const QString &cheminDescripteur)
+{
+    const QString nom = NomFichier(cheminDescripteur);
+    const qsizetype ligne = FichierIni(cheminDescripteur).ligne(SectionExercice, CleValidite);
+    RapportVerification garde;
+    for (const Constat &c : rapport.constats()) {
+        if (c.fichier == nom && c.ligne == ligne)
+            continue;
+        if (c.gravite == Constat::Gravite::Erreur)
+            garde.erreur(c.fichier, c.ligne, c.texte);
+        else
+            garde.avertissement(c.fichier, c.ligne, c.texte);
+    }
+    return garde;
 }
 
 // An exercise is offered when the checker found no error in its folder.
@@ -163,15 +183,15 @@ EcritureAtelier EcrireMecanismeAtelier(const MecanismeAtelier &m, const QString 
         (resultat.erreur = EcrireSchemaCinematique(source)))
         return resultat;
 
-    // Checked with every exercise offered, so that the report names what each one still lacks; written last,
-    // so that a mechanism whose files could not all be written is not listed.
+    // Checked with every exercise offered, so that the report names what each one still lacks, but hidden from
+    // the students until then; written last, so that a mechanism whose files could not all be written is not listed.
     resultat.descripteur = dossierRacine + m.souche + ExtensionDescripteur;
     std::array<bool, 5> tous;
     tous.fill(true);
-    if ((resultat.erreur = EcrireDescripteur(resultat.descripteur, m, tous)))
+    if ((resultat.erreur = EcrireDescripteur(resultat.descripteur, m, tous, true)))
         return resultat;
-    resultat.rapport = VerifierMecanisme(resultat.descripteur);
+    resultat.rapport = SansConstatValidite(VerifierMecanisme(resultat.descripteur), resultat.descripteur);
     resultat.exercices = ExercicesComplets(resultat.rapport, m.souche);
-    resultat.erreur = EcrireDescripteur(resultat.descripteur, m, resultat.exercices);
+    resultat.erreur = EcrireDescripteur(resultat.descripteur, m, resultat.exercices, false);
     return resultat;
 }

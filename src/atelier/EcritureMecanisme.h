@@ -22,8 +22,9 @@ struct EcritureAtelier {
 // the folder souche with its five exercise folders, all but the correction graph, which the joint-graph
 // editor writes. What a teacher added by hand stays: other keys and sections of the INI files, the
 // settings of the exercises once there, files the workshop does not write, and the description page
-// when the mechanism brings none. The checker then reads the mechanism back, and the descriptor offers
-// only the exercises in which it finds no error.
+// when the mechanism brings none. The checker then reads the mechanism back, hidden from the students while it
+// does, and the descriptor offers only the exercises in which it finds no error; the mechanism is listed when it
+// offers one.
 EcritureAtelier EcrireMecanismeAtelier(const MecanismeAtelier &m, const QString &racine);
 
 // Why the mechanism cannot be written at all, in French; nothing when it can.

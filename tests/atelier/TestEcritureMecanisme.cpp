@@ -127,7 +127,7 @@ private slots:
         const EcritureAtelier ecrit = EcrireMecanismeAtelier(m, arbre.dossier());
         QVERIFY2(!ecrit.erreur, qPrintable(ecrit.erreur.value_or(QString())));
         QCOMPARE(Exos(ecrit.exercices), QStringLiteral("11110"));
-        QCOMPARE(ecrit.rapport.nombreErreurs(), 1);
+        QCOMPARE(ecrit.rapport.resume(), QStringLiteral("1 erreur, 0 avertissements"));
         QCOMPARE(ecrit.rapport.constats().front().fichier, QStringLiteral("meca/schema_cinematique/correction.gdl"));
         QVERIFY(VerifierMecanisme(ecrit.descripteur).texte().endsWith(QStringLiteral("0 erreurs, 0 avertissements\n")));
 
