@@ -23,15 +23,17 @@ Q_DECLARE_METATYPE(Changement)
 
 namespace {
 
-// A zone of the test drawing: a point inside it, and the part it is given (0 for none).
+// A zone of the test drawing: a point inside it, the part it is given and that part's class (0 for none).
 struct ZoneTest {
     QPoint graine;
     int piece;
+    int classe;
 };
 
 // Four boxes and a bubble, in the order the zones are numbered: the bubble comes second, so that the
 // exercise's numbers (zones in a part only) differ from the drawing's.
-const std::vector<ZoneTest> ZonesTest{{{40, 40}, 1}, {{110, 120}, 0}, {{110, 40}, 2}, {{180, 40}, 3}, {{40, 120}, 1}};
+const std::vector<ZoneTest> ZonesTest{
+    {{40, 40}, 1, 1}, {{110, 120}, 0, 0}, {{110, 40}, 2, 2}, {{180, 40}, 3, 1}, {{40, 120}, 1, 1}};
 const QPoint BulleCoulisseau(110, 120); // the bubble of part 2, drawn as a circle
 const QPoint BulleCorps(160, 120);      // part 1's bubble is only clicked: no circle around it
 const QPoint BulleVis(200, 135);
@@ -157,7 +159,7 @@ private slots:
                 if (!cle)
                     continue;
                 const int k = NumeroZone(e.CouleurZone, e.NombreZones, *cle);
-                const int attendu = parClasse ? (z.piece == 2 ? 2 : 1) : z.piece;
+                const int attendu = parClasse ? z.classe : z.piece;
                 for (int h = 1; h <= e.NombreCouleurs; ++h)
                     QCOMPARE(e.Solution[std::size_t(h)][k - 1] == u'1', h == attendu);
             }
@@ -182,10 +184,7 @@ private slots:
         const QImage trame(arbre.chemin("meca/schema_cinematique/trame.bmp"));
         for (const ZoneTest &z : ZonesTest) {
             const TColor marque = QColorVersCouleur(trame.pixelColor(z.graine));
-            if (z.piece == 0)
-                QCOMPARE(marque, clWhite);
-            else
-                QCOMPARE(marque, schema.schema.CouleurTrame[z.piece == 2 ? 2 : 1]);
+            QCOMPARE(marque, z.classe == 0 ? clWhite : schema.schema.CouleurTrame[std::size_t(z.classe)]);
         }
     }
 
