@@ -22,6 +22,8 @@ const QString TexteSouche = QStringLiteral(
     "« .. », autre que « %2 » et « ressource ».");
 const QString CleValidite = QStringLiteral("Validite");
 const QString TexteSansPdf = QStringLiteral("Impossible de dessiner la page du plan au format PDF.");
+const QString TexteRacine =
+    QStringLiteral("« %1 » n'est pas un dossier de mécanismes : il faut le chemin complet d'un dossier.");
 const QString TexteSansDessin = QStringLiteral("Le mécanisme n'a pas de dessin.");
 const QString TexteTailleZones = QStringLiteral(
     "Les zones ont été trouvées sur un dessin de %1 × %2 pixels, mais le dessin en mesure %3 × %4 : recommencez "
@@ -156,7 +158,12 @@ std::optional<QString> RefusMecanismeAtelier(const MecanismeAtelier &m)
 EcritureAtelier EcrireMecanismeAtelier(const MecanismeAtelier &m, const QString &racine)
 {
     EcritureAtelier resultat;
-    if ((resultat.erreur = RefusMecanismeAtelier(m)))
+    // An empty or relative path would put the mechanism wherever the program happens to run.
+    if (racine.isEmpty() || QDir::isRelativePath(racine))
+        resultat.erreur = TexteRacine.arg(racine);
+    else
+        resultat.erreur = RefusMecanismeAtelier(m);
+    if (resultat.erreur)
         return resultat;
 
     const QString dossierRacine = QDir::cleanPath(racine) + u'/';

@@ -268,38 +268,55 @@ private slots:
     void refuseSansRienEcrire_data()
     {
         QTest::addColumn<Changement>("changer");
+        QTest::addColumn<QString>("racine");
         QTest::addColumn<QString>("message");
+        const QString dansTemporaire = QStringLiteral("<temporaire>/mecanismes");
         const auto souche = [](const char *nom) {
             return Changement([nom](MecanismeAtelier &m) { m.souche = QString::fromUtf8(nom); });
         };
         const QString nomRefuse = QStringLiteral("ne peut pas nommer le dossier d'un mécanisme");
-        QTest::newRow("remonte") << souche("../evasion") << "« ../evasion » " + nomRefuse;
-        QTest::newRow("deux dossiers") << souche("a/b") << "« a/b » " + nomRefuse;
-        QTest::newRow("vide") << souche("") << "«  » " + nomRefuse;
-        QTest::newRow("point point") << souche("..") << "« .. » " + nomRefuse;
-        QTest::newRow("mode libre") << souche("SansMecanisme") << "« SansMecanisme » " + nomRefuse;
-        QTest::newRow("ressources") << souche("ressource") << "« ressource » " + nomRefuse;
+        QTest::newRow("remonte") << souche("../evasion") << dansTemporaire << "« ../evasion » " + nomRefuse;
+        QTest::newRow("deux dossiers") << souche("a/b") << dansTemporaire << "« a/b » " + nomRefuse;
+        QTest::newRow("vide") << souche("") << dansTemporaire << "«  » " + nomRefuse;
+        QTest::newRow("point point") << souche("..") << dansTemporaire << "« .. » " + nomRefuse;
+        QTest::newRow("mode libre") << souche("SansMecanisme") << dansTemporaire << "« SansMecanisme » " + nomRefuse;
+        QTest::newRow("ressources") << souche("ressource") << dansTemporaire << "« ressource » " + nomRefuse;
         QTest::newRow("zones d'un autre dessin")
-            << Changement([](MecanismeAtelier &m) { m.zones.taille = QSize(100, 100); })
+            << Changement([](MecanismeAtelier &m) { m.zones.taille = QSize(100, 100); }) << dansTemporaire
             << QStringLiteral("Les zones ont été trouvées sur un dessin de 100 × 100 pixels, mais le dessin en mesure "
                               "240 × 160 : recommencez l'analyse du dessin.");
-        QTest::newRow("étiquette hors compte") << Changement([](MecanismeAtelier &m) { m.zones.nombre = 3; })
-                                               << QStringLiteral("Le dessin porte le numéro de zone 5, hors de 0 à 3.");
-        QTest::newRow("pièce inconnue d'une classe") << Changement([](MecanismeAtelier &m) {
-            m.classes[1].pieces = {2, 7};
-        }) << QStringLiteral("La classe d'équivalence « Coulisseau » réunit la pièce 7, absente de la nomenclature.");
-        QTest::newRow("pièce dans deux classes") << Changement([](MecanismeAtelier &m) {
-            m.classes[1].pieces = {2, 3};
-        }) << QStringLiteral("La pièce 3 est dans deux classes d'équivalence : « Bâti » et « Coulisseau ».");
+        QTest::newRow("étiquette hors compte")
+            << Changement([](MecanismeAtelier &m) { m.zones.nombre = 3; }) << dansTemporaire
+            << QStringLiteral("Le dessin porte le numéro de zone 5, hors de 0 à 3.");
+        QTest::newRow("pièce inconnue d'une classe")
+            << Changement([](MecanismeAtelier &m) {
+                   m.classes[1].pieces = {2, 7};
+               })
+            << dansTemporaire
+            << QStringLiteral("La classe d'équivalence « Coulisseau » réunit la pièce 7, absente de la nomenclature.");
+        QTest::newRow("pièce dans deux classes")
+            << Changement([](MecanismeAtelier &m) {
+                   m.classes[1].pieces = {2, 3};
+               })
+            << dansTemporaire
+            << QStringLiteral("La pièce 3 est dans deux classes d'équivalence : « Bâti » et « Coulisseau ».");
+        QTest::newRow("dossier vide")
+            << Changement([](MecanismeAtelier &) {}) << QString()
+            << QStringLiteral("«  » n'est pas un dossier de mécanismes : il faut le chemin complet d'un dossier.");
+        QTest::newRow("dossier relatif") << Changement([](MecanismeAtelier &) {}) << "mecanismes"
+                                         << QStringLiteral("« mecanismes » n'est pas un dossier de mécanismes : il "
+                                                           "faut le chemin complet d'un dossier.");
     }
     void refuseSansRienEcrire()
     {
         QFETCH(Changement, changer);
+        QFETCH(QString, racine);
         QFETCH(QString, message);
         QTemporaryDir dossier;
         MecanismeAtelier m = Exemple();
         changer(m);
-        const EcritureAtelier ecrit = EcrireMecanismeAtelier(m, dossier.filePath("mecanismes"));
+        const EcritureAtelier ecrit =
+            EcrireMecanismeAtelier(m, racine.replace(QStringLiteral("<temporaire>"), dossier.path()));
         QVERIFY(ecrit.erreur);
         QVERIFY2(ecrit.erreur->startsWith(message), qPrintable(*ecrit.erreur));
         QCOMPARE(QDir(dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), {});
