@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QRect>
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -37,52 +36,60 @@ QImage PeindreZones(const ZonesDessin &zones, const std::vector<Pixel> &couleurs
     return image;
 }
 
-// The smallest rectangle around each zone of the drawing (index = zone), null for one without a pixel.
-std::vector<QRect> CadresZones(const ZonesDessin &zones)
-{
-    struct Bornes {
-        int x0 = INT_MAX, y0 = INT_MAX, x1 = -1, y1 = -1;
-    };
-    std::vector<Bornes> bornes(std::size_t(zones.nombre) + 1);
-    const int largeur = zones.taille.width();
-    for (int y = 0; y < zones.taille.height(); ++y) {
-        const std::int32_t *etiquette = zones.etiquettes.data() + std::size_t(y) * std::size_t(largeur);
-        for (int x = 0; x < largeur; ++x) {
-            Bornes &b = bornes[std::size_t(etiquette[x])];
-            b.x0 = std::min(b.x0, x), b.y0 = std::min(b.y0, y), b.x1 = std::max(b.x1, x), b.y1 = std::max(b.y1, y);
-        }
-    }
-    std::vector<QRect> cadres(bornes.size());
-    for (std::size_t z = 0; z < bornes.size(); ++z) {
-        if (bornes[z].x1 >= 0)
-            cadres[z] = QRect(QPoint(bornes[z].x0, bornes[z].y0), QPoint(bornes[z].x1, bornes[z].y1));
-    }
-    return cadres;
-}
+bool Blanc(const uchar *p) { return p[0] >= 128 && p[1] >= 128 && p[2] >= 128; }
 
-// The disc that covers a bubble clicked at the point: the white inside of its circle is a small, round zone of
-// the drawing (the number's strokes are not, so the nearest zone around them is looked for); the disc takes
-// that zone and the circle's line. A point where no such zone lies gets a disc of the default radius.
-std::pair<QPoint, int> DisqueDeBulle(const ZonesDessin &zones, const std::vector<QRect> &cadres, QPoint bulle,
-                                     int rayonDefaut)
+// The disc under a bubble clicked at the point: the white inside of its circle is a small round region of the
+// drawing, closed within a square twice the default radius around the click, and not as small as the holes of
+// the number's figures; the disc covers it and the circle's line. The white nearest the click is tried first
+// (the click may fall on the number). A click where no such region lies gets a disc of the default radius.
+std::pair<QPoint, int> DisqueDeBulle(const QImage &plan, QPoint bulle, int rayonDefaut)
 {
-    const QRect feuille(QPoint(0, 0), zones.taille);
-    int zone = 0;
-    int plusPres = INT_MAX;
+    const int portee = 2 * rayonDefaut;
+    const QRect carre = QRect(bulle - QPoint(portee, portee), bulle + QPoint(portee, portee)).intersected(plan.rect());
+    if (!carre.contains(bulle))
+        return {bulle, rayonDefaut};
+    const auto blanc = [&](QPoint p) { return Blanc(plan.constScanLine(p.y()) + 3 * p.x()); };
+    std::vector<QPoint> graines;
     for (int dy = -rayonDefaut; dy <= rayonDefaut; ++dy) {
         for (int dx = -rayonDefaut; dx <= rayonDefaut; ++dx) {
             const QPoint p = bulle + QPoint(dx, dy);
-            const int distance = dx * dx + dy * dy;
-            if (distance < plusPres && feuille.contains(p) && zones.zone(p.x(), p.y()) > 0)
-                zone = zones.zone(p.x(), p.y()), plusPres = distance;
+            if (carre.contains(p) && blanc(p))
+                graines.push_back(p);
         }
     }
-    if (zone > 0) {
-        const QRect c = cadres[std::size_t(zone)];
-        const int cote = std::max(c.width(), c.height());
-        const bool ronde = 2 * c.width() >= c.height() && 2 * c.height() >= c.width();
-        if (ronde && c.contains(bulle) && cote <= 4 * rayonDefaut)
-            return {c.center(), cote / 2 + std::max(2, cote / 8)};
+    std::stable_sort(graines.begin(), graines.end(), [&](QPoint a, QPoint b) {
+        return QPoint::dotProduct(a - bulle, a - bulle) < QPoint::dotProduct(b - bulle, b - bulle);
+    });
+    std::vector<std::uint8_t> vu(std::size_t(carre.width()) * std::size_t(carre.height()), 0);
+    const auto marque = [&](QPoint p) -> std::uint8_t & {
+        return vu[std::size_t(p.y() - carre.y()) * std::size_t(carre.width()) + std::size_t(p.x() - carre.x())];
+    };
+    constexpr int EssaisMax = 16;
+    int essais = 0;
+    for (const QPoint graine : graines) {
+        if (marque(graine) || ++essais > EssaisMax)
+            continue;
+        QRect region(graine, QSize(1, 1));
+        bool fermee = true;
+        std::vector<QPoint> pile{graine};
+        marque(graine) = 1;
+        while (!pile.empty()) {
+            const QPoint p = pile.back();
+            pile.pop_back();
+            region |= QRect(p, QSize(1, 1));
+            for (const QPoint voisin : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
+                if (!carre.contains(voisin)) {
+                    fermee = false;
+                } else if (!marque(voisin) && blanc(voisin)) {
+                    marque(voisin) = 1;
+                    pile.push_back(voisin);
+                }
+            }
+        }
+        const int cote = std::max(region.width(), region.height());
+        const bool ronde = 2 * region.width() >= region.height() && 2 * region.height() >= region.width();
+        if (fermee && ronde && cote >= rayonDefaut && region.contains(bulle))
+            return {region.center(), cote / 2 + std::max(2, cote / 8)};
     }
     return {bulle, rayonDefaut};
 }
@@ -145,11 +152,10 @@ QImage TrameClasses(const MecanismeAtelier &m, const std::vector<int> &classeDes
     return PeindreZones(m.zones, couleurs);
 }
 
-QImage TrameReperes(const MecanismeAtelier &m)
+QImage TrameReperes(const MecanismeAtelier &m, const QImage &plan)
 {
-    QImage trame(m.zones.taille, QImage::Format_RGB888);
+    QImage trame(plan.size(), QImage::Format_RGB888);
     trame.fill(Qt::white);
-    const std::vector<QRect> cadres = CadresZones(m.zones);
     // A bubble is some 8 mm across on an A3 sheet, a thirty-fifth of its short side, whatever the scan's resolution.
     const int rayonDefaut = std::max(8, std::min(trame.width(), trame.height()) / 70);
     QPainter p(&trame);
@@ -158,7 +164,7 @@ QImage TrameReperes(const MecanismeAtelier &m)
     for (const PieceAtelier &piece : m.pieces) {
         if (piece.bulle.isNull())
             continue;
-        const auto [centre, rayon] = DisqueDeBulle(m.zones, cadres, piece.bulle, rayonDefaut);
+        const auto [centre, rayon] = DisqueDeBulle(plan, piece.bulle, rayonDefaut);
         p.setBrush(CouleurCleZone(piece.repere));
         p.drawEllipse(centre, rayon, rayon);
     }

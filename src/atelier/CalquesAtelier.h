@@ -24,5 +24,6 @@ std::vector<int> ClasseDesPieces(const MecanismeAtelier &m);
 QImage TrameZonesExercice(const MecanismeAtelier &m, const ZonesExercice &zones);
 // The diagram's background map: the zones of class n in MarqueClasse(n), everything else white.
 QImage TrameClasses(const MecanismeAtelier &m, const std::vector<int> &classeDesPieces);
-// The presentation's map: under the bubble of each placed part, a disc of CouleurCleZone(repère).
-QImage TrameReperes(const MecanismeAtelier &m);
+// The presentation's map: under the bubble of each placed part, a disc of CouleurCleZone(repère) that covers the
+// bubble's circle on the drawing (24 bits).
+QImage TrameReperes(const MecanismeAtelier &m, const QImage &plan);

@@ -122,7 +122,7 @@ std::optional<QString> EcrirePresentation(const SourceExercices &s)
 
     if (auto e = EcrireImage(dossier + FichierPlan, s.plan, "BMP"))
         return e;
-    if (auto e = EcrireImage(dossier + FichierTrame, TrameReperes(m), "BMP"))
+    if (auto e = EcrireImage(dossier + FichierTrame, TrameReperes(m, s.plan), "BMP"))
         return e;
     // A page the teacher wrote by hand stays until the workshop is given one.
     const QString explication = dossier + FichierExplication;

@@ -33,8 +33,8 @@ struct ZoneTest {
 // Four boxes and a bubble, in the order the zones are numbered: the bubble comes second, so that the
 // exercise's numbers (zones in a part only) differ from the drawing's.
 const std::vector<ZoneTest> ZonesTest{
-    {{40, 40}, 1, 1}, {{110, 120}, 0, 0}, {{110, 40}, 2, 2}, {{180, 40}, 3, 1}, {{40, 120}, 1, 1}};
-const QPoint BulleCoulisseau(110, 120); // the bubble of part 2, drawn as a circle
+    {{40, 40}, 1, 1}, {{104, 120}, 0, 0}, {{110, 40}, 2, 2}, {{180, 40}, 3, 1}, {{40, 120}, 1, 1}};
+const QPoint BulleCoulisseau(110, 120); // the bubble of part 2: a circle, and a stroke of its number under the click
 const QPoint BulleCorps(160, 120);      // part 1's bubble is only clicked: no circle around it
 const QPoint BulleVis(200, 135);
 
@@ -77,6 +77,7 @@ MecanismeAtelier Exemple()
              {QRect(10, 10, 60, 60), QRect(80, 10, 60, 60), QRect(150, 10, 60, 60), QRect(10, 90, 60, 60)})
             p.drawRect(boite);
         p.drawEllipse(BulleCoulisseau, 12, 12);
+        p.drawLine(BulleCoulisseau - QPoint(0, 5), BulleCoulisseau + QPoint(0, 5));
     }
     m.zones = ZonesDepuisGraines(m.plan);
     m.pieceDeZone.push_back(0);
