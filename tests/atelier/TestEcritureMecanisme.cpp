@@ -1,4 +1,5 @@
 #include "atelier/EcritureMecanisme.h"
+#include "atelier/LectureMecanismeAtelier.h"
 #include "colouring/ExerciceColoriage.h"
 #include "common/FichierIni.h"
 #include "diagram/LectureSchema.h"
@@ -222,6 +223,45 @@ private slots:
         m.explication = QStringLiteral("<p>Un serre-joint maintient deux pièces pendant le collage.</p>");
         QVERIFY(!EcrireMecanismeAtelier(m, arbre.dossier()).erreur);
         QVERIFY(Lire(arbre.chemin("meca/presentation/explication.htm")).contains("pendant le collage"));
+    }
+
+    // Reopened, the mechanism is the one written: its parts and bubbles, the part of each zone, its classes and
+    // its study; written again from what was read, its files say the same.
+    void rouvertTelQuEcrit()
+    {
+        const ArbreMecanismes arbre;
+        MecanismeAtelier m = Exemple();
+        m.etudePlane = true;
+        QVERIFY(!EcrireMecanismeAtelier(m, arbre.dossier()).erreur);
+        const auto lu = LireMecanismeAtelier(arbre.chemin("meca.sch"));
+        if (const QString *refus = std::get_if<QString>(&lu))
+            QFAIL(qPrintable(*refus));
+        const MecanismeAtelier &r = std::get<MecanismeAtelier>(lu);
+        QCOMPARE(std::tie(r.souche, r.nom, r.difficulte, r.etudePlane),
+                 std::tie(m.souche, m.nom, m.difficulte, m.etudePlane));
+        QCOMPARE(r.plan, m.plan);
+        QCOMPARE(r.pieces.size(), m.pieces.size());
+        for (std::size_t i = 0; i < m.pieces.size(); ++i) {
+            const PieceAtelier &a = r.pieces[i];
+            const PieceAtelier &b = m.pieces[i];
+            QCOMPARE(std::tie(a.repere, a.nombre, a.designation, a.matiere, a.observation),
+                     std::tie(b.repere, b.nombre, b.designation, b.matiere, b.observation));
+            QVERIFY2((a.bulle - b.bulle).manhattanLength() <= 2, qPrintable(b.designation));
+        }
+        for (const ZoneTest &z : ZonesTest)
+            QCOMPARE(r.pieceDeZone[std::size_t(r.zones.zone(z.graine.x(), z.graine.y()))], z.piece);
+        QCOMPARE(r.classes.size(), m.classes.size());
+        for (std::size_t n = 0; n < m.classes.size(); ++n)
+            QCOMPARE(std::tie(r.classes[n].nom, r.classes[n].pieces), std::tie(m.classes[n].nom, m.classes[n].pieces));
+
+        const QStringList fichiers{"meca/presentation/trame.bmp", "meca/coloriage_p/solution.inf",
+                                   "meca/coloriage_ce/trame.bmp", "meca/graphe_des_liaisons/condition.inf"};
+        std::vector<QByteArray> avant;
+        for (const QString &f : fichiers)
+            avant.push_back(Lire(arbre.chemin(f)).toLatin1());
+        QVERIFY(!EcrireMecanismeAtelier(r, arbre.dossier()).erreur);
+        for (qsizetype i = 0; i < fichiers.size(); ++i)
+            QVERIFY2(Lire(arbre.chemin(fichiers[i])).toLatin1() == avant[std::size_t(i)], qPrintable(fichiers[i]));
     }
 
     // An exercise whose files the checker finds incomplete stays off, and the report says why; the
