@@ -23,15 +23,6 @@ QPen TraitCache()
     return stylo;
 }
 
-QFont PoliceDessin(int taillePixels, bool gras)
-{
-    QFont police(QStringLiteral("DejaVu Sans"));
-    police.setPixelSize(taillePixels);
-    police.setBold(gras);
-    police.setStyleStrategy(QFont::NoAntialias);
-    return police;
-}
-
 void Hachurer(QPainter &p, const QPainterPath &zone, double angleDegres, double pas)
 {
     const double angle = qDegreesToRadians(angleDegres);

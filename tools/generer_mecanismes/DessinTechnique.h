@@ -1,5 +1,7 @@
 #pragma once
 
+#include "atelier/ImageClasse.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,8 +23,6 @@ QPen TraitFort();
 QPen TraitFin();
 QPen TraitAxe();
 QPen TraitCache();
-
-QFont PoliceDessin(int taillePixels, bool gras = false);
 
 void Hachurer(QPainter &p, const QPainterPath &zone, double angleDegres, double pas);
 // A part cut by the section plane: white ground, hatching, thick outline.

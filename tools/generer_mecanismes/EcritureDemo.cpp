@@ -1,15 +1,12 @@
 #include "EcritureDemo.h"
 
+#include "atelier/EcritureFichiers.h"
 #include "common/EncodageTexte.h"
 #include "common/FichierIni.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 EcritureDemo::EcritureDemo(const QString &dossier) : dossier_(QDir::cleanPath(dossier)) {}
 
@@ -30,21 +27,14 @@ std::optional<QString> EcritureDemo::octets(const QString &relatif, const QByteA
 {
     if (auto erreur = preparer(relatif))
         return erreur;
-    QSaveFile fichier(chemin(relatif));
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(contenu) != contenu.size() || !fichier.commit())
-        return QStringLiteral("Impossible d'écrire \"%1\" : %2").arg(chemin(relatif), fichier.errorString());
-    return std::nullopt;
+    return EcrireOctets(chemin(relatif), contenu);
 }
 
 std::optional<QString> EcritureDemo::image(const QString &relatif, const QImage &image, const char *format)
 {
     if (auto erreur = preparer(relatif))
         return erreur;
-    QSaveFile fichier(chemin(relatif));
-    const QImage aEcrire = image.convertToFormat(QImage::Format_RGB888);
-    if (!fichier.open(QIODevice::WriteOnly) || !aEcrire.save(&fichier, format) || !fichier.commit())
-        return QStringLiteral("Impossible d'écrire l'image \"%1\" : %2").arg(chemin(relatif), fichier.errorString());
-    return std::nullopt;
+    return EcrireImage(chemin(relatif), image, format);
 }
 
 std::optional<QString> EcritureDemo::ini(const QString &relatif, const std::vector<EntreeIni> &entrees)
@@ -71,30 +61,7 @@ std::optional<QString> EcritureDemo::pdf(const QString &relatif, const QString &
 {
     if (auto erreur = preparer(relatif))
         return erreur;
-    QSaveFile fichier(chemin(relatif));
-    if (!fichier.open(QIODevice::WriteOnly))
-        return QStringLiteral("Impossible d'écrire \"%1\" : %2").arg(chemin(relatif), fichier.errorString());
-    {
-        QPdfWriter pdf(&fichier);
-        pdf.setTitle(titre);
-        pdf.setCreator(QStringLiteral("Velkora"));
-        pdf.setResolution(300);
-        // No margin of its own: the sheet's frame is the margin, and the drawing area then covers the A3 page as
-        // it covers the scanned sheet, so that the scale written in the title block holds on paper too.
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0),
-                                      QPageLayout::Millimeter));
-        QPainter p(&pdf);
-        if (!p.isActive())
-            return QStringLiteral("Impossible de dessiner la page de \"%1\".").arg(chemin(relatif));
-        const QRect page = p.viewport();
-        const double echelle = std::min(page.width() / double(zone.width()), page.height() / double(zone.height()));
-        p.translate((page.width() - zone.width() * echelle) / 2, (page.height() - zone.height() * echelle) / 2);
-        p.scale(echelle, echelle);
-        dessin(p);
-    }
-    if (!fichier.commit())
-        return QStringLiteral("Impossible d'écrire \"%1\" : %2").arg(chemin(relatif), fichier.errorString());
-    return std::nullopt;
+    return EcrirePdfA3(chemin(relatif), titre, zone, QPageLayout::Landscape, dessin);
 }
 
 void EcritureDemo::effacerTout()

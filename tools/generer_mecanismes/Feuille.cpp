@@ -1,10 +1,5 @@
 #include "Feuille.h"
 
-QColor CouleurCleZone(int numero)
-{
-    return QColor(40 + (numero % 10) * 20, 40 + (numero / 10 % 10) * 20, 40 + (numero / 100 % 10) * 20);
-}
-
 Feuille::Feuille(QPainter &page, Calque calque, std::vector<QColor> marquesClasses)
     : page_(page), calque_(calque), marques_(std::move(marquesClasses)), feuilleBrouillon_(1, 1, QImage::Format_RGB888),
       brouillon_(&feuilleBrouillon_)

@@ -2,6 +2,8 @@
 
 #include "DessinTechnique.h"
 
+#include "atelier/CouleursMecanisme.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,10 +15,6 @@ struct ZoneDessin {
     int piece = 0;
     int classe = 0;
 };
-
-// The key colour of zone n in the colouring exercises' zone map: one of a thousand colours whose
-// three channels spell the digits of n, never black nor white.
-QColor CouleurCleZone(int numero);
 
 // The sheet a mechanism's views are drawn on. Every shape belongs to the zone opened last; on the
 // drawing it is drawn, on a zone map it is filled flat with its zone's colour. Thin lines, texts and

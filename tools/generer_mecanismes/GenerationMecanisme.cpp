@@ -3,6 +3,7 @@
 #include "PagesHtml.h"
 #include "Planche.h"
 
+#include "atelier/TextesMecanisme.h"
 #include "common/FichierIni.h"
 #include "joint_graph/ComparaisonGraphe.h"
 
@@ -34,19 +35,19 @@ QString Dossier(const Mecanisme &m, const QString &exercice) { return m.souche +
 
 int NombreZones(const std::vector<ZoneDessin> &zones) { return static_cast<int>(zones.size()); }
 
-// "Corps (1), Mâchoire (5)": the parts that have a zone in the class, in the order of the list.
-QString PiecesDeLaClasse(const Mecanisme &m, const std::vector<ZoneDessin> &zones, int classe)
+// The parts that have a zone in the class, in the order of the list.
+QStringList PiecesDeLaClasse(const Mecanisme &m, const std::vector<ZoneDessin> &zones, int classe)
 {
     QStringList noms;
     for (const PieceMecanisme &piece : m.pieces) {
         for (const ZoneDessin &z : zones) {
             if (z.classe == classe && z.piece == piece.repere) {
-                noms << QStringLiteral("%1 (%2)").arg(piece.designation).arg(piece.repere);
+                noms << PieceEtRepere(piece.designation, piece.repere);
                 break;
             }
         }
     }
-    return noms.join(QStringLiteral(", "));
+    return noms;
 }
 
 std::vector<EntreeIni> EntreesDescripteur(const Mecanisme &m)
@@ -106,73 +107,13 @@ std::vector<EntreeIni> EntreesSolution(const Mecanisme &m, const std::vector<Zon
 {
     std::vector<EntreeIni> entrees;
     const int couleurs = static_cast<int>(parClasse ? m.classes.size() : m.pieces.size());
-    for (int h = 1; h <= couleurs; ++h) {
-        QString solution;
-        for (const ZoneDessin &z : zones)
-            solution.append((parClasse ? z.classe : z.piece) == h ? u'1' : u'0');
-        entrees.push_back({QStringLiteral("SOLUTIONS"), QStringLiteral("Solution%1").arg(h), solution});
-    }
+    std::vector<int> proprietaires;
+    for (const ZoneDessin &z : zones)
+        proprietaires.push_back(parClasse ? z.classe : z.piece);
+    for (int h = 1; h <= couleurs; ++h)
+        entrees.push_back(
+            {QStringLiteral("SOLUTIONS"), QStringLiteral("Solution%1").arg(h), ChaineSolution(proprietaires, h)});
     return entrees;
-}
-
-QByteArray PageAide(const Mecanisme &m, bool parClasse)
-{
-    const QString corps =
-        parClasse
-            ? QStringLiteral(
-                  "<h1>Classes d'équivalence : aide</h1>\n<p>Une classe d'équivalence réunit les pièces "
-                  "qui ne bougent pas les unes par rapport aux autres pendant le fonctionnement : pièces "
-                  "vissées, goupillées, emmanchées, soudées. Les vis, goupilles et clavettes appartiennent "
-                  "à la classe des pièces qu'elles assemblent.</p>\n<p>Le mécanisme « %1 » compte %2 classes "
-                  "d'équivalence. Commencez par le bâti : la pièce fixée au sol ou à la machine, et tout ce "
-                  "qui lui est lié.</p>\n")
-                  .arg(m.nom)
-                  .arg(m.classes.size())
-            : QStringLiteral("<h1>Décodage de plan : aide</h1>\n<p>Une pièce coupée par le plan de coupe est hachurée, "
-                             "toujours dans le même sens et au même pas sur toutes les vues ; deux pièces voisines ont "
-                             "des hachures différentes. Les arbres, vis, goupilles et billes ne sont jamais coupés "
-                             "dans leur longueur.</p>\n<p>Le mécanisme « %1 » compte %2 pièces : suivez les repères et "
-                             "la nomenclature de la présentation.</p>\n")
-                  .arg(m.nom)
-                  .arg(m.pieces.size());
-    return PageHtml(
-        parClasse ? QStringLiteral("Aide : classes d'équivalence") : QStringLiteral("Aide : décodage de plan"), corps);
-}
-
-// A card for the joint graph's node: the class's parts tinted on a cut of the drawing, its number in
-// the top-right corner; the top-left corner takes the colour square and the bottom-right one the frame symbol.
-QImage ImageClasse(const QImage &plan, const QImage &classes, int n)
-{
-    constexpr int Largeur = 160;
-    constexpr int Hauteur = 120;
-    const Rvb marque = CouleurVersRvb(MarqueClasse(n));
-    int x0 = classes.width(), y0 = classes.height(), x1 = -1, y1 = -1;
-    QImage teinte = plan.copy();
-    for (int y = 0; y < classes.height(); ++y) {
-        const uchar *c = classes.constScanLine(y);
-        uchar *t = teinte.scanLine(y);
-        for (int x = 0; x < classes.width(); ++x) {
-            if (c[3 * x] != marque.rouge || c[3 * x + 1] != marque.vert || c[3 * x + 2] != marque.bleu)
-                continue;
-            x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
-            if (t[3 * x] == 255 && t[3 * x + 1] == 255 && t[3 * x + 2] == 255)
-                t[3 * x] = 150, t[3 * x + 1] = 190, t[3 * x + 2] = 235;
-        }
-    }
-    QImage carte(Largeur, Hauteur, QImage::Format_RGB888);
-    carte.fill(Qt::white);
-    QPainter p(&carte);
-    if (x1 >= x0) {
-        const QRect cadre = QRect(QPoint(x0, y0), QPoint(x1, y1)).adjusted(-20, -20, 20, 20).intersected(teinte.rect());
-        const QImage vignette =
-            teinte.copy(cadre).scaled(Largeur - 40, Hauteur - 36, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        p.drawImage((Largeur - vignette.width()) / 2, 16 + (Hauteur - 36 - vignette.height()) / 2, vignette);
-    }
-    p.setPen(QPen(Qt::black, 2));
-    p.drawRect(QRect(1, 1, Largeur - 2, Hauteur - 2));
-    p.setFont(PoliceDessin(16, true));
-    p.drawText(QRect(Largeur - 34, 3, 30, 18), Qt::AlignRight | Qt::AlignVCenter, QString::number(n));
-    return carte;
 }
 
 std::vector<EntreeIni> EntreesConditionGraphe(const Mecanisme &m, const std::vector<ZoneDessin> &zones)
@@ -183,9 +124,8 @@ std::vector<EntreeIni> EntreesConditionGraphe(const Mecanisme &m, const std::vec
                                    {QStringLiteral("HYPERSTATISME"), QStringLiteral("Etude"),
                                     m.etudePlane ? QStringLiteral("plane") : QStringLiteral("spatiale")}};
     for (int n = 1; n <= static_cast<int>(m.classes.size()); ++n)
-        entrees.push_back(
-            {QStringLiteral("INFORMATION"), QStringLiteral("ce%1").arg(n),
-             QStringLiteral("%1 : %2").arg(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
+        entrees.push_back({QStringLiteral("INFORMATION"), QStringLiteral("ce%1").arg(n),
+                           InformationClasse(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
     return entrees;
 }
 
@@ -206,9 +146,8 @@ std::vector<EntreeIni> EntreesCorrection(const Mecanisme &m, const std::vector<Z
         entrees.push_back({s, QStringLiteral("Bati"), n == m.bati ? QStringLiteral("1") : QStringLiteral("0")});
         entrees.push_back({s, QStringLiteral("Left"), QString::number(qRound(340 + 250 * std::cos(angle)))});
         entrees.push_back({s, QStringLiteral("Top"), QString::number(qRound(270 + 250 * std::sin(angle)))});
-        entrees.push_back(
-            {s, QStringLiteral("Information"),
-             QStringLiteral("%1 : %2").arg(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
+        entrees.push_back({s, QStringLiteral("Information"),
+                           InformationClasse(m.classes[std::size_t(n - 1)].nom, PiecesDeLaClasse(m, zones, n))});
     }
     for (int n = 1; n <= static_cast<int>(liaisons.size()); ++n) {
         const LiaisonMecanisme &l = liaisons[std::size_t(n - 1)];
@@ -351,7 +290,9 @@ std::optional<QString> EcrireMecanisme(EcritureDemo &sortie, const Mecanisme &m,
             return e;
         if (auto e = sortie.octets(d + QStringLiteral("plan.pdf"), octetsPdf))
             return e;
-        if (auto e = sortie.octets(d + QStringLiteral("aide/aide.htm"), PageAide(m, parClasse)))
+        if (auto e =
+                sortie.octets(d + QStringLiteral("aide/aide.htm"),
+                              PageAideColoriage(m.nom, parClasse, int(parClasse ? m.classes.size() : m.pieces.size()))))
             return e;
     }
 

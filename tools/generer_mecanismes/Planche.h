@@ -8,11 +8,6 @@
 // The sheet as a scanner gives it: A3 at 150 dpi.
 inline constexpr QSize TaillePlanche(2480, 1754);
 
-// The colour of class n in the correction graph, and the colour that marks its zones in the diagram's
-// background; neither is white nor black, and no two classes share one.
-TColor CouleurClasse(int n);
-TColor MarqueClasse(int n);
-
 // From the mechanism's drawing area to the pixels of the sheet, centred.
 QTransform TransformationPlanche(const Mecanisme &m, QSize page = TaillePlanche);
 
