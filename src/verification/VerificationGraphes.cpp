@@ -20,9 +20,6 @@ const QString TexteNomInvalide =
     QStringLiteral("« %1 » n'est pas un nom de dossier de mécanisme : un seul nom, sans séparateur ni « .. ».");
 const QString TexteAutreMecanisme = QStringLiteral(
     "Le graphe désigne le mécanisme « %1 » et non « %2 » : le schéma cinématique ouvrirait les fichiers de « %1 ».");
-const QString TexteCasseMecanisme = QStringLiteral(
-    "Le graphe désigne le mécanisme « %1 », qui s'écrit « %2 » : seul un système qui ignore la casse des noms "
-    "de fichiers les confond.");
 const QString TexteSansBati = QStringLiteral("Aucune classe d'équivalence n'est le bâti (« Bati=1 »).");
 const QString TexteDeuxBatis =
     QStringLiteral("Plusieurs classes d'équivalence sont le bâti ; seule la dernière compte.");
@@ -113,10 +110,9 @@ std::optional<int> VerifierModele(ContexteVerification &contexte, int numero)
         rapport.erreur(relatif, ligneMecanisme, TexteSansMecanisme);
     else if (!EstNomMecanismeValide(mecanisme))
         rapport.erreur(relatif, ligneMecanisme, TexteNomInvalide.arg(mecanisme));
+    // A name that differs only in letter case is found by the program on every system.
     else if (mecanisme.compare(contexte.radical(), Qt::CaseInsensitive) != 0)
         rapport.erreur(relatif, ligneMecanisme, TexteAutreMecanisme.arg(mecanisme, contexte.radical()));
-    else if (mecanisme != contexte.radical())
-        rapport.avertissement(relatif, ligneMecanisme, TexteCasseMecanisme.arg(mecanisme, contexte.radical()));
 
     const QString cleNbrCe = QStringLiteral("NbrCe");
     const auto luCe = contexte.entier(*gdl, relatif, SectionMecanisme, cleNbrCe, 0);
