@@ -118,8 +118,28 @@ vilebrequin, la place de la tête de bielle sur le maneton doit s'accorder avec 
 le plan de la coupe, l'axe de piston doit rester parallèle au maneton. Les jeux de la tête et du pied de bielle les
 absorbent.</p>
 <p>En tout, h = 1 + 2 = 3.</p>
+<p><b>Un autre modèle accepté.</b> On modélise aussi un arbre sur deux roulements à billes par une liaison sphérique et
+une liaison linéaire annulaire (2 inconnues), comme si un seul des deux roulements arrêtait l'arbre en translation :
+l'ensemble équivaut alors exactement à une liaison pivot (3 + 2 = 5), et il ne reste que les 2 de la boucle
+bielle-manivelle, h = 2. « Vérifier mon graphe » accepte l'un et l'autre modèle.</p>
 )")
         .arg(PiecesCompresseur().size());
+}
+
+constexpr int Spherique = 7;
+constexpr int LineaireAnnulaire = 9;
+
+// Drawn in the section plane: the crankshaft, crank pin and piston pin lie across the sheet, the
+// cylinder's axis upright. The left bearing is a ball joint; the right one is given.
+std::vector<LiaisonMecanisme> LiaisonsCompresseur(int roulementDroit)
+{
+    return {
+        {CarterCompresseur, VilebrequinCompresseur, Spherique, 1, 0, QStringLiteral("le roulement (5) de gauche")},
+        {CarterCompresseur, VilebrequinCompresseur, roulementDroit, 1, 0, QStringLiteral("le roulement (5) de droite")},
+        {VilebrequinCompresseur, BielleCompresseur, 2, 1, 0, QStringLiteral("la tête de bielle sur le maneton")},
+        {BielleCompresseur, AxeCompresseur, 2, 1, 0, QStringLiteral("l'axe dans le pied de bielle")},
+        {AxeCompresseur, PistonCompresseur, 2, 1, 0, QStringLiteral("l'axe dans les bossages du piston")},
+        {PistonCompresseur, CarterCompresseur, 5, 1, 90, QStringLiteral("le piston dans le cylindre (2)")}};
 }
 
 } // namespace
@@ -141,16 +161,7 @@ const Mecanisme &MecanismeCompresseur()
                     {QStringLiteral("Piston")},
                     {QStringLiteral("Axe de piston")}},
         .bati = CarterCompresseur,
-        // Drawn in the section plane: the crankshaft, crank pin and piston pin lie across the sheet, the
-        // cylinder's axis upright.
-        .liaisons = {{CarterCompresseur, VilebrequinCompresseur, 7, 1, 0, QStringLiteral("le roulement (5) de gauche")},
-                     {CarterCompresseur, VilebrequinCompresseur, 7, 1, 0, QStringLiteral("le roulement (5) de droite")},
-                     {VilebrequinCompresseur, BielleCompresseur, 2, 1, 0,
-                      QStringLiteral("la tête de bielle sur le maneton")},
-                     {BielleCompresseur, AxeCompresseur, 2, 1, 0, QStringLiteral("l'axe dans le pied de bielle")},
-                     {AxeCompresseur, PistonCompresseur, 2, 1, 0, QStringLiteral("l'axe dans les bossages du piston")},
-                     {PistonCompresseur, CarterCompresseur, 5, 1, 90,
-                      QStringLiteral("le piston dans le cylindre (2)")}},
+        .liaisons = LiaisonsCompresseur(Spherique),
         .etudePlane = false,
         .mobiliteExterne = 1,
         .mobiliteInterne = 1,
@@ -166,6 +177,8 @@ const Mecanisme &MecanismeCompresseur()
             [] {
                 return std::vector<AnnexePage>{{QStringLiteral("principe.png"), OctetsPng(ImagePrincipeCompresseur())}};
             },
+        // The left bearing alone stops the shaft in translation.
+        .autresModeles = {LiaisonsCompresseur(LineaireAnnulaire)},
     };
     return compresseur;
 }
