@@ -132,6 +132,21 @@ private slots:
             QVERIFY2(!v.texte().contains(cache), qPrintable(v.texte()));
     }
 
+    // A joint without its two classes is incomplete, not a joint between class 0 and another; a
+    // correction without a frame leaves the frame out of the verdict, whatever the student chose.
+    void incompleteEtCorrectionSansBati()
+    {
+        const QList<Joint> justes{{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {3, 4, 3}};
+        const VerdictGraphe incomplet = ComparerGraphes(graphe(4, justes + QList<Joint>{{0, 2, 5}}, 1), correction());
+        QCOMPARE(incomplet.incompletes, 1);
+        QCOMPARE(paires(incomplet.enTrop), QString());
+        QVERIFY(!incomplet.juste());
+        for (const int bati : {0, 2}) {
+            const VerdictGraphe v = ComparerGraphes(graphe(4, justes, bati), graphe(4, justes, 0));
+            QVERIFY2(v.juste(), qPrintable(v.texte()));
+        }
+    }
+
     // In a plane study the view decides the plane joint: the right type in another view is a wrong type.
     // In space the view only draws the diagram. Without a study asked, the study is plane when every joint
     // of both graphs has a view.
