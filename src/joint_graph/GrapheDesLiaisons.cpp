@@ -21,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -362,8 +363,11 @@ void TFormGrapheDesLiaisons::OuvrirGDL(const QString &cheminGdl)
         return;
     }
     Reinitialiser();
-    // The file opened is the graph's file, as one saved to: Ctrl+S writes there.
-    CheminEnregistre = chemin;
+    // The file opened is the graph's file, as one saved to: Ctrl+S writes there. A mechanism's correction
+    // is only looked at: saving asks for a file of the student's own.
+    const bool correction =
+        QFileInfo(chemin).absoluteDir().dirName().compare(NomDossierSchemaCinematique, Qt::CaseInsensitive) == 0;
+    CheminEnregistre = correction ? QString() : chemin;
     Graphe_ = std::move(lecture.graphe);
     Etude_ = std::get<EtudeExercice>(etude);
     for (int n = 1; n <= Graphe_.NbrCe(); ++n)

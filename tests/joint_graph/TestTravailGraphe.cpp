@@ -202,6 +202,19 @@ private slots:
         QVERIFY(premier.open(QIODevice::ReadOnly));
         QVERIFY(premier.readAll().contains("[Ce3]\r\nCouleur=clBlue"));
 
+        // A mechanism's correction is not the student's file: saving asks where.
+        const QString correction = arbre->ecrireOctets(QStringLiteral("treuil/schema_cinematique/correction.gdl"),
+                                                       premier.seek(0) ? premier.readAll() : QByteArray());
+        FenetreGraphe h;
+        dialoguesFactices().fichiersAOuvrir = {correction};
+        h.action("MenuOuvrir")->trigger();
+        QCOMPARE(h.fenetre.windowTitle(), QStringLiteral("Graphe Des Liaisons – Treuil[*]"));
+        dialoguesFactices().oublier();
+        dialoguesFactices().fichiersAEnregistrer = {second};
+        h.action("MenuEnregistrer")->trigger();
+        QCOMPARE(dialoguesFactices().boites.size(), std::size_t(1));
+        QCOMPARE(dialoguesFactices().boites.front().genre, QStringLiteral("Enregistrer"));
+
         // Another graph has no file yet; a refused one leaves the caption alone.
         dialoguesFactices().reponsesSaisie = {QStringLiteral("2")};
         f.action("MenuNouveau")->trigger();
