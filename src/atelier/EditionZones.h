@@ -1,0 +1,52 @@
+#pragma once
+
+#include "atelier/TrouverZones.h"
+#include "atelier/ZonesDessin.h"
+
+#include <QImage>
+#include <QPolygon>
+#include <QRect>
+#include <cstdint>
+#include <vector>
+
+// A drawing and its zones as the teacher corrects them: two zones merged, a zone cut by a stroke, a gap in
+// a line closed by a stroke. Each correction reaches only the pixels of the zones it touches, through the
+// index of their rectangles, and zones stay numbered 1 to nombre without a gap: when a number is freed,
+// the last zone takes it.
+class EditionZones {
+public:
+    // `trait`: the black-on-white drawing (Format_RGB888) the zones were found on.
+    EditionZones(QImage trait, ZonesDessin zones, int aireMin);
+
+    const QImage &trait() const { return trait_; }
+    const ZonesDessin &zones() const { return zones_; }
+    const IndexZones &index() const { return index_; }
+
+    // The zone under a point of the sheet, 0 for none (a line, the ground, outside the sheet).
+    std::int32_t zoneEn(QPoint point) const;
+
+    // Zone `absorbee` becomes part of zone `gardee`. Returns the rectangle of the pixels that changed,
+    // empty when the numbers are not two different zones.
+    QRect FusionnerZones(std::int32_t gardee, std::int32_t absorbee);
+
+    // Draws the polyline in black, `epaisseur` pixels wide, and finds the zones again on both sides: a zone
+    // cut in two becomes two zones, a region the stroke closes off from the ground becomes a zone. Returns
+    // the rectangle of the pixels that changed.
+    QRect TracerTrait(const QPolygon &trace, int epaisseur);
+
+private:
+    bool blanc(int x, int y) const { return trait_.constScanLine(y)[3 * x] != 0; }
+    std::int32_t &etiquette(int x, int y)
+    {
+        return zones_.etiquettes[std::size_t(y) * std::size_t(zones_.taille.width()) + std::size_t(x)];
+    }
+    void renumeroter(QRect cadre, std::int32_t de, std::int32_t vers);
+    QRect compacterNumeros(std::vector<std::int32_t> vides);
+    std::vector<QPoint> pixelsDuTrait(const QPolygon &trace, int epaisseur) const;
+    QRect retrouverZones(const std::vector<QPoint> &graines);
+
+    QImage trait_;
+    ZonesDessin zones_;
+    IndexZones index_;
+    int aireMin_;
+};
