@@ -1,6 +1,7 @@
 #include "atelier/EditionZones.h"
 
 #include <map>
+#include <set>
 
 // After a stroke, the paper beside it is filled from every pixel that touches it, all fills growing by
 // turns. Each region the fills reach becomes one of three things: open (it reaches the edge of the sheet:
@@ -134,6 +135,7 @@ QRect EditionZones::retrouverZones(const std::vector<QPoint> &graines)
     for (std::int32_t f = 0; f < std::int32_t(remplissages.size()); ++f)
         if (racine(f) == f && etat[std::size_t(f)] == Etat::Reste)
             avecReste[remplissages[std::size_t(f)].classe] = true;
+    std::map<std::int32_t, bool> gardee;
     std::vector<std::int32_t> numero(remplissages.size(), 0);
     QRect change;
     for (std::int32_t f = 0; f < std::int32_t(remplissages.size()); ++f) {
@@ -147,13 +149,15 @@ QRect EditionZones::retrouverZones(const std::vector<QPoint> &graines)
         case Etat::Ferme:
             change |= cadre[std::size_t(f)];
             if (classe > 0 && !avecReste[classe]) { // every part closed at once: the first keeps the number
-                avecReste[classe] = true;
-                numero[std::size_t(f)] = classe;
-                index_.aires[std::size_t(classe)] = taille[std::size_t(f)];
-                break;
-            }
-            if (classe > 0)
+                if (!gardee[classe]) {
+                    gardee[classe] = true;
+                    numero[std::size_t(f)] = classe;
+                    index_.aires[std::size_t(classe)] = taille[std::size_t(f)];
+                    break;
+                }
+            } else if (classe > 0) {
                 index_.aires[std::size_t(classe)] -= taille[std::size_t(f)];
+            }
             if (taille[std::size_t(f)] >= aireMin_) {
                 numero[std::size_t(f)] = ++zones_.nombre;
                 index_.cadres.push_back(cadre[std::size_t(f)]);
@@ -168,7 +172,10 @@ QRect EditionZones::retrouverZones(const std::vector<QPoint> &graines)
             etiquettes[p] = valeur;
     }
     // A zone left smaller than a zone may be is a zone no more.
-    for (const auto &[classe, reste] : avecReste) {
+    std::set<std::int32_t> classes;
+    for (const Remplissage &r : remplissages)
+        classes.insert(r.classe);
+    for (const std::int32_t classe : classes) {
         const std::size_t z = std::size_t(classe);
         if (classe > 0 && index_.aires[z] > 0 && index_.aires[z] < aireMin_) {
             renumeroter(index_.cadres[z], classe, 0);
