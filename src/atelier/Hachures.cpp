@@ -1,10 +1,10 @@
 #include "atelier/Hachures.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <numbers>
-#include <unordered_map>
 
 // A hatched section is cut by its hatch lines into strips: thin, long, parallel regions of one width,
 // each separated from the next by a thin straight line running along them. The strips at the ends of a
@@ -105,26 +105,25 @@ struct Contact {
     }
 };
 
-std::uint64_t ClePaire(std::int32_t a, std::int32_t b)
-{
-    if (a > b)
-        std::swap(a, b);
-    return std::uint64_t(std::uint32_t(a)) << 32 | std::uint32_t(b);
-}
+struct Voisin {
+    std::int32_t region; // the smaller number of the pair
+    Contact contact;
+};
 
 struct Releve {
     std::vector<Moments> regions;
-    std::unordered_map<std::uint64_t, Contact> contacts;
+    std::vector<std::vector<Voisin>> voisins; // by the larger number of the pair: a region meets few others
 };
 
+// Goes once through the runs of paper, and through the columns where paper stands on a line.
 class Releveur {
 public:
-    Releveur(const QImage &masque, const std::int32_t *etiquettes, std::int32_t nombre,
-             const std::vector<std::uint8_t> &fond, int traverseeMax)
-        : masque_(masque), etiquettes_(etiquettes), fond_(fond), traverseeMax_(traverseeMax), largeur_(masque.width()),
+    Releveur(const QImage &masque, const Composantes &blancs, const std::vector<std::uint8_t> &fond, int traverseeMax)
+        : masque_(masque), blancs_(blancs), fond_(fond), traverseeMax_(traverseeMax), largeur_(masque.width()),
           hauteur_(masque.height())
     {
-        releve_.regions.resize(static_cast<std::size_t>(nombre));
+        releve_.regions.resize(std::size_t(blancs.nombre));
+        releve_.voisins.resize(std::size_t(blancs.nombre));
     }
 
     Releve releverTout()
@@ -138,19 +137,19 @@ public:
     }
 
 private:
-    std::int32_t etiquette(int x, int y) const
-    {
-        return etiquettes_[std::size_t(y) * std::size_t(largeur_) + std::size_t(x)];
-    }
-
     void noterContact(std::int32_t a, std::int32_t b, double x, double y, int longueur, bool dansRangee)
     {
         if (a == b || fond_[std::size_t(a)] || fond_[std::size_t(b)])
             return;
-        const std::uint64_t cle = ClePaire(a, b);
-        if (cle != derniereCle_ || dernier_ == nullptr) {
-            dernier_ = &releve_.contacts[cle];
-            derniereCle_ = cle;
+        if (a > b)
+            std::swap(a, b);
+        if (dernier_ == nullptr || a != derniereA_ || b != derniereB_) {
+            std::vector<Voisin> &voisins = releve_.voisins[std::size_t(b)];
+            const auto trouve =
+                std::find_if(voisins.begin(), voisins.end(), [a](const Voisin &v) { return v.region == a; });
+            dernier_ = trouve != voisins.end() ? &trouve->contact : &voisins.emplace_back(Voisin{a, {}}).contact;
+            derniereA_ = a;
+            derniereB_ = b;
         }
         dernier_->milieux.ajouterPoint(x, y);
         (dansRangee ? dernier_->rangees : dernier_->colonnes) += 1;
@@ -160,32 +159,38 @@ private:
     // The runs of paper of row y, and the short runs of line between them.
     void releverRangee(int y)
     {
-        const uchar *pixels = masque_.constScanLine(y);
-        const std::int32_t *ligne = etiquettes_ + std::size_t(y) * std::size_t(largeur_);
-        int x = 0;
-        while (x < largeur_) {
-            if (pixels[x] == 0) {
-                ++x;
-                continue;
-            }
-            const void *noir = std::memchr(pixels + x, 0, std::size_t(largeur_ - x));
-            const int finBlanc = noir ? int(static_cast<const uchar *>(noir) - pixels) : largeur_;
-            const std::int32_t a = ligne[x];
-            releve_.regions[std::size_t(a)].ajouterRangee(x, finBlanc, y);
-            int finNoir = finBlanc;
-            while (finNoir < largeur_ && finNoir - finBlanc <= traverseeMax_ && pixels[finNoir] == 0)
-                ++finNoir;
-            if (finNoir < largeur_ && finNoir > finBlanc && finNoir - finBlanc <= traverseeMax_)
-                noterContact(a, ligne[finNoir], (finBlanc + finNoir - 1) / 2.0, y, finNoir - finBlanc, true);
-            x = finNoir;
+        const Passage *passages = blancs_.rangee(y);
+        const std::size_t nombre = blancs_.passagesRangee(y);
+        for (std::size_t i = 0; i < nombre; ++i) {
+            const Passage &p = passages[i];
+            releve_.regions[std::size_t(p.composante)].ajouterRangee(p.x0, p.x1, y);
+            if (i + 1 < nombre && passages[i + 1].x0 - p.x1 <= traverseeMax_)
+                noterContact(p.composante, passages[i + 1].composante, (p.x1 + passages[i + 1].x0 - 1) / 2.0, y,
+                             passages[i + 1].x0 - p.x1, true);
         }
     }
 
-    // Every paper pixel of row y above a line pixel: the line is followed down its column.
+    // Every paper pixel of row y above a line pixel: the line is followed down its column. Columns come
+    // left to right, so the run holding each pixel is found by moving forward along each row's runs.
     void releverColonnesSous(int y)
     {
         const uchar *dessus = masque_.constScanLine(y);
         const uchar *dessous = masque_.constScanLine(y + 1);
+        const int rangees = std::min(traverseeMax_ + 1, hauteur_ - 1 - y); // rows y + 1 … y + rangees
+        std::array<const uchar *, 32> pixels{};
+        std::array<const Passage *, 32> curseur{}, fin{};
+        for (int k = 0; k <= rangees && k < int(pixels.size()); ++k) {
+            pixels[std::size_t(k)] = masque_.constScanLine(y + k);
+            curseur[std::size_t(k)] = blancs_.rangee(y + k);
+            fin[std::size_t(k)] = curseur[std::size_t(k)] + blancs_.passagesRangee(y + k);
+        }
+        // The run of row y + k that holds paper pixel x.
+        const auto region = [&](int k, int x) {
+            const Passage *&c = curseur[std::size_t(k)];
+            while (c + 1 < fin[std::size_t(k)] && c->x1 <= x)
+                ++c;
+            return c->composante;
+        };
         for (int x = 0; x < largeur_;) {
             if (x + 8 <= largeur_) {
                 std::uint64_t a, b;
@@ -196,25 +201,25 @@ private:
                     continue;
                 }
             }
-            const int fin = std::min(x + 8, largeur_);
-            for (; x < fin; ++x) {
+            const int finMot = std::min(x + 8, largeur_);
+            for (; x < finMot; ++x) {
                 if (dessus[x] == 0 || dessous[x] != 0)
                     continue;
                 int k = 2;
-                while (k <= traverseeMax_ && y + k < hauteur_ && masque_.constScanLine(y + k)[x] == 0)
+                while (k <= rangees && pixels[std::size_t(k)][x] == 0)
                     ++k;
-                if (k <= traverseeMax_ && y + k < hauteur_)
-                    noterContact(etiquette(x, y), etiquette(x, y + k), x, y + k / 2.0, k - 1, false);
+                if (k <= rangees)
+                    noterContact(region(0, x), region(k, x), x, y + k / 2.0, k - 1, false);
             }
         }
     }
 
     const QImage &masque_;
-    const std::int32_t *etiquettes_;
+    const Composantes &blancs_;
     const std::vector<std::uint8_t> &fond_;
     int traverseeMax_, largeur_, hauteur_;
     Releve releve_;
-    std::uint64_t derniereCle_ = 0;
+    std::int32_t derniereA_ = -1, derniereB_ = -1;
     Contact *dernier_ = nullptr;
 };
 
@@ -237,12 +242,13 @@ void Unir(std::vector<std::int32_t> &parent, std::int32_t a, std::int32_t b)
 
 } // namespace
 
-std::vector<std::int32_t> SectionsHachurees(const QImage &masque, const std::int32_t *etiquettes, std::int32_t nombre,
+std::vector<std::int32_t> SectionsHachurees(const QImage &masque, const Composantes &blancs,
                                             const std::vector<std::uint8_t> &fond, const ReglagesZones &reglages)
 {
+    const std::int32_t nombre = blancs.nombre;
     // A line of the largest thickness crosses a row or a column in at most twice that at 30°.
-    const int traverseeMax = 2 * reglages.epaisseurHachureMax + 1;
-    const Releve releve = Releveur(masque, etiquettes, nombre, fond, traverseeMax).releverTout();
+    const int traverseeMax = std::clamp(2 * reglages.epaisseurHachureMax + 1, 1, 30);
+    const Releve releve = Releveur(masque, blancs, fond, traverseeMax).releverTout();
 
     std::vector<Forme> formes;
     formes.reserve(static_cast<std::size_t>(nombre));
@@ -251,7 +257,7 @@ std::vector<std::int32_t> SectionsHachurees(const QImage &masque, const std::int
         const Moments &m = releve.regions[std::size_t(i)];
         formes.emplace_back(m);
         const Forme &f = formes.back();
-        bande[std::size_t(i)] = i > 0 && !fond[std::size_t(i)] && f.largeur <= reglages.ecartHachuresMax &&
+        bande[std::size_t(i)] = !fond[std::size_t(i)] && f.largeur <= reglages.ecartHachuresMax &&
                                 f.longueur >= AllongementBande * f.largeur && m.n >= 0.7 * f.largeur * f.longueur &&
                                 m.n <= 1.3 * f.largeur * f.longueur;
     }
@@ -262,14 +268,16 @@ std::vector<std::int32_t> SectionsHachurees(const QImage &masque, const std::int
         double epaisseur;
     };
     std::vector<Lien> liens;
-    for (const auto &[cle, contact] : releve.contacts) {
-        const Forme ligne(contact.milieux);
-        const double epaisseur = contact.epaisseur(ligne.angle);
-        // A hatch line is thin and straight.
-        if (epaisseur > reglages.epaisseurHachureMax + 0.5 || ligne.largeur > 2.0 * reglages.epaisseurHachureMax + 2)
-            continue;
-        liens.push_back({std::int32_t(cle >> 32), std::int32_t(cle & 0xFFFFFFFF), ligne, epaisseur});
-    }
+    for (std::int32_t b = 0; b < nombre; ++b)
+        for (const Voisin &voisin : releve.voisins[std::size_t(b)]) {
+            const Forme ligne(voisin.contact.milieux);
+            const double epaisseur = voisin.contact.epaisseur(ligne.angle);
+            // A hatch line is thin and straight.
+            if (epaisseur > reglages.epaisseurHachureMax + 0.5 ||
+                ligne.largeur > 2.0 * reglages.epaisseurHachureMax + 2)
+                continue;
+            liens.push_back({voisin.region, b, ligne, epaisseur});
+        }
 
     std::vector<std::int32_t> parent(static_cast<std::size_t>(nombre));
     for (std::int32_t i = 0; i < nombre; ++i)
@@ -288,7 +296,7 @@ std::vector<std::int32_t> SectionsHachurees(const QImage &masque, const std::int
 
     // Each section's hatching: the direction and width of its largest strip.
     std::vector<std::int32_t> bandeModele(std::size_t(nombre), -1);
-    for (std::int32_t i = 1; i < nombre; ++i) {
+    for (std::int32_t i = 0; i < nombre; ++i) {
         if (!bande[std::size_t(i)])
             continue;
         std::int32_t &modele = bandeModele[std::size_t(Racine(parent, i))];
@@ -296,7 +304,7 @@ std::vector<std::int32_t> SectionsHachurees(const QImage &masque, const std::int
             modele = i;
     }
     std::vector<std::int32_t> bandes(std::size_t(nombre), 0);
-    for (std::int32_t i = 1; i < nombre; ++i)
+    for (std::int32_t i = 0; i < nombre; ++i)
         if (bande[std::size_t(i)])
             ++bandes[std::size_t(Racine(parent, i))];
 
@@ -305,9 +313,9 @@ std::vector<std::int32_t> SectionsHachurees(const QImage &masque, const std::int
     std::vector<std::uint8_t> seul(std::size_t(nombre), 0);
     {
         std::vector<std::int32_t> membres(std::size_t(nombre), 0);
-        for (std::int32_t i = 1; i < nombre; ++i)
+        for (std::int32_t i = 0; i < nombre; ++i)
             ++membres[std::size_t(Racine(parent, i))];
-        for (std::int32_t i = 1; i < nombre; ++i)
+        for (std::int32_t i = 0; i < nombre; ++i)
             seul[std::size_t(i)] = membres[std::size_t(i)] == 1 && !fond[std::size_t(i)];
     }
     for (bool encore = true; encore;) {
@@ -336,7 +344,7 @@ std::vector<std::int32_t> SectionsHachurees(const QImage &masque, const std::int
     }
 
     std::vector<std::int32_t> membres(std::size_t(nombre), 0);
-    for (std::int32_t i = 1; i < nombre; ++i)
+    for (std::int32_t i = 0; i < nombre; ++i)
         ++membres[std::size_t(Racine(parent, i))];
     std::vector<std::int32_t> section(static_cast<std::size_t>(nombre));
     for (std::int32_t i = 0; i < nombre; ++i) {

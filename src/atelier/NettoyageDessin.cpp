@@ -1,5 +1,6 @@
 #include "atelier/NettoyageDessin.h"
 
+#include "atelier/Composantes.h"
 #include "atelier/VueOpenCv.h"
 #include "common/ImageFeuille.h"
 
@@ -22,26 +23,12 @@ void RetirerPoussieres(QImage &masque, int aireMin)
 {
     if (aireMin <= 1 || masque.isNull())
         return;
-    cv::Mat vue = VueOpenCv(masque);
-    cv::Mat encre;
-    cv::bitwise_not(vue, encre);
-    cv::Mat etiquettes, stats, centres;
-    const int nombre = cv::connectedComponentsWithStats(encre, etiquettes, stats, centres, 8, CV_32S);
-    std::vector<unsigned char> poussiere(std::size_t(nombre), 0);
-    bool aucune = true;
-    for (int i = 1; i < nombre; ++i)
-        if (stats.at<int>(i, cv::CC_STAT_AREA) < aireMin) {
-            poussiere[std::size_t(i)] = 1;
-            aucune = false;
-        }
-    if (aucune)
-        return;
-    for (int y = 0; y < vue.rows; ++y) {
-        const std::int32_t *ligne = etiquettes.ptr<std::int32_t>(y);
-        unsigned char *pixels = vue.ptr<unsigned char>(y);
-        for (int x = 0; x < vue.cols; ++x)
-            if (poussiere[std::size_t(ligne[x])])
-                pixels[x] = 255;
+    const Composantes encre = TrouverComposantes(masque, true, true);
+    for (int y = 0; y < masque.height(); ++y) {
+        const Passage *passages = encre.rangee(y);
+        for (std::size_t i = 0, n = encre.passagesRangee(y); i < n; ++i)
+            if (encre.aires[std::size_t(passages[i].composante)] < aireMin)
+                std::fill(masque.scanLine(y) + passages[i].x0, masque.scanLine(y) + passages[i].x1, uchar(255));
     }
 }
 

@@ -1,55 +1,99 @@
 #include "atelier/TrouverZones.h"
 
+#include "atelier/Composantes.h"
 #include "atelier/Hachures.h"
-#include "atelier/VueOpenCv.h"
 
+#include <algorithm>
 #include <climits>
-#include <opencv2/imgproc.hpp>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+void EcrireSansCache(const std::int32_t *source, std::int32_t *destination, int nombre)
+{
+    int i = 0;
+#ifdef __SSE2__
+    while (i < nombre && reinterpret_cast<std::uintptr_t>(destination + i) % 16 != 0) {
+        destination[i] = source[i];
+        ++i;
+    }
+    for (; i + 4 <= nombre; i += 4)
+        _mm_stream_si128(reinterpret_cast<__m128i *>(destination + i),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i *>(source + i)));
+#endif
+    std::copy(source + i, source + nombre, destination + i);
+}
+
+} // namespace
 
 ZonesDessin TrouverZones(const QImage &masque, const ReglagesZones &reglages)
 {
-    Q_ASSERT(masque.format() == QImage::Format_Grayscale8);
     ZonesDessin zones;
+    TrouverZones(masque, reglages, zones);
+    return zones;
+}
+
+void TrouverZones(const QImage &masque, const ReglagesZones &reglages, ZonesDessin &zones)
+{
+    Q_ASSERT(masque.isNull() || masque.format() == QImage::Format_Grayscale8);
+    const int largeur = masque.width(), hauteur = masque.height();
     zones.taille = masque.size();
-    if (masque.isNull())
-        return zones;
-    const int largeur = masque.width();
-    const int hauteur = masque.height();
+    zones.nombre = 0;
+    // Every entry is written below: a table of the right size is kept as it is.
     zones.etiquettes.resize(std::size_t(largeur) * std::size_t(hauteur));
-    // OpenCV labels straight into the zones' own table, in the order of each region's first pixel.
-    cv::Mat etiquettes(hauteur, largeur, CV_32S, zones.etiquettes.data());
-    cv::Mat stats, centres;
-    const std::int32_t nombre =
-        cv::connectedComponentsWithStats(VueOpenCv(masque), etiquettes, stats, centres, 4, CV_32S);
+    if (masque.isNull())
+        return;
+    const Composantes blancs = TrouverComposantes(masque, false, false);
+    const std::int32_t nombre = blancs.nombre;
 
     std::vector<std::uint8_t> fond(std::size_t(nombre), 0);
-    for (std::int32_t i = 1; i < nombre; ++i) {
-        const int gauche = stats.at<int>(i, cv::CC_STAT_LEFT), haut = stats.at<int>(i, cv::CC_STAT_TOP);
-        fond[std::size_t(i)] = gauche == 0 || haut == 0 || gauche + stats.at<int>(i, cv::CC_STAT_WIDTH) == largeur ||
-                               haut + stats.at<int>(i, cv::CC_STAT_HEIGHT) == hauteur;
+    for (int y = 0; y < hauteur; ++y) {
+        const Passage *passages = blancs.rangee(y);
+        const std::size_t n = blancs.passagesRangee(y);
+        if (y == 0 || y == hauteur - 1) {
+            for (std::size_t i = 0; i < n; ++i)
+                fond[std::size_t(passages[i].composante)] = 1;
+        } else if (n > 0) {
+            fond[std::size_t(passages[0].composante)] |= passages[0].x0 == 0;
+            fond[std::size_t(passages[n - 1].composante)] |= passages[n - 1].x1 == largeur;
+        }
     }
-    std::vector<std::int32_t> section(static_cast<std::size_t>(nombre));
-    for (std::int32_t i = 0; i < nombre; ++i)
-        section[std::size_t(i)] = i;
+    std::vector<std::int32_t> section;
     if (reglages.reunirHachures && nombre > 2)
-        section = SectionsHachurees(masque, zones.etiquettes.data(), nombre, fond, reglages);
+        section = SectionsHachurees(masque, blancs, fond, reglages);
+    const auto tete = [&section](std::int32_t i) { return section.empty() ? i : section[std::size_t(i)]; };
 
     // A section's area is the sum of its strips'; its number comes from its first strip, the smallest label.
     std::vector<std::int64_t> aire(std::size_t(nombre), 0);
-    for (std::int32_t i = 1; i < nombre; ++i)
-        aire[std::size_t(section[std::size_t(i)])] += stats.at<int>(i, cv::CC_STAT_AREA);
+    for (std::int32_t i = 0; i < nombre; ++i)
+        aire[std::size_t(tete(i))] += blancs.aires[std::size_t(i)];
     std::vector<std::int32_t> numero(std::size_t(nombre), 0);
-    std::int32_t suivant = 0;
-    for (std::int32_t i = 1; i < nombre; ++i) {
-        const std::int32_t tete = section[std::size_t(i)];
-        if (tete == i && !fond[std::size_t(i)] && aire[std::size_t(i)] >= reglages.aireMin)
-            numero[std::size_t(i)] = ++suivant;
-        numero[std::size_t(i)] = numero[std::size_t(tete)];
+    for (std::int32_t i = 0; i < nombre; ++i) {
+        const std::int32_t t = tete(i);
+        if (t == i && !fond[std::size_t(i)] && aire[std::size_t(i)] >= reglages.aireMin)
+            numero[std::size_t(i)] = ++zones.nombre;
+        numero[std::size_t(i)] = numero[std::size_t(t)];
     }
-    zones.nombre = suivant;
-    for (std::int32_t &etiquette : zones.etiquettes)
-        etiquette = numero[std::size_t(etiquette)];
-    return zones;
+    // Each row is made in a buffer that stays in the cache, then written out past it: the table is not read
+    // back into the cache only to be overwritten.
+    std::vector<std::int32_t> ligne(static_cast<std::size_t>(largeur));
+    for (int y = 0; y < hauteur; ++y) {
+        int x = 0;
+        const Passage *passages = blancs.rangee(y);
+        for (std::size_t i = 0, n = blancs.passagesRangee(y); i < n; ++i) {
+            std::fill(ligne.data() + x, ligne.data() + passages[i].x0, 0);
+            std::fill(ligne.data() + passages[i].x0, ligne.data() + passages[i].x1,
+                      numero[std::size_t(passages[i].composante)]);
+            x = passages[i].x1;
+        }
+        std::fill(ligne.data() + x, ligne.data() + largeur, 0);
+        EcrireSansCache(ligne.data(), zones.etiquettes.data() + std::size_t(y) * std::size_t(largeur), largeur);
+    }
+#ifdef __SSE2__
+    _mm_sfence(); // the stores past the cache are done before the table is read
+#endif
 }
 
 IndexZones IndexerZones(const ZonesDessin &zones)

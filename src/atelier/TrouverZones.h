@@ -20,6 +20,10 @@ struct ReglagesZones {
 // section make one zone.
 ZonesDessin TrouverZones(const QImage &masque, const ReglagesZones &reglages = {});
 
+// The same into `zones`, whose table is kept when it has the size of the sheet: what the window does each
+// time the teacher moves a setting.
+void TrouverZones(const QImage &masque, const ReglagesZones &reglages, ZonesDessin &zones);
+
 // Where each zone lies and how many pixels it has, indexed by zone number (entry 0 unused). A zone's
 // rectangle may be larger than the zone once it was edited, never smaller.
 struct IndexZones {
