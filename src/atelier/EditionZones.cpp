@@ -1,5 +1,8 @@
 #include "atelier/EditionZones.h"
 
+#include "atelier/Composantes.h"
+#include "atelier/NettoyageDessin.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
@@ -9,6 +12,24 @@ EditionZones::EditionZones(QImage trait, ZonesDessin zones, int aireMin)
     : trait_(std::move(trait)), zones_(std::move(zones)), index_(IndexerZones(zones_)), aireMin_(aireMin)
 {
     Q_ASSERT(trait_.format() == QImage::Format_RGB888 && trait_.size() == zones_.taille);
+    // A zone whose paper makes several regions: its regions are counted, each by the number of its first run.
+    composee_.assign(index_.aires.size(), 0);
+    const Composantes blancs = TrouverComposantes(MasqueDuTrait(trait_), false, false);
+    std::vector<std::uint8_t> vue(index_.aires.size(), 0);
+    std::int32_t suivante = 0; // regions are numbered in the order their first run comes
+    for (int y = 0; y < zones_.taille.height(); ++y) {
+        const Passage *passages = blancs.rangee(y);
+        for (std::size_t i = 0, n = blancs.passagesRangee(y); i < n; ++i) {
+            if (passages[i].composante != suivante)
+                continue;
+            ++suivante;
+            const std::int32_t zone = zones_.zone(passages[i].x0, y);
+            if (zone > 0) {
+                composee_[std::size_t(zone)] |= vue[std::size_t(zone)];
+                vue[std::size_t(zone)] = 1;
+            }
+        }
+    }
 }
 
 std::int32_t EditionZones::zoneEn(QPoint point) const
@@ -35,6 +56,7 @@ QRect EditionZones::compacterNumeros(std::vector<std::int32_t> vides)
     const auto retirerDerniere = [this] {
         index_.cadres.pop_back();
         index_.aires.pop_back();
+        composee_.pop_back();
         --zones_.nombre;
     };
     const auto retirerVidesDeFin = [&] {
@@ -51,6 +73,7 @@ QRect EditionZones::compacterNumeros(std::vector<std::int32_t> vides)
         change |= index_.cadres[derniere];
         index_.cadres[std::size_t(vide)] = index_.cadres[derniere];
         index_.aires[std::size_t(vide)] = index_.aires[derniere];
+        composee_[std::size_t(vide)] = composee_[derniere];
         retirerDerniere();
         retirerVidesDeFin();
     }
@@ -66,6 +89,7 @@ QRect EditionZones::FusionnerZones(std::int32_t gardee, std::int32_t absorbee)
     index_.cadres[std::size_t(gardee)] |= change;
     index_.aires[std::size_t(gardee)] += index_.aires[std::size_t(absorbee)];
     index_.aires[std::size_t(absorbee)] = 0;
+    composee_[std::size_t(gardee)] = 1;
     return change | compacterNumeros({absorbee});
 }
 
@@ -106,19 +130,25 @@ QRect EditionZones::TracerTrait(const QPolygon &trace, int epaisseur)
     QRect change;
     std::vector<std::int32_t> touchees;
     for (const QPoint p : pixels) {
-        if (!blanc(p.x(), p.y()))
-            continue;
-        std::fill_n(trait_.scanLine(p.y()) + 3 * p.x(), 3, uchar(0));
         std::int32_t &zone = etiquette(p.x(), p.y());
-        if (zone > 0) {
-            --index_.aires[std::size_t(zone)];
-            touchees.push_back(zone);
+        if (blanc(p.x(), p.y())) {
+            std::fill_n(trait_.scanLine(p.y()) + 3 * p.x(), 3, uchar(0));
+            if (zone > 0) {
+                --index_.aires[std::size_t(zone)];
+                touchees.push_back(zone);
+            }
+            change |= QRect(p, QSize(1, 1));
         }
-        zone = 0;
-        change |= QRect(p, QSize(1, 1));
+        zone = MarqueTrait;
     }
-    if (change.isEmpty())
+    const auto finirTrait = [&] {
+        for (const QPoint p : pixels)
+            etiquette(p.x(), p.y()) = 0;
+    };
+    if (change.isEmpty()) {
+        finirTrait();
         return {};
+    }
     std::vector<QPoint> graines;
     const QRect feuille(QPoint(0, 0), zones_.taille);
     for (const QPoint p : pixels)
@@ -128,6 +158,7 @@ QRect EditionZones::TracerTrait(const QPolygon &trace, int epaisseur)
                 graines.push_back(q);
         }
     change |= retrouverZones(graines);
+    finirTrait();
     std::sort(touchees.begin(), touchees.end());
     touchees.erase(std::unique(touchees.begin(), touchees.end()), touchees.end());
     std::vector<std::int32_t> vides;

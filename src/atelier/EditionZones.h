@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPolygon>
 #include <QRect>
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -35,6 +36,9 @@ public:
     QRect TracerTrait(const QPolygon &trace, int epaisseur);
 
 private:
+    // The pixels of a stroke while the zones beside it are found again.
+    static constexpr std::int32_t MarqueTrait = INT32_MIN;
+
     bool blanc(int x, int y) const { return trait_.constScanLine(y)[3 * x] != 0; }
     std::int32_t &etiquette(int x, int y)
     {
@@ -49,4 +53,5 @@ private:
     ZonesDessin zones_;
     IndexZones index_;
     int aireMin_;
+    std::vector<std::uint8_t> composee_; // by zone: made of several separate regions of paper
 };

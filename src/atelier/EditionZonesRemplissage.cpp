@@ -1,5 +1,6 @@
 #include "atelier/EditionZones.h"
 
+#include <array>
 #include <map>
 #include <set>
 
@@ -21,6 +22,7 @@ struct Remplissage {
 };
 
 constexpr std::size_t PixelsParTour = 256;
+constexpr int SautMax = 7; // the widest hatch line a zone holds together across, crossed at a slant
 
 } // namespace
 
@@ -67,10 +69,33 @@ QRect EditionZones::retrouverZones(const std::vector<QPoint> &graines)
                 etat[std::size_t(racine(f))] = Etat::Ouvert;
                 return;
             }
-            for (const std::size_t q : {p - 1, p + 1, p - std::size_t(largeur), p + std::size_t(largeur)}) {
-                const int qx = int(q % std::size_t(largeur)), qy = int(q / std::size_t(largeur));
-                if (!blanc(qx, qy))
-                    continue;
+            // Not on the edge: its four neighbours are on the sheet.
+            const std::array<std::pair<std::size_t, QPoint>, 4> voisins{{{p - 1, {x - 1, y}},
+                                                                         {p + 1, {x + 1, y}},
+                                                                         {p - std::size_t(largeur), {x, y - 1}},
+                                                                         {p + std::size_t(largeur), {x, y + 1}}}};
+            for (const auto &[voisin, position] : voisins) {
+                std::size_t q = voisin;
+                if (!blanc(position.x(), position.y())) {
+                    if (r.classe <= 0 || !composee_[std::size_t(r.classe)])
+                        continue;
+                    // A zone of several regions (a hatched section, zones merged by hand) holds together
+                    // across its thin lines, not across the stroke.
+                    const QPoint pas = position - QPoint(x, y);
+                    QPoint ici = position;
+                    int k = 1;
+                    while (k <= SautMax && QRect(QPoint(0, 0), zones_.taille).contains(ici) &&
+                           !blanc(ici.x(), ici.y()) && etiquette(ici.x(), ici.y()) != MarqueTrait) {
+                        ici += pas;
+                        ++k;
+                    }
+                    if (k > SautMax || !QRect(QPoint(0, 0), zones_.taille).contains(ici) || !blanc(ici.x(), ici.y()))
+                        continue;
+                    q = std::size_t(ici.y()) * std::size_t(largeur) + std::size_t(ici.x());
+                    const std::int32_t v = etiquettes[q];
+                    if (v >= 0 ? v != r.classe : remplissages[std::size_t(-v - 1)].classe != r.classe)
+                        continue;
+                }
                 const std::int32_t v = etiquettes[q];
                 if (v >= 0) {
                     etiquettes[q] = marque(f);
@@ -162,6 +187,7 @@ QRect EditionZones::retrouverZones(const std::vector<QPoint> &graines)
                 numero[std::size_t(f)] = ++zones_.nombre;
                 index_.cadres.push_back(cadre[std::size_t(f)]);
                 index_.aires.push_back(taille[std::size_t(f)]);
+                composee_.push_back(classe > 0 && composee_[std::size_t(classe)]);
             }
             break;
         }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QtTest>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -60,6 +61,46 @@ private slots:
         QVERIFY(edition.FusionnerZones(1, 2).isValid());
         QCOMPARE(edition.zones().etiquettes,
                  ZonesLitterales({"0000000000000", "0110110330220", "0110110330220", "0000000000000"}));
+        QCOMPARE(edition.index().aires, IndexerZones(edition.zones()).aires);
+    }
+
+    // A hatched section is cut in two by a stroke right across it, and stays whole when the stroke stops
+    // inside. Fails when the zone's strips are told apart by their paper alone (each strip cut off becomes a
+    // zone), or when its hatch lines are crossed at the stroke too (the two halves stay one).
+    void coupeDUneSectionHachuree_data()
+    {
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<int>("bas"); // where the stroke ends
+        QTest::addColumn<int>("zones");
+        for (const double angle : {45.0, 0.0, 120.0}) {
+            QTest::addRow("%g°, de part en part", angle) << angle << 200 << 2;
+            QTest::addRow("%g°, arrêté dedans", angle) << angle << 120 << 1;
+        }
+    }
+    void coupeDUneSectionHachuree()
+    {
+        QFETCH(double, angle);
+        QFETCH(int, bas);
+        QFETCH(int, zones);
+        const QRect cadre(40, 30, 240, 150);
+        const QImage masque = SeuillerDessin(DessinGris(QSize(320, 220), {{cadre, angle, 14, true}}), 128);
+        ReglagesZones reglages;
+        reglages.aireMin = 20;
+        EditionZones edition(TraitNoirSurBlanc(masque), TrouverZones(masque, reglages), reglages.aireMin);
+        QCOMPARE(edition.zones().nombre, 1);
+        edition.TracerTrait(QPolygon{QPoint(160, 10), QPoint(160, bas)}, 3);
+        QCOMPARE(edition.zones().nombre, zones);
+        const QRect gauche(cadre.left() + 6, cadre.top() + 6, 110, cadre.height() - 12);
+        const QRect droite(165, cadre.top() + 6, 110, cadre.height() - 12);
+        std::set<std::int32_t> aGauche, aDroite;
+        for (const auto &[rectangle, vues] : {std::pair{gauche, &aGauche}, std::pair{droite, &aDroite}})
+            for (int y = rectangle.top(); y <= rectangle.bottom(); ++y)
+                for (int x = rectangle.left(); x <= rectangle.right(); ++x)
+                    if (edition.zones().zone(x, y) != 0)
+                        vues->insert(edition.zones().zone(x, y));
+        QCOMPARE(int(aGauche.size()), 1);
+        QCOMPARE(int(aDroite.size()), 1);
+        QCOMPARE(aGauche == aDroite, zones == 1);
         QCOMPARE(edition.index().aires, IndexerZones(edition.zones()).aires);
     }
 
