@@ -162,7 +162,7 @@ int main(int argc, char **argv)
         std::optional<EditionZones> copie; // made and dropped while the clock is stopped
         for (auto _ : etat) {
             etat.PauseTiming();
-            copie.emplace(edition);
+            copie.emplace(trait.copy(), zones, reglages.aireMin); // its own pixels, as the window's are
             etat.ResumeTiming();
             benchmark::DoNotOptimize(copie->FusionnerZones(grande, seconde));
         }
@@ -174,7 +174,7 @@ int main(int argc, char **argv)
         std::optional<EditionZones> copie; // made and dropped while the clock is stopped
         for (auto _ : etat) {
             etat.PauseTiming();
-            copie.emplace(edition);
+            copie.emplace(trait.copy(), zones, reglages.aireMin); // its own pixels, as the window's are
             etat.ResumeTiming();
             benchmark::DoNotOptimize(copie->TracerTrait(trace, 3));
         }
