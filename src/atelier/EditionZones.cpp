@@ -9,9 +9,16 @@
 #include <utility>
 
 EditionZones::EditionZones(QImage trait, ZonesDessin zones, int aireMin)
-    : trait_(std::move(trait)), zones_(std::move(zones)), index_(IndexerZones(zones_)), aireMin_(aireMin)
+    : trait_(std::move(trait)), zones_(std::move(zones)), aireMin_(aireMin)
 {
-    Q_ASSERT(trait_.format() == QImage::Format_RGB888 && trait_.size() == zones_.taille);
+    if (trait_.format() != QImage::Format_RGB888)
+        trait_ = TraitNoirSurBlanc(MasqueDuTrait(trait_));
+    // Zones of another sheet, or a table of the wrong length, are none of this drawing's.
+    if (zones_.taille != trait_.size() ||
+        zones_.etiquettes.size() != std::size_t(trait_.width()) * std::size_t(trait_.height()))
+        zones_ = ZonesDessin{trait_.size(),
+                             std::vector<std::int32_t>(std::size_t(trait_.width()) * std::size_t(trait_.height())), 0};
+    index_ = IndexerZones(zones_);
     // A zone whose paper makes several regions: its regions are counted, each by the number of its first run.
     composee_.assign(index_.aires.size(), 0);
     const Composantes blancs = TrouverComposantes(MasqueDuTrait(trait_), false, false);
@@ -95,17 +102,19 @@ QRect EditionZones::FusionnerZones(std::int32_t gardee, std::int32_t absorbee)
 
 std::vector<QPoint> EditionZones::pixelsDuTrait(const QPolygon &trace, int epaisseur) const
 {
-    epaisseur = std::max(epaisseur, 1);
+    epaisseur = std::clamp(epaisseur, 1, EpaisseurTraitMax);
     const QRect feuille(QPoint(0, 0), zones_.taille);
-    const QRect cadre = trace.boundingRect().adjusted(-epaisseur, -epaisseur, epaisseur, epaisseur);
-    const QRect utile = cadre & feuille;
+    // Only the part of the stroke on the sheet is drawn, whatever its points.
+    const QRect utile = trace.boundingRect().adjusted(-epaisseur, -epaisseur, epaisseur, epaisseur) & feuille;
     if (trace.isEmpty() || utile.isEmpty())
         return {};
-    QImage calque(cadre.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage calque(utile.size(), QImage::Format_ARGB32_Premultiplied);
+    if (calque.isNull())
+        return {};
     calque.fill(Qt::transparent);
     {
         QPainter peintre(&calque);
-        peintre.translate(-cadre.topLeft());
+        peintre.translate(-utile.topLeft());
         peintre.setPen(QPen(Qt::black, epaisseur, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         if (trace.size() == 1)
             peintre.drawPoint(trace.first());
@@ -114,9 +123,9 @@ std::vector<QPoint> EditionZones::pixelsDuTrait(const QPolygon &trace, int epais
     }
     std::vector<QPoint> pixels;
     for (int y = utile.top(); y <= utile.bottom(); ++y) {
-        const auto *ligne = reinterpret_cast<const QRgb *>(calque.constScanLine(y - cadre.top()));
+        const auto *ligne = reinterpret_cast<const QRgb *>(calque.constScanLine(y - utile.top()));
         for (int x = utile.left(); x <= utile.right(); ++x)
-            if (qAlpha(ligne[x - cadre.left()]) != 0)
+            if (qAlpha(ligne[x - utile.left()]) != 0)
                 pixels.emplace_back(x, y);
     }
     return pixels;

@@ -16,7 +16,8 @@
 // the last zone takes it.
 class EditionZones {
 public:
-    // `trait`: the black-on-white drawing (Format_RGB888) the zones were found on.
+    // `trait`: the black-on-white drawing (Format_RGB888) the zones were found on; zones of another size
+    // than the drawing are dropped.
     EditionZones(QImage trait, ZonesDessin zones, int aireMin);
 
     const QImage &trait() const { return trait_; }
@@ -30,7 +31,9 @@ public:
     // empty when the numbers are not two different zones.
     QRect FusionnerZones(std::int32_t gardee, std::int32_t absorbee);
 
-    // Draws the polyline in black, `epaisseur` pixels wide, and finds the zones again on both sides: a zone
+    static constexpr int EpaisseurTraitMax = 64;
+
+    // Draws the polyline in black, `epaisseur` pixels wide (1 to EpaisseurTraitMax), and finds the zones again on both sides: a zone
     // cut in two becomes two zones, a region the stroke closes off from the ground becomes a zone. Returns
     // the rectangle of the pixels that changed.
     QRect TracerTrait(const QPolygon &trace, int epaisseur);

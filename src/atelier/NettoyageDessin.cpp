@@ -10,7 +10,8 @@
 
 QImage SeuillerDessin(const QImage &gris, int seuil)
 {
-    Q_ASSERT(gris.format() == QImage::Format_Grayscale8);
+    if (!gris.isNull() && gris.format() != QImage::Format_Grayscale8)
+        return SeuillerDessin(gris.convertToFormat(QImage::Format_Grayscale8), seuil);
     QImage masque = NouvelleImageFeuille(gris.size(), QImage::Format_Grayscale8);
     if (masque.isNull())
         return masque;
@@ -23,6 +24,8 @@ void RetirerPoussieres(QImage &masque, int aireMin)
 {
     if (aireMin <= 1 || masque.isNull())
         return;
+    if (masque.format() != QImage::Format_Grayscale8)
+        masque = MasqueDuTrait(masque);
     const Composantes encre = TrouverComposantes(masque, true, true);
     for (int y = 0; y < masque.height(); ++y) {
         const Passage *passages = encre.rangee(y);
@@ -34,6 +37,8 @@ void RetirerPoussieres(QImage &masque, int aireMin)
 
 QImage TraitNoirSurBlanc(const QImage &masque)
 {
+    if (!masque.isNull() && masque.format() != QImage::Format_Grayscale8)
+        return TraitNoirSurBlanc(MasqueDuTrait(masque));
     QImage trait = NouvelleImageFeuille(masque.size(), QImage::Format_RGB888);
     if (trait.isNull())
         return trait;

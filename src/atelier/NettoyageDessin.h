@@ -3,7 +3,8 @@
 #include <QImage>
 
 // From a drawing in grey to black lines on white. A "masque" is a Format_Grayscale8 picture of the sheet
-// holding only 0 (a line) and 255 (the paper): what the zones are found on.
+// holding only 0 (a line) and 255 (the paper): what the zones are found on. A picture of another format
+// given where a mask or a grey drawing is expected is converted first.
 
 // Every pixel darker than `seuil` (0 to 256) becomes a line, every other one paper.
 QImage SeuillerDessin(const QImage &gris, int seuil);

@@ -2,6 +2,7 @@
 
 #include "atelier/Composantes.h"
 #include "atelier/Hachures.h"
+#include "atelier/NettoyageDessin.h"
 
 #include <algorithm>
 #include <climits>
@@ -37,7 +38,10 @@ ZonesDessin TrouverZones(const QImage &masque, const ReglagesZones &reglages)
 
 void TrouverZones(const QImage &masque, const ReglagesZones &reglages, ZonesDessin &zones)
 {
-    Q_ASSERT(masque.isNull() || masque.format() == QImage::Format_Grayscale8);
+    if (!masque.isNull() && masque.format() != QImage::Format_Grayscale8) {
+        TrouverZones(MasqueDuTrait(masque), reglages, zones);
+        return;
+    }
     const int largeur = masque.width(), hauteur = masque.height();
     zones.taille = masque.size();
     zones.nombre = 0;

@@ -75,6 +75,13 @@ QImage CommeScanne(const QImage &gris, double degres, unsigned graine)
             ligne[x] = uchar(std::clamp(valeur, 0.0, 255.0));
         }
     }
+    // dust: dark dots of one to four pixels
+    std::uniform_int_distribution<int> colonne(0, scan.width() - 2), rangee(0, scan.height() - 2), taille(1, 2);
+    for (int grain = scan.width() * scan.height() / 300; grain > 0; --grain) {
+        const int x = colonne(hasard), y = rangee(hasard), cote = taille(hasard);
+        for (int dy = 0; dy < cote; ++dy)
+            std::fill_n(scan.scanLine(y + dy) + x, cote, uchar(40));
+    }
     return scan;
 }
 

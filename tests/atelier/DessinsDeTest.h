@@ -30,7 +30,7 @@ constexpr int EpaisseurHachure = 2;
 // The parts drawn on a white grey sheet, anti-aliased, as a scan would give them before any rotation or noise.
 QImage DessinGris(QSize taille, const std::vector<PieceHachuree> &pieces);
 
-// The same drawing as a poor scan: greyish paper, grey lines, turned by `degres`, with noise.
+// The same drawing as a poor scan: greyish paper, grey lines, turned by `degres`, with noise and dust.
 QImage CommeScanne(const QImage &gris, double degres, unsigned graine);
 
 // Whether two zone tables cut the sheet the same way, whatever the numbers: the text says where not.
