@@ -64,6 +64,39 @@ private slots:
         QCOMPARE(edition.index().aires, IndexerZones(edition.zones()).aires);
     }
 
+    // A box open by one pixel is ground; a stroke over the gap makes it a zone, whichever side of the gap
+    // is filled first. Fails when the part of the ground a stroke leaves last is taken for the ground
+    // without being followed to the edge.
+    void fermetureDUneBreche_data()
+    {
+        QTest::addColumn<QImage>("dessin");
+        QTest::addColumn<QPoint>("breche");
+        // the inside is smaller than the outside
+        QTest::newRow("petite boîte") << MasqueLitteral({"0000000000", "0111011000", "0100001000", "0111111000",
+                                                         "0000000000", "0000000000"})
+                                      << QPoint(4, 1);
+        // the inside is much larger: the outside reaches the edge long before the inside is filled
+        QImage grande(60, 60, QImage::Format_Grayscale8);
+        grande.fill(255);
+        {
+            QPainter peintre(&grande);
+            peintre.setPen(Qt::black);
+            peintre.drawRect(0, 0, 59, 57);
+        }
+        grande.scanLine(57)[30] = 255;
+        QTest::newRow("grande boîte") << grande << QPoint(30, 57);
+    }
+    void fermetureDUneBreche()
+    {
+        QFETCH(QImage, dessin);
+        QFETCH(QPoint, breche);
+        EditionZones edition = EditionDe(dessin, 1);
+        QCOMPARE(edition.zones().nombre, 0);
+        edition.TracerTrait(QPolygon{breche}, 1);
+        QCOMPARE(edition.zones().nombre, 1);
+        QCOMPARE(Incoherence(edition, 1), QString());
+    }
+
     // A hatched section is cut in two by a stroke right across it, and stays whole when the stroke stops
     // inside. Fails when the zone's strips are told apart by their paper alone (each strip cut off becomes a
     // zone), or when its hatch lines are crossed at the stroke too (the two halves stay one).
