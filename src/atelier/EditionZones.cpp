@@ -37,6 +37,7 @@ EditionZones::EditionZones(QImage trait, ZonesDessin zones, int aireMin)
             }
         }
     }
+    modification_ = ModificationZones{{}, index_, composee_, zones_.nombre};
 }
 
 std::int32_t EditionZones::zoneEn(QPoint point) const
@@ -46,8 +47,90 @@ std::int32_t EditionZones::zoneEn(QPoint point) const
     return zones_.zone(point.x(), point.y());
 }
 
+namespace {
+
+constexpr int CoteCarreau = 64;
+
+int CarreauxEn(int pixels) { return (pixels + CoteCarreau - 1) / CoteCarreau; }
+
+} // namespace
+
+void EditionZones::commencerModification()
+{
+    for (const ModificationZones::Carreau &carreau : modification_.carreaux)
+        carreauNote_[std::size_t(carreau.cadre.y() / CoteCarreau * CarreauxEn(zones_.taille.width()) +
+                                 carreau.cadre.x() / CoteCarreau)] = 0;
+    modification_ = ModificationZones{{}, index_, composee_, zones_.nombre};
+    carreauNote_.resize(std::size_t(CarreauxEn(zones_.taille.width())) *
+                        std::size_t(CarreauxEn(zones_.taille.height())));
+}
+
+void EditionZones::noter(int x, int y)
+{
+    const int colonne = x / CoteCarreau, rangee = y / CoteCarreau;
+    std::uint8_t &note = carreauNote_[std::size_t(rangee * CarreauxEn(zones_.taille.width()) + colonne)];
+    if (note)
+        return;
+    note = 1;
+    const QRect cadre = QRect(colonne * CoteCarreau, rangee * CoteCarreau, CoteCarreau, CoteCarreau) &
+                        QRect(QPoint(0, 0), zones_.taille);
+    ModificationZones::Carreau carreau{cadre, {}, trait_.copy(cadre)};
+    carreau.etiquettes.reserve(std::size_t(cadre.width()) * std::size_t(cadre.height()));
+    for (int ligne = cadre.top(); ligne <= cadre.bottom(); ++ligne)
+        carreau.etiquettes.insert(carreau.etiquettes.end(), &etiquette(cadre.left(), ligne),
+                                  &etiquette(cadre.left(), ligne) + cadre.width());
+    modification_.carreaux.push_back(std::move(carreau));
+}
+
+void EditionZones::noter(QRect cadre)
+{
+    cadre &= QRect(QPoint(0, 0), zones_.taille);
+    if (cadre.isEmpty())
+        return;
+    for (int y = cadre.top() / CoteCarreau * CoteCarreau; y <= cadre.bottom(); y += CoteCarreau)
+        for (int x = cadre.left() / CoteCarreau * CoteCarreau; x <= cadre.right(); x += CoteCarreau)
+            noter(x, y);
+}
+
+ModificationZones EditionZones::PrendreModification()
+{
+    ModificationZones prise = std::move(modification_);
+    for (const ModificationZones::Carreau &carreau : prise.carreaux)
+        carreauNote_[std::size_t(carreau.cadre.y() / CoteCarreau * CarreauxEn(zones_.taille.width()) +
+                                 carreau.cadre.x() / CoteCarreau)] = 0;
+    modification_ = ModificationZones{{}, index_, composee_, zones_.nombre};
+    return prise;
+}
+
+ModificationZones EditionZones::Echanger(ModificationZones modification)
+{
+    ModificationZones remplacee{{}, index_, composee_, zones_.nombre};
+    for (ModificationZones::Carreau &carreau : modification.carreaux) {
+        const QRect cadre = carreau.cadre & QRect(QPoint(0, 0), zones_.taille);
+        if (cadre != carreau.cadre ||
+            carreau.etiquettes.size() != std::size_t(cadre.width()) * std::size_t(cadre.height()) ||
+            carreau.trait.size() != cadre.size() || carreau.trait.format() != QImage::Format_RGB888)
+            continue; // not a square of this drawing
+        ModificationZones::Carreau ancien{cadre, {}, trait_.copy(cadre)};
+        for (int ligne = 0; ligne < cadre.height(); ++ligne) {
+            std::int32_t *debut = &etiquette(cadre.left(), cadre.top() + ligne);
+            ancien.etiquettes.insert(ancien.etiquettes.end(), debut, debut + cadre.width());
+            std::copy_n(carreau.etiquettes.data() + std::size_t(ligne) * std::size_t(cadre.width()), cadre.width(),
+                        debut);
+            std::copy_n(carreau.trait.constScanLine(ligne), 3 * cadre.width(),
+                        trait_.scanLine(cadre.top() + ligne) + 3 * cadre.left());
+        }
+        remplacee.carreaux.push_back(std::move(ancien));
+    }
+    index_ = std::move(modification.index);
+    composee_ = std::move(modification.composee);
+    zones_.nombre = modification.nombre;
+    return remplacee;
+}
+
 void EditionZones::renumeroter(QRect cadre, std::int32_t de, std::int32_t vers)
 {
+    noter(cadre);
     for (int y = cadre.top(); y <= cadre.bottom(); ++y) {
         std::int32_t *ligne = &etiquette(0, y);
         for (int x = cadre.left(); x <= cadre.right(); ++x)
@@ -89,6 +172,7 @@ QRect EditionZones::compacterNumeros(std::vector<std::int32_t> vides)
 
 QRect EditionZones::FusionnerZones(std::int32_t gardee, std::int32_t absorbee)
 {
+    commencerModification();
     if (gardee == absorbee || gardee < 1 || absorbee < 1 || gardee > zones_.nombre || absorbee > zones_.nombre)
         return {};
     QRect change = index_.cadres[std::size_t(absorbee)];
@@ -133,12 +217,14 @@ std::vector<QPoint> EditionZones::pixelsDuTrait(const QPolygon &trace, int epais
 
 QRect EditionZones::TracerTrait(const QPolygon &trace, int epaisseur)
 {
+    commencerModification();
     const std::vector<QPoint> pixels = pixelsDuTrait(trace, epaisseur);
     if (pixels.empty())
         return {};
     QRect change;
     std::vector<std::int32_t> touchees;
     for (const QPoint p : pixels) {
+        noter(p.x(), p.y());
         std::int32_t &zone = etiquette(p.x(), p.y());
         if (blanc(p.x(), p.y())) {
             std::fill_n(trait_.scanLine(p.y()) + 3 * p.x(), 3, uchar(0));

@@ -53,6 +53,7 @@ QRect EditionZones::retrouverZones(const std::vector<QPoint> &graines)
         const std::size_t i = std::size_t(graine.y()) * std::size_t(largeur) + std::size_t(graine.x());
         if (etiquettes[i] < 0)
             continue;
+        noter(graine.x(), graine.y());
         const auto f = std::int32_t(remplissages.size());
         remplissages.push_back({{i}, 0, etiquettes[i]});
         etiquettes[i] = marque(f);
@@ -76,6 +77,7 @@ QRect EditionZones::retrouverZones(const std::vector<QPoint> &graines)
                                                                          {p + std::size_t(largeur), {x, y + 1}}}};
             for (const auto &[voisin, position] : voisins) {
                 std::size_t q = voisin;
+                QPoint ou = position;
                 if (!blanc(position.x(), position.y())) {
                     if (r.classe <= 0 || !composee_[std::size_t(r.classe)])
                         continue;
@@ -92,12 +94,14 @@ QRect EditionZones::retrouverZones(const std::vector<QPoint> &graines)
                     if (k > SautMax || !QRect(QPoint(0, 0), zones_.taille).contains(ici) || !blanc(ici.x(), ici.y()))
                         continue;
                     q = std::size_t(ici.y()) * std::size_t(largeur) + std::size_t(ici.x());
+                    ou = ici;
                     const std::int32_t v = etiquettes[q];
                     if (v >= 0 ? v != r.classe : remplissages[std::size_t(-v - 1)].classe != r.classe)
                         continue;
                 }
                 const std::int32_t v = etiquettes[q];
                 if (v >= 0) {
+                    noter(ou.x(), ou.y());
                     etiquettes[q] = marque(f);
                     r.pixels.push_back(q);
                 } else {

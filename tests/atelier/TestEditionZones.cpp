@@ -40,6 +40,13 @@ QString Incoherence(const EditionZones &edition, int aireMin)
     return {};
 }
 
+bool MemesZones(const EditionZones &a, const EditionZones &b)
+{
+    return a.trait() == b.trait() && a.zones().etiquettes == b.zones().etiquettes &&
+           a.zones().nombre == b.zones().nombre && a.index().aires == b.index().aires &&
+           a.index().cadres == b.index().cadres;
+}
+
 EditionZones EditionDe(const QImage &masque, int aireMin)
 {
     return EditionZones(TraitNoirSurBlanc(masque), TrouverZones(masque, Reglages(aireMin)), aireMin);
@@ -62,6 +69,10 @@ private slots:
         QCOMPARE(edition.zones().etiquettes,
                  ZonesLitterales({"0000000000000", "0110110330220", "0110110330220", "0000000000000"}));
         QCOMPARE(edition.index().aires, IndexerZones(edition.zones()).aires);
+        edition.Echanger(edition.PrendreModification());
+        QCOMPARE(edition.zones().nombre, 4);
+        QCOMPARE(edition.zones().etiquettes,
+                 ZonesLitterales({"0000000000000", "0110220330440", "0110220330440", "0000000000000"}));
     }
 
     // A box open by one pixel is ground; a stroke over the gap makes it a zone, whichever side of the gap
@@ -139,34 +150,47 @@ private slots:
 
     // Strokes drawn at random over boxes: after each, the zones are those found afresh. Fails when a part
     // cut off keeps its old number, when a region closed off from the ground stays ground, when an area is
-    // not brought down by the stroke's pixels, or a zone too small is kept.
+    // not brought down by the stroke's pixels, or a zone too small is kept; and, undone, when a pixel an
+    // edit wrote to was not kept first.
     void traitsAuHasard()
     {
         std::mt19937 hasard(1903);
         const auto entre = [&hasard](int a, int b) { return std::uniform_int_distribution(a, b)(hasard); };
         for (int essai = 0; essai < 60; ++essai) {
-            QImage dessin(120, 90, QImage::Format_Grayscale8);
+            QImage dessin(260, 200, QImage::Format_Grayscale8); // several squares of the undo record
             dessin.fill(255);
             {
                 QPainter peintre(&dessin);
                 for (int boite = entre(1, 5); boite > 0; --boite) {
                     peintre.setPen(QPen(Qt::black, entre(1, 3)));
-                    peintre.drawRect(entre(2, 70), entre(2, 50), entre(8, 45), entre(8, 35));
+                    peintre.drawRect(entre(2, 150), entre(2, 100), entre(8, 110), entre(8, 95));
                 }
                 // a gap in the lines now and then, for a stroke to close
-                peintre.fillRect(entre(0, 110), entre(0, 80), entre(2, 5), entre(2, 5), Qt::white);
+                peintre.fillRect(entre(0, 250), entre(0, 190), entre(2, 5), entre(2, 5), Qt::white);
             }
             const int aireMin = entre(1, 30);
             EditionZones edition = EditionDe(SeuillerDessin(dessin, 128), aireMin);
+            const EditionZones avant = edition;
+            std::vector<ModificationZones> annulations;
             for (int trait = 0; trait < 4; ++trait) {
                 QPolygon trace;
-                for (int point = entre(1, 3); point > 0; --point)
-                    trace << QPoint(entre(-5, 125), entre(-5, 95));
+                trace << QPoint(entre(-5, 265), entre(-5, 205));
+                for (int point = entre(0, 2); point > 0; --point)
+                    trace << trace.last() + QPoint(entre(-60, 60), entre(-60, 60));
                 edition.TracerTrait(trace, entre(1, 3));
+                annulations.push_back(edition.PrendreModification());
                 const QString incoherence = Incoherence(edition, aireMin);
                 QVERIFY2(incoherence.isEmpty(),
                          qPrintable(QStringLiteral("essai %1, trait %2 : %3").arg(essai).arg(trait).arg(incoherence)));
             }
+            // Undone one after the other, the strokes give back the drawing as it was, and done again the last.
+            const EditionZones apres = edition;
+            for (auto modification = annulations.rbegin(); modification != annulations.rend(); ++modification)
+                *modification = edition.Echanger(std::move(*modification));
+            QVERIFY2(MemesZones(edition, avant), qPrintable(QStringLiteral("essai %1 annulé").arg(essai)));
+            for (ModificationZones &modification : annulations)
+                modification = edition.Echanger(std::move(modification));
+            QVERIFY2(MemesZones(edition, apres), qPrintable(QStringLiteral("essai %1 refait").arg(essai)));
         }
     }
 };
