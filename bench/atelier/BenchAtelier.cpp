@@ -1,6 +1,7 @@
 // Times the workshop's analysis of a teacher's drawing on an A3 sheet scanned at 300 dpi and, in the same
 // run, a plain copy of the sheet's 24-bit picture; then prints each step as a ratio to that copy.
 
+#include "atelier/AnalyseDessin.h"
 #include "atelier/EditionZones.h"
 #include "atelier/NettoyageDessin.h"
 #include "atelier/TrouverZones.h"
@@ -132,14 +133,12 @@ int main(int argc, char **argv)
         }
     }));
 
-    // From the grey scan to the zones and the picture the window shows.
+    // From the grey scan to the zones and the picture the window shows, into those of the previous analysis.
     Reglages(benchmark::RegisterBenchmark("Analyse complete avec hachures", [&](benchmark::State &etat) {
-        ZonesDessin resultat = zones;
+        ReglagesAnalyse analyse{128, 12, reglages};
+        DessinAnalyse resultat = AnalyserDessin(gris, analyse);
         for (auto _ : etat) {
-            QImage m = SeuillerDessin(gris, 128);
-            RetirerPoussieres(m, 12);
-            benchmark::DoNotOptimize(TraitNoirSurBlanc(m));
-            TrouverZones(m, reglages, resultat);
+            AnalyserDessin(gris, analyse, resultat);
             benchmark::ClobberMemory();
         }
     }));

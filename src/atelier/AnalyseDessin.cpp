@@ -4,7 +4,15 @@
 
 DessinAnalyse AnalyserDessin(const QImage &gris, const ReglagesAnalyse &reglages)
 {
-    QImage masque = SeuillerDessin(gris, reglages.seuil);
-    RetirerPoussieres(masque, reglages.poussieres);
-    return {TraitNoirSurBlanc(masque), TrouverZones(masque, reglages.zones)};
+    DessinAnalyse resultat;
+    AnalyserDessin(gris, reglages, resultat);
+    return resultat;
+}
+
+void AnalyserDessin(const QImage &gris, const ReglagesAnalyse &reglages, DessinAnalyse &resultat)
+{
+    SeuillerDessin(gris, reglages.seuil, resultat.masque);
+    RetirerPoussieres(resultat.masque, reglages.poussieres);
+    TraitNoirSurBlanc(resultat.masque, resultat.trait);
+    TrouverZones(resultat.masque, reglages.zones, resultat.zones);
 }

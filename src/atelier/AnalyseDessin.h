@@ -13,9 +13,12 @@ struct ReglagesAnalyse {
 };
 
 struct DessinAnalyse {
-    QImage trait; // black on white, Format_RGB888
+    QImage masque; // see NettoyageDessin.h
+    QImage trait;  // black on white, Format_RGB888
     ZonesDessin zones;
 };
 
 // The whole analysis of a drawing in grey (ChargerDessin's result): threshold, specks, zones.
 DessinAnalyse AnalyserDessin(const QImage &gris, const ReglagesAnalyse &reglages);
+// The same into the result of the previous analysis, whose pictures and table are kept when they fit.
+void AnalyserDessin(const QImage &gris, const ReglagesAnalyse &reglages, DessinAnalyse &resultat);

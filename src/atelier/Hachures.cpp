@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 // A hatched section is cut by its hatch lines into strips: thin, long, parallel regions of one width,
 // each separated from the next by a thin straight line running along them. The strips at the ends of a
@@ -191,27 +195,29 @@ private:
                 ++c;
             return c->composante;
         };
-        for (int x = 0; x < largeur_;) {
-            if (x + 8 <= largeur_) {
-                std::uint64_t a, b;
-                std::memcpy(&a, dessus + x, 8);
-                std::memcpy(&b, dessous + x, 8);
-                if ((a & ~b) == 0) {
-                    x += 8;
-                    continue;
-                }
-            }
-            const int finMot = std::min(x + 8, largeur_);
-            for (; x < finMot; ++x) {
-                if (dessus[x] == 0 || dessous[x] != 0)
-                    continue;
-                int k = 2;
-                while (k <= rangees && pixels[std::size_t(k)][x] == 0)
-                    ++k;
-                if (k <= rangees)
-                    noterContact(region(0, x), region(k, x), x, y + k / 2.0, k - 1, false);
-            }
+        const auto suivre = [&](int x) {
+            int k = 2;
+            while (k <= rangees && pixels[std::size_t(k)][x] == 0)
+                ++k;
+            if (k <= rangees)
+                noterContact(region(0, x), region(k, x), x, y + k / 2.0, k - 1, false);
+        };
+        int x = 0;
+#ifdef __SSE2__
+        // Sixteen columns at a time: the bit of each column where paper stands on a line.
+        const __m128i zero = _mm_setzero_si128();
+        for (; x + 16 <= largeur_; x += 16) {
+            const __m128i haut = _mm_loadu_si128(reinterpret_cast<const __m128i *>(dessus + x));
+            const __m128i bas = _mm_loadu_si128(reinterpret_cast<const __m128i *>(dessous + x));
+            auto colonnes =
+                unsigned(_mm_movemask_epi8(_mm_andnot_si128(_mm_cmpeq_epi8(haut, zero), _mm_cmpeq_epi8(bas, zero))));
+            for (; colonnes != 0; colonnes &= colonnes - 1)
+                suivre(x + std::countr_zero(colonnes));
         }
+#endif
+        for (; x < largeur_; ++x)
+            if (dessus[x] != 0 && dessous[x] == 0)
+                suivre(x);
     }
 
     const QImage &masque_;

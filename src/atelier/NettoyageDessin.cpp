@@ -8,16 +8,34 @@
 #include <opencv2/imgproc.hpp>
 #include <vector>
 
+namespace {
+
+// `image` as a picture of that size and format whose pixels are its own, kept when it already is one: a
+// sheet's pages are not asked of the system again at every move of a setting.
+void PreparerImage(QImage &image, QSize taille, QImage::Format format)
+{
+    if (image.size() != taille || image.format() != format || !image.isDetached())
+        image = NouvelleImageFeuille(taille, format);
+}
+
+} // namespace
+
 QImage SeuillerDessin(const QImage &gris, int seuil)
 {
+    QImage masque;
+    SeuillerDessin(gris, seuil, masque);
+    return masque;
+}
+
+void SeuillerDessin(const QImage &gris, int seuil, QImage &masque)
+{
     if (!gris.isNull() && gris.format() != QImage::Format_Grayscale8)
-        return SeuillerDessin(gris.convertToFormat(QImage::Format_Grayscale8), seuil);
-    QImage masque = NouvelleImageFeuille(gris.size(), QImage::Format_Grayscale8);
-    if (masque.isNull())
-        return masque;
+        return SeuillerDessin(gris.convertToFormat(QImage::Format_Grayscale8), seuil, masque);
+    PreparerImage(masque, gris.size(), QImage::Format_Grayscale8);
+    if (masque.isNull() || gris.isNull())
+        return;
     // cv::threshold keeps a value above its threshold: "darker than seuil" is "not above seuil - 1".
     cv::threshold(VueOpenCv(gris), VueOpenCv(masque), std::clamp(seuil, 0, 256) - 1, 255, cv::THRESH_BINARY);
-    return masque;
 }
 
 void RetirerPoussieres(QImage &masque, int aireMin)
@@ -37,13 +55,19 @@ void RetirerPoussieres(QImage &masque, int aireMin)
 
 QImage TraitNoirSurBlanc(const QImage &masque)
 {
-    if (!masque.isNull() && masque.format() != QImage::Format_Grayscale8)
-        return TraitNoirSurBlanc(MasqueDuTrait(masque));
-    QImage trait = NouvelleImageFeuille(masque.size(), QImage::Format_RGB888);
-    if (trait.isNull())
-        return trait;
-    cv::cvtColor(VueOpenCv(masque), VueOpenCv(trait), cv::COLOR_GRAY2RGB);
+    QImage trait;
+    TraitNoirSurBlanc(masque, trait);
     return trait;
+}
+
+void TraitNoirSurBlanc(const QImage &masque, QImage &trait)
+{
+    if (!masque.isNull() && masque.format() != QImage::Format_Grayscale8)
+        return TraitNoirSurBlanc(MasqueDuTrait(masque), trait);
+    PreparerImage(trait, masque.size(), QImage::Format_RGB888);
+    if (trait.isNull() || masque.isNull())
+        return;
+    cv::cvtColor(VueOpenCv(masque), VueOpenCv(trait), cv::COLOR_GRAY2RGB);
 }
 
 QImage MasqueDuTrait(const QImage &trait)

@@ -12,6 +12,16 @@
 
 namespace {
 
+void Remplir(std::int32_t *debut, std::int32_t *fin, std::int32_t valeur)
+{
+#ifdef __SSE2__
+    const __m128i quatre = _mm_set1_epi32(valeur);
+    for (; fin - debut >= 4; debut += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(debut), quatre);
+#endif
+    std::fill(debut, fin, valeur);
+}
+
 void EcrireSansCache(const std::int32_t *source, std::int32_t *destination, int nombre)
 {
     int i = 0;
@@ -87,12 +97,12 @@ void TrouverZones(const QImage &masque, const ReglagesZones &reglages, ZonesDess
         int x = 0;
         const Passage *passages = blancs.rangee(y);
         for (std::size_t i = 0, n = blancs.passagesRangee(y); i < n; ++i) {
-            std::fill(ligne.data() + x, ligne.data() + passages[i].x0, 0);
-            std::fill(ligne.data() + passages[i].x0, ligne.data() + passages[i].x1,
-                      numero[std::size_t(passages[i].composante)]);
+            Remplir(ligne.data() + x, ligne.data() + passages[i].x0, 0);
+            Remplir(ligne.data() + passages[i].x0, ligne.data() + passages[i].x1,
+                    numero[std::size_t(passages[i].composante)]);
             x = passages[i].x1;
         }
-        std::fill(ligne.data() + x, ligne.data() + largeur, 0);
+        Remplir(ligne.data() + x, ligne.data() + largeur, 0);
         EcrireSansCache(ligne.data(), zones.etiquettes.data() + std::size_t(y) * std::size_t(largeur), largeur);
     }
 #ifdef __SSE2__
