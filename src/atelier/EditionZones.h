@@ -30,7 +30,8 @@ struct ModificationZones {
 class EditionZones {
 public:
     // `trait`: the black-on-white drawing (Format_RGB888) the zones were found on; zones of another size
-    // than the drawing are dropped.
+    // than the drawing are dropped. Show trait() rather than a copy kept aside: a picture shared with
+    // another is copied whole at the first stroke.
     EditionZones(QImage trait, ZonesDessin zones, int aireMin);
 
     const QImage &trait() const { return trait_; }
@@ -46,9 +47,9 @@ public:
 
     static constexpr int EpaisseurTraitMax = 64;
 
-    // Draws the polyline in black, `epaisseur` pixels wide (1 to EpaisseurTraitMax), and finds the zones again on both sides: a zone
-    // cut in two becomes two zones, a region the stroke closes off from the ground becomes a zone. Returns
-    // the rectangle of the pixels that changed.
+    // Draws the polyline in black, `epaisseur` pixels wide (1 to EpaisseurTraitMax), and finds the zones
+    // again on both sides: a zone cut in two becomes two zones, a region the stroke closes off from the
+    // ground becomes a zone. Returns the rectangle of the pixels that changed.
     QRect TracerTrait(const QPolygon &trace, int epaisseur);
 
     // What the last edit changed, as it was before: kept by the window's undo command. Undo and redo are
