@@ -23,7 +23,9 @@ constexpr double ToleranceAngle = 10.0 * std::numbers::pi / 180.0;
 constexpr double AllongementBande = 3.0; // a strip is at least this many times longer than wide
 constexpr double RapportLargeurs = 1.5;  // strips of one section differ in width by at most this ratio
 constexpr double MargeMorceau = 1.3;     // an end piece is at most this much wider than the strips
-constexpr int MembresMin = 3;            // fewer regions than this make no section
+constexpr int MembresMin = 3;
+constexpr double LongueurTraversante =
+    0.8; // of the strips' length, for a hatch line that crosses the section            // fewer regions than this make no section
 
 // Sums of the positions of a set of points, and of their squares and products.
 struct Moments {
@@ -324,27 +326,52 @@ std::vector<std::int32_t> SectionsHachurees(const QImage &masque, const Composan
         for (std::int32_t i = 0; i < nombre; ++i)
             seul[std::size_t(i)] = membres[std::size_t(i)] == 1 && !fond[std::size_t(i)];
     }
+    // A hatch line as long as the strips is the hatching's own, whatever lies beyond it: a region where the
+    // hatching stops around a label joins the section, and so do the strips beyond.
+    const auto traverseSection = [&](const Lien &lien, const Forme &modele) {
+        return lien.ligne.longueur >= LongueurTraversante * modele.longueur;
+    };
+    // Section a takes b in: an end piece (its hatching stays a's), or another section of the same hatching.
+    const auto unirSections = [&](std::int32_t a, std::int32_t b, bool morceau) {
+        const std::int32_t modeleA = bandeModele[std::size_t(a)], modeleB = bandeModele[std::size_t(b)];
+        const bool modeleDeB =
+            !morceau && releve.regions[std::size_t(modeleB)].n > releve.regions[std::size_t(modeleA)].n;
+        const std::int32_t total = bandes[std::size_t(a)] + (morceau ? 0 : bandes[std::size_t(b)]);
+        Unir(parent, a, b);
+        const std::int32_t nouvelle = Racine(parent, a);
+        bandes[std::size_t(nouvelle)] = total;
+        bandeModele[std::size_t(nouvelle)] = modeleDeB ? modeleB : modeleA;
+    };
     for (bool encore = true; encore;) {
         encore = false;
         for (const Lien &lien : liens) {
             for (const auto &[morceau, voisin] : {std::pair{lien.a, lien.b}, std::pair{lien.b, lien.a}}) {
                 const std::int32_t section = Racine(parent, voisin);
-                if (bandes[std::size_t(section)] < 2 || !seul[std::size_t(morceau)])
+                if (bandes[std::size_t(section)] < 2 || fond[std::size_t(morceau)])
                     continue;
                 const Forme &modele = formes[std::size_t(bandeModele[std::size_t(section)])];
-                const Forme &f = formes[std::size_t(morceau)];
-                if (EcartAngles(lien.ligne.angle, modele.angle) > ToleranceAngle ||
-                    f.largeurTravers(modele.angle) > MargeMorceau * modele.largeur + 2 ||
-                    lien.ligne.longueur < 0.5 * f.longueurLe(modele.angle))
+                if (EcartAngles(lien.ligne.angle, modele.angle) > ToleranceAngle)
                     continue;
-                seul[std::size_t(morceau)] = 0;
-                Unir(parent, morceau, section);
-                const std::int32_t nouvelle = Racine(parent, section);
-                if (nouvelle != section) {
-                    bandes[std::size_t(nouvelle)] = bandes[std::size_t(section)];
-                    bandeModele[std::size_t(nouvelle)] = bandeModele[std::size_t(section)];
+                const std::int32_t autre = Racine(parent, morceau);
+                if (seul[std::size_t(morceau)]) {
+                    const Forme &f = formes[std::size_t(morceau)];
+                    const bool morceauDeBout = f.largeurTravers(modele.angle) <= MargeMorceau * modele.largeur + 2 &&
+                                               lien.ligne.longueur >= 0.5 * f.longueurLe(modele.angle);
+                    if (!morceauDeBout && !traverseSection(lien, modele))
+                        continue;
+                    seul[std::size_t(morceau)] = 0;
+                    unirSections(section, morceau, true);
+                    encore = true;
+                } else if (autre != section && bandes[std::size_t(autre)] >= 2) {
+                    const Forme &modeleAutre = formes[std::size_t(bandeModele[std::size_t(autre)])];
+                    if (EcartAngles(modele.angle, modeleAutre.angle) > ToleranceAngle ||
+                        std::max(modele.largeur, modeleAutre.largeur) >
+                            RapportLargeurs * std::min(modele.largeur, modeleAutre.largeur) ||
+                        !traverseSection(lien, modele.longueur < modeleAutre.longueur ? modele : modeleAutre))
+                        continue;
+                    unirSections(section, autre, false);
+                    encore = true;
                 }
-                encore = true;
             }
         }
     }

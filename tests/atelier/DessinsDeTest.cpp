@@ -44,6 +44,7 @@ QImage DessinGris(QSize taille, const std::vector<PieceHachuree> &pieces)
             for (double d = -rayon; d <= rayon; d += piece.ecart)
                 peintre.drawLine(QPointF(-rayon, d), QPointF(rayon, d));
             peintre.restore();
+            peintre.fillRect(piece.reserve, Qt::white);
         }
         peintre.setPen(QPen(Qt::black, piece.contour, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         peintre.setBrush(Qt::NoBrush);

@@ -24,6 +24,7 @@ struct PieceHachuree {
     int ecart = 20;
     bool hachuree = true;
     int contour = 5; // thickness of the outline
+    QRect reserve;   // left blank inside the hatching, as around a label
 };
 constexpr int EpaisseurHachure = 2;
 

@@ -141,23 +141,30 @@ private slots:
     }
 
     // One hatched part beside a blank one: two zones, the hatched one whole, corners and narrow strips included.
-    // Fails without hatch merging (one zone per strip), or when end pieces are left out (a corner of the part
-    // in no zone or a zone of its own), or when lines are taken for hatching whatever their direction (the
-    // blank part joins the hatched one).
+    // Fails without hatch merging (one zone per strip), when end pieces are left out (a corner of the part
+    // in no zone or a zone of its own), when lines are taken for hatching whatever their thickness (the
+    // blank part joins the hatched one), or when a wide blank around a label is refused or taken for the
+    // section's hatching (the strips beyond it stay apart).
     void sectionHachuree_data()
     {
         QTest::addColumn<double>("angle");
         QTest::addColumn<int>("ecart");
+        QTest::addColumn<QRect>("reserve");
         for (const double angle : {30.0, 45.0, 135.0, 0.0, 90.0})
             for (const int ecart : {9, 16, 28})
-                QTest::addRow("%g° tous les %d pixels", angle, ecart) << angle << ecart;
+                QTest::addRow("%g° tous les %d pixels", angle, ecart) << angle << ecart << QRect();
+        // The hatching stops around a label: the blank joins strips of its own width and more.
+        for (const double angle : {0.0, 45.0, 90.0})
+            QTest::addRow("%g°, blanc autour d'une étiquette", angle) << angle << 14 << QRect(100, 80, 120, 34);
     }
     void sectionHachuree()
     {
         QFETCH(double, angle);
         QFETCH(int, ecart);
+        QFETCH(QRect, reserve);
         const QRect hachuree(40, 30, 260, 150), vide(300, 30, 120, 150);
-        const QImage gris = DessinGris(QSize(460, 220), {{hachuree, angle, ecart, true}, {vide, 0, 0, false}});
+        const QImage gris =
+            DessinGris(QSize(460, 220), {{hachuree, angle, ecart, true, 5, reserve}, {vide, 0, 0, false}});
         const ZonesDessin zones = TrouverZones(MasqueDe(gris, 128, 0), {});
         QCOMPARE(zones.nombre, 2);
         const QRect interieur = hachuree.adjusted(5, 5, -5, -5);
