@@ -6,6 +6,7 @@ paquets=(
   cmake g++ make ccache clang-format
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev
+  libopencv-imgproc-dev libpoppler-qt6-dev qt6-image-formats-plugins pkg-config
   libbenchmark-dev
   xvfb xauth x11-utils fonts-dejavu-core
   dpkg-dev file lintian appstream desktop-file-utils
