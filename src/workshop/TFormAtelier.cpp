@@ -142,6 +142,7 @@ void TFormAtelier::MenuCreation()
     MenuRetablir = item(
         MenuEdition, "MenuRetablir", QStringLiteral("&Rétablir"), [this] { Historique_->redo(); },
         QKeySequence(Qt::CTRL | Qt::Key_Y));
+    MenuRetablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(Historique_, &QUndoStack::canUndoChanged, MenuAnnuler, &QAction::setEnabled);
     connect(Historique_, &QUndoStack::canRedoChanged, MenuRetablir, &QAction::setEnabled);
     MenuAnnuler->setEnabled(false);
