@@ -200,7 +200,9 @@ void TFormAtelier::ChoisirOutil(Outil outil)
         (outil == Outil::Classes) != (Outil_ == Outil::Classes) ||
         (outil == Outil::Fusion || outil == Outil::Trait) != (Outil_ == Outil::Fusion || Outil_ == Outil::Trait);
     Outil_ = outil;
-    ZoneAFusionner_ = 0;
+    if (std::exchange(ZoneAFusionner_, 0) != 0 && !changeTeintes)
+        TeintesEdition();
+    statusBar()->clearMessage();
     TraceClavier_.clear();
     ImageFeuille->DefinirTraceEnCours({});
     ImageFeuille->DefinirTraceLibre(outil == Outil::Trait);

@@ -46,12 +46,12 @@ void TFormAtelier::ClassesCreation(QTabWidget *onglets)
     connect(ListeClasses, &QListWidget::itemChanged, this, &TFormAtelier::ListeClassesModifiee);
     colonne->addWidget(ListeClasses, 1);
     auto *boutons = new QHBoxLayout;
-    BoutonAjouterClasse = new QPushButton(QStringLiteral("&Ajouter une classe"), page);
+    BoutonAjouterClasse = new QPushButton(QStringLiteral("A&jouter une classe"), page);
     BoutonAjouterClasse->setObjectName(QStringLiteral("BoutonAjouterClasse"));
     BoutonAjouterClasse->setAccessibleName(QStringLiteral("Ajouter une classe"));
     connect(BoutonAjouterClasse, &QPushButton::clicked, this, &TFormAtelier::AjouterClasseClick);
     boutons->addWidget(BoutonAjouterClasse);
-    auto *retirer = new QPushButton(QStringLiteral("&Retirer la classe choisie"), page);
+    auto *retirer = new QPushButton(QStringLiteral("Re&tirer la classe choisie"), page);
     retirer->setObjectName(QStringLiteral("BoutonRetirerClasse"));
     retirer->setAccessibleName(QStringLiteral("Retirer la classe choisie"));
     connect(retirer, &QPushButton::clicked, this, &TFormAtelier::RetirerClasseClick);
@@ -63,10 +63,10 @@ void TFormAtelier::ClassesCreation(QTabWidget *onglets)
     auto *etude = new QGroupBox(QStringLiteral("Étude du graphe des liaisons"), page);
     etude->setObjectName(QStringLiteral("GroupeEtude"));
     auto *choix = new QVBoxLayout(etude);
-    RadioSpatiale = new QRadioButton(QStringLiteral("Étude &spatiale"), etude);
+    RadioSpatiale = new QRadioButton(QStringLiteral("Ét&ude spatiale"), etude);
     RadioSpatiale->setObjectName(QStringLiteral("RadioSpatiale"));
     RadioSpatiale->setAccessibleName(QStringLiteral("Étude spatiale"));
-    RadioPlane = new QRadioButton(QStringLiteral("Étude p&lane"), etude);
+    RadioPlane = new QRadioButton(QStringLiteral("Étude plan&e"), etude);
     RadioPlane->setObjectName(QStringLiteral("RadioPlane"));
     RadioPlane->setAccessibleName(QStringLiteral("Étude plane"));
     RadioSpatiale->setChecked(true);
@@ -80,7 +80,7 @@ void TFormAtelier::ClassesCreation(QTabWidget *onglets)
         Modifier(std::move(apres), QStringLiteral("Étude du graphe"));
     });
     colonne->addWidget(etude);
-    onglets->addTab(page, QStringLiteral("&Classes"));
+    onglets->addTab(page, QStringLiteral("C&lasses"));
 }
 
 void TFormAtelier::ClassesEdition()
@@ -146,7 +146,8 @@ void TFormAtelier::RetirerClasseClick()
 
 void TFormAtelier::ClasseClic(std::int32_t zone)
 {
-    const int piece = Etat_.pieceDeZone[std::size_t(zone)];
+    const int piece =
+        zone > 0 && std::size_t(zone) < Etat_.pieceDeZone.size() ? Etat_.pieceDeZone[std::size_t(zone)] : 0;
     if (piece == 0) {
         statusBar()->showMessage(TexteZoneSansPiece.arg(zone));
         return;

@@ -44,6 +44,7 @@ const QString TextePiecesPerdues =
 constexpr int ResolutionMin = 72;
 constexpr int ResolutionMax = 600;
 constexpr int DelaiAnalyse = 300; // ms after the last move of a setting
+const QRgb CouleurZoneChoisie = qRgb(255, 140, 0);
 
 // A whole number the teacher typed, within bounds; nothing, after saying why, otherwise.
 std::optional<int> NombreSaisi(const QString &titre, const QString &invite, int initial, int min, int max)
@@ -67,7 +68,7 @@ void TFormAtelier::DessinCreation(QTabWidget *onglets)
     auto *page = new QWidget(onglets);
     page->setObjectName(QStringLiteral("OngletDessin"));
     auto *colonne = new QVBoxLayout(page);
-    auto *boutonOuvrir = new QPushButton(QStringLiteral("&Ouvrir un dessin…"), page);
+    auto *boutonOuvrir = new QPushButton(QStringLiteral("Ou&vrir un dessin…"), page);
     boutonOuvrir->setObjectName(QStringLiteral("BoutonOuvrir"));
     boutonOuvrir->setAccessibleName(QStringLiteral("Ouvrir un dessin"));
     connect(boutonOuvrir, &QPushButton::clicked, this, &TFormAtelier::MenuOuvrirClick);
@@ -126,7 +127,7 @@ void TFormAtelier::DessinCreation(QTabWidget *onglets)
     MinuterieAnalyse->setSingleShot(true);
     MinuterieAnalyse->setInterval(DelaiAnalyse);
     connect(MinuterieAnalyse, &QTimer::timeout, this, &TFormAtelier::Analyser);
-    onglets->addTab(page, QStringLiteral("&Dessin"));
+    onglets->addTab(page, QStringLiteral("De&ssin"));
 }
 
 void TFormAtelier::MenuOuvrirClick()
@@ -317,7 +318,9 @@ void TFormAtelier::TeintesEdition()
         sansPiece += piece == 0;
         switch (Outil_) {
         case Outil::Fusion:
-        case Outil::Trait: teintes.couleur[z] = TeinteNumero(int(z)); break;
+        case Outil::Trait:
+            teintes.couleur[z] = std::int32_t(z) == ZoneAFusionner_ ? CouleurZoneChoisie : TeinteNumero(int(z));
+            break;
         case Outil::ZonesPiece:
         case Outil::Bulle:
             if (piece > 0)

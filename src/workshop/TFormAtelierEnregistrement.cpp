@@ -39,6 +39,9 @@ const QString TexteGrapheAbsent =
     QStringLiteral("Le graphe des liaisons n'est pas encore proposé : ses fichiers ne sont pas complets "
                    "(voir le rapport).");
 const QString NomCorrection = QStringLiteral("schema_cinematique/correction.gdl");
+const QString TexteSansCorrection =
+    QStringLiteral("Le schéma cinématique sera proposé quand la correction du graphe des liaisons sera construite "
+                   "(bouton « Construire la correction du graphe… »).\n\n");
 } // namespace
 
 void TFormAtelier::EnregistrementCreation(QTabWidget *onglets)
@@ -50,16 +53,16 @@ void TFormAtelier::EnregistrementCreation(QTabWidget *onglets)
     EditSouche = new QLineEdit(page);
     EditSouche->setObjectName(QStringLiteral("EditSouche"));
     EditSouche->setAccessibleName(QStringLiteral("Nom du dossier"));
-    formulaire->addRow(QStringLiteral("Nom du &dossier :"), EditSouche);
+    formulaire->addRow(QStringLiteral("Nom du doss&ier :"), EditSouche);
     EditNom = new QLineEdit(page);
     EditNom->setObjectName(QStringLiteral("EditNom"));
     EditNom->setAccessibleName(QStringLiteral("Nom affiché"));
-    formulaire->addRow(QStringLiteral("Nom &affiché :"), EditNom);
+    formulaire->addRow(QStringLiteral("Nom affi&ché :"), EditNom);
     ComboDifficulte = new QComboBox(page);
     ComboDifficulte->setObjectName(QStringLiteral("ComboDifficulte"));
     ComboDifficulte->setAccessibleName(QStringLiteral("Difficulté"));
     ComboDifficulte->addItems(Difficultes);
-    formulaire->addRow(QStringLiteral("D&ifficulté :"), ComboDifficulte);
+    formulaire->addRow(QStringLiteral("Diffic&ulté :"), ComboDifficulte);
     colonne->addLayout(formulaire);
     connect(EditSouche, &QLineEdit::editingFinished, this, &TFormAtelier::ChampsEnregistrementModifies);
     connect(EditNom, &QLineEdit::editingFinished, this, &TFormAtelier::ChampsEnregistrementModifies);
@@ -70,7 +73,7 @@ void TFormAtelier::EnregistrementCreation(QTabWidget *onglets)
     BoutonEnregistrer->setAccessibleName(QStringLiteral("Enregistrer le mécanisme"));
     connect(BoutonEnregistrer, &QPushButton::clicked, this, &TFormAtelier::Enregistrer);
     colonne->addWidget(BoutonEnregistrer);
-    BoutonCorrection = new QPushButton(QStringLiteral("Construire la &correction du graphe…"), page);
+    BoutonCorrection = new QPushButton(QStringLiteral("Construire la correction du &graphe…"), page);
     BoutonCorrection->setObjectName(QStringLiteral("BoutonCorrection"));
     BoutonCorrection->setAccessibleName(QStringLiteral("Construire la correction du graphe des liaisons"));
     connect(BoutonCorrection, &QPushButton::clicked, this, &TFormAtelier::CorrectionGrapheClick);
@@ -84,7 +87,7 @@ void TFormAtelier::EnregistrementCreation(QTabWidget *onglets)
     TexteRapport->setTabChangesFocus(true);
     titreRapport->setBuddy(TexteRapport);
     colonne->addWidget(TexteRapport, 1);
-    onglets->addTab(page, QStringLiteral("&Enregistrement"));
+    onglets->addTab(page, QStringLiteral("E&nregistrement"));
 }
 
 void TFormAtelier::EnregistrementEdition()
@@ -161,10 +164,11 @@ bool TFormAtelier::Enregistrer()
     for (std::size_t n = 0; n < ecrit.exercices.size(); ++n)
         if (ecrit.exercices[n])
             offerts << NomsExercices[qsizetype(n)];
+    const bool sansCorrection = ecrit.exercices[3] && !ecrit.exercices[4];
     TexteRapport->setPlainText(
         TexteEnregistre.arg(QDir::toNativeSeparators(Descripteur_),
                             offerts.isEmpty() ? TexteAucunExercice : offerts.join(QStringLiteral(", "))) +
-        ecrit.rapport.texte());
+        (sansCorrection ? TexteSansCorrection : QString()) + ecrit.rapport.texte());
     Historique_->setClean();
     BoutonCorrection->setEnabled(true);
     ActualiserTitre();

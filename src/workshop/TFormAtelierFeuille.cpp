@@ -33,6 +33,8 @@ void TFormAtelier::FeuilleCreation()
     connect(ImageFeuille, &VueAtelier::Clic, this, &TFormAtelier::ImageFeuilleClic);
     connect(ImageFeuille, &VueAtelier::Trace, this, &TFormAtelier::ImageFeuilleTrace);
     connect(ImageFeuille, &VueAtelier::ToucheAction, this, &TFormAtelier::ImageFeuilleTouche);
+    connect(ImageFeuille, &VueAtelier::ZoomDemande, this, &TFormAtelier::Zoomer);
+    connect(ImageFeuille, &VueAtelier::Abandon, this, [this] { ChoisirOutil(Outil_); });
     connect(ImageFeuille, &VueAtelier::CurseurDeplace, this, [this](QPoint feuille) {
         const QPoint ecran = (QPointF(feuille) * ImageFeuille->Zoom()).toPoint();
         ScrollFeuille->ensureVisible(ecran.x(), ecran.y(), MargeCurseur, MargeCurseur);
@@ -96,6 +98,7 @@ void TFormAtelier::FusionClic(std::int32_t zone)
     if (ZoneAFusionner_ == 0 || ZoneAFusionner_ == zone) {
         ZoneAFusionner_ = zone;
         statusBar()->showMessage(TextePremiereZone.arg(zone));
+        TeintesEdition();
         return;
     }
     const std::vector<int> avant = Etat_.pieceDeZone;

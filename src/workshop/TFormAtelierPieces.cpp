@@ -69,9 +69,9 @@ void TFormAtelier::PiecesCreation(QTabWidget *onglets)
         boutons->addWidget(b);
         return b;
     };
-    bouton("BoutonAjouterPiece", QStringLiteral("&Ajouter une pièce"), &TFormAtelier::AjouterPieceClick);
-    bouton("BoutonRetirerPiece", QStringLiteral("&Retirer la dernière"), &TFormAtelier::RetirerPieceClick);
-    bouton("BoutonCollerPieces", QStringLiteral("&Coller"), &TFormAtelier::CollerPieces);
+    bouton("BoutonAjouterPiece", QStringLiteral("A&jouter une pièce"), &TFormAtelier::AjouterPieceClick);
+    bouton("BoutonRetirerPiece", QStringLiteral("Re&tirer la dernière"), &TFormAtelier::RetirerPieceClick);
+    bouton("BoutonCollerPieces", QStringLiteral("Colle&r"), &TFormAtelier::CollerPieces);
     colonne->addLayout(boutons);
     LabelZonesSansPiece = new QLabel(page);
     LabelZonesSansPiece->setObjectName(QStringLiteral("LabelZonesSansPiece"));
@@ -230,6 +230,8 @@ void TFormAtelier::ZonePieceClic(std::int32_t zone)
         statusBar()->showMessage(TexteChoisirPiece);
         return;
     }
+    if (zone <= 0 || std::size_t(zone) >= Etat_.pieceDeZone.size())
+        return;
     EtatAtelier apres = Etat_;
     int &piece = apres.pieceDeZone[std::size_t(zone)];
     piece = piece == repere ? 0 : repere;

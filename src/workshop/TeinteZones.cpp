@@ -3,8 +3,8 @@
 #include <QColor>
 
 namespace {
-constexpr int LargeurRayure = 3; // pixels of red in each stripe of a zone still waiting
-constexpr int PasRayures = 12;
+constexpr int LargeurRayure = 2; // pixels of red in each stripe of a zone still waiting
+constexpr int PasRayures = 10;
 } // namespace
 
 QRgb TeinteNumero(int numero, int saturation)
@@ -35,10 +35,12 @@ void TeinterZones(QImage &teinte, const QImage &trait, const ZonesDessin &zones,
                 pixel[2] = source[3 * x + 2];
                 continue;
             }
-            if (teintes.marquee[std::size_t(z)] && (x + y) % PasRayures < LargeurRayure) {
-                pixel[0] = 230;
-                pixel[1] = 0;
-                pixel[2] = 0;
+            if (teintes.marquee[std::size_t(z)]) {
+                // Across, so that the stripes are not taken for a section's hatching.
+                const bool rayure = y % PasRayures < LargeurRayure;
+                pixel[0] = rayure ? 220 : 255;
+                pixel[1] = rayure ? 0 : 215;
+                pixel[2] = rayure ? 0 : 215;
                 continue;
             }
             const QRgb c = teintes.couleur[std::size_t(z)];

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -181,6 +182,7 @@ void VueAtelier::keyPressEvent(QKeyEvent *evenement)
     case Qt::Key_Up: deplacement = QPoint(0, -pas); break;
     case Qt::Key_Down: deplacement = QPoint(0, pas); break;
     case Qt::Key_Space: emit ToucheAction(curseur_, false); return;
+    case Qt::Key_Escape: emit Abandon(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter: emit ToucheAction(curseur_, true); return;
     default: QWidget::keyPressEvent(evenement); return;
@@ -190,6 +192,16 @@ void VueAtelier::keyPressEvent(QKeyEvent *evenement)
         return;
     }
     PlacerCurseur(curseur_ + deplacement);
+}
+
+void VueAtelier::wheelEvent(QWheelEvent *evenement)
+{
+    if (!(evenement->modifiers() & Qt::ControlModifier) || evenement->angleDelta().y() == 0) {
+        QWidget::wheelEvent(evenement); // the scroll area scrolls
+        return;
+    }
+    emit ZoomDemande(evenement->angleDelta().y() > 0 ? 1.25 : 0.8);
+    evenement->accept();
 }
 
 void VueAtelier::focusInEvent(QFocusEvent *evenement)

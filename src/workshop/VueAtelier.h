@@ -37,6 +37,10 @@ signals:
     // Espace or Entrée on the cursor; `fin` for Entrée.
     void ToucheAction(QPoint feuille, bool fin);
     void CurseurDeplace(QPoint feuille);
+    // Échap: what was begun (a stroke, a zone chosen) is given up.
+    void Abandon();
+    // Ctrl and the wheel: the zoom multiplied by `facteur`.
+    void ZoomDemande(double facteur);
 
 protected:
     void paintEvent(QPaintEvent *evenement) override;
@@ -44,6 +48,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
     void keyPressEvent(QKeyEvent *evenement) override;
+    void wheelEvent(QWheelEvent *evenement) override;
     void focusInEvent(QFocusEvent *evenement) override;
     void focusOutEvent(QFocusEvent *evenement) override;
 
