@@ -161,6 +161,8 @@ void TFormAtelier::MenuCreation()
     item(
         MenuAffichage, "MenuTailleReelle", QStringLiteral("&Taille réelle"), [this] { Zoomer(0); },
         QKeySequence(Qt::CTRL | Qt::Key_0));
+    item(MenuAffichage, "MenuFeuilleEntiere", QStringLiteral("Toute la &feuille"), &TFormAtelier::ZoomFeuilleEntiere,
+         QKeySequence(Qt::CTRL | Qt::Key_9));
     item(
         MenuAffichage, "MenuFeuille", QStringLiteral("Aller au &dessin"),
         [this] { ImageFeuille->setFocus(Qt::ShortcutFocusReason); }, QKeySequence(Qt::Key_F6));

@@ -99,6 +99,7 @@ private:
     void EchangerZones(ModificationZones &modification, std::vector<int> &pieceDeZone) override;
     std::vector<int> PiecesApresEdition(const ModificationZones &avant) const;
     void Zoomer(double facteur);
+    void ZoomFeuilleEntiere();
     void BullesEdition();
 
     // Parts (TFormAtelierPieces.cpp).
@@ -161,6 +162,8 @@ private:
     QSpinBox *SpinPoussieres = nullptr;
     QSpinBox *SpinAireMin = nullptr;
     QCheckBox *CaseHachures = nullptr;
+    QSpinBox *SpinEpaisseurHachure = nullptr;
+    QSpinBox *SpinEcartHachures = nullptr;
     QSpinBox *SpinEpaisseurTrait = nullptr;
     QLabel *LabelZones = nullptr;
     QTimer *MinuterieAnalyse = nullptr;

@@ -100,6 +100,10 @@ void TFormAtelier::DessinCreation(QTabWidget *onglets)
                           QStringLiteral(" pixels"));
     SpinAireMin = spin("SpinAireMin", QStringLiteral("Aire minimale d'une zone"), 1, 1000000, defaut.zones.aireMin,
                        QStringLiteral(" pixels"));
+    SpinEpaisseurHachure = spin("SpinEpaisseurHachure", QStringLiteral("Épaisseur d'une hachure jusqu'à"), 1, 50,
+                                defaut.zones.epaisseurHachureMax, QStringLiteral(" pixels"));
+    SpinEcartHachures = spin("SpinEcartHachures", QStringLiteral("Écart entre hachures jusqu'à"), 2, 1000,
+                             defaut.zones.ecartHachuresMax, QStringLiteral(" pixels"));
     CaseHachures = new QCheckBox(QStringLiteral("Réunir les &hachures"), page);
     CaseHachures->setObjectName(QStringLiteral("CaseHachures"));
     CaseHachures->setAccessibleName(QStringLiteral("Réunir les hachures"));
@@ -173,6 +177,7 @@ bool TFormAtelier::OuvrirDessin(const QString &chemin)
     Gris_ = std::get<QImage>(std::move(dessin));
     Source_ = chemin;
     Analyser();
+    ZoomFeuilleEntiere();
     ActualiserTitre();
     return true;
 }
@@ -207,6 +212,7 @@ bool TFormAtelier::OuvrirMecanisme(const QString &cheminDescripteur)
     etat.etudePlane = m.etudePlane;
     DessinEdition();
     AppliquerEtat(etat);
+    ZoomFeuilleEntiere();
     return true;
 }
 
@@ -217,6 +223,8 @@ ReglagesAnalyse TFormAtelier::ReglagesChoisis() const
     reglages.poussieres = SpinPoussieres->value();
     reglages.zones.aireMin = SpinAireMin->value();
     reglages.zones.reunirHachures = CaseHachures->isChecked();
+    reglages.zones.epaisseurHachureMax = SpinEpaisseurHachure->value();
+    reglages.zones.ecartHachuresMax = SpinEcartHachures->value();
     return reglages;
 }
 
@@ -227,6 +235,8 @@ void TFormAtelier::ReglagesEdition(const ReglagesAnalyse &reglages)
     SpinPoussieres->setValue(reglages.poussieres);
     SpinAireMin->setValue(reglages.zones.aireMin);
     CaseHachures->setChecked(reglages.zones.reunirHachures);
+    SpinEpaisseurHachure->setValue(reglages.zones.epaisseurHachureMax);
+    SpinEcartHachures->setValue(reglages.zones.ecartHachuresMax);
     Edition_ = edition;
 }
 

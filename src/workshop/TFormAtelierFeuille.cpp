@@ -194,6 +194,16 @@ void TFormAtelier::Zoomer(double facteur)
     statusBar()->showMessage(QStringLiteral("Zoom : %1 %").arg(qRound(ImageFeuille->Zoom() * 100)));
 }
 
+// The whole sheet in the view, never larger than its pixels.
+void TFormAtelier::ZoomFeuilleEntiere()
+{
+    if (Teinte_.isNull())
+        return;
+    const QSize vue = ScrollFeuille->viewport()->size();
+    ImageFeuille->DefinirZoom(
+        std::min({1.0, double(vue.width()) / Teinte_.width(), double(vue.height()) / Teinte_.height()}));
+}
+
 void TFormAtelier::BullesEdition()
 {
     std::vector<VueAtelier::Bulle> bulles;
