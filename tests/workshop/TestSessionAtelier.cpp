@@ -5,6 +5,7 @@
 #include "joint_graph/NomMecanisme.h"
 #include "joint_graph/TFormGrapheDesLiaisons.h"
 #include "presentation/TFormPresentation.h"
+#include "shell/TFormPrincipale.h"
 #include "support/ArbreMecanismes.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
@@ -17,6 +18,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -93,8 +95,25 @@ private slots:
         QVERIFY(DessinSession().save(png));
         EcrireCatalogue(arbre);
 
-        TFormAtelier atelier;
-        atelier.show();
+        // From the main window, whose menus list the mechanism once it is saved.
+        TFormPrincipale principale(24);
+        principale.DefinirAffichageModal([&](QWidget &fenetre) {
+            auto *atelier = qobject_cast<TFormAtelier *>(&fenetre);
+            QVERIFY(atelier);
+            atelier->show();
+            Session(*atelier, arbre, d, png);
+        });
+        Controle<QAction>(principale, "MenuNouveauMecanisme")->trigger();
+        if (QTest::currentTestFailed())
+            return;
+        const QList<QAction *> listes = Controle<QMenu>(principale, "MenuPersonnalise")->actions();
+        QCOMPARE(listes.size(), 1);
+        QCOMPARE(listes.front()->text(), QStringLiteral("presse"));
+    }
+
+private:
+    void Session(TFormAtelier &atelier, const ArbreMecanismes &arbre, DialoguesFactices &d, const QString &png)
+    {
         QVERIFY(atelier.OuvrirDessin(png));
         QCOMPARE(atelier.Zones()->nombre, 5); // the hatched box is one zone
         auto *vue = Controle<VueAtelier>(atelier, "ImageFeuille");
