@@ -86,7 +86,8 @@ void TFormAtelier::ImageFeuilleTouche(QPoint point, bool fin)
         ImageFeuilleClic(point);
         return;
     }
-    if (!fin || TraceClavier_.isEmpty())
+    // Entrée ends the stroke where the cursor is.
+    if (TraceClavier_.isEmpty() || TraceClavier_.last() != point)
         TraceClavier_ << point;
     if (fin && TraceClavier_.size() > 1)
         TracerTrait(std::exchange(TraceClavier_, {}));

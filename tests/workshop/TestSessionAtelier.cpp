@@ -111,6 +111,53 @@ private slots:
         QCOMPARE(listes.front()->text(), QStringLiteral("presse"));
     }
 
+    // The keyboard alone: F6 to the sheet, the arrows move its cursor, Espace chooses the zones to merge, Espace
+    // then Entrée draw a stroke, Ctrl+Z undoes it. A drawing that cannot be read is refused and the work stays.
+    void auClavier()
+    {
+        const ArbreMecanismes arbre;
+        DialoguesFactices &d = InstallerFactices();
+        const QString png = arbre.chemin("dessin.png");
+        QVERIFY(DessinSession().save(png));
+        TFormAtelier atelier;
+        atelier.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&atelier));
+        QVERIFY(atelier.OuvrirDessin(png));
+        QTest::keyClick(&atelier, Qt::Key_F6);
+        QWidget *vue = Controle<VueAtelier>(atelier, "ImageFeuille");
+        QVERIFY(vue->hasFocus());
+        const auto touches = [vue](Qt::Key touche, int fois) {
+            for (int i = 0; i < fois; ++i)
+                QTest::keyClick(vue, touche);
+        };
+        touches(Qt::Key_Right, 5); // the cursor moves 10 pixels a key at this zoom: (50, 60), the left half
+        touches(Qt::Key_Down, 6);
+        touches(Qt::Key_Space, 1);
+        touches(Qt::Key_Right, 5); // (100, 60), the right half
+        touches(Qt::Key_Space, 1);
+        QCOMPARE(atelier.Zones()->nombre, 4);
+
+        Declencher(atelier, "OutilTrait");
+        vue->setFocus();
+        touches(Qt::Key_Right, 11); // (210, 60): down through box D, from above it to below it
+        touches(Qt::Key_Down, 8);
+        touches(Qt::Key_Space, 1);
+        touches(Qt::Key_Down, 12);
+        touches(Qt::Key_Return, 1);
+        QCOMPARE(atelier.Zones()->nombre, 5);
+        QTest::keyClick(&atelier, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(atelier.Zones()->nombre, 4);
+
+        const int historique = atelier.Historique().count();
+        const QString casse = arbre.ecrireOctets("casse.png", QByteArray("\x89PNG\r\n\x1a\n tronqué"));
+        d.oublier();
+        QVERIFY(!atelier.OuvrirDessin(casse));
+        QCOMPARE(d.textes().size(), 1);
+        QVERIFY(atelier.Zones());
+        QCOMPARE(atelier.Zones()->nombre, 4);
+        QCOMPARE(atelier.Historique().count(), historique);
+    }
+
 private:
     void Session(TFormAtelier &atelier, const ArbreMecanismes &arbre, DialoguesFactices &d, const QString &png)
     {
