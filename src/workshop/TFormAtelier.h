@@ -97,6 +97,7 @@ private:
     void FusionClic(std::int32_t zone);
     void TracerTrait(const QPolygon &trace);
     void EchangerZones(ModificationZones &modification, std::vector<int> &pieceDeZone) override;
+    void ZonesEditees(QRect change);
     std::vector<int> PiecesApresEdition(const ModificationZones &avant) const;
     void Zoomer(double facteur);
     void ZoomFeuilleEntiere();

@@ -354,11 +354,13 @@ void TFormAtelier::TeintesEdition()
     // Only the zones whose tint changed are painted again.
     QRect change;
     const IndexZones &index = Analyse_->edition->index();
-    if (Teintes_.couleur.size() != n) {
+    // Zones gone since are inside the rectangle of the edit that removed them, which the caller paints.
+    if (Teintes_.couleur.empty()) {
         change = Teinte_.rect();
     } else {
         for (std::size_t z = 1; z < n; ++z)
-            if (teintes.couleur[z] != Teintes_.couleur[z] || teintes.marquee[z] != Teintes_.marquee[z])
+            if (z >= Teintes_.couleur.size() || teintes.couleur[z] != Teintes_.couleur[z] ||
+                teintes.marquee[z] != Teintes_.marquee[z])
                 change |= z < index.cadres.size() ? index.cadres[z] : Teinte_.rect();
     }
     Teintes_ = std::move(teintes);

@@ -107,9 +107,7 @@ void TFormAtelier::FusionClic(std::int32_t zone)
     ModificationZones modification = Analyse_->edition->PrendreModification();
     Etat_.pieceDeZone = PiecesApresEdition(modification);
     Historique_->push(new CommandeZones(*this, std::move(modification), avant, TexteFusion));
-    Teintes_ = {};
-    Reteinter(change);
-    TeintesEdition();
+    ZonesEditees(change);
     statusBar()->clearMessage();
 }
 
@@ -122,8 +120,7 @@ void TFormAtelier::TracerTrait(const QPolygon &trace)
     ModificationZones modification = Analyse_->edition->PrendreModification();
     Etat_.pieceDeZone = PiecesApresEdition(modification);
     Historique_->push(new CommandeZones(*this, std::move(modification), avant, TexteTrait));
-    Teintes_ = {};
-    TeintesEdition();
+    ZonesEditees(change);
 }
 
 // After a merge or a stroke, each zone keeps the part of the zone its pixels belonged to: the two halves of a
@@ -177,10 +174,18 @@ void TFormAtelier::EchangerZones(ModificationZones &modification, std::vector<in
     QRect change;
     for (const ModificationZones::Carreau &carreau : modification.carreaux)
         change |= carreau.cadre;
-    Teintes_ = {};
+    ZonesEditees(change);
+    ActualiserTitre();
+}
+
+// After a merge, a stroke or their undoing: the tints of the zones renumbered, and the squares the edit wrote to.
+void TFormAtelier::ZonesEditees(QRect change)
+{
+    const bool edition = std::exchange(Edition_, true);
+    PiecesEdition();
+    Edition_ = edition;
     TeintesEdition();
     Reteinter(change);
-    ActualiserTitre();
 }
 
 void TFormAtelier::Zoomer(double facteur)
