@@ -202,7 +202,7 @@ void TFormAtelier::CollerPieces()
             apres.pieces.push_back(piece);
         }
         PieceAtelier &piece = apres.pieces[r];
-        const QStringList cellules = lignes[i].remove(u'\r').split(u'\t');
+        const QStringList cellules = lignes[i].split(u'\t'); // each cell trimmed below, a Windows \r too
         for (int k = 0; k < cellules.size() && colonneDepart + k < ColZones; ++k) {
             const QString cellule = cellules[k].trimmed();
             switch (colonneDepart + k) {

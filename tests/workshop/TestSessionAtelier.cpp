@@ -169,17 +169,18 @@ private:
         Controle<QSpinBox>(atelier, "SpinSeuil")->setValue(100);
         QTRY_COMPARE(atelier.Historique().count(), 1);
 
-        // The parts list pasted from a spreadsheet, repères first.
+        // The parts list pasted from a spreadsheet, repères first, its lines ended as on Windows.
         auto *table = Controle<QTableWidget>(atelier, "TablePieces");
         Controle<QTabWidget>(atelier, "Onglets")->setCurrentIndex(1);
-        QApplication::clipboard()->setText(QStringLiteral("1\t1\tCorps\tEN-GJL-250\t\n2\t4\tVis\tAcier\tM6\n"));
+        QApplication::clipboard()->setText(QStringLiteral("1\t1\tCorps\tEN-GJL-250\t\r\n2\t4\tVis\tAcier\tM6\r\n"));
         table->setCurrentCell(0, 0);
         Declencher(atelier, "MenuColler");
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->item(1, 2)->text(), QStringLiteral("Vis"));
+        QCOMPARE(table->item(1, 4)->text(), QStringLiteral("M6"));
 
-        // Each part's zones and bubble clicked; the box in two halves gets only its left half.
-        for (const auto &[ligne, zones, bulle] : {std::tuple{0, std::vector{GaucheA, BoiteC}, BulleCorps},
+        // Each part's zones and bubble clicked; the box in two halves gets only its right half.
+        for (const auto &[ligne, zones, bulle] : {std::tuple{0, std::vector{DroiteA, BoiteC}, BulleCorps},
                                                   std::tuple{1, std::vector{BoiteB, BoiteD}, BulleVis}}) {
             table->setCurrentCell(ligne, 2);
             Declencher(atelier, "OutilZonesPiece");
@@ -188,7 +189,8 @@ private:
             Declencher(atelier, "OutilBulle");
             cliquer(bulle);
         }
-        // The halves merged afterwards: the zone that takes the freed number keeps its own part.
+        // The halves merged afterwards, the left one clicked first: the merged zone takes the right one's part, and
+        // the zone that takes the freed number keeps its own.
         Declencher(atelier, "OutilFusion");
         cliquer(GaucheA);
         cliquer(DroiteA);
