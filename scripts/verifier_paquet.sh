@@ -54,6 +54,7 @@ attendus=(
   ./usr/share/metainfo/fr.velkora.Velkora.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/velkora.svg
   ./usr/share/doc/velkora/copyright ./usr/share/doc/velkora/changelog.gz ./usr/share/man/man1/velkora.1.gz
+  ./usr/share/man/man1/velkora-atelier.1.gz
 )
 for cote in 16 22 24 32 48 64 128 256; do attendus+=("./usr/share/icons/hicolor/${cote}x${cote}/apps/velkora.png"); done
 for chemin in "${attendus[@]}"; do
@@ -94,7 +95,8 @@ dpkg-query -W velkora >/dev/null 2>&1 && echec "le paquet est encore connu de dp
 for chemin in /opt/velkora /usr/bin/velkora /usr/bin/velkora-atelier /usr/share/applications/fr.velkora.Velkora.desktop \
   /usr/share/applications/fr.velkora.Atelier.desktop \
   /usr/share/metainfo/fr.velkora.Velkora.metainfo.xml /usr/share/doc/velkora \
-  /usr/share/icons/hicolor/scalable/apps/velkora.svg /usr/share/man/man1/velkora.1.gz; do
+  /usr/share/icons/hicolor/scalable/apps/velkora.svg /usr/share/man/man1/velkora.1.gz \
+  /usr/share/man/man1/velkora-atelier.1.gz; do
   if [ -e "$chemin" ] || [ -L "$chemin" ]; then echec "$chemin reste après la purge"; fi
 done
 echo "Paquet vérifié : contenu, lintian, AppStream, entrée du menu ; installé, démarré puis purgé sans reste."
