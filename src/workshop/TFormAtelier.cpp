@@ -224,7 +224,7 @@ void TFormAtelier::ActualiserTitre()
     setWindowModified(!Historique_->isClean());
 }
 
-bool TFormAtelier::PeutAbandonnerTravail_()
+bool TFormAtelier::PeutAbandonnerAtelier()
 {
     return PeutAbandonnerTravail(*Historique_, Etat_.souche.isEmpty() ? NomTravail : Etat_.souche,
                                  [this] { return Enregistrer(); });
@@ -232,7 +232,7 @@ bool TFormAtelier::PeutAbandonnerTravail_()
 
 void TFormAtelier::closeEvent(QCloseEvent *evenement)
 {
-    if (PeutAbandonnerTravail_())
+    if (PeutAbandonnerAtelier())
         evenement->accept();
     else
         evenement->ignore();
@@ -258,13 +258,13 @@ void TFormAtelier::Reinitialiser()
 
 void TFormAtelier::MenuNouveauClick()
 {
-    if (PeutAbandonnerTravail_())
+    if (PeutAbandonnerAtelier())
         Reinitialiser();
 }
 
 void TFormAtelier::MenuModifierClick()
 {
-    if (!PeutAbandonnerTravail_())
+    if (!PeutAbandonnerAtelier())
         return;
     const QString chemin =
         dialogues().FichierAOuvrir(DossiersMecanismes().value(0), FiltreDescripteur, 1, TitreModifier);

@@ -71,7 +71,7 @@ private:
     void MenuCreation();
     void OutilsCreation();
     void ActualiserTitre();
-    bool PeutAbandonnerTravail_();
+    bool PeutAbandonnerAtelier();
     void Reinitialiser();
     void AppliquerEtat(const EtatAtelier &etat) override;
     void Modifier(EtatAtelier apres, const QString &texte);

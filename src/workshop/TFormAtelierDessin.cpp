@@ -136,7 +136,7 @@ void TFormAtelier::DessinCreation(QTabWidget *onglets)
 
 void TFormAtelier::MenuOuvrirClick()
 {
-    if (!PeutAbandonnerTravail_())
+    if (!PeutAbandonnerAtelier())
         return;
     const QString chemin = dialogues().FichierAOuvrir(QFileInfo(Source_).absolutePath(), FiltreDessin, 1, TitreOuvrir);
     if (!chemin.isEmpty())
