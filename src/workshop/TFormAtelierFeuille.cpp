@@ -5,6 +5,7 @@
 
 #include "workshop/VueAtelier.h"
 
+#include <QAccessible>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -41,9 +42,14 @@ void TFormAtelier::FeuilleCreation()
         const std::int32_t zone = Analyse_->edition ? Analyse_->edition->zoneEn(feuille) : 0;
         const int piece =
             zone > 0 && std::size_t(zone) < Etat_.pieceDeZone.size() ? Etat_.pieceDeZone[std::size_t(zone)] : 0;
-        statusBar()->showMessage(zone == 0    ? QStringLiteral("Aucune zone")
-                                 : piece == 0 ? QStringLiteral("Zone %1, sans pièce").arg(zone)
-                                              : QStringLiteral("Zone %1, pièce %2").arg(zone).arg(piece));
+        const QString ici = zone == 0    ? QStringLiteral("Aucune zone")
+                            : piece == 0 ? QStringLiteral("Zone %1, sans pièce").arg(zone)
+                                         : QStringLiteral("Zone %1, pièce %2").arg(zone).arg(piece);
+        statusBar()->showMessage(ici);
+        // A screen reader says where the cursor stands.
+        ImageFeuille->setAccessibleDescription(ici);
+        QAccessibleEvent evenement(ImageFeuille, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&evenement);
     });
 }
 

@@ -20,8 +20,8 @@ VueAtelier::VueAtelier(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
     setAccessibleName(QStringLiteral("Dessin du mécanisme"));
-    setAccessibleDescription(QStringLiteral("Flèches : déplacer le curseur ; Espace ou Entrée : agir sur la zone "
-                                            "sous le curseur ; Ctrl et flèches : faire défiler"));
+    setToolTip(QStringLiteral("Flèches : déplacer le curseur ; Espace ou Entrée : agir sur la zone sous le curseur ; "
+                              "Ctrl et flèches : faire défiler"));
     ajusterTaille();
 }
 
