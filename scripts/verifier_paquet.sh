@@ -47,24 +47,29 @@ echo "Paquet construit : $paquet"
 
 contenu=$(dpkg-deb --contents "$paquet")
 attendus=(
-  ./opt/velkora/velkora ./opt/velkora/velkora-verifier
+  ./opt/velkora/velkora ./opt/velkora/velkora-verifier ./opt/velkora/velkora-atelier
   ./opt/velkora/ressource/liaison/liaison.inf ./opt/velkora/ressource/SchemaCinematique/vide.bmp
   ./opt/velkora/sansmecanisme/schema_cinematique/condition.inf ./opt/velkora/etau.sch
-  ./usr/share/applications/fr.velkora.Velkora.desktop ./usr/share/metainfo/fr.velkora.Velkora.metainfo.xml
+  ./usr/share/applications/fr.velkora.Velkora.desktop ./usr/share/applications/fr.velkora.Atelier.desktop
+  ./usr/share/metainfo/fr.velkora.Velkora.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/velkora.svg
   ./usr/share/doc/velkora/copyright ./usr/share/doc/velkora/changelog.gz ./usr/share/man/man1/velkora.1.gz
+  ./usr/share/man/man1/velkora-atelier.1.gz
 )
 for cote in 16 22 24 32 48 64 128 256; do attendus+=("./usr/share/icons/hicolor/${cote}x${cote}/apps/velkora.png"); done
 for chemin in "${attendus[@]}"; do
   grep -qE " $chemin( |$)" <<<"$contenu" || echec "$chemin manque au paquet"
 done
 grep -qE " ./usr/bin/velkora -> /opt/velkora/velkora$" <<<"$contenu" || echec "la commande velkora manque au paquet"
+grep -qE " ./usr/bin/velkora-atelier -> /opt/velkora/velkora-atelier$" <<<"$contenu" ||
+  echec "la commande velkora-atelier manque au paquet"
 
 extrait=$(mktemp -d)
 trap 'rm -rf "$extrait"' EXIT
 dpkg-deb --extract "$paquet" "$extrait"
-desktop-file-validate "$extrait/usr/share/applications/fr.velkora.Velkora.desktop" ||
-  echec "l'entrée du menu n'est pas valide"
+for entree in fr.velkora.Velkora fr.velkora.Atelier; do
+  desktop-file-validate "$extrait/usr/share/applications/$entree.desktop" || echec "l'entrée du menu $entree n'est pas valide"
+done
 appstreamcli validate --no-net "$extrait/usr/share/metainfo/fr.velkora.Velkora.metainfo.xml" ||
   echec "la fiche AppStream n'est pas valide"
 lintian --fail-on error "$paquet" || echec "lintian signale des erreurs"
@@ -87,9 +92,11 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -ac" bash "$0" --fenetre || demarre=1
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -q velkora >/dev/null || echec "apt n'a pas retiré le paquet"
 [ $demarre -eq 0 ] || echec "velkora installé ne démarre pas"
 dpkg-query -W velkora >/dev/null 2>&1 && echec "le paquet est encore connu de dpkg après la purge"
-for chemin in /opt/velkora /usr/bin/velkora /usr/share/applications/fr.velkora.Velkora.desktop \
+for chemin in /opt/velkora /usr/bin/velkora /usr/bin/velkora-atelier /usr/share/applications/fr.velkora.Velkora.desktop \
+  /usr/share/applications/fr.velkora.Atelier.desktop \
   /usr/share/metainfo/fr.velkora.Velkora.metainfo.xml /usr/share/doc/velkora \
-  /usr/share/icons/hicolor/scalable/apps/velkora.svg /usr/share/man/man1/velkora.1.gz; do
+  /usr/share/icons/hicolor/scalable/apps/velkora.svg /usr/share/man/man1/velkora.1.gz \
+  /usr/share/man/man1/velkora-atelier.1.gz; do
   if [ -e "$chemin" ] || [ -L "$chemin" ]; then echec "$chemin reste après la purge"; fi
 done
 echo "Paquet vérifié : contenu, lintian, AppStream, entrée du menu ; installé, démarré puis purgé sans reste."

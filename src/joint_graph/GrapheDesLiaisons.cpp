@@ -469,6 +469,12 @@ bool TFormGrapheDesLiaisons::PeutAbandonnerGraphe()
     return PeutAbandonnerTravail(*Annulation, NomGraphe(), [this] { return Enregistrer(); });
 }
 
+void TFormGrapheDesLiaisons::EnregistrerDans(const QString &cheminGdl)
+{
+    CheminEnregistre = cheminGdl;
+    ActualiserTitre();
+}
+
 QString TFormGrapheDesLiaisons::NomGraphe() const
 {
     return QStringLiteral("ce graphe des liaisons (« %1 »)")

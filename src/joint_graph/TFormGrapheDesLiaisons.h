@@ -43,6 +43,9 @@ public:
     void OuvrirGDL(const QString &cheminGdl);
     // "Nouveau": a graph without a mechanism, of as many classes as the student says.
     void MenuNouveauClick();
+    // « Enregistrer » writes the open graph to this file without asking where: the teacher's workshop has
+    // the correction of its mechanism built here.
+    void EnregistrerDans(const QString &cheminGdl);
 
     const GrapheLiaisons &Graphe() const { return Graphe_; }
     // The study the open graph's exercise asks for, from its "condition.inf".

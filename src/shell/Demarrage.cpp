@@ -24,6 +24,8 @@ QString CheminVerrou()
     return QDir::temp().filePath(QStringLiteral("Velkora-%1.lock").arg(utilisateur));
 }
 
+} // namespace
+
 void ChargerTraductions(QApplication &application, QTranslator &traducteur)
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -31,8 +33,6 @@ void ChargerTraductions(QApplication &application, QTranslator &traducteur)
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&traducteur);
 }
-
-} // namespace
 
 int Demarrer(int argc, char **argv)
 {

@@ -147,6 +147,10 @@ void TFormPrincipale::CreerMenus()
 
     QMenu *MenuFichier = barre->addMenu(QStringLiteral("&Fichier"));
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
+    action(MenuFichier, QStringLiteral("MenuNouveauMecanisme"), QStringLiteral("&Nouveau mécanisme…"),
+           &TFormPrincipale::MenuNouveauMecanismeClick);
+    action(MenuFichier, QStringLiteral("MenuModifierMecanisme"), QStringLiteral("&Modifier un mécanisme…"),
+           &TFormPrincipale::MenuModifierMecanismeClick);
     action(MenuFichier, QStringLiteral("MenuVerifier"), QStringLiteral("&Vérifier un mécanisme…"),
            &TFormPrincipale::MenuVerifierClick);
     MenuFichier->addSeparator();
@@ -200,6 +204,11 @@ void TFormPrincipale::FormCreate(int profondeurEcran)
         // quit asked now would be lost in the event processing of the scan, before the loop runs.
         FinDemandee_ = true;
     }
+    ScannerMecanismes();
+}
+
+void TFormPrincipale::ScannerMecanismes()
+{
     NombreMecanismes_ = 0;
     RadicauxTrouves_.clear();
     for (const QString &dossier : DossiersMecanismes()) {

@@ -48,6 +48,13 @@ private:
     void MenuQuitterClick();
     // "Vérifier un mécanisme…" (TFormPrincipaleVerification.cpp): the checker's report on a chosen descriptor.
     void MenuVerifierClick();
+    // « Nouveau mécanisme… » and « Modifier un mécanisme… » (TFormPrincipaleAtelier.cpp): the teacher's workshop,
+    // after which the catalogue is built again so that a mechanism saved there is listed.
+    void MenuNouveauMecanismeClick();
+    void MenuModifierMecanismeClick();
+    void OuvrirAtelier(const QString &cheminDescripteur);
+    void ScannerMecanismes();
+    void RescannerMecanismes();
     void MenuLienInternetClick();
     void MenuAProposClick();
     void MenuPresentationClick();

@@ -8,6 +8,7 @@
 #include "support/ArbreMecanismes.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
+#include "workshop/TFormAtelier.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -74,7 +75,7 @@ private slots:
     {
         QTest::addColumn<QString>("fenetre");
         for (const char *nom : {"TFormPrincipale", "TAboutBox", "TFormPresentation", "TFormColoriage", "TFormZoom",
-                                "TFormGrapheDesLiaisons", "TFormSchemaCinematique"})
+                                "TFormGrapheDesLiaisons", "TFormSchemaCinematique", "TFormAtelier"})
             QTest::newRow(nom) << QString::fromLatin1(nom);
     }
     void chaqueControleANom()
@@ -90,6 +91,7 @@ private slots:
             {"TFormZoom", [] { return std::make_unique<TFormZoom>(); }},
             {"TFormGrapheDesLiaisons", [] { return std::make_unique<TFormGrapheDesLiaisons>(); }},
             {"TFormSchemaCinematique", [] { return std::make_unique<TFormSchemaCinematique>(); }},
+            {"TFormAtelier", [] { return std::make_unique<TFormAtelier>(); }},
         };
         const std::unique_ptr<QWidget> f = fabriques.at(fenetre)();
         const QStringList sansNom = ControlesSansNom(*f);

@@ -5,6 +5,7 @@
 #include "shell/TFormPrincipale.h"
 #include "support/ArbreMecanismes.h"
 #include "support/Enregistrement.h"
+#include "workshop/TFormAtelier.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -24,10 +25,12 @@ std::unique_ptr<QMainWindow> Fenetre(const QString &nom)
         return std::make_unique<TFormColoriage>();
     if (nom == u"graphe")
         return std::make_unique<TFormGrapheDesLiaisons>();
+    if (nom == u"atelier")
+        return std::make_unique<TFormAtelier>();
     return std::make_unique<TFormSchemaCinematique>();
 }
 
-const QStringList Fenetres{"principale", "présentation", "coloriage", "graphe", "schéma"};
+const QStringList Fenetres{"principale", "présentation", "coloriage", "graphe", "schéma", "atelier"};
 
 // The letter after the single '&' of a menu text, or nothing.
 QChar Lettre(const QString &texte)
@@ -56,11 +59,11 @@ private slots:
             QTest::addRow("%s, %s", fenetre, touches) << QString::fromUtf8(fenetre) << action << QKeySequence(touches);
         };
         ligne("principale", "MenuQuitter", "Ctrl+Q");
-        for (const char *fenetre : {"présentation", "coloriage", "graphe", "schéma"}) {
+        for (const char *fenetre : {"présentation", "coloriage", "graphe", "schéma", "atelier"}) {
             ligne(fenetre, "MenuOuvrir", "Ctrl+O");
             ligne(fenetre, "MenuFermer", "Ctrl+W");
         }
-        for (const char *fenetre : {"coloriage", "graphe", "schéma"}) {
+        for (const char *fenetre : {"coloriage", "graphe", "schéma", "atelier"}) {
             ligne(fenetre, "MenuAnnuler", "Ctrl+Z");
             ligne(fenetre, "MenuRetablir", "Ctrl+Y");
             ligne(fenetre, "MenuRetablir", "Ctrl+Shift+Z");
@@ -71,6 +74,8 @@ private slots:
         ligne("graphe", "MenuEnregistrer", "Ctrl+S");
         ligne("graphe", "MenuEnregistrerSous", "Ctrl+Shift+S");
         ligne("schéma", "MenuEnregistrer", "Ctrl+S");
+        ligne("atelier", "MenuNouveau", "Ctrl+N");
+        ligne("atelier", "MenuEnregistrer", "Ctrl+S");
     }
     void raccourcisUsuels()
     {
