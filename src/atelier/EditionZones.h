@@ -18,7 +18,7 @@ struct ModificationZones {
         QImage trait;
     };
     std::vector<Carreau> carreaux;
-    IndexZones index;
+    IndexZonesDessin index;
     std::vector<std::uint8_t> composee;
     std::int32_t nombre = 0;
 };
@@ -36,7 +36,7 @@ public:
 
     const QImage &trait() const { return trait_; }
     const ZonesDessin &zones() const { return zones_; }
-    const IndexZones &index() const { return index_; }
+    const IndexZonesDessin &index() const { return index_; }
 
     // The zone under a point of the sheet, 0 for none (a line, the ground, outside the sheet).
     std::int32_t zoneEn(QPoint point) const;
@@ -78,7 +78,7 @@ private:
 
     QImage trait_;
     ZonesDessin zones_;
-    IndexZones index_;
+    IndexZonesDessin index_;
     int aireMin_;
     std::vector<std::uint8_t> composee_; // by zone: made of several separate regions of paper
     ModificationZones modification_;

@@ -110,9 +110,9 @@ void TrouverZones(const QImage &masque, const ReglagesZones &reglages, ZonesDess
 #endif
 }
 
-IndexZones IndexerZones(const ZonesDessin &zones)
+IndexZonesDessin IndexerZones(const ZonesDessin &zones)
 {
-    IndexZones index;
+    IndexZonesDessin index;
     index.cadres.assign(std::size_t(zones.nombre) + 1, QRect());
     index.aires.assign(std::size_t(zones.nombre) + 1, 0);
     std::vector<int> gauche(index.cadres.size(), INT_MAX), droite(index.cadres.size(), -1);

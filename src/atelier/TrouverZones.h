@@ -26,9 +26,9 @@ void TrouverZones(const QImage &masque, const ReglagesZones &reglages, ZonesDess
 
 // Where each zone lies and how many pixels it has, indexed by zone number (entry 0 unused). A zone's
 // rectangle may be larger than the zone once it was edited, never smaller.
-struct IndexZones {
+struct IndexZonesDessin {
     std::vector<QRect> cadres;
     std::vector<std::int64_t> aires;
 };
 
-IndexZones IndexerZones(const ZonesDessin &zones);
+IndexZonesDessin IndexerZones(const ZonesDessin &zones);

@@ -353,7 +353,7 @@ void TFormAtelier::TeintesEdition()
     }
     // Only the zones whose tint changed are painted again.
     QRect change;
-    const IndexZones &index = Analyse_->edition->index();
+    const IndexZonesDessin &index = Analyse_->edition->index();
     // Zones gone since are inside the rectangle of the edit that removed them, which the caller paints.
     if (Teintes_.couleur.empty()) {
         change = Teinte_.rect();

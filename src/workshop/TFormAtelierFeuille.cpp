@@ -160,7 +160,7 @@ std::vector<int> TFormAtelier::PiecesApresEdition(const ModificationZones &avant
             }
         }
     }
-    const IndexZones &index = Analyse_->edition->index();
+    const IndexZonesDessin &index = Analyse_->edition->index();
     for (const auto &[z, pixels_piece] : reecrite) {
         const auto &[pixels, piece] = pixels_piece;
         // A zone rewritten whole took another's number, or is new: its own number meant another zone before.

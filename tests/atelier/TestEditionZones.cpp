@@ -26,7 +26,7 @@ QString Incoherence(const EditionZones &edition, int aireMin)
     const QString difference = ComparerPartitions(edition.zones(), fraiches);
     if (!difference.isEmpty())
         return difference;
-    const IndexZones exact = IndexerZones(edition.zones());
+    const IndexZonesDessin exact = IndexerZones(edition.zones());
     for (std::int32_t zone = 1; zone <= edition.zones().nombre; ++zone) {
         const std::size_t z = std::size_t(zone);
         if (edition.index().aires.size() != exact.aires.size() || edition.index().aires[z] != exact.aires[z])
