@@ -103,7 +103,11 @@ TFormAtelier::TFormAtelier(QWidget *parent) : QMainWindow(parent), Analyse_(std:
     Reinitialiser();
 }
 
-TFormAtelier::~TFormAtelier() = default;
+TFormAtelier::~TFormAtelier()
+{
+    // The history, a child, empties itself as it goes and tells so: nothing of this window may hear it then.
+    disconnect(Historique_, nullptr, this, nullptr);
+}
 
 const ZonesDessin *TFormAtelier::Zones() const { return Analyse_->edition ? &Analyse_->edition->zones() : nullptr; }
 
