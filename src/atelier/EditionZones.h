@@ -37,6 +37,7 @@ public:
     const QImage &trait() const { return trait_; }
     const ZonesDessin &zones() const { return zones_; }
     const IndexZonesDessin &index() const { return index_; }
+    int aireMin() const { return aireMin_; }
 
     // The zone under a point of the sheet, 0 for none (a line, the ground, outside the sheet).
     std::int32_t zoneEn(QPoint point) const;

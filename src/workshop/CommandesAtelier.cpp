@@ -27,13 +27,30 @@ void CommandeZones::redo()
     atelier_.EchangerZones(modification_, pieceDeZone_);
 }
 
+namespace {
+
+AnalyseRangee Ranger(AnalyseAtelier analyse)
+{
+    return {RangerEdition(*analyse.edition), analyse.reglages, std::move(analyse.pieceDeZone)};
+}
+
+} // namespace
+
 CommandeAnalyse::CommandeAnalyse(AtelierModifiable &atelier, AnalyseAtelier avant, const QString &texte)
-    : QUndoCommand(texte), atelier_(atelier), autre_(std::move(avant))
+    : QUndoCommand(texte), atelier_(atelier), autre_(Ranger(std::move(avant)))
 {}
+
+void CommandeAnalyse::echanger()
+{
+    AnalyseAtelier analyse{std::make_unique<EditionZones>(ReprendreEdition(autre_.edition)), autre_.reglages,
+                           std::move(autre_.pieceDeZone)};
+    atelier_.EchangerAnalyse(analyse);
+    autre_ = Ranger(std::move(analyse));
+}
 
 void CommandeAnalyse::undo()
 {
-    atelier_.EchangerAnalyse(autre_);
+    echanger();
     faite_ = false;
 }
 
@@ -41,7 +58,7 @@ void CommandeAnalyse::redo()
 {
     if (std::exchange(faite_, true))
         return;
-    atelier_.EchangerAnalyse(autre_);
+    echanger();
 }
 
 bool CommandeAnalyse::mergeWith(const QUndoCommand *autre) { return autre->id() == id(); }

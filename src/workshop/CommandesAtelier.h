@@ -1,6 +1,7 @@
 #pragma once
 
 #include "atelier/AnalyseDessin.h"
+#include "atelier/EditionRangee.h"
 #include "atelier/EditionZones.h"
 #include "workshop/AtelierModifiable.h"
 
@@ -11,6 +12,13 @@
 // The drawing's zones as found with some settings, and the parts of those zones.
 struct AnalyseAtelier {
     std::unique_ptr<EditionZones> edition;
+    ReglagesAnalyse reglages;
+    std::vector<int> pieceDeZone;
+};
+
+// The same while an undo command keeps it.
+struct AnalyseRangee {
+    EditionRangee edition;
     ReglagesAnalyse reglages;
     std::vector<int> pieceDeZone;
 };
@@ -47,14 +55,16 @@ private:
 // make one command, which keeps the zones as they were before the first.
 class CommandeAnalyse : public QUndoCommand {
 public:
-    CommandeAnalyse(AtelierModifiable &atelier, AnalyseAtelier avant, const QString &texte);
+    CommandeAnalyse(AtelierModifiable &atelier, AnalyseAtelier avant, const QString &texte); // avant.edition: not null
     void undo() override;
     void redo() override;
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand *autre) override;
 
 private:
+    void echanger();
+
     AtelierModifiable &atelier_;
-    AnalyseAtelier autre_;
+    AnalyseRangee autre_;
     bool faite_ = true;
 };

@@ -1,4 +1,5 @@
 #include "DessinsDeTest.h"
+#include "atelier/EditionRangee.h"
 #include "atelier/EditionZones.h"
 #include "atelier/NettoyageDessin.h"
 #include "support/Enregistrement.h"
@@ -150,8 +151,9 @@ private slots:
 
     // Strokes drawn at random over boxes: after each, the zones are those found afresh. Fails when a part
     // cut off keeps its old number, when a region closed off from the ground stays ground, when an area is
-    // not brought down by the stroke's pixels, or a zone too small is kept; and, undone, when a pixel an
-    // edit wrote to was not kept first.
+    // not brought down by the stroke's pixels, or a zone too small is kept; undone, when a pixel an edit
+    // wrote to was not kept first; put away for the undo of a change of settings and taken back, when a run
+    // loses or gains a pixel, or the drawing is kept pixel by pixel.
     void traitsAuHasard()
     {
         std::mt19937 hasard(1903);
@@ -191,6 +193,19 @@ private slots:
             for (ModificationZones &modification : annulations)
                 modification = edition.Echanger(std::move(modification));
             QVERIFY2(MemesZones(edition, apres), qPrintable(QStringLiteral("essai %1 refait").arg(essai)));
+            const EditionRangee rangee = RangerEdition(edition);
+            const std::size_t brut =
+                std::size_t(edition.trait().sizeInBytes()) + edition.zones().etiquettes.size() * sizeof(std::int32_t);
+            QVERIFY2(rangee.octets() < brut / 4, qPrintable(QStringLiteral("essai %1 rangé").arg(essai)));
+            EditionZones reprise = ReprendreEdition(rangee);
+            QVERIFY(reprise.trait() == edition.trait());
+            QCOMPARE(reprise.zones().etiquettes, edition.zones().etiquettes);
+            QCOMPARE(reprise.zones().nombre, edition.zones().nombre);
+            reprise.TracerTrait(QPolygon{QPoint(entre(0, 259), entre(0, 199)), QPoint(entre(0, 259), entre(0, 199))},
+                                2);
+            const QString incoherence = Incoherence(reprise, aireMin);
+            QVERIFY2(incoherence.isEmpty(),
+                     qPrintable(QStringLiteral("essai %1 repris : %2").arg(essai).arg(incoherence)));
         }
     }
 };
