@@ -36,7 +36,6 @@ const QString InvitePage = QStringLiteral("Le document a %1 pages. Page à ouvri
 const QString TitreResolution = QStringLiteral("Résolution");
 const QString InviteResolution = QStringLiteral("Résolution de la page, en points par pouce (%1 à %2) :");
 const QString TexteNombreHorsLimites = QStringLiteral("« %1 » n'est pas un nombre de %2 à %3.");
-const QString TexteZones = QStringLiteral("%1 zones trouvées");
 const QString TexteAnalyse = QStringLiteral("Réglage de la lecture du dessin");
 const QString TextePiecesPerdues =
     QStringLiteral("Les zones ont été retrouvées : cliquez de nouveau les zones de chaque pièce (Ctrl+Z revient "
@@ -365,9 +364,11 @@ void TFormAtelier::TeintesEdition()
     }
     Teintes_ = std::move(teintes);
     Reteinter(change);
-    LabelZones->setText(TexteZones.arg(zones.nombre));
-    LabelZonesSansPiece->setText(sansPiece == 0
-                                     ? QStringLiteral("Chaque zone a sa pièce.")
+    LabelZones->setText(zones.nombre == 1 ? QStringLiteral("1 zone trouvée")
+                                          : QStringLiteral("%1 zones trouvées").arg(zones.nombre));
+    LabelZonesSansPiece->setText(sansPiece == 0 ? QStringLiteral("Chaque zone a sa pièce.")
+                                 : sansPiece == 1
+                                     ? QStringLiteral("1 zone sans pièce (rayée de rouge)")
                                      : QStringLiteral("%1 zones sans pièce (rayées de rouge)").arg(sansPiece));
 }
 

@@ -212,7 +212,8 @@ private slots:
 
     // A poor scan of a drawing (grey paper, noise, dust, turned half a degree) finds the zones of the clean
     // drawing: each clean zone lies in one zone of the scan. Fails when the analysis takes paper for pure white
-    // instead of what the teacher's threshold says (a fixed threshold near white blackens the whole scan).
+    // instead of what the teacher's threshold says (a fixed threshold near white blackens the whole scan); and,
+    // when the scan's result is reused for a drawing of another size, when it keeps its old pictures.
     void copieScannee()
     {
         const std::vector<PieceHachuree> pieces{{QRect(30, 30, 180, 140), 45, 14, true},
@@ -222,7 +223,8 @@ private slots:
         const QImage propre = DessinGris(QSize(480, 290), pieces);
         const ZonesDessin attendues = TrouverZones(MasqueDe(propre, 128, 0), {});
         QCOMPARE(attendues.nombre, 4);
-        const ZonesDessin scannees = AnalyserDessin(CommeScanne(propre, 0.5, 7), {132, 12, {}}).zones;
+        DessinAnalyse analyse = AnalyserDessin(CommeScanne(propre, 0.5, 7), {132, 12, {}});
+        const ZonesDessin scannees = analyse.zones;
         QCOMPARE(scannees.nombre, attendues.nombre);
         std::set<std::int32_t> vues;
         for (const PieceHachuree &piece : pieces) {
@@ -232,6 +234,12 @@ private slots:
             vues.insert(zone);
         }
         QCOMPARE(int(vues.size()), 4);
+
+        const QImage partie = propre.copy(0, 0, 370, 260);
+        AnalyserDessin(partie, {}, analyse);
+        const DessinAnalyse fraiche = AnalyserDessin(partie, {});
+        QVERIFY(analyse.masque == fraiche.masque && analyse.trait == fraiche.trait);
+        QCOMPARE(analyse.zones.etiquettes, fraiche.zones.etiquettes);
     }
 
     // Fails when specks are counted 4-connected (the diagonal pair would go), or when their size is compared
