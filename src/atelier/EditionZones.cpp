@@ -47,6 +47,25 @@ std::int32_t EditionZones::zoneEn(QPoint point) const
     return zones_.zone(point.x(), point.y());
 }
 
+std::int32_t EditionZones::zoneProche(QPoint point, int rayon) const
+{
+    if (const std::int32_t zone = zoneEn(point); zone != 0)
+        return zone;
+    const QRect carre =
+        QRect(point - QPoint(rayon, rayon), point + QPoint(rayon, rayon)) & QRect(QPoint(0, 0), zones_.taille);
+    std::int32_t proche = 0;
+    int distanceProche = rayon * rayon + 1;
+    for (int y = carre.top(); y <= carre.bottom(); ++y)
+        for (int x = carre.left(); x <= carre.right(); ++x) {
+            const int distance = (x - point.x()) * (x - point.x()) + (y - point.y()) * (y - point.y());
+            if (distance < distanceProche && zones_.zone(x, y) != 0) {
+                proche = zones_.zone(x, y);
+                distanceProche = distance;
+            }
+        }
+    return proche;
+}
+
 namespace {
 
 constexpr int CoteCarreau = 64;

@@ -41,6 +41,9 @@ public:
 
     // The zone under a point of the sheet, 0 for none (a line, the ground, outside the sheet).
     std::int32_t zoneEn(QPoint point) const;
+    // The same, or on a line the zone nearest the point within `rayon` pixels: a click at a low zoom falls on
+    // the thin lines of a hatched section as often as between them.
+    std::int32_t zoneProche(QPoint point, int rayon) const;
 
     // Zone `absorbee` becomes part of zone `gardee`. Returns the rectangle of the pixels that changed,
     // empty when the numbers are not two different zones.

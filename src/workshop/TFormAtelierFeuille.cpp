@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QUndoStack>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -20,7 +21,16 @@ const QString TextePremiereZone = QStringLiteral("Zone %1 choisie : cliquez la z
 const QString TexteHorsZone = QStringLiteral("Pas de zone ici : cliquez dans le blanc d'une zone.");
 const QString TexteSansDessin = QStringLiteral("Ouvrez d'abord un dessin (Ctrl+O).");
 constexpr int MargeCurseur = 40;
+// A click on a line takes the zone this many screen pixels away, whatever the zoom.
+constexpr double RayonClicEcran = 4;
 } // namespace
+
+std::int32_t TFormAtelier::ZoneSousLePointeur(QPoint feuille) const
+{
+    return Analyse_->edition
+               ? Analyse_->edition->zoneProche(feuille, int(std::ceil(RayonClicEcran / ImageFeuille->Zoom())))
+               : 0;
+}
 
 void TFormAtelier::FeuilleCreation()
 {
@@ -39,7 +49,7 @@ void TFormAtelier::FeuilleCreation()
     connect(ImageFeuille, &VueAtelier::CurseurDeplace, this, [this](QPoint feuille) {
         const QPoint ecran = (QPointF(feuille) * ImageFeuille->Zoom()).toPoint();
         ScrollFeuille->ensureVisible(ecran.x(), ecran.y(), MargeCurseur, MargeCurseur);
-        const std::int32_t zone = Analyse_->edition ? Analyse_->edition->zoneEn(feuille) : 0;
+        const std::int32_t zone = ZoneSousLePointeur(feuille);
         const int piece =
             zone > 0 && std::size_t(zone) < Etat_.pieceDeZone.size() ? Etat_.pieceDeZone[std::size_t(zone)] : 0;
         const QString ici = zone == 0    ? QStringLiteral("Aucune zone")
@@ -67,7 +77,7 @@ void TFormAtelier::ImageFeuilleClic(QPoint point)
         ImageFeuilleTouche(point, false);
         return;
     }
-    const std::int32_t zone = Analyse_->edition->zoneEn(point);
+    const std::int32_t zone = ZoneSousLePointeur(point);
     if (zone == 0) {
         statusBar()->showMessage(TexteHorsZone);
         return;

@@ -76,6 +76,30 @@ private slots:
                  ZonesLitterales({"0000000000000", "0110220330440", "0110220330440", "0000000000000"}));
     }
 
+    // A click on a line takes the nearest zone within its reach, and none when no zone is that near. Fails when
+    // the reach is a square rather than a disc, or when the last zone met in it is taken rather than the nearest.
+    void zoneProche_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("rayon");
+        QTest::addColumn<int>("zone");
+        QTest::newRow("dans une zone") << QPoint(8, 1) << 0 << 3;
+        QTest::newRow("sur le trait au-dessus") << QPoint(5, 0) << 1 << 2;
+        QTest::newRow("coin trop loin") << QPoint(0, 0) << 1 << 0;
+        QTest::newRow("coin à portée") << QPoint(0, 0) << 2 << 1;
+        QTest::newRow("la plus proche, pas la dernière") << QPoint(5, 3) << 3 << 2;
+        QTest::newRow("hors de la feuille") << QPoint(20, 1) << 2 << 0;
+    }
+    void zoneProche()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, rayon);
+        QFETCH(int, zone);
+        const EditionZones edition =
+            EditionDe(MasqueLitteral({"1111111111111", "1001001001001", "1001001001001", "1111111111111"}), 1);
+        QCOMPARE(edition.zoneProche(point, rayon), zone);
+    }
+
     // A box open by one pixel is ground; a stroke over the gap makes it a zone, whichever side of the gap
     // is filled first. Fails when the part of the ground a stroke leaves last is taken for the ground
     // without being followed to the edge.
