@@ -42,6 +42,9 @@ const QString NomCorrection = QStringLiteral("schema_cinematique/correction.gdl"
 const QString TexteSansCorrection =
     QStringLiteral("Le schéma cinématique sera proposé quand la correction du graphe des liaisons sera construite "
                    "(bouton « Construire la correction du graphe… »).\n\n");
+const QString TexteSansBulles =
+    QStringLiteral("La présentation sera proposée quand chaque pièce aura sa bulle (outil « Placer la bulle ») ; "
+                   "sans bulle : %1.\n\n");
 } // namespace
 
 void TFormAtelier::EnregistrementCreation(QTabWidget *onglets)
@@ -165,10 +168,17 @@ bool TFormAtelier::Enregistrer()
         if (ecrit.exercices[n])
             offerts << NomsExercices[qsizetype(n)];
     const bool sansCorrection = ecrit.exercices[3] && !ecrit.exercices[4];
+    QStringList sansBulle;
+    for (const PieceAtelier &piece : m.pieces)
+        if (piece.bulle.isNull())
+            sansBulle << QString::number(piece.repere);
     TexteRapport->setPlainText(
         TexteEnregistre.arg(QDir::toNativeSeparators(Descripteur_),
                             offerts.isEmpty() ? TexteAucunExercice : offerts.join(QStringLiteral(", "))) +
-        (sansCorrection ? TexteSansCorrection : QString()) + ecrit.rapport.texte());
+        (sansCorrection ? TexteSansCorrection : QString()) +
+        (!ecrit.exercices[0] && !sansBulle.isEmpty() ? TexteSansBulles.arg(sansBulle.join(QStringLiteral(", ")))
+                                                     : QString()) +
+        ecrit.rapport.texte());
     Historique_->setClean();
     BoutonCorrection->setEnabled(true);
     ActualiserTitre();
