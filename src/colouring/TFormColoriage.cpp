@@ -93,6 +93,8 @@ TFormColoriage::TFormColoriage(QWidget *parent, TFormZoom *loupe) : QMainWindow(
 
 TFormColoriage::~TFormColoriage()
 {
+    // The history, a child, empties itself as it goes and tells so: nothing of this window may hear it then.
+    disconnect(Historique_, nullptr, this, nullptr);
     // The loupe outlives this window: it must not keep it as the window it stays with, even when
     // the student closed the loupe with its own button.
     if (Loupe)
