@@ -83,10 +83,8 @@ private slots:
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<int>("rayon");
         QTest::addColumn<int>("zone");
-        QTest::newRow("dans une zone") << QPoint(8, 1) << 0 << 3;
         QTest::newRow("sur le trait au-dessus") << QPoint(5, 0) << 1 << 2;
         QTest::newRow("coin trop loin") << QPoint(0, 0) << 1 << 0;
-        QTest::newRow("coin à portée") << QPoint(0, 0) << 2 << 1;
         QTest::newRow("la plus proche, pas la dernière") << QPoint(5, 3) << 3 << 2;
         QTest::newRow("hors de la feuille") << QPoint(20, 1) << 2 << 0;
     }

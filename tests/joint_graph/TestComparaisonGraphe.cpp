@@ -213,9 +213,6 @@ private slots:
         // One fault against the second model, two against the first: the second is the verdict.
         QTest::newRow("plus près du second") << QList<Joint>{{1, 2, 9}, {1, 2, 7}, {2, 3, 5}} << false << 2 << "2-3x1"
                                              << "";
-        // As near to both: the first model is told.
-        QTest::newRow("à égalité") << QList<Joint>{{1, 2, 7}, {2, 3, 2}} << false << 2 << ""
-                                   << "1-2x1";
     }
     void modeleLePlusProche()
     {
@@ -237,6 +234,17 @@ private slots:
             const VerdictGraphe seul = ComparerGraphes(graphe(3, joints, 1), modele, EtudeExercice::Spatiale);
             QVERIFY(seul.fautes() >= v.fautes());
         }
+    }
+
+    // As near to two models that join other pairs: the first, the correction itself, is told.
+    void egaliteAuPremierModele()
+    {
+        const std::vector<GrapheLiaisons> modeles{graphe(3, {{1, 2, 7}, {2, 3, 2}}, 1),
+                                                  graphe(3, {{1, 3, 7}, {2, 3, 2}}, 1)};
+        const VerdictGraphe v =
+            ComparerAuxModeles(graphe(3, {{1, 2, 5}, {1, 3, 5}, {2, 3, 2}}, 1), modeles, EtudeExercice::Spatiale);
+        QCOMPARE(paires(v.mauvaisType), QStringLiteral("1-2x1"));
+        QCOMPARE(paires(v.enTrop), QStringLiteral("1-3x1"));
     }
 
     void modelesSansCorrectionComparable()
