@@ -46,7 +46,7 @@ QString AideOutil(TFormAtelier::Outil outil)
                               "n'ont pas encore de pièce.");
     case TFormAtelier::Outil::Bulle:
         return QStringLiteral("Placer la bulle : choisissez une pièce, puis cliquez où est son repère sur le "
-                              "dessin.");
+                              "dessin. « Trouver les bulles » (Ctrl+B) place celles dont il lit le numéro.");
     case TFormAtelier::Outil::Classes:
         return QStringLiteral("Classes d'équivalence : choisissez une classe, puis cliquez les zones de ses "
                               "pièces. Un nouveau clic retire la pièce de la classe.");
@@ -154,6 +154,8 @@ void TFormAtelier::MenuCreation()
     MenuEdition->addSeparator();
     item(MenuEdition, "MenuColler", QStringLiteral("&Coller des pièces"), &TFormAtelier::CollerPieces,
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    item(MenuEdition, "MenuTrouverBulles", QStringLiteral("&Trouver les bulles"), &TFormAtelier::TrouverBullesClick,
+         QKeySequence(Qt::CTRL | Qt::Key_B));
 
     QMenu *MenuAffichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
     MenuAffichage->setObjectName(QStringLiteral("MenuAffichage"));

@@ -113,6 +113,7 @@ private:
     int PieceChoisie() const; // repère, 0 for none
     void ZonePieceClic(std::int32_t zone);
     void BulleClic(QPoint point);
+    void TrouverBullesClick();
     std::int32_t ZoneSousLePointeur(QPoint feuille) const;
 
     // Classes (TFormAtelierClasses.cpp).

@@ -1,7 +1,9 @@
 // The parts list: typed or pasted from a spreadsheet, each part's zones and bubble clicked on the sheet.
 #include "workshop/TFormAtelier.h"
 
+#include "atelier/TrouverBulles.h"
 #include "presentation/ZonesPresentation.h"
+#include "workshop/CommandesAtelier.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -23,6 +25,16 @@ const QStringList TitresColonnes{QStringLiteral("Repère"),      QStringLiteral(
 const QString TexteChoisirPiece = QStringLiteral("Choisissez d'abord une pièce dans la nomenclature.");
 const QString TexteNombre = QStringLiteral("Le nombre de pièces est un entier de 1 à 9999.");
 const QString TexteTropDePieces = QStringLiteral("La nomenclature a au plus %1 pièces.");
+const QString TexteAucuneBulle =
+    QStringLiteral("Aucune bulle lue sur le dessin : placez-les en cliquant (outil « Placer la bulle »).");
+
+QString Liste(const QList<int> &numeros)
+{
+    QStringList textes;
+    for (const int n : numeros)
+        textes << QString::number(n);
+    return textes.join(QStringLiteral(", "));
+}
 
 // The parts' zones counted by repère.
 std::vector<int> ZonesParPiece(const EtatAtelier &etat)
@@ -72,6 +84,7 @@ void TFormAtelier::PiecesCreation(QTabWidget *onglets)
     bouton("BoutonAjouterPiece", QStringLiteral("A&jouter une pièce"), &TFormAtelier::AjouterPieceClick);
     bouton("BoutonRetirerPiece", QStringLiteral("Re&tirer la dernière"), &TFormAtelier::RetirerPieceClick);
     bouton("BoutonCollerPieces", QStringLiteral("Colle&r"), &TFormAtelier::CollerPieces);
+    bouton("BoutonTrouverBulles", QStringLiteral("Trouver les &bulles"), &TFormAtelier::TrouverBullesClick);
     colonne->addLayout(boutons);
     LabelZonesSansPiece = new QLabel(page);
     LabelZonesSansPiece->setObjectName(QStringLiteral("LabelZonesSansPiece"));
@@ -248,4 +261,46 @@ void TFormAtelier::BulleClic(QPoint point)
     EtatAtelier apres = Etat_;
     apres.pieces[std::size_t(ligne)].bulle = point;
     Modifier(std::move(apres), QStringLiteral("Bulle de la pièce %1").arg(apres.pieces[std::size_t(ligne)].repere));
+}
+
+// Each part without a bubble gets the first one read with its repère; a bubble placed by hand stays.
+void TFormAtelier::TrouverBullesClick()
+{
+    if (!Analyse_->edition)
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::vector<BulleTrouvee> bulles =
+        TrouverBulles(Analyse_->edition->trait(), Analyse_->edition->zones(), Analyse_->edition->index());
+    QGuiApplication::restoreOverrideCursor();
+    if (bulles.empty()) {
+        statusBar()->showMessage(TexteAucuneBulle);
+        return;
+    }
+    EtatAtelier apres = Etat_;
+    QList<int> placees, sansBulle, horsNomenclature;
+    for (PieceAtelier &piece : apres.pieces) {
+        const auto bulle =
+            std::find_if(bulles.begin(), bulles.end(), [&](const BulleTrouvee &b) { return b.numero == piece.repere; });
+        if (piece.bulle.isNull() && bulle != bulles.end()) {
+            piece.bulle = bulle->centre;
+            placees << piece.repere;
+        } else if (piece.bulle.isNull()) {
+            sansBulle << piece.repere;
+        }
+    }
+    for (const BulleTrouvee &b : bulles)
+        if (std::none_of(apres.pieces.begin(), apres.pieces.end(),
+                         [&](const PieceAtelier &piece) { return piece.repere == b.numero; }) &&
+            !horsNomenclature.contains(b.numero))
+            horsNomenclature << b.numero;
+    QStringList compte;
+    compte << (placees.isEmpty() ? QStringLiteral("Aucune bulle à placer.")
+                                 : QStringLiteral("Bulles placées : %1.").arg(Liste(placees)));
+    if (!sansBulle.isEmpty())
+        compte << QStringLiteral("À placer en cliquant : %1.").arg(Liste(sansBulle));
+    if (!horsNomenclature.isEmpty())
+        compte << QStringLiteral("Numéros lus hors de la nomenclature : %1.").arg(Liste(horsNomenclature));
+    if (!placees.isEmpty())
+        Modifier(std::move(apres), QStringLiteral("Trouver les bulles"));
+    statusBar()->showMessage(compte.join(u' '));
 }

@@ -1,5 +1,8 @@
 #include "Planche.h"
 
+#include "atelier/AnalyseDessin.h"
+#include "atelier/LectureMecanismeAtelier.h"
+#include "atelier/TrouverBulles.h"
 #include "support/Enregistrement.h"
 
 #include <QtTest>
@@ -44,6 +47,34 @@ private slots:
             }
         }
         QVERIFY2(encre.isEmpty(), qPrintable(QStringLiteral("trait sous la nomenclature en ") + encre.join(u' ')));
+    }
+
+    // The workshop reads every bubble of a delivered sheet, each where the presentation's map has its disc,
+    // and no number that is not there.
+    void bullesLues_data()
+    {
+        QTest::addColumn<QString>("souche");
+        for (const char *souche : {"etau", "pompe", "compresseur"})
+            QTest::newRow(souche) << QString::fromLatin1(souche);
+    }
+    void bullesLues()
+    {
+        QFETCH(QString, souche);
+        auto lu = LireMecanismeAtelier(QStringLiteral(VELKORA_DOSSIER_LIVRE) + souche + QStringLiteral(".sch"));
+        if (const QString *refus = std::get_if<QString>(&lu))
+            QFAIL(qPrintable(*refus));
+        const MecanismeAtelier &m = std::get<MecanismeAtelier>(lu);
+        const DessinAnalyse analyse = AnalyserDessin(m.plan.convertToFormat(QImage::Format_Grayscale8), {});
+        const std::vector<BulleTrouvee> bulles =
+            TrouverBulles(analyse.trait, analyse.zones, IndexerZones(analyse.zones));
+        for (const PieceAtelier &piece : m.pieces) {
+            const auto bulle = std::find_if(bulles.begin(), bulles.end(),
+                                            [&](const BulleTrouvee &b) { return b.numero == piece.repere; });
+            QVERIFY2(bulle != bulles.end(), qPrintable(QStringLiteral("bulle %1 non lue").arg(piece.repere)));
+            QVERIFY2((bulle->centre - piece.bulle).manhattanLength() <= bulle->rayon,
+                     qPrintable(QStringLiteral("bulle %1 lue ailleurs").arg(piece.repere)));
+        }
+        QCOMPARE(bulles.size(), m.pieces.size());
     }
 };
 

@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QUndoStack>
@@ -156,6 +157,61 @@ private slots:
         QVERIFY(atelier.Zones());
         QCOMPARE(atelier.Zones()->nombre, 4);
         QCOMPARE(atelier.Historique().count(), historique);
+    }
+
+    // Ctrl+B places the bubbles it reads for the parts that have none; one placed by hand stays where it is,
+    // what it cannot place is named, and Ctrl+Z takes back what it placed.
+    void bullesTrouvees()
+    {
+        const ArbreMecanismes arbre;
+        DialoguesFactices &d = InstallerFactices();
+        QImage dessin(800, 600, QImage::Format_RGB888);
+        dessin.fill(Qt::white);
+        QPainter p(&dessin);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 2));
+        QFont police(QStringLiteral("DejaVu Sans"));
+        police.setPixelSize(20);
+        p.setFont(police);
+        const std::array<QPoint, 4> centres{QPoint(100, 100), QPoint(300, 100), QPoint(500, 100), QPoint(700, 100)};
+        for (const auto &[centre, numero] :
+             {std::pair{centres[0], 1}, std::pair{centres[1], 2}, std::pair{centres[2], 3}, std::pair{centres[3], 7}}) {
+            p.drawEllipse(centre, 20, 20);
+            p.drawText(QRect(centre - QPoint(20, 20), QSize(40, 40)), Qt::AlignCenter, QString::number(numero));
+        }
+        p.end();
+        const QString png = arbre.chemin("bulles.png");
+        QVERIFY(dessin.save(png));
+        TFormAtelier atelier;
+        atelier.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&atelier));
+        QVERIFY(atelier.OuvrirDessin(png));
+        QApplication::clipboard()->setText(QStringLiteral("1\n1\n1\n1\n"));
+        auto *table = Controle<QTableWidget>(atelier, "TablePieces");
+        table->setCurrentCell(-1, -1);
+        Declencher(atelier, "MenuColler");
+        QCOMPARE(atelier.Etat().pieces.size(), std::size_t(4));
+        table->setCurrentCell(1, 2);
+        Declencher(atelier, "OutilBulle");
+        QTest::mouseClick(Controle<VueAtelier>(atelier, "ImageFeuille"), Qt::LeftButton, {}, QPoint(300, 300));
+        const QPoint main = atelier.Etat().pieces[1].bulle;
+        QVERIFY(!main.isNull());
+        const int historique = atelier.Historique().count();
+
+        QTest::keyClick(&atelier, Qt::Key_B, Qt::ControlModifier);
+        const std::vector<PieceAtelier> &pieces = atelier.Etat().pieces;
+        QVERIFY((pieces[0].bulle - centres[0]).manhattanLength() <= 4);
+        QCOMPARE(pieces[1].bulle, main);
+        QVERIFY((pieces[2].bulle - centres[2]).manhattanLength() <= 4);
+        QVERIFY(pieces[3].bulle.isNull());
+        QCOMPARE(atelier.statusBar()->currentMessage(),
+                 QStringLiteral("Bulles placées : 1, 3. À placer en cliquant : 4. Numéros lus hors de la "
+                                "nomenclature : 7."));
+        QCOMPARE(atelier.Historique().count(), historique + 1);
+        Declencher(atelier, "MenuAnnuler");
+        QVERIFY(atelier.Etat().pieces[0].bulle.isNull());
+        QCOMPARE(atelier.Etat().pieces[1].bulle, main);
+        QVERIFY2(d.textes().isEmpty(), qPrintable(d.textes().join(u'\n')));
     }
 
 private:
