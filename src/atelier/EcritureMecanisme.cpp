@@ -3,6 +3,7 @@
 #include "atelier/EcritureExercices.h"
 #include "atelier/EcritureFichiers.h"
 #include "atelier/IniAtelier.h"
+#include "atelier/ReglagesMecanisme.h"
 #include "colouring/ExerciceColoriage.h"
 #include "common/Descripteur.h"
 #include "common/FichierIni.h"
@@ -106,6 +107,7 @@ std::optional<QString> EcrireDescripteur(const QString &chemin, const MecanismeA
     const bool offert = std::any_of(exercices.begin(), exercices.end(), [](bool b) { return b; });
     descripteur.ecrire(SectionExercice, CleValidite, offert && !cache ? 1 : 0);
     descripteur.ecrire(QStringLiteral("MENU"), QStringLiteral("Difficulte"), m.difficulte);
+    EcrireReglages(descripteur, m.reglages);
     return descripteur.enregistrer();
 }
 

@@ -1,5 +1,7 @@
 #include "atelier/LectureMecanismeAtelier.h"
 
+#include "atelier/ReglagesMecanisme.h"
+
 #include "colouring/ExerciceColoriage.h"
 #include "common/ChargementImage.h"
 #include "common/Descripteur.h"
@@ -196,6 +198,7 @@ std::variant<MecanismeAtelier, QString> LireMecanismeAtelier(const QString &chem
     const FichierIni descripteur(cheminDescripteur);
     m.nom = descripteur.lireTexte(SectionExercice, QStringLiteral("Nom"));
     m.difficulte = descripteur.lireEntier(QStringLiteral("MENU"), QStringLiteral("Difficulte"), 0);
+    m.reglages = LireReglages(descripteur);
 
     const auto dossier = [&](const QString &nom) { return DossierExerciceDescripteur(cheminDescripteur, nom); };
     const QString presentation = dossier(NomDossierPresentation);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atelier/AnalyseDessin.h"
 #include "atelier/ZonesDessin.h"
 
 #include <QImage>
@@ -35,4 +36,5 @@ struct MecanismeAtelier {
     std::vector<ClasseAtelier> classes; // class n is classes[n - 1]; at most 9
     bool etudePlane = false;            // the joint graph's kind of study
     QString explication;                // HTML of the description page
+    ReglagesAnalyse reglages;           // how the drawing was read, for when it is read again
 };

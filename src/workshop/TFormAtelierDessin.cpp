@@ -195,8 +195,9 @@ bool TFormAtelier::OuvrirMecanisme(const QString &cheminDescripteur)
     Source_ = cheminDescripteur;
     Descripteur_ = cheminDescripteur;
     Explication_ = m.explication;
-    // The sheet read back is already black on white: the settings act on it as on a new drawing.
+    // The sheet read back is already black on white: the settings it was read with act on it again.
     Gris_ = m.plan.convertToFormat(QImage::Format_Grayscale8);
+    ReglagesEdition(m.reglages);
     Analyse_->reglages = ReglagesChoisis();
     Analyse_->edition = std::make_unique<EditionZones>(m.plan.convertToFormat(QImage::Format_RGB888),
                                                        std::move(m.zones), Analyse_->reglages.zones.aireMin);

@@ -133,6 +133,7 @@ MecanismeAtelier TFormAtelier::Mecanisme() const
     m.classes = Etat_.classes;
     m.etudePlane = Etat_.etudePlane;
     m.explication = Explication_;
+    m.reglages = Analyse_->reglages;
     return m;
 }
 

@@ -225,13 +225,14 @@ private slots:
         QVERIFY(Lire(arbre.chemin("meca/presentation/explication.htm")).contains("pendant le collage"));
     }
 
-    // Reopened, the mechanism is the one written: its parts and bubbles, the part of each zone, its classes and
-    // its study; written again from what was read, its files say the same.
+    // Reopened, the mechanism is the one written: its parts and bubbles, the part of each zone, its classes,
+    // its study and how its drawing was read; written again from what was read, its files say the same.
     void rouvertTelQuEcrit()
     {
         const ArbreMecanismes arbre;
         MecanismeAtelier m = Exemple();
         m.etudePlane = true;
+        m.reglages = {140, 30, {250, false, 4, 60}};
         QVERIFY(!EcrireMecanismeAtelier(m, arbre.dossier()).erreur);
         const auto lu = LireMecanismeAtelier(arbre.chemin("meca.sch"));
         if (const QString *refus = std::get_if<QString>(&lu))
@@ -239,6 +240,11 @@ private slots:
         const MecanismeAtelier &r = std::get<MecanismeAtelier>(lu);
         QCOMPARE(std::tie(r.souche, r.nom, r.difficulte, r.etudePlane),
                  std::tie(m.souche, m.nom, m.difficulte, m.etudePlane));
+        const ReglagesZones &zr = r.reglages.zones, &zm = m.reglages.zones;
+        QCOMPARE(std::tie(r.reglages.seuil, r.reglages.poussieres, zr.aireMin, zr.reunirHachures,
+                          zr.epaisseurHachureMax, zr.ecartHachuresMax),
+                 std::tie(m.reglages.seuil, m.reglages.poussieres, zm.aireMin, zm.reunirHachures,
+                          zm.epaisseurHachureMax, zm.ecartHachuresMax));
         QCOMPARE(r.plan, m.plan);
         QCOMPARE(r.pieces.size(), m.pieces.size());
         for (std::size_t i = 0; i < m.pieces.size(); ++i) {
