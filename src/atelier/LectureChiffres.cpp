@@ -16,9 +16,9 @@ constexpr int Colonnes = 8;
 constexpr int Rangees = 12;
 constexpr int Echantillons = 4; // per cell and direction
 constexpr double PoidsForme = 0.08;
-constexpr double EcartMax = 0.06;  // a glyph farther from every figure is none
-constexpr double AvanceMin = 1.35; // the second figure must be this many times farther than the first
-constexpr int HauteurModele = 72;  // pixels of the figures drawn as models
+constexpr double EcartMax = 0.05; // a glyph farther from every figure is none
+constexpr double AvanceMin = 2.0; // the second figure must be this many times farther than the first
+constexpr int HauteurModele = 72; // pixels of the figures drawn as models
 
 // A glyph as it is compared: the share of ink in each cell of a grid laid over its box, and its shape.
 struct Signature {
@@ -43,6 +43,21 @@ Signature Signer(const GlypheChiffre &g)
         }
     }
     s.forme = std::log(double(g.largeur) / double(g.hauteur));
+    // Blurred, so that a stroke a little thicker or a little aside, as lettering differs, stays close.
+    const auto flou = [](std::array<float, Colonnes * Rangees> &e, int pas, int n, int autre, int pasAutre) {
+        for (int a = 0; a < autre; ++a) {
+            std::array<float, std::max(Colonnes, Rangees)> ligne{};
+            for (int k = 0; k < n; ++k) {
+                const float gauche = e[std::size_t(a * pasAutre + std::max(k - 1, 0) * pas)];
+                const float droite = e[std::size_t(a * pasAutre + std::min(k + 1, n - 1) * pas)];
+                ligne[std::size_t(k)] = (gauche + 2 * e[std::size_t(a * pasAutre + k * pas)] + droite) / 4;
+            }
+            for (int k = 0; k < n; ++k)
+                e[std::size_t(a * pasAutre + k * pas)] = ligne[std::size_t(k)];
+        }
+    };
+    flou(s.encre, 1, Colonnes, Rangees, Colonnes);
+    flou(s.encre, Colonnes, Rangees, Colonnes, 1);
     return s;
 }
 
@@ -100,24 +115,29 @@ std::vector<Modele> FaireModeles()
     std::vector<Modele> modeles;
     for (const QString &famille : familles) {
         QFont police(famille);
-        if (famille != familles.front() && QFontInfo(police).family().compare(famille, Qt::CaseInsensitive) != 0)
+        // The machine's font for a family it lacks is another, named with its foundry: "Nimbus Sans [urw]".
+        const QString trouvee = QFontInfo(police).family().section(QStringLiteral(" ["), 0, 0);
+        if (famille != familles.front() && trouvee.compare(famille, Qt::CaseInsensitive) != 0)
             continue;
         police.setPixelSize(HauteurModele);
         for (const bool gras : {false, true}) {
             for (const bool penche : {false, true}) {
                 police.setBold(gras);
                 police.setItalic(penche);
-                for (int chiffre = 0; chiffre <= 9; ++chiffre) {
-                    QImage image(2 * HauteurModele, 2 * HauteurModele, QImage::Format_Grayscale8);
-                    image.fill(255);
-                    QPainter p(&image);
-                    p.setFont(police);
-                    p.setPen(Qt::black);
-                    p.drawText(HauteurModele / 2, 3 * HauteurModele / 2, QString::number(chiffre));
-                    p.end();
-                    const GlypheChiffre g = Decouper(image);
-                    if (g.largeur > 0)
-                        modeles.push_back({chiffre, Signer(g)});
+                for (const double chasse : {1.0, 0.8}) { // the narrow lettering of many drawings
+                    for (int chiffre = 0; chiffre <= 9; ++chiffre) {
+                        QImage image(2 * HauteurModele, 2 * HauteurModele, QImage::Format_Grayscale8);
+                        image.fill(255);
+                        QPainter p(&image);
+                        p.setFont(police);
+                        p.setPen(Qt::black);
+                        p.scale(chasse, 1);
+                        p.drawText(HauteurModele / 2, 3 * HauteurModele / 2, QString::number(chiffre));
+                        p.end();
+                        const GlypheChiffre g = Decouper(image);
+                        if (g.largeur > 0)
+                            modeles.push_back({chiffre, Signer(g)});
+                    }
                 }
             }
         }
