@@ -199,19 +199,26 @@ bool TFormAtelier::OuvrirMecanisme(const QString &cheminDescripteur)
     Gris_ = m.plan.convertToFormat(QImage::Format_Grayscale8);
     ReglagesEdition(m.reglages);
     Analyse_->reglages = ReglagesChoisis();
-    Analyse_->edition = std::make_unique<EditionZones>(m.plan.convertToFormat(QImage::Format_RGB888),
-                                                       std::move(m.zones), Analyse_->reglages.zones.aireMin);
+    const bool sansZones = m.zones.nombre == 0;
+    if (!sansZones)
+        Analyse_->edition = std::make_unique<EditionZones>(m.plan.convertToFormat(QImage::Format_RGB888),
+                                                           std::move(m.zones), Analyse_->reglages.zones.aireMin);
     EtatAtelier etat;
     etat.souche = m.souche;
     etat.nom = m.nom;
     etat.difficulte = m.difficulte;
     etat.pieces = std::move(m.pieces);
-    etat.pieceDeZone = std::move(m.pieceDeZone);
-    etat.pieceDeZone.resize(std::size_t(Analyse_->edition->zones().nombre) + 1, 0);
+    if (!sansZones) {
+        etat.pieceDeZone = std::move(m.pieceDeZone);
+        etat.pieceDeZone.resize(std::size_t(Analyse_->edition->zones().nombre) + 1, 0);
+    }
     etat.classes = std::move(m.classes);
     etat.etudePlane = m.etudePlane;
     DessinEdition();
     AppliquerEtat(etat);
+    // Saved before any zone had its part: the sheet is read again, as when it was opened.
+    if (sansZones)
+        Analyser();
     ZoomFeuilleEntiere();
     return true;
 }

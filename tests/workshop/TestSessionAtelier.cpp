@@ -214,6 +214,25 @@ private slots:
         QVERIFY2(d.textes().isEmpty(), qPrintable(d.textes().join(u'\n')));
     }
 
+    // A mechanism saved before any zone was given its part has no zone in its files: reopened, its sheet is
+    // read again rather than left without a zone to click.
+    void rouvertSansZones()
+    {
+        const ArbreMecanismes arbre;
+        DialoguesFactices &d = InstallerFactices();
+        const QString png = arbre.chemin("dessin.png");
+        QVERIFY(DessinSession().save(png));
+        TFormAtelier atelier;
+        QVERIFY(atelier.OuvrirDessin(png));
+        Controle<QLineEdit>(atelier, "EditSouche")->setText(QStringLiteral("presse"));
+        Controle<QPushButton>(atelier, "BoutonEnregistrer")->click();
+        QVERIFY2(d.textes().isEmpty(), qPrintable(d.textes().join(u'\n')));
+        TFormAtelier reprise;
+        QVERIFY(reprise.OuvrirMecanisme(atelier.DescripteurEnregistre()));
+        QCOMPARE(reprise.Zones()->nombre, 5);
+        QVERIFY(reprise.Historique().isClean());
+    }
+
 private:
     void Session(TFormAtelier &atelier, const ArbreMecanismes &arbre, DialoguesFactices &d, const QString &png)
     {
