@@ -229,6 +229,7 @@ private slots:
         QVERIFY2(d.textes().isEmpty(), qPrintable(d.textes().join(u'\n')));
         TFormAtelier reprise;
         QVERIFY(reprise.OuvrirMecanisme(atelier.DescripteurEnregistre()));
+        QVERIFY(reprise.Zones());
         QCOMPARE(reprise.Zones()->nombre, 5);
         QVERIFY(reprise.Historique().isClean());
     }
