@@ -4,7 +4,7 @@ set -euo pipefail
 
 paquets=(
   cmake g++ make ccache clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev
   libopencv-imgproc-dev libpoppler-qt6-dev qt6-image-formats-plugins pkg-config
   libbenchmark-dev

@@ -36,6 +36,8 @@ public:
     }
     ReponseEnregistrement EnregistrerModifications(const QString &texte) override { Arret(texte); }
     QString ChoisirTypeExercice() override { Arret(QStringLiteral("type d'exercice")); }
+    bool Imprimer(QPrinter &) override { Arret(QStringLiteral("impression")); }
+    void Apercu(QPrinter &, const std::function<void(QPrinter &)> &) override { Arret(QStringLiteral("aperçu")); }
 };
 
 // A line "Nom:   1234 kB" of /proc/self/status, in bytes.

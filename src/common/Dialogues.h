@@ -4,8 +4,11 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
+
+class QPrinter;
 
 enum class ReponseEnregistrement { Enregistrer, NePasEnregistrer, Annuler };
 // The button of a question that Entrée presses; Échap always answers Non.
@@ -43,6 +46,10 @@ public:
     virtual ReponseEnregistrement EnregistrerModifications(const QString &texte) = 0;
     // The two-button choice between the two colouring exercises: "p" or "ce".
     virtual QString ChoisirTypeExercice() = 0;
+    // The print dialog on the printer, which keeps what was chosen; false when cancelled.
+    virtual bool Imprimer(QPrinter &imprimante) = 0;
+    // The print preview of what `peindre` prints, until the user closes it or prints from it.
+    virtual void Apercu(QPrinter &imprimante, const std::function<void(QPrinter &)> &peindre) = 0;
 };
 
 Dialogues &dialogues();

@@ -9,6 +9,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
@@ -186,4 +189,21 @@ QString DialoguesQt::ChoisirTypeExercice()
     largeurAuMoins(classes, 212);
     boite.exec();
     return boite.clickedButton() == decodage ? QStringLiteral("p") : QStringLiteral("ce");
+}
+
+bool DialoguesQt::Imprimer(QPrinter &imprimante)
+{
+    QPrintDialog dialogue(&imprimante, fenetreActive());
+    dialogue.setWindowTitle(QStringLiteral("Imprimer"));
+    return dialogue.exec() == QDialog::Accepted;
+}
+
+void DialoguesQt::Apercu(QPrinter &imprimante, const std::function<void(QPrinter &)> &peindre)
+{
+    QPrintPreviewDialog apercu(&imprimante, fenetreActive());
+    apercu.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    apercu.setAccessibleName(QStringLiteral("Aperçu avant impression"));
+    QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
+                     [&peindre](QPrinter *sortie) { peindre(*sortie); });
+    apercu.exec();
 }

@@ -21,6 +21,8 @@ public:
                                 bool demanderEcrasement, const QString &titre = {}) override;
     ReponseEnregistrement EnregistrerModifications(const QString &texte) override;
     QString ChoisirTypeExercice() override;
+    bool Imprimer(QPrinter &imprimante) override;
+    void Apercu(QPrinter &imprimante, const std::function<void(QPrinter &)> &peindre) override;
 };
 
 // "Caption (*.x)|*.x|…" as the name filters of a Qt file dialog.

@@ -4,6 +4,7 @@
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
+#include "common/Impression.h"
 #include "common/InfobullesQt.h"
 #include "common/MenusClavier.h"
 #include "common/OuvertureExercice.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -65,6 +67,17 @@ void TFormPresentation::MenuCreation()
     MenuOuvrir = MenuFichier->addAction(TitreMenuOuvrir, this, &TFormPresentation::MenuOuvrirClick);
     MenuOuvrir->setObjectName(QStringLiteral("MenuOuvrir"));
     MenuOuvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AjouterImpression(
+        *MenuFichier,
+        [this]() -> std::optional<TravailImprime> {
+            if (Plan.isNull())
+                return std::nullopt;
+            return TravailImprime{NomMecanisme, TitreFenetre, {}, QSizeF(Plan.size()), [plan = Plan](QPainter &p) {
+                                      p.drawImage(QPointF(0, 0), plan);
+                                  }};
+        },
+        ExportsTravail::Aucun);
+    MenuFichier->addSeparator();
     MenuFermer = MenuFichier->addAction(TitreMenuFermer, this, &TFormPresentation::MenuFermerClick);
     MenuFermer->setObjectName(QStringLiteral("MenuFermer"));
     MenuFermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
@@ -118,7 +131,9 @@ void TFormPresentation::Ouvrir(const QString &cheminDescripteur)
     Zones = std::move(p.Zones);
     MenuPdf->setVisible(p.PdfVisible);
     ImageTrame = std::move(p.Trame);
-    PlanEdition(p.Plan);
+    NomMecanisme = NomMecanismeAffiche(cheminDescripteur);
+    Plan = p.Plan;
+    PlanEdition(Plan);
     WebBrowser1->Afficher(DossierExercice, FichierDuDossier(DossierExercice, FichierExplication));
     PageControl1->setCurrentWidget(TabSheet1);
 }

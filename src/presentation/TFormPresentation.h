@@ -52,6 +52,8 @@ private:
     std::int32_t NombrePieces = 0;
     TableZones Zones = ZonesVides();
     QImage ImageTrame; // Format_RGB888, the size of the drawing
+    QImage Plan;       // the drawing as read, for printing
+    QString NomMecanisme;
 
     // The pop-up that a press on a part prepares; it shows when the button is released, since Qt
     // closes a tooltip at every mouse button event.

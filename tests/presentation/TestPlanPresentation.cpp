@@ -2,11 +2,13 @@
 #include "common/InfobullesQt.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
+#include "support/LecturePdf.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
 
@@ -45,6 +47,35 @@ private slots:
         QAccessibleInterface *plan = QAccessible::queryAccessibleInterface(f.plan);
         QCOMPARE(plan->role(), QAccessible::Graphic);
         QCOMPARE(plan->text(QAccessible::Name), QStringLiteral("Dessin technique"));
+    }
+
+    // Ctrl+P prints the drawing under a header that names the mechanism, the exercise and the student, whose
+    // name is asked at the first print only; with nothing open the window says there is nothing to print.
+    void imprimer()
+    {
+        ArbreMecanismes arbre;
+        FenetreTest f;
+        DialoguesFactices &d = dialoguesFactices();
+        const QTemporaryDir dossier;
+        d.impression = dossier.filePath(QStringLiteral("page.pdf"));
+        QTest::keyClick(&f.fenetre, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(d.textes(), QStringList(QStringLiteral("Aucun exercice n'est ouvert : il n'y a rien à imprimer.")));
+        d.oublier();
+        ouvrir(f, arbre, PresentationTroisPieces());
+        d.reponsesSaisie = {QStringLiteral("Camille Martin")};
+        d.reponsesImpression = {true};
+        QTest::keyClick(&f.fenetre, Qt::Key_P, Qt::ControlModifier);
+        const PdfLu lu = LirePdf(d.impression);
+        QCOMPARE(lu.pages, 1);
+        QVERIFY2(lu.texte.contains(QStringLiteral("Présentation")) && lu.texte.contains(QStringLiteral("meca")) &&
+                     lu.texte.contains(QStringLiteral("Camille Martin")),
+                 qPrintable(lu.texte));
+        QVERIFY(lu.taillePoints.width() > lu.taillePoints.height()); // the landscape drawing on landscape paper
+        QFile::remove(d.impression);
+        f.fenetre.findChild<QAction *>(QStringLiteral("MenuApercu"))->trigger();
+        QCOMPARE(LirePdf(d.impression).pages, 1);
+        QCOMPARE(std::count_if(d.boites.begin(), d.boites.end(), [](const auto &b) { return b.genre == u"Saisie"; }),
+                 1);
     }
 
     void horsPiece_data()

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 
 namespace {
 DialoguesFactices *dialoguesCourants = nullptr;
@@ -82,6 +83,22 @@ QString DialoguesFactices::ChoisirTypeExercice()
 {
     boites.push_back({QStringLiteral("TypeExercice"), QStringLiteral("Information"), {}});
     return prendre(typesExercice, QStringLiteral("ce"));
+}
+
+bool DialoguesFactices::Imprimer(QPrinter &imprimante)
+{
+    boites.push_back({QStringLiteral("Imprimer"), QStringLiteral("Imprimer"), {}});
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(impression);
+    return prendre(reponsesImpression, false);
+}
+
+void DialoguesFactices::Apercu(QPrinter &imprimante, const std::function<void(QPrinter &)> &peindre)
+{
+    boites.push_back({QStringLiteral("Apercu"), QStringLiteral("Aperçu avant impression"), {}});
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(impression);
+    peindre(imprimante);
 }
 
 QStringList DialoguesFactices::textes() const

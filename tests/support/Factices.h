@@ -11,7 +11,7 @@ class DialoguesFactices final : public Dialogues {
 public:
     struct Boite {
         QString genre; // "Message", "Erreur", "BoiteErreur", "Question", "Rapport", "Saisie", "Couleur", "Ouvrir",
-                       // "Enregistrer", "TypeExercice", "Enregistrement"
+                       // "Enregistrer", "TypeExercice", "Enregistrement", "Imprimer", "Apercu"
         QString titre;
         QString texte;
         // For a question: the button Entrée would press.
@@ -32,6 +32,10 @@ public:
                                 bool demanderEcrasement, const QString &titre = {}) override;
     ReponseEnregistrement EnregistrerModifications(const QString &texte) override;
     QString ChoisirTypeExercice() override;
+    // The printer is a PDF file, `impression`; the dialog answers the next of reponsesImpression (cancelled
+    // when there is none), the preview prints into it at once.
+    bool Imprimer(QPrinter &imprimante) override;
+    void Apercu(QPrinter &imprimante, const std::function<void(QPrinter &)> &peindre) override;
 
     // The texts of the notices and error boxes shown, in order.
     QStringList textes() const;
@@ -46,6 +50,8 @@ public:
     std::deque<QString> fichiersAEnregistrer;
     std::deque<QString> typesExercice;
     std::deque<ReponseEnregistrement> reponsesEnregistrement; // empty: "Annuler"
+    std::deque<bool> reponsesImpression;
+    QString impression;
     // What the last file dialog was given.
     QString dernierDossierInitial;
     QString dernierFiltre;
