@@ -9,6 +9,7 @@
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/ImageFeuille.h"
+#include "common/Impression.h"
 #include "common/MenusClavier.h"
 #include "common/OuvertureExercice.h"
 #include "common/TitreFenetre.h"
@@ -132,6 +133,10 @@ void TFormColoriage::MenuCreation()
     MenuPrevisualisation->setCheckable(true);
     MenuEnregistrerImage = action(MenuOutils, QStringLiteral("MenuEnregistrerImage"), TitreMenuEnregistrerImage,
                                   &TFormColoriage::MenuEnregistrerImageClick);
+    AjouterImpression(
+        *MenuFichier, [this] { return TravailColorie(); }, ExportsTravail::Pdf);
+    MenuFichier->addSeparator();
+    MenuFichier->addAction(MenuFermer);
     MenuVerification = menuBar()->addAction(TitreMenuVerification, this, &TFormColoriage::MenuVerificationClick);
     MenuVerification->setObjectName(QStringLiteral("MenuVerification"));
     MenuAide = menuBar()->addAction(TitreMenuAide, this, &TFormColoriage::MenuAideClick);

@@ -3,6 +3,7 @@
 #include "colouring/ExerciceColoriage.h"
 #include "colouring/IndexZones.h"
 #include "colouring/VerificationColoriage.h"
+#include "common/TravailImprime.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -102,6 +103,10 @@ private:
     ModeColoriage Mode() const;
     // Writes the coloured drawing where the student chooses; false when nothing was written.
     bool EnregistrerPlanColorie();
+    // The coloured drawing as it is saved, made again from the colouring.
+    void ExportEdition();
+    // The coloured drawing as it is printed: the saved picture, the checks made and what was found.
+    std::optional<TravailImprime> TravailColorie();
     // Asks, when paint would be lost, whether to save it first; false when the student cancels.
     bool PeutAbandonnerColoriage();
     std::vector<bool> Actifs() const;

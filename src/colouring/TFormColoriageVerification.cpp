@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QPainter>
 #include <QUndoStack>
 
 namespace {
@@ -72,15 +73,20 @@ void TFormColoriage::MenuVerificationClick()
 
 void TFormColoriage::MenuEnregistrerImageClick() { EnregistrerPlanColorie(); }
 
+void TFormColoriage::ExportEdition()
+{
+    const std::vector<bool> actifs = Actifs();
+    ImageExport = ImageExportee(ImageZone, ImagePlan, ExerciceFini(actifs, NombreCouleurs), Mode(),
+                                ItemsTrouves(actifs, NombreCouleurs), std::move(ImageExport));
+}
+
 bool TFormColoriage::EnregistrerPlanColorie()
 {
     if (ImagePlan.isNull()) {
         dialogues().Message(MessageRienAEnregistrer);
         return false;
     }
-    const std::vector<bool> actifs = Actifs();
-    ImageExport = ImageExportee(ImageZone, ImagePlan, ExerciceFini(actifs, NombreCouleurs), Mode(),
-                                ItemsTrouves(actifs, NombreCouleurs), std::move(ImageExport));
+    ExportEdition();
     const QString choisi = dialogues().FichierAEnregistrer(bureau().DossierDocuments(), FiltrePlanColorie,
                                                            ExtensionPlanColorie, true, TitreDialogueEnregistrer);
     if (choisi.isEmpty())
@@ -96,6 +102,22 @@ bool TFormColoriage::EnregistrerPlanColorie()
     // The paint is kept in the saved drawing: closing now loses nothing.
     Historique_->setClean();
     return true;
+}
+
+std::optional<TravailImprime> TFormColoriage::TravailColorie()
+{
+    if (ImagePlan.isNull())
+        return std::nullopt;
+    ExportEdition();
+    const QList<std::int32_t> trouves = ItemsTrouves(Actifs(), NombreCouleurs);
+    const QString items = Mode() == ModeColoriage::Classes ? QStringLiteral("Classes d'équivalence trouvées")
+                                                           : QStringLiteral("Pièces trouvées");
+    return TravailImprime{NomMecanisme,
+                          Mode() == ModeColoriage::Classes ? TitreClasses : TitreDecodage,
+                          {QStringLiteral("Vérifications : %1").arg(Tentatives_),
+                           QStringLiteral("%1 : %2 sur %3").arg(items).arg(trouves.size()).arg(NombreCouleurs)},
+                          QSizeF(ImageExport.size()),
+                          [image = ImageExport](QPainter &p) { p.drawImage(QPointF(0, 0), image); }};
 }
 
 void TFormColoriage::MenuPdfClick() { OuvrirDocumentExercice(CheminPdf); }

@@ -1,6 +1,7 @@
 #include "MecanismeColoriage.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
+#include "support/LecturePdf.h"
 #include "support/SansRoot.h"
 
 #include "colouring/TFormNotification.h"
@@ -226,6 +227,39 @@ private slots:
         } else {
             QVERIFY(sombres > 20);
             QCOMPARE(rouges, 0);
+        }
+    }
+
+    // The printed page and the PDF carry the coloured drawing, the checks made and what they found.
+    void imprimerEtPdf()
+    {
+        ArbreMecanismes arbre;
+        FenetreColoriage f;
+        f.fenetre.Ouvrir(EcrireColoriage(arbre, "etau", "p", ColoriageSixZones()), "p");
+        peindre(f, {{1, 1}, {2, 2}, {3, 4}});
+        f.action("MenuVerification")->trigger();
+        DialoguesFactices &d = dialoguesFactices();
+        d.oublier();
+        d.reponsesSaisie = {QStringLiteral("Camille")};
+        d.reponsesImpression = {true};
+        d.impression = arbre.chemin("page.pdf");
+        f.action("MenuImprimer")->trigger();
+        d.fichiersAEnregistrer = {arbre.chemin("coloriage.pdf")};
+        f.action("MenuExporterPdf")->trigger();
+        QCOMPARE(d.textes(), QStringList());
+        for (const QString &pdf : {d.impression, arbre.chemin("coloriage.pdf")}) {
+            const PdfLu lu = LirePdf(pdf, 150);
+            QCOMPARE(lu.pages, 1);
+            for (const QString &attendu : {QStringLiteral("Décodage de plan"), QStringLiteral("Vérifications : 1"),
+                                           QStringLiteral("Pièces trouvées : 2 sur 5")})
+                QVERIFY2(lu.texte.contains(attendu), qPrintable(lu.texte));
+            int peints = 0;
+            for (int y = 0; y < lu.image.height(); ++y)
+                for (int x = 0; x < lu.image.width(); ++x) {
+                    const QColor p = lu.image.pixelColor(x, y);
+                    peints += std::max({p.red(), p.green(), p.blue()}) - std::min({p.red(), p.green(), p.blue()}) > 150;
+                }
+            QVERIFY2(peints > 200, qPrintable(QString::number(peints)));
         }
     }
 

@@ -14,7 +14,8 @@ PdfLu LirePdf(const QString &chemin, double pointsParPouce)
         return lu;
     lu.lisible = true;
     lu.taillePoints = page->pageSizeF();
-    lu.texte = page->text(QRectF());
+    // Typographic ligatures (ﬁ) read as their letters.
+    lu.texte = page->text(QRectF()).normalized(QString::NormalizationForm_KC);
     lu.image = page->renderToImage(pointsParPouce, pointsParPouce).convertToFormat(QImage::Format_RGB888);
     return lu;
 }
