@@ -4,10 +4,10 @@
 // a ratio to that copy, against its target.
 
 #include "ImagesClasses.h"
-#include "SymbolesLiaisons.h"
 #include "common/DossierProgramme.h"
 #include "joint_graph/TFormGrapheDesLiaisons.h"
 #include "joint_graph/TImageMouse.h"
+#include "symboles/EcritureSymboles.h"
 
 #include "commun/ReleveCopie.h"
 #include <QApplication>

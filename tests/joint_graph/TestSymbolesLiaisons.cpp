@@ -1,14 +1,17 @@
-#include "SymbolesLiaisons.h"
 #include "common/FichierIni.h"
 #include "support/Enregistrement.h"
+#include "symboles/EcritureSymboles.h"
+#include "symboles/SymbolesLiaisons.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -105,6 +108,61 @@ bool DansUnCarre(const QImage &image, int x, int y)
 }
 
 constexpr QRgb Blanc = qRgb(255, 255, 255);
+
+// What a pixel shows: the ground, the first solid, the second, or another ink (the placeholders' grey).
+enum class Encre { Fond, Solide1, Solide2, Autre };
+
+Encre EncreDe(QRgb couleur, QRgb solide1, QRgb solide2)
+{
+    if (couleur == Blanc)
+        return Encre::Fond;
+    if (couleur == solide1)
+        return Encre::Solide1;
+    if (couleur == solide2)
+        return Encre::Solide2;
+    return Encre::Autre;
+}
+
+// The ink of a picture at each of its pixels.
+class CarteEncre {
+public:
+    CarteEncre(int largeur, int hauteur)
+        : largeur_(largeur), hauteur_(hauteur), encres_(qsizetype(largeur) * hauteur, Encre::Fond)
+    {}
+    int largeur() const { return largeur_; }
+    int hauteur() const { return hauteur_; }
+    Encre encre(int x, int y) const { return encres_[qsizetype(y) * largeur_ + x]; }
+    Encre &encre(int x, int y) { return encres_[qsizetype(y) * largeur_ + x]; }
+
+private:
+    int largeur_;
+    int hauteur_;
+    QList<Encre> encres_;
+};
+
+// The share of the inked pixels of `une` that `autre` inks alike at most one pixel away (a stroke rasterised at
+// two sizes moves its edges by a pixel, most of all an even-width stroke, whose edges fall on pixel centres);
+// none when `une` has no ink, so that a picture left blank never passes.
+double PartRetrouvee(const CarteEncre &une, const CarteEncre &autre)
+{
+    constexpr int ecart = 1;
+    int encrees = 0;
+    int retrouvees = 0;
+    for (int y = 0; y < une.hauteur(); ++y) {
+        for (int x = 0; x < une.largeur(); ++x) {
+            const Encre e = une.encre(x, y);
+            if (e == Encre::Fond)
+                continue;
+            ++encrees;
+            bool trouvee = false;
+            for (int j = std::max(y - ecart, 0); j <= std::min(y + ecart, autre.hauteur() - 1) && !trouvee; ++j)
+                for (int i = std::max(x - ecart, 0); i <= std::min(x + ecart, autre.largeur() - 1) && !trouvee; ++i)
+                    trouvee = autre.encre(i, j) == e;
+            retrouvees += trouvee;
+        }
+    }
+    return encrees == 0 ? 0 : double(retrouvees) / encrees;
+}
 } // namespace
 
 class TestSymbolesLiaisons : public QObject {
@@ -237,6 +295,58 @@ private slots:
         }
         QVERIFY(DessinerSymboleLiaison(NombreRangeesSymboles, 0).isNull());
         QVERIFY(DessinerSymboleLiaison(0, -1).isNull());
+    }
+
+    // Painted at twice the catalogue's size on a painter that the caller has already moved, a symbol lies
+    // where the catalogue's picture enlarged twice has it, each solid in the colour given for it; the painter
+    // comes back as it was lent.
+    void peintureAgrandie_data()
+    {
+        QTest::addColumn<int>("rangee");
+        QTest::addColumn<int>("colonne");
+        for (const Cellule &cellule : Cellules())
+            QTest::newRow(qPrintable(Nom(cellule))) << cellule.rangee << cellule.colonne;
+    }
+    void peintureAgrandie()
+    {
+        QFETCH(int, rangee);
+        QFETCH(int, colonne);
+        // The frame is moved one way by the painter's transform and the other way by its own corner, so that
+        // each is seen to be applied.
+        constexpr int marge = 10;
+        constexpr int cote = 2 * CoteSymbole;
+        constexpr QRgb rouge = qRgb(255, 0, 0);
+        constexpr QRgb bleu = qRgb(0, 0, 255);
+        QImage peinte(marge + cote, marge + cote, QImage::Format_RGB888);
+        peinte.fill(Qt::white);
+        {
+            QPainter peintre(&peinte);
+            peintre.translate(marge, 0);
+            const QTransform avant = peintre.transform();
+            PeindreSymboleLiaison(peintre, rangee, colonne, QRectF(0, marge, cote, cote), QColor(rouge), QColor(bleu));
+            QCOMPARE(peintre.transform(), avant);
+        }
+        const QImage catalogue = DessinerSymboleLiaison(rangee, colonne);
+
+        CarteEncre peinteLue(peinte.width(), peinte.height());
+        CarteEncre agrandie(peinte.width(), peinte.height());
+        for (int y = 0; y < peinte.height(); ++y) {
+            for (int x = 0; x < peinte.width(); ++x) {
+                peinteLue.encre(x, y) = EncreDe(peinte.pixel(x, y), rouge, bleu);
+                if (x >= marge && y >= marge)
+                    agrandie.encre(x, y) =
+                        EncreDe(catalogue.pixel((x - marge) / 2, (y - marge) / 2), MarqueSolide1, MarqueSolide2);
+            }
+        }
+        const double partPeinte = PartRetrouvee(peinteLue, agrandie);
+        const double partCatalogue = PartRetrouvee(agrandie, peinteLue);
+        // Correct painting finds at least 97 % either way; a frame drawn 5 % too small, a corner or a caller's
+        // transform left out, or the given colours ignored find at most 78 %.
+        constexpr double seuil = 0.9;
+        QVERIFY2(partPeinte >= seuil && partCatalogue >= seuil,
+                 qPrintable(QStringLiteral("encre peinte retrouvée à %1 %, encre du catalogue à %2 %")
+                                .arg(100 * partPeinte, 0, 'f', 1)
+                                .arg(100 * partCatalogue, 0, 'f', 1)));
     }
 
     void ecritureDesSymboles()

@@ -1,4 +1,4 @@
-#include "SymbolesLiaisons.h"
+#include "symboles/EcritureSymboles.h"
 
 #include <QString>
 #include <cstdio>

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "SymbolesLiaisons.h"
-#include "Trace.h"
+#include "symboles/SymbolesLiaisons.h"
+#include "symboles/Trace.h"
 
 #include <QColor>
+
+namespace symboles {
 
 // The four pictures of a joint; each drawing function draws the joint as seen from one of them.
 enum class Vue { Espace, Face, Droite, Dessus };
 
+// The drawings name the two solids by their markers; the trace paints each in the colour asked for.
 inline const QColor Solide1 = QColor::fromRgb(MarqueSolide1);
 inline const QColor Solide2 = QColor::fromRgb(MarqueSolide2);
 
@@ -31,3 +34,5 @@ void DessinerPonctuelle(Trace &trace, Vue vue);
 
 // Row 0: the frame in space, a neutral placeholder in the plane views.
 void DessinerSansType(Trace &trace, Vue vue);
+
+} // namespace symboles

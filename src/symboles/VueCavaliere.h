@@ -1,9 +1,11 @@
 #pragma once
 
-#include "Trace.h"
+#include "symboles/Trace.h"
 
 #include <QList>
 #include <QPointF>
+
+namespace symboles {
 
 // A point of the joint's space: x along the joint's axis or line, z along its contact normal.
 struct Point3 {
@@ -33,3 +35,5 @@ void CylindreX(Trace &trace, double x0, double x1, double rayon);
 void Boule(Trace &trace, Point3 centre, double rayon);
 // A thin horizontal plate at height z: hides what lies behind it and is outlined.
 void Plaque(Trace &trace, double x0, double x1, double y0, double y1, double z);
+
+} // namespace symboles

@@ -1,20 +1,38 @@
-#include "Trace.h"
+#include "symboles/Trace.h"
+
+#include "symboles/SymbolesLiaisons.h"
 
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <optional>
 
-Trace::Trace(QImage &image) : peintre_(&image)
+namespace symboles {
+
+Trace::Trace(QPainter &peintre, const QRectF &cadre, const QColor &solide1, const QColor &solide2)
+    : peintre_(peintre), solide1_(solide1), solide2_(solide2)
 {
-    peintre_.setRenderHint(QPainter::Antialiasing, false);
-    // Whole coordinates fall on pixel centres, so a 3-pixel stroke covers its pixel and one on each side.
-    peintre_.translate(image.width() / 2 + 0.5, image.height() / 2 + 0.5);
+    peintre_.save();
+    // translate() and scale() compose with the caller's transform, so a symbol can be placed on a turned page.
+    peintre_.translate(cadre.topLeft());
+    peintre_.scale(cadre.width() / CoteSymbole, cadre.height() / CoteSymbole);
+    // Whole coordinates fall on pixel centres of the catalogue picture, so that a 3-pixel stroke covers its
+    // pixel and one on each side.
+    peintre_.translate(CoteSymbole / 2 + 0.5, CoteSymbole / 2 + 0.5);
     peintre_.scale(1, -1);
 }
 
-void Trace::couleur(const QColor &couleur) { couleur_ = couleur; }
+Trace::~Trace() { peintre_.restore(); }
+
+void Trace::couleur(const QColor &couleur)
+{
+    if (couleur.rgb() == MarqueSolide1)
+        couleur_ = solide1_;
+    else if (couleur.rgb() == MarqueSolide2)
+        couleur_ = solide2_;
+    else
+        couleur_ = couleur;
+}
 
 QPen Trace::crayon(Qt::PenJoinStyle jonction) const
 {
@@ -121,67 +139,4 @@ QList<QPointF> EnveloppeConvexe(QList<QPointF> points)
     return enveloppe;
 }
 
-namespace {
-const QRgb Blanc = qRgb(255, 255, 255);
-
-QRgb Pixel(const QImage &image, int x, int y)
-{
-    const uchar *p = image.constScanLine(y) + 3 * x;
-    return qRgb(p[0], p[1], p[2]);
-}
-
-void Peindre(QImage &image, int x, int y, QRgb couleur)
-{
-    uchar *p = image.scanLine(y) + 3 * x;
-    p[0] = uchar(qRed(couleur));
-    p[1] = uchar(qGreen(couleur));
-    p[2] = uchar(qBlue(couleur));
-}
-
-// Top-left corner of the 2 × 2 square to paint so that pixel (x, y) gets one of its colour: of the
-// four squares that hold it, the one with most of its colour and nothing but white besides.
-// Nothing when the pixel already has its square or when every square touches another colour.
-std::optional<QPoint> CarreACompleter(const QImage &image, int x, int y)
-{
-    const QRgb couleur = Pixel(image, x, y);
-    std::optional<QPoint> choisi;
-    int meilleur = -1;
-    for (int gauche = x - 1; gauche <= x; ++gauche) {
-        for (int haut = y - 1; haut <= y; ++haut) {
-            if (gauche < 0 || haut < 0 || gauche + 1 >= image.width() || haut + 1 >= image.height())
-                continue;
-            int deLaCouleur = 0;
-            bool libre = true;
-            for (int j = 0; j < 2; ++j)
-                for (int i = 0; i < 2; ++i) {
-                    const QRgb voisin = Pixel(image, gauche + i, haut + j);
-                    deLaCouleur += voisin == couleur;
-                    libre = libre && (voisin == couleur || voisin == Blanc);
-                }
-            if (deLaCouleur == 4)
-                return std::nullopt;
-            if (libre && deLaCouleur > meilleur) {
-                meilleur = deLaCouleur;
-                choisi = QPoint(gauche, haut);
-            }
-        }
-    }
-    return choisi;
-}
-} // namespace
-
-void EpaissirPixelsIsoles(QImage &image, const QList<QRgb> &couleurs)
-{
-    Q_ASSERT(image.format() == QImage::Format_RGB888);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb couleur = Pixel(image, x, y);
-            if (!couleurs.contains(couleur))
-                continue;
-            if (const auto coin = CarreACompleter(image, x, y))
-                for (int j = 0; j < 2; ++j)
-                    for (int i = 0; i < 2; ++i)
-                        Peindre(image, coin->x() + i, coin->y() + j, couleur);
-        }
-    }
-}
+} // namespace symboles

@@ -1,8 +1,10 @@
-#include "DessinsLiaisons.h"
-#include "VueCavaliere.h"
+#include "symboles/DessinsLiaisons.h"
+#include "symboles/VueCavaliere.h"
 
 #include <cmath>
 #include <numbers>
+
+namespace symboles {
 
 // Solid 1 is the cup or the plate underneath, solid 2 the ball, plate, wedge or point on it.
 
@@ -229,3 +231,5 @@ void DessinerSansType(Trace &trace, Vue vue)
     trace.couleur(QColor::fromRgb(GrisNeutre));
     trace.contourPointille(Rectangle(-20, -20, 20, 20), 2);
 }
+
+} // namespace symboles

@@ -1,7 +1,9 @@
-#include "VueCavaliere.h"
+#include "symboles/VueCavaliere.h"
 
 #include <cmath>
 #include <numbers>
+
+namespace symboles {
 
 namespace {
 constexpr double Fuite = 0.5 * std::numbers::sqrt2 / 2; // depth drawn at 45°, halved
@@ -109,3 +111,5 @@ void Plaque(Trace &trace, double x0, double x1, double y0, double y1, double z)
     trace.masquer(coins);
     trace.contour(coins, Qt::RoundJoin);
 }
+
+} // namespace symboles

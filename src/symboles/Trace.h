@@ -1,21 +1,28 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QList>
 #include <QPainter>
 #include <QPointF>
+#include <QRectF>
 
-// Draws on a symbol picture in the symbol's own frame: the origin is the centre pixel, x runs to
-// the right and y upwards, one unit per pixel. Nothing is anti-aliased, so every pixel of a solid
-// keeps the exact colour it is drawn in and can later be found and replaced.
+namespace symboles {
+
+// Draws a symbol in its own frame: the origin is the centre pixel of the 75 × 75 catalogue picture, x runs
+// to the right and y upwards, one unit per pixel of that picture. The frame is laid onto the rectangle given,
+// over whatever transform the painter already has, and the painter is left as it was found.
+// The drawings name the solids by their marker colours; the trace paints them in the colours it was given,
+// so that a drawing never needs to know who asked for it.
 class Trace {
 public:
     static constexpr double LargeurTrait = 3;
 
-    explicit Trace(QImage &image);
+    Trace(QPainter &peintre, const QRectF &cadre, const QColor &solide1, const QColor &solide2);
+    ~Trace();
+    Trace(const Trace &) = delete;
+    Trace &operator=(const Trace &) = delete;
 
-    // Colour of the following strokes and fills.
+    // Colour of the following strokes and fills; a marker colour stands for its solid.
     void couleur(const QColor &couleur);
 
     void segment(QPointF a, QPointF b);
@@ -26,7 +33,7 @@ public:
     void contour(const QList<QPointF> &points, Qt::PenJoinStyle jonction = Qt::MiterJoin);
     // A polygon filled with the current colour, outline included.
     void remplir(const QList<QPointF> &points);
-    // Paints the polygon in the ground colour, hiding what was drawn behind it.
+    // Paints the polygon in the ground colour, white, hiding what was drawn behind it.
     void masquer(const QList<QPointF> &points);
     void cercle(QPointF centre, double rayon);
     void disque(QPointF centre, double rayon);
@@ -38,7 +45,9 @@ public:
 private:
     QPen crayon(Qt::PenJoinStyle jonction) const;
 
-    QPainter peintre_;
+    QPainter &peintre_;
+    QColor solide1_;
+    QColor solide2_;
     QColor couleur_;
 };
 
@@ -47,7 +56,4 @@ QList<QPointF> PointsArc(QPointF centre, double rayon, double debut, double fin)
 // The convex hull of the points, anticlockwise.
 QList<QPointF> EnveloppeConvexe(QList<QPointF> points);
 
-// Gives every pixel of the listed colours a 2 × 2 square of its own colour, taken on the white
-// ground next to it: the ends of arcs, the tips of sharp corners and the slivers left where two
-// strokes cross would otherwise be single pixels, lost once the picture is recoloured and turned.
-void EpaissirPixelsIsoles(QImage &image, const QList<QRgb> &couleurs);
+} // namespace symboles

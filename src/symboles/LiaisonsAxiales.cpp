@@ -1,8 +1,10 @@
-#include "DessinsLiaisons.h"
-#include "VueCavaliere.h"
+#include "symboles/DessinsLiaisons.h"
+#include "symboles/VueCavaliere.h"
 
 #include <cmath>
 #include <numbers>
+
+namespace symboles {
 
 // Solid 1 is the housing (bore, slider, nut, tube), solid 2 what runs through it along x.
 
@@ -215,3 +217,5 @@ void DessinerLineaireAnnulaire(Trace &trace, Vue vue)
         break;
     }
 }
+
+} // namespace symboles
