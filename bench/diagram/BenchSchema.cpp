@@ -128,7 +128,7 @@ void RapportHistorique()
     QUndoStack historique;
     std::mt19937 hasard(1905);
     const auto point = [&hasard] { return QPoint(int(hasard() % LargeurA3), int(hasard() % HauteurA3)); };
-    const auto rien = [](const ZoneTraits &) {};
+    const auto rien = [](const ZoneTraits &, const TracesSchema &) {};
     int traits = 0;
     for (int effacement = 1; effacement <= NbrEffacements; ++effacement) {
         for (; traits < NbrTraits * effacement / NbrEffacements; ++traits) {

@@ -7,20 +7,22 @@ const EtapeSchema *Etape(const QUndoStack &historique, int i)
 }
 } // namespace
 
-CommandeTraits::CommandeTraits(Appliquer appliquer, ZoneTraits avant, ZoneTraits apres)
-    : appliquer_(std::move(appliquer)), avant_(std::move(avant)), apres_(std::move(apres))
+CommandeTraits::CommandeTraits(Appliquer appliquer, ZoneTraits avant, ZoneTraits apres, TracesSchema tracesAvant,
+                               TracesSchema tracesApres)
+    : appliquer_(std::move(appliquer)), avant_(std::move(avant)), apres_(std::move(apres)),
+      tracesAvant_(std::move(tracesAvant)), tracesApres_(std::move(tracesApres))
 {}
 
 void CommandeTraits::undo()
 {
     if (!oubliee())
-        appliquer_(avant_);
+        appliquer_(avant_, tracesAvant_);
 }
 
 void CommandeTraits::redo()
 {
     if (!oubliee())
-        appliquer_(apres_);
+        appliquer_(apres_, tracesApres_);
 }
 
 qsizetype CommandeTraits::octets() const { return qsizetype(sizeof(*this)) + avant_.octets() + apres_.octets(); }
@@ -29,6 +31,8 @@ void CommandeTraits::liberer()
 {
     avant_ = ZoneTraits();
     apres_ = ZoneTraits();
+    tracesAvant_ = {};
+    tracesApres_ = {};
 }
 
 CommandeDeplacement::CommandeDeplacement(Placer placer, PlaceSymbole avant, PlaceSymbole apres)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagram/TracesSchema.h"
 #include "diagram/ZoneTraits.h"
 
 #include <QPoint>
@@ -29,11 +30,13 @@ private:
     bool oubliee_ = false;
 };
 
-// A rectangle of the strokes layer, as it was before a stroke, an erasure or a clearing and after it.
+// A rectangle of the strokes layer, as it was before a stroke, an erasure or a clearing and after it, with the
+// strokes drawn before and after, as vectors.
 class CommandeTraits final : public EtapeSchema {
 public:
-    using Appliquer = std::function<void(const ZoneTraits &pixels)>;
-    CommandeTraits(Appliquer appliquer, ZoneTraits avant, ZoneTraits apres);
+    using Appliquer = std::function<void(const ZoneTraits &pixels, const TracesSchema &traces)>;
+    CommandeTraits(Appliquer appliquer, ZoneTraits avant, ZoneTraits apres, TracesSchema tracesAvant = {},
+                   TracesSchema tracesApres = {});
     void undo() override;
     void redo() override;
     qsizetype octets() const override;
@@ -45,6 +48,8 @@ private:
     Appliquer appliquer_;
     ZoneTraits avant_;
     ZoneTraits apres_;
+    TracesSchema tracesAvant_;
+    TracesSchema tracesApres_;
 };
 
 // Where a joint symbol stands: placed by the student, relative to the drawing, so that it keeps its

@@ -4,6 +4,7 @@
 #include "common/Descripteur.h"
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
+#include "common/Impression.h"
 #include "common/MenusClavier.h"
 #include "common/OuvertureExercice.h"
 #include "common/TitreFenetre.h"
@@ -128,6 +129,8 @@ void TFormSchemaCinematique::MenuCreation()
     MenuOuvrir =
         nommer(MenuFichier->addAction(TitreMenuOuvrir, this, &TFormSchemaCinematique::MenuOuvrirClick), "MenuOuvrir");
     MenuOuvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AjouterImpression(
+        *MenuFichier, [this] { return TravailSchemaOuvert(); }, ExportsTravail::PdfEtSvg);
     MenuFichier->addSeparator();
     MenuFermer =
         nommer(MenuFichier->addAction(TitreMenuFermer, this, &TFormSchemaCinematique::MenuFermerClick), "MenuFermer");

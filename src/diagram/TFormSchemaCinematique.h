@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/TravailImprime.h"
 #include "diagram/CommandesSchema.h"
 #include "diagram/SchemaCinematique.h"
+#include "diagram/TracesSchema.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -107,11 +109,13 @@ private:
     void ImageFondMouseUp(QPoint position);
     bool ImageFondEvenement(QEvent *evenement, QPoint decalage);
     void TracerLigne(QPoint depuis, QPoint vers, bool surCalque);
-    void HistoriqueTraits(ZoneTraits avant, ZoneTraits apres);
+    void HistoriqueTraits(ZoneTraits avant, ZoneTraits apres, TracesSchema tracesApres);
     void RemplacerTraits(const ZoneTraits &pixels);
     void MenuEnregistrerClick();
     // The export; true when the picture was written.
     bool EnregistrerSchema();
+    // The diagram as it is printed and exported: the drawing area as shown, strokes and symbols as vectors.
+    std::optional<TravailImprime> TravailSchemaOuvert() const;
     void MenuAnnulerClick();
     void MenuRetablirClick();
     QToolButton *OutilEnfonce() const;
@@ -156,8 +160,10 @@ private:
     QPoint PointOrigine;
     QPoint PositionCourante;
     QPen CrayonCourant;
-    QRect ZoneTrait;  // what the stroke in progress changed in the strokes layer
-    QRect ZoneApercu; // the straight-line preview last drawn on the display
+    QRect ZoneTrait;     // what the stroke in progress changed in the strokes layer
+    QRect ZoneApercu;    // the straight-line preview last drawn on the display
+    TracesSchema Traces; // what the strokes layer holds, as vectors
+    TraceSchema TraceEnCours;
     bool TraitEnCours = false;
     bool TraitAuClavier = false;   // the stroke under way was started with Espace
     QPoint CurseurClavier{-1, -1}; // on the drawing; outside it until first shown

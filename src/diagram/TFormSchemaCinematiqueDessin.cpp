@@ -92,6 +92,7 @@ void TFormSchemaCinematique::DessinInitialisation()
     BitmapDessin = QImage();
     BitmapInstantane = QImage();
     CalqueAvantTrait = QImage();
+    Traces = {};
     Historique->clear();
 }
 
@@ -100,6 +101,7 @@ void TFormSchemaCinematique::DessinEdition()
     TraitEnCours = false;
     TraitAuClavier = false;
     Historique->clear();
+    Traces = {};
     BitmapDessin = NouvelleImageFeuille(ImageFond->size(), QImage::Format_RGB888);
     RemplirImage(BitmapDessin, clBtnFace);
     BoutonCe[1]->setChecked(true);
@@ -139,7 +141,7 @@ void TFormSchemaCinematique::DessinSpeedButtonClick(QToolButton *bouton)
             const Rvb surface = CouleurVersRvb(clBtnFace);
             ZoneTraits traits(BitmapDessin, BitmapDessin.rect(), surface);
             if (!traits.vide())
-                HistoriqueTraits(std::move(traits), ZoneTraits(BitmapDessin.rect(), surface));
+                HistoriqueTraits(std::move(traits), ZoneTraits(BitmapDessin.rect(), surface), TracesSchema());
         }
     } else if (bouton->isChecked()) {
         for (QToolButton *outil : {SpeedBoutonTrait, SpeedBoutonSpline, SpeedBoutonGomme}) {
@@ -195,6 +197,7 @@ void TFormSchemaCinematique::ImageFondMouseDown(QPoint position)
     CurseurAfficher();
     CrayonGomme.setColor(CouleurVersQColor(clBtnFace));
     CrayonCourant = outil == SpeedBoutonGomme ? CrayonGomme : CrayonTrait;
+    TraceEnCours = {QPolygon{position}, CrayonCourant.color(), CrayonCourant.width(), outil == SpeedBoutonGomme};
     BitmapInstantane = ImageFond->image();
     CalqueAvantTrait = BitmapDessin;
     ZoneTrait = QRect();
@@ -240,6 +243,8 @@ void TFormSchemaCinematique::ImageFondMouseMove(Qt::MouseButtons boutons, QPoint
         PositionCourante = position;
     } else {
         TracerLigne(PositionCourante, position, true);
+        if (position != PositionCourante)
+            TraceEnCours.points << position;
         PositionCourante = position;
     }
 }
@@ -256,6 +261,7 @@ void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
         CopierZone(BitmapInstantane, ImageFond->image(), ZoneApercu);
         ImageFond->rafraichir(ZoneApercu);
         TracerLigne(PointOrigine, position, true);
+        TraceEnCours.points = QPolygon{PointOrigine, position};
     }
     const Rvb surface = CouleurVersRvb(clBtnFace);
     ZoneTraits avant(CalqueAvantTrait, ZoneTrait, surface);
@@ -265,16 +271,20 @@ void TFormSchemaCinematique::ImageFondMouseUp(QPoint position)
     // Only what the stroke covered changed on the display: that is made again from the kept pictures,
     // by doing the step when the strokes layer changed.
     if (avant != apres)
-        HistoriqueTraits(std::move(avant), std::move(apres));
+        HistoriqueTraits(std::move(avant), std::move(apres), Traces.ajoute(std::move(TraceEnCours)));
     else if (!ZoneTrait.isEmpty())
         DessinDessiner(ZoneTrait);
 }
 
 // Puts a change of the strokes layer in the history, within its bytes; doing it shows it.
-void TFormSchemaCinematique::HistoriqueTraits(ZoneTraits avant, ZoneTraits apres)
+void TFormSchemaCinematique::HistoriqueTraits(ZoneTraits avant, ZoneTraits apres, TracesSchema tracesApres)
 {
-    Historique->push(new CommandeTraits([this](const ZoneTraits &pixels) { RemplacerTraits(pixels); }, std::move(avant),
-                                        std::move(apres)));
+    Historique->push(new CommandeTraits(
+        [this](const ZoneTraits &pixels, const TracesSchema &traces) {
+            Traces = traces;
+            RemplacerTraits(pixels);
+        },
+        std::move(avant), std::move(apres), Traces, std::move(tracesApres)));
     BornerHistorique(*Historique, OctetsHistoriqueMax);
     MenuAnnuler->setEnabled(PeutAnnuler(*Historique));
 }

@@ -7,6 +7,7 @@
 #include "common/Dialogues.h"
 #include "common/DossierProgramme.h"
 #include "common/FPfichier.h"
+#include "common/Impression.h"
 #include "common/MenusClavier.h"
 #include "common/OuvertureExercice.h"
 #include "common/TitreFenetre.h"
@@ -199,6 +200,8 @@ void TFormGrapheDesLiaisons::MenuCreation()
     MenuEnregistrerSous =
         item(MenuFichier, "MenuEnregistrerSous", QStringLiteral("Enregistrer &sous…"),
              &TFormGrapheDesLiaisons::MenuEnregistrerSousClick, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    AjouterImpression(
+        *MenuFichier, [this] { return TravailGrapheOuvert(); }, ExportsTravail::PdfEtSvg);
     MenuFichier->addSeparator();
     MenuFermer = item(MenuFichier, "MenuFermer", QStringLiteral("&Fermer"), &TFormGrapheDesLiaisons::MenuFermerClick,
                       {ctrl(Qt::Key_W)});
@@ -276,6 +279,7 @@ void TFormGrapheDesLiaisons::Reinitialiser()
     LiaisonEdition();
     Annulation->clear();
     CheminEnregistre.clear();
+    DernierHyperstatisme_.clear();
 }
 
 void TFormGrapheDesLiaisons::AucunGraphe()
@@ -480,6 +484,8 @@ QString TFormGrapheDesLiaisons::NomGraphe() const
     return QStringLiteral("ce graphe des liaisons (« %1 »)")
         .arg(CheminEnregistre.isEmpty() ? NomDuMecanisme(Graphe_.DossierExercice) : NomFichier(CheminEnregistre));
 }
+
+QString TFormGrapheDesLiaisons::NomMecanismeOuvert() const { return NomDuMecanisme(Graphe_.DossierExercice); }
 
 void TFormGrapheDesLiaisons::ActualiserTitre()
 {

@@ -21,7 +21,8 @@ void TFormGrapheDesLiaisons::BoutonHyperstatismeClick()
     const std::int32_t mi =
         DemanderMobilite(QStringLiteral("Mobilité interne"), QStringLiteral("Combien y-a-t-il de mobilité interne ?"),
                          QStringLiteral("0"));
-    dialogues().Message(MessageHyperstatisme(donnees, me, mi));
+    DernierHyperstatisme_ = MessageHyperstatisme(donnees, me, mi);
+    dialogues().Message(DernierHyperstatisme_);
 }
 
 std::int32_t TFormGrapheDesLiaisons::DemanderMobilite(const QString &titre, const QString &invite,

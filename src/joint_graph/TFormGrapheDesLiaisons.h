@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TravailImprime.h"
 #include "joint_graph/ExerciceGraphe.h"
 #include "joint_graph/GeometrieLien.h"
 #include "joint_graph/GrapheLiaisons.h"
@@ -74,6 +75,7 @@ private:
     // Asks before the graph's unsaved changes are thrown away; true when the caller may go on.
     bool PeutAbandonnerGraphe();
     QString NomGraphe() const;
+    QString NomMecanismeOuvert() const;
     void ActualiserTitre();
     void MenuFermerClick();
     void MenuPdfClick();
@@ -157,11 +159,15 @@ private:
 
     // Hyperstatism (GrapheDesLiaisonsHyperstatisme.cpp).
     void BoutonHyperstatismeClick();
+
+    // Printing and export (GrapheDesLiaisonsImpression.cpp).
+    std::optional<TravailImprime> TravailGrapheOuvert() const;
     std::int32_t DemanderMobilite(const QString &titre, const QString &invite, const QString &initial);
 
     GrapheLiaisons Graphe_;
     EtudeExercice Etude_ = EtudeExercice::SelonLesVues;
     LiaisonNormalisee Catalogue;
+    QString DernierHyperstatisme_; // the working last shown, printed with the graph
     ImagesClasses Bmp{};
     OuvertureSchema ouvertureSchema_;
 

@@ -145,8 +145,9 @@ private slots:
         historique.setClean(); // the diagram as opened
         QList<int> appliquees;
         for (int i = 0; i < 3; ++i)
-            historique.push(new CommandeTraits([&appliquees, i](const ZoneTraits &) { appliquees << i; },
-                                               ZoneTraits(calque.rect(), surface), tout));
+            historique.push(
+                new CommandeTraits([&appliquees, i](const ZoneTraits &, const TracesSchema &) { appliquees << i; },
+                                   ZoneTraits(calque.rect(), surface), tout));
         const qsizetype etape = OctetsHistorique(historique) / 3;
         BornerHistorique(historique, 3 * etape);
         QCOMPARE(historique.cleanIndex(), 0);
