@@ -2,11 +2,15 @@
 #include "diagram/ImageSchema.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
+#include "support/LecturePdf.h"
+#include "symboles/EcritureSymboles.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -373,6 +377,82 @@ private slots:
         // The frame symbol, first in the row, is saved only when a class is the frame.
         QCOMPARE(image.pixelColor(5, 15), bati ? QColor(Qt::black) : QColor(Qt::white));
         QCOMPARE(image.pixelColor(20, 15), bati ? bleu : QColor(Qt::white));
+    }
+
+    // The SVG, read by Qt's own reader, draws what the window shows at the same scale: the background, the strokes
+    // less what the eraser took, not the stroke undone, and the joint's symbol (the catalogue's own) turned and in
+    // its classes' colours. The PDF is one landscape page for the landscape drawing.
+    void exporterEnVecteurs()
+    {
+        ArbreMecanismes arbre;
+        QTemporaryDir documents;
+        bureauFactice().dossierDocuments = documents.path();
+        SchemaTest s = SchemaDeuxClasses();
+        s.liaisons = {LiaisonTest{1, 2, 2, 1, 30}};
+        const QString descripteur = EcrireSchema(arbre, "meca", s);
+        QCOMPARE(EcrireSymbolesLiaisons(arbre.chemin("ressource/liaison")), std::nullopt);
+        FenetreSchema f;
+        f.fenetre.OuvrirSCH(descripteur);
+        f.fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+        f.glisser(1, f.fond->pos() + QPoint(150, 50));
+        f.tracer(f.spline, {QPoint(20, 150), QPoint(150, 110), QPoint(280, 150)});
+        f.boutonCe(2)->click();
+        f.tracer(f.trait, {QPoint(20, 180), QPoint(280, 180)});
+        f.tracer(f.gomme, {QPoint(100, 100), QPoint(100, 199)});
+        f.tracer(f.trait, {QPoint(20, 20), QPoint(280, 20)});
+        f.menuAnnuler->trigger();
+
+        f.fenetre.findChild<QLabel *>(QStringLiteral("ImageCurseur"))->hide();
+        QImage ecran = f.fond->parentWidget()->grab(f.fond->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < ecran.height(); ++y)
+            for (int x = 0; x < ecran.width(); ++x)
+                if (ecran.pixelColor(x, y) == Surface())
+                    ecran.setPixel(x, y, qRgb(255, 255, 255));
+        DialoguesFactices &d = dialoguesFactices();
+        d.fichiersAEnregistrer = {documents.filePath("schema.svg"), documents.filePath("schema.pdf")};
+        d.reponsesSaisie = {QStringLiteral("Camille")};
+        f.fenetre.findChild<QAction *>(QStringLiteral("MenuExporterSvg"))->trigger();
+        f.fenetre.findChild<QAction *>(QStringLiteral("MenuExporterPdf"))->trigger();
+        QCOMPARE(d.textes(), QStringList());
+        QSvgRenderer lecteur(documents.filePath("schema.svg"));
+        QVERIFY(lecteur.isValid());
+        QCOMPARE(lecteur.defaultSize(), f.fond->size());
+        QImage rendu(ecran.size(), QImage::Format_RGB32);
+        rendu.fill(Qt::white);
+        {
+            QPainter p(&rendu);
+            lecteur.render(&p);
+        }
+        // Both blurred a little, so that an edge smoothed in one and not in the other counts for nothing, and a
+        // stroke or a symbol out of place for most of its pixels (the turned symbol's bitmap and vectors differ by
+        // some 90 pixels).
+        const auto flou = [](const QImage &image) {
+            QImage flou(image.size(), QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    int r = 0, v = 0, b = 0, n = 0;
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx)
+                            if (image.rect().contains(x + dx, y + dy)) {
+                                const QRgb p = image.pixel(x + dx, y + dy);
+                                r += qRed(p), v += qGreen(p), b += qBlue(p), ++n;
+                            }
+                    flou.setPixel(x, y, qRgb(r / n, v / n, b / n));
+                }
+            return flou;
+        };
+        const QImage a = flou(ecran), b = flou(rendu);
+        int differents = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb u = a.pixel(x, y), v = b.pixel(x, y);
+                differents += qAbs(qRed(u) - qRed(v)) + qAbs(qGreen(u) - qGreen(v)) + qAbs(qBlue(u) - qBlue(v)) > 150;
+            }
+        QVERIFY2(differents < 200, qPrintable(QString::number(differents)));
+        const PdfLu pdf = LirePdf(documents.filePath("schema.pdf"));
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY(pdf.taillePoints.width() > pdf.taillePoints.height());
     }
 
     // Over a centred drawing the symbols and strokes are placed relative to the drawing: a stroke
