@@ -1,5 +1,6 @@
 #include "MecanismeSchema.h"
 #include "diagram/ImageSchema.h"
+#include "support/ComparaisonImages.h"
 #include "support/Enregistrement.h"
 #include "support/Factices.h"
 #include "support/LecturePdf.h"
@@ -424,32 +425,8 @@ private slots:
             QPainter p(&rendu);
             lecteur.render(&p);
         }
-        // Both blurred a little, so that an edge smoothed in one and not in the other counts for nothing, and a
-        // stroke or a symbol out of place for most of its pixels (the turned symbol's bitmap and vectors differ by
-        // some 90 pixels).
-        const auto flou = [](const QImage &image) {
-            QImage flou(image.size(), QImage::Format_RGB32);
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x) {
-                    int r = 0, v = 0, b = 0, n = 0;
-                    for (int dy = -1; dy <= 1; ++dy)
-                        for (int dx = -1; dx <= 1; ++dx)
-                            if (image.rect().contains(x + dx, y + dy)) {
-                                const QRgb p = image.pixel(x + dx, y + dy);
-                                r += qRed(p), v += qGreen(p), b += qBlue(p), ++n;
-                            }
-                    flou.setPixel(x, y, qRgb(r / n, v / n, b / n));
-                }
-            return flou;
-        };
-        const QImage a = flou(ecran), b = flou(rendu);
-        int differents = 0;
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x) {
-                const QRgb u = a.pixel(x, y), v = b.pixel(x, y);
-                differents += qAbs(qRed(u) - qRed(v)) + qAbs(qGreen(u) - qGreen(v)) + qAbs(qBlue(u) - qBlue(v)) > 150;
-            }
-        QVERIFY2(differents < 200, qPrintable(QString::number(differents)));
+        const int differents = PixelsDifferents(ecran, rendu);
+        QVERIFY2(differents < 50, qPrintable(QString::number(differents)));
         const PdfLu pdf = LirePdf(documents.filePath("schema.pdf"));
         QCOMPARE(pdf.pages, 1);
         QVERIFY(pdf.taillePoints.width() > pdf.taillePoints.height());
