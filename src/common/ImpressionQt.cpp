@@ -123,7 +123,7 @@ void AjouterImpression(QMenu &menu, FabriqueTravail travail, ExportsTravail expo
     Action(menu, "MenuImprimer", QStringLiteral("&Imprimer…"), [travail] {
         Imprimer(travail, false);
     })->setShortcut(QKeySequence::Print);
-    Action(menu, "MenuApercu", QStringLiteral("Aperçu avant impressio&n"), [travail] { Imprimer(travail, true); });
+    Action(menu, "MenuApercu", QStringLiteral("&Aperçu avant impression"), [travail] { Imprimer(travail, true); });
     if (exports != ExportsTravail::Aucun)
         Action(menu, "MenuExporterPdf", QStringLiteral("Exporter en &PDF…"), [travail] { Exporter(travail, false); });
     if (exports == ExportsTravail::PdfEtSvg)

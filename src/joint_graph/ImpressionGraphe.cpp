@@ -2,6 +2,7 @@
 
 #include "symboles/SymbolesLiaisons.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -9,6 +10,13 @@ namespace {
 constexpr int Marge = 8;
 constexpr int HauteurLigneClasse = 22;
 constexpr int CoteCarreClasse = 14;
+
+QFont PoliceClasses()
+{
+    QFont police(QStringLiteral("DejaVu Sans"));
+    police.setPixelSize(13);
+    return police;
+}
 
 QRect Couvert(const GrapheImprime &g)
 {
@@ -57,15 +65,18 @@ TravailImprime TravailGraphe(GrapheImprime graphe, const QString &mecanisme, con
 {
     const QRect couvert = Couvert(graphe);
     const int hauteurClasses = int(graphe.classes.size()) * HauteurLigneClasse + Marge;
-    const QSize taille(std::max(couvert.width(), 320), couvert.height() + hauteurClasses);
+    // As wide as the longest name, so that no name is cut.
+    int largeur = std::max(couvert.width(), 320);
+    const QFontMetrics mesure(PoliceClasses());
+    for (const auto &classe : graphe.classes)
+        largeur = std::max(largeur, 3 * Marge + CoteCarreClasse + mesure.horizontalAdvance(classe.texte));
+    const QSize taille(largeur, couvert.height() + hauteurClasses);
     return {mecanisme, exercice, details, QSizeF(taille), [graphe = std::move(graphe), couvert, taille](QPainter &p) {
                 p.save();
                 p.fillRect(QRect(QPoint(0, 0), taille), Qt::white);
                 PeindreGraphe(p, graphe, couvert);
                 p.restore();
-                QFont police(QStringLiteral("DejaVu Sans"));
-                police.setPixelSize(13);
-                p.setFont(police);
+                p.setFont(PoliceClasses());
                 int y = couvert.height();
                 for (const auto &classe : graphe.classes) {
                     const QRect carre(Marge, y + (HauteurLigneClasse - CoteCarreClasse) / 2, CoteCarreClasse,
