@@ -4,7 +4,6 @@
 #include "common/Dialogues.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 #include <QPageSize>
 #include <QPainter>
@@ -51,7 +50,7 @@ std::optional<TravailImprime> Travail(const FabriqueTravail &fabrique)
     return travail;
 }
 
-// A landscape sheet goes on landscape paper unless the student chose otherwise in the print dialog.
+// The paper and margins last chosen; a landscape work on landscape paper (the print dialog can still turn it).
 QPageLayout MiseEnPage(const TravailImprime &travail)
 {
     QPageLayout mise = session().miseEnPage;
