@@ -1,4 +1,5 @@
 #include "MecanismeGraphe.h"
+#include "joint_graph/ImpressionGraphe.h"
 #include "joint_graph/TImageMouse.h"
 #include "support/ComparaisonImages.h"
 #include "support/Enregistrement.h"
@@ -87,6 +88,29 @@ private slots:
              {QStringLiteral("Graphe des liaisons"), QStringLiteral("Treuil"), QStringLiteral("Camille"),
               hyperstatisme.section(u'\n', -1), QStringLiteral("1 : Pièce 1")})
             QVERIFY2(pdf.texte.contains(attendu), qPrintable(pdf.texte));
+    }
+
+    // A class name wider than the graph is printed whole: its last letters are not cut at the work's edge.
+    void nomsEntiers()
+    {
+        GrapheImprime g;
+        g.classes.push_back({0x000000FFu, QStringLiteral("1 : Bâti : corps, mâchoire fixe, vis de fixation des plaques "
+                                                         "de guidage et semelle d'appui")});
+        const TravailImprime travail = TravailGraphe(g, QStringLiteral("Étau"), QStringLiteral("Graphe"), {});
+        QImage image(travail.taille.toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.setClipRect(image.rect());
+            travail.dessiner(p);
+        }
+        int droite = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255))
+                    droite = std::max(droite, x);
+        QVERIFY(droite > 320);
+        QVERIFY2(droite < image.width() - 4, qPrintable(QStringLiteral("%1 sur %2").arg(droite).arg(image.width())));
     }
 };
 
