@@ -1,7 +1,5 @@
 #include "diagram/ImpressionSchema.h"
 
-#include "symboles/SymbolesLiaisons.h"
-
 #include <QPainter>
 
 namespace {
@@ -32,16 +30,7 @@ TravailImprime TravailSchemaCinematique(SchemaImprime schema, const QString &mec
                 if (!schema.fond.isNull())
                     p.drawImage(QPoint(0, 0), schema.fond);
                 PeindreTraces(p, schema.traces);
-                for (const auto &s : schema.symboles) {
-                    p.save();
-                    p.setClipRect(s.cadre, Qt::IntersectClip);
-                    const QPointF centre = QRectF(s.cadre).center();
-                    p.translate(centre);
-                    p.rotate(-s.inclinaison);
-                    p.translate(-centre);
-                    PeindreSymboleLiaison(p, s.liaison3D, s.liaison2D, QRectF(s.cadre), CouleurVersQColor(s.couleurCe1),
-                                          CouleurVersQColor(s.couleurCe2));
-                    p.restore();
-                }
+                for (const SymboleTourne &s : schema.symboles)
+                    PeindreSymboleTourne(p, s);
             }};
 }

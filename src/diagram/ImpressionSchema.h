@@ -3,6 +3,7 @@
 #include "common/Couleur.h"
 #include "common/TravailImprime.h"
 #include "diagram/TracesSchema.h"
+#include "symboles/SymbolesLiaisons.h"
 
 #include <QImage>
 #include <QRect>
@@ -14,15 +15,7 @@ struct SchemaImprime {
     QImage fond;   // the background as shown (24 bits, the surface colour where it shows nothing), or none
     Rvb surface{}; // printed white
     TracesSchema traces;
-    struct Symbole {
-        QRect cadre; // the square the symbol turns in, in the drawing area
-        int liaison3D = 0;
-        int liaison2D = 0;
-        int inclinaison = 0; // degrees, anticlockwise
-        TColor couleurCe1 = clBlack;
-        TColor couleurCe2 = clBlack;
-    };
-    std::vector<Symbole> symboles;
+    std::vector<SymboleTourne> symboles; // in the drawing area
 };
 
 // The work of the diagram, at the scale of its drawing area: the background at its resolution, then the strokes

@@ -30,7 +30,7 @@ std::optional<TravailImprime> TFormSchemaCinematique::TravailSchemaOuvert() cons
             continue;
         const TLiaison &l = Schema.Liaison[std::size_t(k)];
         s.symboles.push_back({QRect(image->pos() - origine, image->size()), l.Liaison3D, l.Liaison2D, l.Inclineaison,
-                              Schema.CouleurCe(l.Ce1), Schema.CouleurCe(l.Ce2)});
+                              CouleurVersQColor(Schema.CouleurCe(l.Ce1)), CouleurVersQColor(Schema.CouleurCe(l.Ce2))});
     }
     return TravailSchemaCinematique(std::move(s), Schema.NomMecanisme, TitreExerciceSchema);
 }

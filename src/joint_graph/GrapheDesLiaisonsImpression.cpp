@@ -29,7 +29,8 @@ std::optional<TravailImprime> TFormGrapheDesLiaisons::TravailGrapheOuvert() cons
         const TImageMouse *symbole = ImagesLiaison[std::size_t(a - 1)];
         if (!symbole->isHidden())
             g.symboles.push_back({symbole->geometry(), l.Liaison3D, l.Liaison2D, l.Inclineaison,
-                                  CouleurExtremite(Graphe_, l.Ce1), CouleurExtremite(Graphe_, l.Ce2)});
+                                  CouleurVersQColor(CouleurExtremite(Graphe_, l.Ce1)),
+                                  CouleurVersQColor(CouleurExtremite(Graphe_, l.Ce2))});
     }
     QStringList details;
     if (!DernierHyperstatisme_.isEmpty())

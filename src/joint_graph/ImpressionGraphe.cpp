@@ -1,7 +1,5 @@
 #include "joint_graph/ImpressionGraphe.h"
 
-#include "symboles/SymbolesLiaisons.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -44,17 +42,10 @@ void PeindreGraphe(QPainter &p, const GrapheImprime &g, QRect couvert)
     }
     for (const auto &n : g.noeuds)
         p.drawImage(n.cadre, n.image);
-    for (const auto &s : g.symboles) {
-        p.save();
+    // On the links the symbols are opaque, as the window shows them.
+    for (const SymboleTourne &s : g.symboles) {
         p.fillRect(s.cadre, Qt::white);
-        p.setClipRect(s.cadre, Qt::IntersectClip);
-        const QPointF centre = QRectF(s.cadre).center();
-        p.translate(centre);
-        p.rotate(-s.inclinaison);
-        p.translate(-centre);
-        PeindreSymboleLiaison(p, s.liaison3D, s.liaison2D, QRectF(s.cadre), CouleurVersQColor(s.couleurCe1),
-                              CouleurVersQColor(s.couleurCe2));
-        p.restore();
+        PeindreSymboleTourne(p, s);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "common/Couleur.h"
 #include "common/TravailImprime.h"
 #include "joint_graph/GeometrieLien.h"
+#include "symboles/SymbolesLiaisons.h"
 
 #include <QImage>
 #include <QRect>
@@ -20,21 +21,13 @@ struct GrapheImprime {
         TColor couleurCe1 = clBlack;
         TColor couleurCe2 = clBlack;
     };
-    struct Symbole {
-        QRect cadre; // the square the symbol turns in
-        int liaison3D = 0;
-        int liaison2D = 0;
-        int inclinaison = 0; // degrees, anticlockwise
-        TColor couleurCe1 = clBlack;
-        TColor couleurCe2 = clBlack;
-    };
     struct Classe {
         TColor couleur = clWhite;
         QString texte;
     };
     std::vector<Noeud> noeuds;
     std::vector<Lien> liens;
-    std::vector<Symbole> symboles;
+    std::vector<SymboleTourne> symboles;
     std::vector<Classe> classes;
 };
 

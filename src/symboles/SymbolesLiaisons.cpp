@@ -39,6 +39,18 @@ void PeindreSymboleLiaison(QPainter &peintre, int rangee, int colonne, const QRe
     DessinsParRangee[std::size_t(rangee)](trace, Vue(colonne));
 }
 
+void PeindreSymboleTourne(QPainter &peintre, const SymboleTourne &s)
+{
+    peintre.save();
+    peintre.setClipRect(s.cadre, Qt::IntersectClip);
+    const QPointF centre = QRectF(s.cadre).center();
+    peintre.translate(centre);
+    peintre.rotate(-s.inclinaison);
+    peintre.translate(-centre);
+    PeindreSymboleLiaison(peintre, s.rangee, s.colonne, QRectF(s.cadre), s.solide1, s.solide2);
+    peintre.restore();
+}
+
 QImage DessinerSymboleLiaison(int rangee, int colonne)
 {
     if (!DansLaTable(rangee, colonne))

@@ -30,6 +30,19 @@ inline constexpr QRgb GrisNeutre = qRgb(150, 150, 150);
 void PeindreSymboleLiaison(QPainter &peintre, int rangee, int colonne, const QRectF &cadre,
                            const QColor &solide1 = MarqueSolide1, const QColor &solide2 = MarqueSolide2);
 
+// A symbol as the windows place it on a link or on the diagram: in a square, turned about its centre, in the
+// colours of its two classes.
+struct SymboleTourne {
+    QRect cadre;
+    int rangee = 0;
+    int colonne = 0;
+    int inclinaison = 0; // degrees, anticlockwise
+    QColor solide1;
+    QColor solide2;
+};
+// Paints it cut to its square, as the windows' turned pictures are.
+void PeindreSymboleTourne(QPainter &peintre, const SymboleTourne &symbole);
+
 // The catalogue's picture of a row and column: 75 × 75, Format_RGB888, white ground, the joint's centre on
 // the centre pixel (37, 37), the solids in their marker colours, without anti-aliasing, and no solid's pixel
 // left without a 2 × 2 square of its colour. A null picture outside the table.
