@@ -88,7 +88,6 @@ private slots:
         QTest::addColumn<double>("mm");
         QTest::addColumn<bool>("scanne");
         QTest::addColumn<int>("pourcentLues"); // the dust of a scan may stick to a figure
-        QTest::newRow("droites, 300 dpi") << "DejaVu Sans" << false << 11.8 << false << 100;
         QTest::newRow("penchées, 150 dpi") << "DejaVu Sans" << true << 5.9 << false << 100;
         QTest::newRow("scannées, 150 dpi") << "DejaVu Sans" << false << 5.9 << true << 90;
         QTest::newRow("chasse fixe scannée, 200 dpi") << "DejaVu Sans Mono" << false << 7.9 << true << 90;

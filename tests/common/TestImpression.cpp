@@ -4,7 +4,6 @@
 
 #include <QPageSize>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,25 +25,6 @@ QRect CadreRouge(const QImage &image)
             if (image.pixel(x, y) == qRgb(255, 0, 0))
                 cadre |= QRect(x, y, 1, 1);
     return cadre;
-}
-
-// A work with a picture, strokes and text, as the graph and the diagram give.
-TravailImprime TravailMixte()
-{
-    QImage fond(60, 40, QImage::Format_RGB888);
-    fond.fill(Qt::yellow);
-    return {QStringLiteral("Étau"),
-            QStringLiteral("Graphe des liaisons"),
-            {QStringLiteral("Hyperstatisme calculé")},
-            QSizeF(300, 200),
-            [fond](QPainter &p) {
-                p.fillRect(QRectF(0, 0, 300, 200), Qt::white);
-                p.drawImage(QRectF(20, 20, 120, 80), fond);
-                p.setPen(QPen(Qt::blue, 6));
-                p.drawLine(QPointF(160, 40), QPointF(280, 180));
-                p.setPen(Qt::black);
-                p.drawText(QRectF(20, 150, 200, 30), QStringLiteral("Repère 7"));
-            }};
 }
 
 } // namespace
@@ -81,49 +61,17 @@ private slots:
                 0.02 * taille.width() / taille.height() + 1.0 / rouge.height());
     }
 
-    // Read back as a viewer and a browser read them: one page of the paper chosen with the header and the work's
-    // text; an SVG of the work's size that draws what the window draws.
-    void pdfEtSvgRelus()
+    // A folder is no file to write: refused by its name, and the file written before stays. (What the PDF and the
+    // SVG hold is read back through each window's exports.)
+    void cibleRefusee()
     {
         const QTemporaryDir dossier;
-        const TravailImprime travail = TravailMixte();
-        const QString pdf = dossier.filePath(QStringLiteral("graphe.pdf"));
+        const QString pdf = dossier.filePath(QStringLiteral("page.pdf"));
         const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10));
-        QCOMPARE(EnregistrerPdf(pdf, travail, QStringLiteral("Camille Martin"), a4), std::nullopt);
-        const PdfLu lu = LirePdf(pdf);
-        QVERIFY(lu.lisible);
-        QCOMPARE(lu.pages, 1);
-        QVERIFY(qAbs(lu.taillePoints.width() - 842) < 1 && qAbs(lu.taillePoints.height() - 595) < 1);
-        for (const QString &attendu : {QStringLiteral("Graphe des liaisons"), QStringLiteral("Camille Martin"),
-                                       QStringLiteral("Hyperstatisme"), QStringLiteral("Repère 7")})
-            QVERIFY2(lu.texte.contains(attendu), qPrintable(lu.texte));
-
-        const QString svg = dossier.filePath(QStringLiteral("graphe.svg"));
-        QCOMPARE(EnregistrerSvg(svg, travail), std::nullopt);
-        QSvgRenderer lecteur(svg);
-        QVERIFY(lecteur.isValid());
-        QCOMPARE(lecteur.defaultSize(), QSize(300, 200));
-        QImage rendu(300, 200, QImage::Format_RGB32), direct(300, 200, QImage::Format_RGB32);
-        rendu.fill(Qt::white);
-        direct.fill(Qt::white);
-        {
-            QPainter p(&rendu);
-            lecteur.render(&p);
-            QPainter q(&direct);
-            travail.dessiner(q);
-        }
-        int differents = 0;
-        for (int y = 0; y < 200; ++y)
-            for (int x = 0; x < 300; ++x) {
-                const QRgb a = rendu.pixel(x, y), b = direct.pixel(x, y);
-                differents += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) > 96;
-            }
-        QVERIFY2(differents < 300 * 200 / 50, qPrintable(QString::number(differents)));
-
-        // A folder is no file to write: refused by its name, and what it holds stays.
-        const auto refus = EnregistrerPdf(dossier.path(), travail, QString(), a4);
+        QCOMPARE(EnregistrerPdf(pdf, TravailRouge(QSizeF(300, 200)), QString(), a4), std::nullopt);
+        const auto refus = EnregistrerPdf(dossier.path(), TravailRouge(QSizeF(300, 200)), QString(), a4);
         QVERIFY(refus && refus->contains(dossier.path()));
-        QVERIFY(QFileInfo(pdf).isFile());
+        QCOMPARE(LirePdf(pdf).pages, 1);
     }
 };
 

@@ -67,9 +67,7 @@ private slots:
         QTest::keyClick(&f.fenetre, Qt::Key_P, Qt::ControlModifier);
         const PdfLu lu = LirePdf(d.impression);
         QCOMPARE(lu.pages, 1);
-        QVERIFY2(lu.texte.contains(QStringLiteral("Présentation")) && lu.texte.contains(QStringLiteral("meca")) &&
-                     lu.texte.contains(QStringLiteral("Camille Martin")),
-                 qPrintable(lu.texte));
+        QVERIFY2(lu.texte.contains(QStringLiteral("Camille Martin")), qPrintable(lu.texte));
         QVERIFY(lu.taillePoints.width() > lu.taillePoints.height()); // the landscape drawing on landscape paper
         QFile::remove(d.impression);
         f.fenetre.findChild<QAction *>(QStringLiteral("MenuApercu"))->trigger();
